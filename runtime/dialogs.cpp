@@ -1,0 +1,34 @@
+#include "runtime/dialogs.h"
+
+#include <atomic>
+
+namespace rt {
+namespace {
+
+class HeadlessDialogs final : public DialogService {
+public:
+    unsigned Message(const MessageRequest& request) override { return request.defaultButton; }
+    std::optional<std::string> OpenFile(const OpenFileRequest&) override { return std::nullopt; }
+    bool PrinterSetup() override { return false; }
+};
+
+std::shared_ptr<DialogService>& Slot() {
+    static std::shared_ptr<DialogService> service = std::make_shared<HeadlessDialogs>();
+    return service;
+}
+
+}  // namespace
+
+DialogService& Dialogs() { return *std::atomic_load(&Slot()); }
+
+std::shared_ptr<DialogService> SetDialogService(std::shared_ptr<DialogService> service) {
+    if (!service) service = std::make_shared<HeadlessDialogs>();
+    return std::atomic_exchange(&Slot(), std::move(service));
+}
+
+unsigned Message(const std::string& text, const std::string& caption, Icon icon, unsigned buttons,
+                 unsigned defaultButton) {
+    return Dialogs().Message(MessageRequest{text, caption, icon, buttons, defaultButton});
+}
+
+}  // namespace rt

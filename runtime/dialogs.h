@@ -1,0 +1,67 @@
+// The one dialog service through which every modal dialog is asked for.
+// The GUI installs a Qt-backed service; tests install scripted answers.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace rt {
+
+enum class Icon { None, Information, Warning, Question, Error };
+
+// Buttons of a message box, combinable; the answer is one of them.
+enum Button : unsigned {
+    ButtonOk = 1,
+    ButtonYes = 2,
+    ButtonNo = 4,
+    ButtonCancel = 8,
+    ButtonAbort = 16,
+    ButtonRetry = 32,
+    ButtonIgnore = 64,
+};
+
+// Texts are Windows-1252 bytes, as the rest of the program keeps them.
+struct MessageRequest {
+    std::string text;
+    std::string caption;
+    Icon icon = Icon::None;
+    unsigned buttons = ButtonOk;
+    unsigned defaultButton = ButtonOk;
+};
+
+struct FileFilter {
+    std::string name;     // "Dictionaries (*.dct)"
+    std::string pattern;  // "*.DCT;*.TXD"
+};
+
+struct OpenFileRequest {
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string initialPath;  // a file or folder to start from; may be blank
+};
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // Shows a message box and returns the button pressed.
+    virtual unsigned Message(const MessageRequest& request) = 0;
+    // The open-file dialog; nullopt when the user cancels.
+    virtual std::optional<std::string> OpenFile(const OpenFileRequest& request) = 0;
+    // The platform's printer-setup dialog; true when the user accepted it.
+    virtual bool PrinterSetup() = 0;
+};
+
+// The service in use. Never null: before one is installed a headless service
+// answers every box with its default button and cancels every other dialog.
+DialogService& Dialogs();
+// Installs a service and returns the previous one.
+std::shared_ptr<DialogService> SetDialogService(std::shared_ptr<DialogService> service);
+
+// Convenience for the common message box.
+unsigned Message(const std::string& text, const std::string& caption, Icon icon = Icon::None,
+                 unsigned buttons = ButtonOk, unsigned defaultButton = ButtonOk);
+
+}  // namespace rt
