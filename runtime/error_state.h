@@ -12,10 +12,11 @@ namespace rt {
 std::string_view RuntimeErrorText(int code);
 
 // Sets the current thread's error code; the text comes from RuntimeErrorText.
+// The driver's own code and text are cleared.
 void SetError(int code);
 // Sets code and the file driver's own code and text (shown for code 90).
 void SetFileError(int code, std::string driverCode, std::string driverText);
-void ClearError();
+void ClearError();  // code 0, driver's code and text cleared
 
 int ErrorCode();
 std::string ErrorText();      // text of the current code, "" for 0
