@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -54,7 +55,7 @@ std::pair<QString, QString> SplitMenuText(const std::string& text) {
 }  // namespace
 
 GuiWindow::GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout)
-    : id_(id), ownerThread_(ownerThread), kind_(layout.kind) {
+    : id_(id), label_(layout.label), ownerThread_(ownerThread), kind_(layout.kind) {
     font_ = QApplication::font();
     if (!layout.fontFamily.empty()) font_.setFamily(FromWin1252(layout.fontFamily));
     if (layout.fontSize > 0) font_.setPointSize(layout.fontSize);
@@ -385,6 +386,14 @@ GuiWindow* Find(std::uint64_t id) {
 }
 
 GuiWindow* Frame() { return Find(Windows().frameId); }
+
+std::vector<GuiWindow*> AllWindows() {
+    std::vector<GuiWindow*> all;
+    for (auto& [id, window] : Windows().windows) all.push_back(window.get());
+    std::sort(all.begin(), all.end(),
+              [](const GuiWindow* a, const GuiWindow* b) { return a->Id() < b->Id(); });
+    return all;
+}
 
 std::uint64_t CreateWindow(const Layout& layout, int ownerThread) {
     Registry& registry = Windows();

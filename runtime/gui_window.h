@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "runtime/layout.h"
@@ -28,6 +29,7 @@ public:
     ~GuiWindow() override;
 
     std::uint64_t Id() const { return id_; }
+    const std::string& Label() const { return label_; }
     int OwnerThread() const { return ownerThread_; }
     // The widget that is moved, sized, minimised (frame, sub-window or popup).
     QWidget* Outer() const;
@@ -65,6 +67,7 @@ private:
     void Post(int eventNumber, int control = 0, int keyCode = 0);
 
     std::uint64_t id_;
+    std::string label_;
     int ownerThread_;
     WindowKind kind_;
     QFont font_;
@@ -90,5 +93,7 @@ std::uint64_t CreateWindow(const Layout& layout, int ownerThread);
 void DestroyWindow(std::uint64_t id);
 // The application frame, if one is open.
 GuiWindow* Frame();
+// Every window that is open, in the order they were created.
+std::vector<GuiWindow*> AllWindows();
 
 }  // namespace rt::gui

@@ -166,6 +166,16 @@ int WindowRef::FocusedControl() const {
     });
 }
 
+std::vector<OpenWindowInfo> OpenWindows() {
+    return GuiCall<std::vector<OpenWindowInfo>>([] {
+        std::vector<OpenWindowInfo> all;
+        for (gui::GuiWindow* w : gui::AllWindows())
+            all.push_back(OpenWindowInfo{w->Id(), w->OwnerThread(), w->Label(),
+                                         w->Outer() != nullptr && w->Outer()->isVisible()});
+        return all;
+    });
+}
+
 void Beep() {
     GuiInvoke([] { QApplication::beep(); });
 }

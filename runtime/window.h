@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "runtime/events.h"
 #include "runtime/layout.h"
@@ -68,6 +69,15 @@ private:
 
 // Sounds the system's alert.
 void Beep();
+
+// What is on the screen: one entry per open window, oldest first.
+struct OpenWindowInfo {
+    std::uint64_t id = 0;
+    int thread = 0;
+    std::string label;
+    bool visible = false;
+};
+std::vector<OpenWindowInfo> OpenWindows();
 
 class Window {
 public:
