@@ -5,7 +5,7 @@
 #include "app/globals.h"
 #include "app/ide_menu_registration.h"
 #include "app/resources.h"
-#include "display/ini_manager.h"
+#include "runtime/ini_manager.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "display/ini_manager.h"
+#include "runtime/ini_manager.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "tests/support/scoped_settings.h"
 
-namespace display {
+namespace rt {
 namespace {
 
 using testsupport::ReadFile;
@@ -188,4 +188,4 @@ TEST_F(IniManagerTest, WriteFailuresAreIgnored) {
 }
 
 }  // namespace
-}  // namespace display
+}  // namespace rt

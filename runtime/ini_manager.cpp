@@ -1,4 +1,4 @@
-#include "display/ini_manager.h"
+#include "runtime/ini_manager.h"
 
 #include <charconv>
 #include <optional>
@@ -6,7 +6,7 @@
 
 #include "runtime/profile.h"
 
-namespace display {
+namespace rt {
 namespace {
 
 // The text without trailing blanks, as every argument is passed on.
@@ -95,4 +95,4 @@ void IniManager::FetchWindow(std::string_view section, rt::PlacementTarget& wind
     if (resizable && window.IsMaximized() != flag) window.SetMaximized(flag);
 }
 
-}  // namespace display
+}  // namespace rt

@@ -7,7 +7,7 @@
 
 #include "runtime/window_placement.h"
 
-namespace display {
+namespace rt {
 
 class IniManager {
   public:
@@ -46,4 +46,4 @@ class IniManager {
     std::string fileName_;  // FILENAME
 };
 
-}  // namespace display
+}  // namespace rt
