@@ -23,6 +23,12 @@ bool ParentFolderExists(const std::string& path) {
 }
 
 int Report(int code) {
+    return SetFileLayerError(code);
+}
+
+}  // namespace
+
+int SetFileLayerError(int code) {
     if (code == 0) {
         rt::ClearError();
     } else {
@@ -30,8 +36,6 @@ int Report(int code) {
     }
     return code;
 }
-
-}  // namespace
 
 int OpenErrorCode(int errnoValue, const std::string& path) {
     switch (errnoValue) {

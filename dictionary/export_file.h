@@ -18,6 +18,9 @@ inline constexpr int kTooManyOpenFiles = 4;
 inline constexpr int kAccessDenied = 5;
 inline constexpr int kRecordNotAvailable = 33;
 
+// Sets the runtime's error state to `code` (cleared for 0) and returns it.
+int SetFileLayerError(int code);
+
 // Maps an errno value from opening `path` to the file layer's error code
 // (2, 3, 4 or 5).
 int OpenErrorCode(int errnoValue, const std::string& path);

@@ -173,10 +173,16 @@ class ModelJson {
         json_.EndObject();
     }
 
-    void File(const FileQueue& row) {
+    // The members every declaration row starts with.
+    template <class Row>
+    void Declaration(const Row& row) {
         json_.Field("ID", row.ID);
         Annotation(row.TEXT);
         json_.Field("LABEL", row.LABEL);
+    }
+
+    void File(const FileQueue& row) {
+        Declaration(row);
         json_.Field("DRIVER", row.DRIVER);
         json_.Field("PREFIX", row.PREFIX);
         json_.Field("NAME", row.NAME);
@@ -189,65 +195,44 @@ class ModelJson {
         json_.Field("ENCRYPT", row.ENCRYPT);
         json_.Field("DLL", row.DLL);
         json_.Field("OEM", row.OEM);
-        Rows("KEY", row.KEY, &ModelJson::Key);
-        Rows("INDEX", row.INDEX, &ModelJson::Index);
-        Rows("MEMO", row.MEMO, &ModelJson::Memo);
-        Rows("BLOB", row.BLOB, &ModelJson::Blob);
+        Rows("KEY", row.KEY, &ModelJson::KeyOrIndex<KeyQueue>);
+        Rows("INDEX", row.INDEX, &ModelJson::KeyOrIndex<IndexQueue>);
+        Rows("MEMO", row.MEMO, &ModelJson::MemoOrBlob<MemoQueue>);
+        Rows("BLOB", row.BLOB, &ModelJson::MemoOrBlob<BlobQueue>);
         Rows("FIELD", row.FIELD, &ModelJson::Field);
         json_.Field("RECORD", row.RECORD);
     }
 
     void Field(const FieldQueue& row) {
-        json_.Field("ID", row.ID);
-        Annotation(row.TEXT);
-        json_.Field("LABEL", row.LABEL);
+        Declaration(row);
         json_.Field("TYPE", row.TYPE);
         json_.Field("SIZE", row.SIZE);
         json_.Field("DIM", row.DIM);
         json_.Field("PICTURE", row.PICTURE);
     }
 
-    void Key(const KeyQueue& row) {
-        json_.Field("ID", row.ID);
-        Annotation(row.TEXT);
-        json_.Field("LABEL", row.LABEL);
+    // An index is a key without DUP and PRIMARY.
+    template <class Row>
+    void KeyOrIndex(const Row& row) {
+        Declaration(row);
         json_.Field("NAME", row.NAME);
-        json_.Field("DUP", row.DUP);
+        if constexpr (requires { row.DUP; }) json_.Field("DUP", row.DUP);
         json_.Field("NOCASE", row.NOCASE);
         json_.Field("OPT", row.OPT);
-        json_.Field("PRIMARY", row.PRIMARY);
+        if constexpr (requires { row.PRIMARY; }) json_.Field("PRIMARY", row.PRIMARY);
         Lines("FIELD", row.FIELD);
     }
 
-    void Index(const IndexQueue& row) {
-        json_.Field("ID", row.ID);
-        Annotation(row.TEXT);
-        json_.Field("LABEL", row.LABEL);
-        json_.Field("NAME", row.NAME);
-        json_.Field("NOCASE", row.NOCASE);
-        json_.Field("OPT", row.OPT);
-        Lines("FIELD", row.FIELD);
-    }
-
-    void Memo(const MemoQueue& row) {
-        json_.Field("ID", row.ID);
-        Annotation(row.TEXT);
-        json_.Field("LABEL", row.LABEL);
+    // A blob is a memo without PICTURE.
+    template <class Row>
+    void MemoOrBlob(const Row& row) {
+        Declaration(row);
         json_.Field("SIZE", row.SIZE);
-        json_.Field("PICTURE", row.PICTURE);
-    }
-
-    void Blob(const BlobQueue& row) {
-        json_.Field("ID", row.ID);
-        Annotation(row.TEXT);
-        json_.Field("LABEL", row.LABEL);
-        json_.Field("SIZE", row.SIZE);
+        if constexpr (requires { row.PICTURE; }) json_.Field("PICTURE", row.PICTURE);
     }
 
     void Alias(const AliasQueue& row) {
-        json_.Field("ID", row.ID);
-        Annotation(row.TEXT);
-        json_.Field("LABEL", row.LABEL);
+        Declaration(row);
         json_.Field("PREFIX", row.PREFIX);
         json_.Field("FILE", row.FILE);
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <system_error>
+#include <type_traits>
 
 #include "dictionary/txd_parser.h"
 
@@ -63,9 +64,9 @@ bool TxdParser::ApplyDeclaration(std::string_view t1, std::string_view t2) {
     if (fieldType) {
         AddField(*file, t1, t2);
     } else if (t2 == "KEY") {
-        AddKey(*file, t1);
+        AddKeyRow(*file, file->KEY, t1);
     } else if (t2 == "INDEX") {
-        AddIndex(*file, t1);
+        AddKeyRow(*file, file->INDEX, t1);
     } else if (t2 == "MEMO") {
         AddMemo(*file, t1);
     } else if (t2 == "BLOB") {
@@ -121,40 +122,28 @@ void TxdParser::AddAlias(std::string_view label) {
     if (scanner_.ArgumentCount(2) > 0) alias.FILE = FirstArgument(2);
 }
 
-void TxdParser::AddKey(FileQueue& file, std::string_view label) {
-    KeyQueue& key = Ensure(file.KEY).emplace_back();
-    key.TEXT = TakeAnnotationObject();
-    key.LABEL = label;
-    AddComponents(file, key.FIELD);
+// A key or an index: its components, then its attributes from the third
+// token on (an index has no DUP or PRIMARY).
+template <class Row>
+void TxdParser::AddKeyRow(const FileQueue& file, List<Row>& list, std::string_view label) {
+    Row& row = Ensure(list).emplace_back();
+    row.TEXT = TakeAnnotationObject();
+    row.LABEL = label;
+    AddComponents(file, row.FIELD);
     for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
         const std::string_view item = scanner_.Item(n);
         if (item == "NAME") {
-            key.NAME = FirstArgument(n);
-        } else if (item == "DUP") {
-            key.DUP = 1;
+            row.NAME = FirstArgument(n);
         } else if (item == "NOCASE") {
-            key.NOCASE = 1;
+            row.NOCASE = 1;
         } else if (item == "OPT") {
-            key.OPT = 1;
-        } else if (item == "PRIMARY") {
-            key.PRIMARY = 1;
-        }
-    }
-}
-
-void TxdParser::AddIndex(FileQueue& file, std::string_view label) {
-    IndexQueue& index = Ensure(file.INDEX).emplace_back();
-    index.TEXT = TakeAnnotationObject();
-    index.LABEL = label;
-    AddComponents(file, index.FIELD);
-    for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
-        const std::string_view item = scanner_.Item(n);
-        if (item == "NAME") {
-            index.NAME = FirstArgument(n);
-        } else if (item == "NOCASE") {
-            index.NOCASE = 1;
-        } else if (item == "OPT") {
-            index.OPT = 1;
+            row.OPT = 1;
+        } else if constexpr (std::is_same_v<Row, KeyQueue>) {
+            if (item == "DUP") {
+                row.DUP = 1;
+            } else if (item == "PRIMARY") {
+                row.PRIMARY = 1;
+            }
         }
     }
 }

@@ -9,6 +9,23 @@ namespace {
 
 constexpr std::string_view kDctPath = "DCT Path:";
 
+// The headers of the annotation sections and the list each one starts.
+constexpr std::pair<std::string_view, List<TextLineQueue> ObjectText::*> kAnnotationSections[] = {
+    {"[LONGDESC]", &ObjectText::LONGDESC},
+    {"[QUICKCODE]", &ObjectText::QUICKCODE},
+    {"[USEROPTION]", &ObjectText::USEROPTION},
+    {"[SCREENCONTROLS]", &ObjectText::SCREENCONTROL},
+    {"[REPORTCONTROLS]", &ObjectText::REPORTCONTROL},
+};
+
+// The header lines and the value each one sets.
+constexpr std::pair<std::string_view, Text DictionaryModel::*> kHeaderValues[] = {
+    {"VERSION", &DictionaryModel::VERSION},
+    {"CREATED", &DictionaryModel::CREATED},
+    {"MODIFIED", &DictionaryModel::MODIFIED},
+    {"PASSWORD", &DictionaryModel::PASSWORD},
+};
+
 template <class Row>
 void ShrinkList(List<Row>& list) {
     if (list) list->shrink_to_fit();
@@ -33,11 +50,13 @@ void TxdParser::ShrinkFile(FileQueue& file) {
     ShrinkList(file.FIELD);
 }
 
-struct TxdParser::Retired {
-    std::vector<List<FileQueue>> files;
-    std::vector<List<AliasQueue>> aliases;
-    std::vector<List<RelationQueue>> relations;
-};
+// Replaces the list with a new empty one. The old list is kept until the
+// parse ends: the parse state may still refer into its rows.
+template <class Row>
+void TxdParser::Restart(List<Row>& list) {
+    if (list) retired_.emplace_back(std::move(list));
+    list = std::make_unique<std::vector<Row>>();
+}
 
 TxdParser::TxdParser(DictionaryModel& model, std::string_view buffer, std::string dictionaryPath)
     : model_(model), dictionaryPath_(std::move(dictionaryPath)), lines_(buffer) {}
@@ -73,7 +92,7 @@ void TxdParser::Finish() {
     pendingBlobs_ = nullptr;
     pending_ = nullptr;
     pendingOwned_.reset();
-    retired_.reset();
+    retired_.clear();
     scanner_.Dispose();
     finished_ = true;
 }
@@ -111,19 +130,11 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
                 return true;
             }
             if (t1 == "[ALIASES]") {
-                if (model_.ALIAS) {
-                    if (!retired_) retired_ = std::make_unique<Retired>();
-                    retired_->aliases.push_back(std::move(model_.ALIAS));
-                }
-                model_.ALIAS = std::make_unique<std::vector<AliasQueue>>();
+                Restart(model_.ALIAS);
                 return true;
             }
             if (t1 == "[RELATIONS]") {
-                if (model_.RELATION) {
-                    if (!retired_) retired_ = std::make_unique<Retired>();
-                    retired_->relations.push_back(std::move(model_.RELATION));
-                }
-                model_.RELATION = std::make_unique<std::vector<RelationQueue>>();
+                Restart(model_.RELATION);
                 inRelations_ = true;
                 return true;
             }
@@ -131,49 +142,22 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
                 model_.VIEW = std::make_unique<std::vector<ViewQueue>>();
                 return true;
             }
-            if (t1 == "[LONGDESC]") {
-                StartAnnotationSection(&ObjectText::LONGDESC);
-                return true;
-            }
-            if (t1 == "[QUICKCODE]") {
-                StartAnnotationSection(&ObjectText::QUICKCODE);
-                return true;
-            }
-            if (t1 == "[USEROPTION]") {
-                StartAnnotationSection(&ObjectText::USEROPTION);
-                return true;
-            }
-            if (t1 == "[SCREENCONTROLS]") {
-                StartAnnotationSection(&ObjectText::SCREENCONTROL);
-                return true;
-            }
-            if (t1 == "[REPORTCONTROLS]") {
-                StartAnnotationSection(&ObjectText::REPORTCONTROL);
-                return true;
+            for (const auto& [header, section] : kAnnotationSections) {
+                if (t1 == header) {
+                    StartAnnotationSection(section);
+                    return true;
+                }
             }
             return false;
         case 'V':
-            if (t1 == "VERSION") {
-                SetHeaderValue(model_.VERSION);
-                return true;
-            }
-            return false;
         case 'C':
-            if (t1 == "CREATED") {
-                SetHeaderValue(model_.CREATED);
-                return true;
-            }
-            return false;
         case 'M':
-            if (t1 == "MODIFIED") {
-                SetHeaderValue(model_.MODIFIED);
-                return true;
-            }
-            return false;
         case 'P':
-            if (t1 == "PASSWORD") {
-                SetHeaderValue(model_.PASSWORD);
-                return true;
+            for (const auto& [keyword, value] : kHeaderValues) {
+                if (t1 == keyword) {
+                    SetHeaderValue(model_.*value);
+                    return true;
+                }
             }
             return false;
         case 'R':
@@ -182,21 +166,13 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
                 return true;
             }
             if (t1 == "RELATED_FILE_TO_KEY") {
-                RelationQueue* relation = inRelations_ ? CurrentRelation() : nullptr;
-                if (relation != nullptr) {
-                    relation->RIGHTFIELDS = std::make_unique<std::vector<FieldPairQueue>>();
-                    currentPairs_ = relation->RIGHTFIELDS.get();
-                }
+                StartPairList(&RelationQueue::RIGHTFIELDS);
                 return true;
             }
             return false;
         case 'F':
             if (t1 == "FILE_TO_RELATED_KEY") {
-                RelationQueue* relation = inRelations_ ? CurrentRelation() : nullptr;
-                if (relation != nullptr) {
-                    relation->LEFTFIELDS = std::make_unique<std::vector<FieldPairQueue>>();
-                    currentPairs_ = relation->LEFTFIELDS.get();
-                }
+                StartPairList(&RelationQueue::LEFTFIELDS);
                 return true;
             }
             if (t1 == "FIELD") {
@@ -240,12 +216,8 @@ void TxdParser::StartFiles() {
     line += dictionaryPath_;
     description.push_back({Text(line)});
 
-    if (model_.FILE) {
-        if (FileQueue* file = CurrentFile()) ShrinkFile(*file);
-        if (!retired_) retired_ = std::make_unique<Retired>();
-        retired_->files.push_back(std::move(model_.FILE));
-    }
-    model_.FILE = std::make_unique<std::vector<FileQueue>>();
+    if (FileQueue* file = CurrentFile()) ShrinkFile(*file);
+    Restart(model_.FILE);
 }
 
 void TxdParser::StartRelation(std::string_view t2) {
@@ -257,6 +229,15 @@ void TxdParser::StartRelation(std::string_view t2) {
     if (const std::int32_t del = scanner_.Find("DELETE", 2)) {
         relation.RIDELETE = FirstArgument(del);
     }
+}
+
+// The pair list that the following FIELD lines of the relation fill.
+void TxdParser::StartPairList(List<FieldPairQueue> RelationQueue::*pairs) {
+    RelationQueue* relation = inRelations_ ? CurrentRelation() : nullptr;
+    if (relation == nullptr) return;
+    List<FieldPairQueue>& list = relation->*pairs;
+    list = std::make_unique<std::vector<FieldPairQueue>>();
+    currentPairs_ = list.get();
 }
 
 // A line in the relations section that no first token claimed: the FILE

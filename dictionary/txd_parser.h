@@ -56,8 +56,6 @@ class TxdParser {
     std::size_t Size() const noexcept { return lines_.Size(); }
 
   private:
-    struct Retired;
-
     void ParseLine(std::string_view line);
     bool ApplyFirstToken(std::string_view t1, std::string_view t2);
     void ApplyRelationLine(std::string_view t1, std::string_view t2);
@@ -67,19 +65,22 @@ class TxdParser {
     void SetHeaderValue(Text& value);
     void StartFiles();
     void StartRelation(std::string_view t2);
+    void StartPairList(List<FieldPairQueue> RelationQueue::*pairs);
     void StartAnnotationSection(List<TextLineQueue> ObjectText::*section);
     void ApplyAnnotationLine();
     void AddGroupEnd();
 
     void AddFile(std::string_view label);
     void AddAlias(std::string_view label);
-    void AddKey(FileQueue& file, std::string_view label);
-    void AddIndex(FileQueue& file, std::string_view label);
+    template <class Row>
+    void AddKeyRow(const FileQueue& file, List<Row>& list, std::string_view label);
     void AddMemo(FileQueue& file, std::string_view label);
     void AddBlob(FileQueue& file, std::string_view label);
     void AddField(FileQueue& file, std::string_view label, std::string_view type);
     void AddComponents(const FileQueue& file, List<TextLineQueue>& components);
 
+    template <class Row>
+    void Restart(List<Row>& list);
     static void ShrinkFile(FileQueue& file);
     ObjectTextRef TakeAnnotationObject();
     ObjectText& EnsurePendingObject();
@@ -117,7 +118,7 @@ class TxdParser {
     // Lists replaced by a repeated section header: no longer reachable from
     // the model, kept until the parse ends because the state above may
     // still refer into them.
-    std::unique_ptr<Retired> retired_;
+    std::vector<std::shared_ptr<void>> retired_;
 
     std::int64_t linesDone_ = 0;
     bool finished_ = false;

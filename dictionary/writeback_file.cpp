@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "dictionary/export_file.h"
-#include "runtime/error_state.h"
 
 namespace dict {
 
@@ -17,12 +16,7 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 20;
 
 int Report(int code) {
-    if (code == 0) {
-        rt::ClearError();
-    } else {
-        rt::SetError(code);
-    }
-    return code;
+    return SetFileLayerError(code);
 }
 
 std::string TemporaryName(const std::string& path) {

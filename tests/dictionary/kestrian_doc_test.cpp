@@ -38,18 +38,24 @@ ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
     return run;
 }
 
-TEST(KestrianDocTest, ModelPrintsTheJsonOfTheParsedExport) {
+// Each test works in a folder of its own that holds the worked example.
+class KestrianDocTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        WriteBytes(folder.File("ORDERS.TXD"), dict_test::kWorkedExampleExport);
+    }
+
     TempFolder folder;
-    WriteBytes(folder.File("ORDERS.TXD"), dict_test::kWorkedExampleExport);
+};
+
+TEST_F(KestrianDocTest, ModelPrintsTheJsonOfTheParsedExport) {
     ToolRun run = RunTool(folder, "model ORDERS.TXD");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, ModelToJson(dict_test::WorkedExampleModel("ORDERS.TXD")));
 }
 
-TEST(KestrianDocTest, WritebackPrintsWhatReleasingWrites) {
-    TempFolder folder;
-    WriteBytes(folder.File("ORDERS.TXD"), dict_test::kWorkedExampleExport);
+TEST_F(KestrianDocTest, WritebackPrintsWhatReleasingWrites) {
     ToolRun run = RunTool(folder, "writeback ORDERS.TXD");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, dict_test::WorkedExampleWriteback("ORDERS.TXD"));
@@ -57,25 +63,20 @@ TEST(KestrianDocTest, WritebackPrintsWhatReleasingWrites) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("TEST.TXD")));
 }
 
-TEST(KestrianDocTest, WritebackIntoAFile) {
-    TempFolder folder;
-    WriteBytes(folder.File("ORDERS.TXD"), dict_test::kWorkedExampleExport);
+TEST_F(KestrianDocTest, WritebackIntoAFile) {
     ToolRun run = RunTool(folder, "writeback ORDERS.TXD -o OUT.TXD");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(ReadBytes(folder.File("OUT.TXD")), dict_test::WorkedExampleWriteback("ORDERS.TXD"));
 }
 
-TEST(KestrianDocTest, WritebackIntoAMissingFolderFails) {
-    TempFolder folder;
-    WriteBytes(folder.File("ORDERS.TXD"), dict_test::kWorkedExampleExport);
+TEST_F(KestrianDocTest, WritebackIntoAMissingFolderFails) {
     ToolRun run = RunTool(folder, "writeback ORDERS.TXD -o NONE/OUT.TXD");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("NONE/OUT.TXD"), std::string::npos) << run.err;
 }
 
-TEST(KestrianDocTest, MissingExportIsReportedWithExitCode2) {
-    TempFolder folder;
+TEST_F(KestrianDocTest, MissingExportIsReportedWithExitCode2) {
     for (const char* command : {"model", "writeback"}) {
         ToolRun run = RunTool(folder, std::string(command) + " MISSING.TXD");
         EXPECT_EQ(run.exitCode, 2);
@@ -85,15 +86,13 @@ TEST(KestrianDocTest, MissingExportIsReportedWithExitCode2) {
     }
 }
 
-TEST(KestrianDocTest, FolderAsExportIsAccessDenied) {
-    TempFolder folder;
+TEST_F(KestrianDocTest, FolderAsExportIsAccessDenied) {
     ToolRun run = RunTool(folder, "model .");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("Access Denied"), std::string::npos) << run.err;
 }
 
-TEST(KestrianDocTest, BadUsageShowsTheUsageWithExitCode2) {
-    TempFolder folder;
+TEST_F(KestrianDocTest, BadUsageShowsTheUsageWithExitCode2) {
     WriteBytes(folder.File("A.TXD"), "");
     for (const char* arguments : {"", "nonsense A.TXD", "model", "model A.TXD extra",
                                   "writeback A.TXD -o", "writeback A.TXD -x B"}) {

@@ -1,7 +1,6 @@
 // Reading back what a release wrote gives the model again.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "dictionary/export_file.h"
@@ -44,9 +43,7 @@ TEST(ReleaseReadBackTest, WorkedExampleComesBackWithTheNewDictionaryPath) {
 }
 
 TEST(ReleaseReadBackTest, SampleComesBackWhole) {
-    const char* source = std::getenv("KESTRIAN_TEST_SOURCE_DIR");
-    if (source == nullptr) GTEST_SKIP() << "KESTRIAN_TEST_SOURCE_DIR not set";
-    ExportRead read = ReadExport(std::string(source) + "/samples/SAMPLE.TXD");
+    ExportRead read = ReadExport(KESTRIAN_SAMPLES_DIR "/SAMPLE.TXD");
     ASSERT_EQ(read.error, 0);
     DictionaryModel model = Parse(read.bytes, "SAMPLE.TXD");
     std::string expected = ModelToJson(model);

@@ -265,6 +265,16 @@ TEST(TxdFieldTest, NestedGroupsGiveTwoGroupAndTwoEndRows) {
     EXPECT_EQ(types, (Strings{"GROUP", "GROUP", "LONG", "END", "END"}));
 }
 
+TEST(TxdFieldTest, GroupDepthDoesNotWrapAround) {
+    std::string buffer = Export({"[FILES]", "F FILE"});
+    for (int i = 0; i < 300; ++i) buffer += "G GROUP\r\n";
+    for (int i = 0; i < 301; ++i) buffer += "END\r\n";
+    DictionaryModel model;
+    Parse(model, buffer);
+    ASSERT_EQ(Rows(OnlyFile(model).FIELD).size(), 600u);
+    EXPECT_EQ(OnlyFile(model).FIELD->back().TYPE, "END");
+}
+
 TEST(TxdFieldTest, EveryTypeKeyword) {
     std::string buffer = Export({"[FILES]", "F FILE"});
     const Strings types = {"BYTE",    "SHORT",    "USHORT",   "LONG",   "ULONG",
