@@ -1,0 +1,196 @@
+// Opening a text export through File > Open: the parse window's three
+// endings, File > Close writing "TEST.TXD", and a chosen "TEST.TXD".
+#include <gtest/gtest.h>
+
+#include <Qt>
+#include <fstream>
+#include <sstream>
+
+#include "app/globals.h"
+#include "app/layouts.h"
+#include "dictionary/model.h"
+#include "runtime/profile.h"
+#include "runtime/program_threads.h"
+#include "tests/e2e/program_harness.h"
+
+namespace {
+
+using e2e::ProgramHarness;
+using e2e::WaitUntil;
+namespace menu = app::frame_menu;
+namespace fs = std::filesystem;
+
+fs::path SamplePath() {
+    return fs::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD";
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+// An export big enough that its parse takes many timer ticks.
+std::string LargeExport(int files) {
+    std::string out = "[DICTIONARY]\r\nVERSION '4.0'\r\n[FILES]\r\n";
+    for (int f = 0; f < files; ++f) {
+        const std::string label = "File" + std::to_string(f);
+        out += label + "  FILE,DRIVER('TOPSPEED'),PRE(F" + std::to_string(f) + ")\r\n";
+        out += "!!> IDENT(" + std::to_string(f) + ")\r\n";
+        out += "Record  RECORD,PRE()\r\n";
+        for (int c = 0; c < 20; ++c) out += "Col" + std::to_string(c) + "  LONG\r\n!!> IDENT(1)\r\n";
+        out += "  END\r\nEND\r\n";
+    }
+    return out;
+}
+
+std::vector<std::string> FileLabels() {
+    std::vector<std::string> labels;
+    if (const dict::DictionaryModel* model = app::Model())
+        for (const dict::FileQueue& file : dict::Rows(model->FILE))
+            labels.emplace_back(file.LABEL.view());
+    return labels;
+}
+
+bool DictionaryWindowOpen(ProgramHarness& h) { return h.WindowOpen("P1$DCTWINDOW"); }
+
+TEST(Parse, ChosenExportIsParsedAndHandedToTheDictionaryWindow) {
+    ProgramHarness harness;
+    const fs::path sample = SamplePath();
+    harness.Dialogs().QueueOpenFile(sample.string());
+    harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        h.Choose(menu::Open);
+        EXPECT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        EXPECT_NE(app::Model(), nullptr);
+        EXPECT_FALSE(FileLabels().empty());
+        EXPECT_TRUE(frame.IsEnabled(menu::Close));
+        EXPECT_TRUE(frame.IsEnabled(menu::Print));
+        EXPECT_EQ(frame.Status(1), "");
+        EXPECT_EQ(frame.Status(2), "");
+        EXPECT_NE(app::DisplayThread.load(), 0);
+        EXPECT_EQ(app::TempExport.load(), 0);
+        h.Choose(menu::Exit);
+    });
+    const auto requests = harness.Dialogs().OpenFileRequests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].title, "Velmora Dictionaries");
+    EXPECT_EQ(rt::GetProfileString("Defaults", "LastDictionaryUsed", "", "kestrian.INI"),
+              sample.string());
+    // The model released at the end was written back.
+    EXPECT_TRUE(fs::exists(harness.WorkFolder() / "TEST.TXD"));
+}
+
+TEST(Parse, EscAbandonsTheParseAndReleasesTheModel) {
+    ProgramHarness harness;
+    const fs::path big = harness.Root() / "BIG.TXD";
+    WriteFile(big, LargeExport(20000));
+    harness.Dialogs().QueueOpenFile(big.string());
+    harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return h.WindowOpen("KESTR003"); }));
+        rt::WindowRef parse;
+        for (const auto& info : rt::OpenWindows())
+            if (info.label == "KESTR003") parse = rt::WindowRef(info.id, info.thread);
+        EXPECT_TRUE(WaitUntil([&] { return frame.Status(1).rfind("Parsing: ", 0) == 0; }));
+        parse.PressKey(Qt::Key_Escape);
+        EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
+        EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
+        EXPECT_FALSE(DictionaryWindowOpen(h));
+        EXPECT_FALSE(frame.IsEnabled(menu::Close));
+        EXPECT_FALSE(frame.IsEnabled(menu::Print));
+        EXPECT_EQ(frame.Status(1), "");
+        EXPECT_EQ(frame.Status(2), "");
+        h.Choose(menu::Exit);
+    });
+    EXPECT_TRUE(fs::exists(big));  // the user's own export is never deleted
+}
+
+TEST(Parse, AnExportThatCannotBeOpenedGetsItsBox) {
+    ProgramHarness harness;
+    const fs::path missing = harness.Root() / "NOSUCH.TXD";
+    harness.Dialogs().QueueOpenFile(missing.string());
+    harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        h.Choose(menu::Open);
+        EXPECT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(20)));
+        EXPECT_EQ(app::Model(), nullptr);
+        EXPECT_FALSE(frame.IsEnabled(menu::Close));
+        h.Choose(menu::Exit);
+    });
+    const auto boxes = harness.Dialogs().Messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "ERROR OPENING DICTIONARY");
+    EXPECT_EQ(boxes[0].text, "Error 2 (File Not Found)\nattempting to open " + missing.string());
+    EXPECT_EQ(boxes[0].icon, rt::Icon::None);
+    EXPECT_EQ(boxes[0].buttons, rt::ButtonOk);
+}
+
+TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {
+    ProgramHarness harness;
+    harness.Dialogs().QueueOpenFile(SamplePath().string());
+    harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        h.Choose(menu::Close);
+        EXPECT_TRUE(WaitUntil([&] { return !DictionaryWindowOpen(h); }));
+        EXPECT_EQ(app::Model(), nullptr);
+        EXPECT_EQ(app::DisplayThread.load(), 0);
+        EXPECT_FALSE(frame.IsEnabled(menu::Close));
+        EXPECT_FALSE(frame.IsEnabled(menu::Print));
+        const std::string written = ReadFile(h.WorkFolder() / "TEST.TXD");
+        EXPECT_EQ(written.rfind("[DICTIONARY]\r\n", 0), 0u);
+        EXPECT_NE(written.find("[FILES]"), std::string::npos);
+        EXPECT_FALSE(app::DictionaryPath.Get().empty());  // Close keeps the path
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(Parse, CloseCompletesSilentlyWhenTestTxdCannotBeWritten) {
+    ProgramHarness harness;
+    // A folder in the way makes "TEST.TXD" impossible to create, even as root.
+    fs::create_directory(harness.WorkFolder() / "TEST.TXD");
+    harness.Dialogs().QueueOpenFile(SamplePath().string());
+    harness.Run([&](ProgramHarness& h) {
+        h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        h.Choose(menu::Close);
+        EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
+        h.Choose(menu::Exit);
+    });
+    EXPECT_TRUE(harness.Dialogs().Messages().empty());
+    EXPECT_TRUE(fs::is_directory(harness.WorkFolder() / "TEST.TXD"));
+}
+
+TEST(Parse, OpeningTestTxdWhileAnotherIsLoadedParsesItAsItWasOnDisk) {
+    ProgramHarness harness;
+    const fs::path chosen = harness.WorkFolder() / "TEST.TXD";
+    WriteFile(chosen, "[DICTIONARY]\r\nVERSION '9'\r\n[FILES]\r\nChosen  FILE,PRE(CHO)\r\n!!> IDENT(1)\r\n"
+                      "Record  RECORD,PRE()\r\nCode  LONG\r\n!!> IDENT(2)\r\n  END\r\nEND\r\n");
+    harness.Dialogs().QueueOpenFile(SamplePath().string());
+    harness.Dialogs().QueueOpenFile(chosen.string());
+    harness.Run([&](ProgramHarness& h) {
+        h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        const int firstWindow = app::DisplayThread.load();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] {
+            const int display = app::DisplayThread.load();
+            return display != 0 && display != firstWindow;
+        }));
+        EXPECT_EQ(FileLabels(), std::vector<std::string>{"Chosen"});
+        h.Choose(menu::Exit);
+    });
+}
+
+}  // namespace
