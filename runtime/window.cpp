@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMdiSubWindow>
 #include <QTextEdit>
 #include <QWidget>
@@ -232,6 +233,20 @@ void WindowRef::PressKey(int qtKey) const {
         if (target == nullptr) return;
         QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier);
         QApplication::sendEvent(target, &press);
+    });
+}
+
+void WindowRef::Click(int mouseKey) const {
+    Do(id_, [mouseKey](gui::GuiWindow& w) {
+        QWidget* target = w.Content() != nullptr ? w.Content() : w.Outer();
+        if (target == nullptr) return;
+        const QPointF local(target->width() / 2.0, target->height() / 2.0);
+        const QPointF global = target->mapToGlobal(local);
+        const Qt::MouseButton button = mouseKey == key::MouseRight ? Qt::RightButton : Qt::LeftButton;
+        const QEvent::Type type =
+            mouseKey == key::MouseLeftDouble ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress;
+        QMouseEvent click(type, local, global, button, button, Qt::NoModifier);
+        QApplication::sendEvent(target, &click);
     });
 }
 

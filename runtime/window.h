@@ -47,6 +47,9 @@ public:
     bool IsVisible() const;
     // Delivers a key press to the window as the keyboard would (Qt key code).
     void PressKey(int qtKey) const;
+    // Delivers a mouse click in the middle of the window, as the mouse would:
+    // key::MouseLeft, key::MouseRight or key::MouseLeftDouble.
+    void Click(int mouseKey) const;
     // Posts an event to the window's own thread, addressed to this window.
     void PostEvent(int eventNumber, int control = 0) const;
 

@@ -77,6 +77,35 @@ TEST(Frame, AMenuChoiceClosesTheSplash) {
     });
 }
 
+rt::WindowRef FindWindow(const std::string& label) {
+    for (const auto& info : rt::OpenWindows())
+        if (info.label == label) return rt::WindowRef(info.id, info.thread);
+    return {};
+}
+
+// One program run per click kind: the program's globals live for a process.
+class SplashClick : public testing::TestWithParam<int> {};
+
+TEST_P(SplashClick, ClosesTheSplashAndTheAboutBox) {
+    const int click = GetParam();
+    ProgramHarness harness;
+    harness.Run([click](ProgramHarness& h) {
+        h.WaitForFrame();
+        EXPECT_TRUE(WaitUntil([&] { return h.WindowOpen("P1$WINDOW"); }));
+        FindWindow("P1$WINDOW").Click(click);
+        EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("P1$WINDOW"); }));
+        h.Choose(menu::About);
+        EXPECT_TRUE(WaitUntil([&] { return h.WindowOpen("P1$WINDOW"); }));
+        FindWindow("P1$WINDOW").Click(click);
+        EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("P1$WINDOW"); }));
+        h.Choose(menu::Exit);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Frame, SplashClick,
+                         testing::Values(rt::key::MouseLeft, rt::key::MouseRight,
+                                         rt::key::MouseLeftDouble));
+
 TEST(Frame, AboutOpensAnotherWindowOnANewThread) {
     ProgramHarness harness;
     harness.Run([](ProgramHarness& h) {
