@@ -1,12 +1,14 @@
 #include "app/dictionary_commands.h"
 #include "app/frame_services.h"
 #include "app/globals.h"
+#include "app/model_users.h"
 #include "runtime/events.h"
 #include "runtime/program_threads.h"
 
 namespace app {
 
 void CloseDictionary() {
+    StopModelUsers();
     ReleaseLoadedModel();
     UpdateFrameMenu();
     if (const int display = DisplayThread.load(); display != 0)

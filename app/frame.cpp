@@ -125,9 +125,6 @@ public:
         if (base != 0) return base;
         OpenStandard(1);
         Win().SetTimer(500);
-        Ref().SetAlertKey(rt::key::MouseLeft);
-        Ref().SetAlertKey(rt::key::MouseLeftDouble);
-        Ref().SetAlertKey(rt::key::MouseRight);
         SetAlertKeys();
         return 0;
     }

@@ -1,5 +1,6 @@
 #include "app/globals.h"
 #include "app/layouts.h"
+#include "runtime/events.h"
 
 namespace app {
 
@@ -47,6 +48,8 @@ rt::Layout SplashLayout() {
     layout.resizable = false;
     layout.width = 0;
     layout.height = 0;
+    // Mouse clicks close the window: alerted from the moment it appears.
+    layout.alertKeys = {rt::key::MouseLeft, rt::key::MouseLeftDouble, rt::key::MouseRight};
     rt::ControlDef image;
     image.number = 1;
     image.kind = rt::ControlKind::Image;

@@ -42,7 +42,6 @@ public:
     std::uint8_t Setup() override {
         const std::uint8_t base = WindowObject::Setup();
         if (base != 0) return base;
-        DisplayThread.store(rt::ThisThread());
         OpenStandard(0);
         SetAlertKeys();
         return 0;

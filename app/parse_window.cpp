@@ -4,6 +4,7 @@
 
 #include "app/frame_services.h"
 #include "app/globals.h"
+#include "app/model_users.h"
 #include "app/procedure_hooks.h"
 #include "app/window_procedure.h"
 #include "dictionary/export_file.h"
@@ -78,7 +79,9 @@ public:
         if (const int display = DisplayThread.load(); display != 0)
             rt::Post(rt::event::CloseWindow, 0, display);
         UpdateFrameMenu();
-        if (done_) rt::Start(DictionaryWindowProcedure());
+        // The dictionary window's thread is known from its start, so that a
+        // Close that follows at once finds it.
+        if (done_) DisplayThread.store(rt::Start(DictionaryWindowProcedure()));
         return WindowObject::Teardown();
     }
 
@@ -113,12 +116,19 @@ std::shared_ptr<const std::string> ReadExportOrReport(const std::string& txdPath
 
 int StartParse(std::shared_ptr<const std::string> exportBytes, const std::string& txdPath,
                bool tempExport) {
+    StopModelUsers();
     TxdPath.Set(txdPath);
     TempExport.store(tempExport ? 1 : 0);
     ReleaseLoadedModel();
     CreateModel();
     UpdateFrameMenu();
-    return rt::Start([bytes = std::move(exportBytes)] { KESTR003(bytes); });
+    const int thread = rt::Start([bytes = std::move(exportBytes)] {
+        KESTR003(bytes);
+        std::int32_t self = rt::ThisThread();
+        ParseThread.compare_exchange_strong(self, 0);
+    });
+    ParseThread.store(thread);
+    return thread;
 }
 
 void KESTR003(std::shared_ptr<const std::string> exportBytes) {

@@ -3,6 +3,7 @@
 #include "app/error_manager.h"
 #include "app/frame.h"
 #include "app/globals.h"
+#include "app/model_users.h"
 #include "app/ide_menu_registration.h"
 #include "app/resources.h"
 #include "runtime/ini_manager.h"
@@ -18,6 +19,7 @@ void Main() {
     GlobalIni().Init("kestrian.INI");
     RegisterIdeMenu();
     KESTR001();
+    StopModelUsers();
     ReleaseLoadedModel();
     GlobalErrors().Teardown();
 }

@@ -55,7 +55,8 @@ std::pair<QString, QString> SplitMenuText(const std::string& text) {
 }  // namespace
 
 GuiWindow::GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout)
-    : id_(id), label_(layout.label), ownerThread_(ownerThread), kind_(layout.kind) {
+    : id_(id), label_(layout.label), ownerThread_(ownerThread), kind_(layout.kind),
+      alerts_(layout.alertKeys.begin(), layout.alertKeys.end()) {
     font_ = QApplication::font();
     if (!layout.fontFamily.empty()) font_.setFamily(FromWin1252(layout.fontFamily));
     if (layout.fontSize > 0) font_.setPointSize(layout.fontSize);

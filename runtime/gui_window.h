@@ -70,6 +70,7 @@ private:
     std::string label_;
     int ownerThread_;
     WindowKind kind_;
+    std::set<int> alerts_;
     QFont font_;
     QPointer<QMainWindow> frame_;
     QPointer<QMdiSubWindow> sub_;
@@ -80,7 +81,6 @@ private:
     std::map<int, QPointer<QAction>> items_;
     std::map<int, StandardAction> actions_;
     std::vector<QPointer<QLabel>> zones_;
-    std::set<int> alerts_;
     bool programClosing_ = false;
     bool shown_ = false;
     bool minimized_ = false;

@@ -58,6 +58,7 @@ struct Layout {
     std::vector<MenuDef> menu;
     std::vector<int> statusWidths;  // one entry per zone; -1 stretches
     int timer = 0;                  // hundredths of a second; 0 no timer
+    std::vector<int> alertKeys;     // keys that raise EVENT:AlertKey from the start
 };
 
 }  // namespace rt

@@ -106,6 +106,13 @@ void SetCurrentEvent(const Event& event) {
 
 EventQueue* ThisQueue() { return thisThread ? &thisThread->queue : nullptr; }
 
+bool WaitForThreadEnd(int thread, std::chrono::milliseconds timeout) {
+    Registry& registry = Threads();
+    std::unique_lock lock(registry.mutex);
+    return registry.changed.wait_for(lock, timeout,
+                                     [&] { return registry.live.count(thread) == 0; });
+}
+
 bool CloseDownOtherThreads(std::chrono::milliseconds timeout) {
     Registry& registry = Threads();
     const int self = ThisThread();

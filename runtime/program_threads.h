@@ -36,6 +36,10 @@ class EventQueue;
 // The calling program thread's queue (null on other threads).
 EventQueue* ThisQueue();
 
+// Waits until `thread` has ended, at most `timeout`. True when it has (or
+// never existed).
+bool WaitForThreadEnd(int thread, std::chrono::milliseconds timeout);
+
 // Posts EVENT:CloseDown to every program thread but the caller and waits for
 // them to end, at most `timeout`. True when all others ended.
 bool CloseDownOtherThreads(std::chrono::milliseconds timeout);

@@ -194,3 +194,43 @@ TEST(Parse, OpeningTestTxdWhileAnotherIsLoadedParsesItAsItWasOnDisk) {
 }
 
 }  // namespace
+
+namespace {
+
+// Close, Open or Exit while a parse is still filling the model must wait for
+// the parse to let go of it rather than free it under the parser's feet.
+TEST(Parse, CloseDuringAParseAbandonsItFirst) {
+    ProgramHarness harness;
+    const fs::path big = harness.Root() / "BIG.TXD";
+    WriteFile(big, LargeExport(20000));
+    harness.Dialogs().QueueOpenFile(big.string());
+    harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return frame.Status(1).rfind("Parsing: ", 0) == 0; }));
+        h.Choose(menu::Close);
+        EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
+        EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
+        EXPECT_FALSE(DictionaryWindowOpen(h));
+        EXPECT_FALSE(frame.IsEnabled(menu::Close));
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(Parse, ExitDuringAParseEndsCleanly) {
+    ProgramHarness harness;
+    const fs::path big = harness.Root() / "BIG.TXD";
+    WriteFile(big, LargeExport(20000));
+    harness.Dialogs().QueueOpenFile(big.string());
+    const int code = harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return frame.Status(1).rfind("Parsing: ", 0) == 0; }));
+        h.Choose(menu::Exit);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(app::Model(), nullptr);
+    EXPECT_EQ(rt::LiveThreadCount(), 0);
+}
+
+}  // namespace
