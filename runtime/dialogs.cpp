@@ -28,7 +28,9 @@ std::shared_ptr<DialogService> SetDialogService(std::shared_ptr<DialogService> s
 
 unsigned Message(const std::string& text, const std::string& caption, Icon icon, unsigned buttons,
                  unsigned defaultButton) {
-    return Dialogs().Message(MessageRequest{text, caption, icon, buttons, defaultButton});
+    // Holds the service for the whole call, so that replacing it meanwhile is safe.
+    const std::shared_ptr<DialogService> service = std::atomic_load(&Slot());
+    return service->Message(MessageRequest{text, caption, icon, buttons, defaultButton});
 }
 
 }  // namespace rt

@@ -1,0 +1,165 @@
+#include "app/frame.h"
+
+#include "app/dictionary_commands.h"
+#include "app/frame_clock.h"
+#include "app/frame_services.h"
+#include "app/layouts.h"
+#include "app/window_procedure.h"
+#include "display/ini_manager.h"
+#include "runtime/dates.h"
+#include "runtime/program_threads.h"
+
+namespace app {
+namespace {
+
+constexpr std::size_t kAboutStack = 25000;
+
+class FrameWindowObject final : public ProcedureWindow {
+public:
+    FrameWindowObject() : ProcedureWindow(FrameLayout()) {}
+
+    std::uint8_t Setup() override {
+        REQUEST = GlobalRequest.load();
+        const std::uint8_t base = WindowObject::Setup();
+        if (base != 0) return base;
+        OpenStandard(1);
+        rt::WindowRef placement = Ref();
+        GlobalIni().FetchWindow("Main", placement);
+        SetAlertKeys();
+        return 0;
+    }
+
+    void EventLoop() override {
+        const int period = Win().Timer();
+        if (period < 1 || period > 100) Win().SetTimer(100);
+        WriteClock();
+        WindowObject::EventLoop();
+    }
+
+    void FirstDisplay() override {
+        WindowObject::FirstDisplay();
+        FrameThread.store(rt::ThisThread());
+        SetFrameWindow(Ref());
+        CloseItem.store(frame_menu::Close);
+        PrintItem.store(frame_menu::Print);
+        UpdateFrameMenu();
+        Ref().SetMinimumSize(200, 150);
+    }
+
+    std::uint8_t OnWindowEvent() override {
+        const int event = Host().Event();
+        if (event == rt::event::Iconize) FrameIconized.store(1);
+        if (event == rt::event::Restored) FrameIconized.store(0);
+        const std::uint8_t outcome = WindowObject::OnWindowEvent();
+        if (event == rt::event::OpenWindow) {
+            splashThread_ = rt::Start(KESTR005);
+        } else if (event == rt::event::Timer) {
+            WriteClock();
+        } else {
+            CloseSplashOnMenuChoice();
+        }
+        return outcome;
+    }
+
+    std::uint8_t OnAccepted() override {
+        // A menu choice is not an event of the window itself, so the splash
+        // is also closed from here.
+        CloseSplashOnMenuChoice();
+        switch (Host().Control()) {
+            case frame_menu::Open:
+                OpenDictionary();
+                break;
+            case frame_menu::Close:
+                CloseDictionary();
+                break;
+            case frame_menu::Print:
+                PrintDictionary();
+                break;
+            case frame_menu::Tile:
+                if (const int display = DisplayThread.load(); display != 0)
+                    rt::Post(kTileEvent, 0, display);
+                break;
+            case frame_menu::About:
+                AboutRequested.store(1);
+                rt::Start(KESTR005, kAboutStack);
+                break;
+            default:
+                break;
+        }
+        return WindowObject::OnAccepted();
+    }
+
+    std::uint8_t Teardown() override {
+        const std::uint8_t base = WindowObject::Teardown();
+        if (base != 0) return base;
+        if (OPENED) {
+            rt::WindowRef placement = Ref();
+            GlobalIni().UpdateWindow("Main", placement);
+        }
+        return 0;
+    }
+
+private:
+    void WriteClock() {
+        Ref().SetStatus(3, FrameDateText(rt::Today()));
+        Ref().SetStatus(4, FrameTimeText(rt::Clock()));
+    }
+
+    void CloseSplashOnMenuChoice() {
+        if (splashThread_ != 0 && Host().Event() == rt::event::Accepted) {
+            rt::Post(rt::event::CloseWindow, 0, splashThread_);
+            splashThread_ = 0;
+        }
+    }
+
+    int splashThread_ = 0;
+};
+
+class SplashWindowObject final : public ProcedureWindow {
+public:
+    SplashWindowObject() : ProcedureWindow(SplashLayout()) {}
+
+    std::uint8_t Setup() override {
+        REQUEST = GlobalRequest.load();
+        const std::uint8_t base = WindowObject::Setup();
+        if (base != 0) return base;
+        OpenStandard(1);
+        Win().SetTimer(500);
+        Ref().SetAlertKey(rt::key::MouseLeft);
+        Ref().SetAlertKey(rt::key::MouseLeftDouble);
+        Ref().SetAlertKey(rt::key::MouseRight);
+        SetAlertKeys();
+        return 0;
+    }
+
+    void FirstDisplay() override {
+        if (AboutRequested.load() == 1) Win().SetTimer(0);
+        WindowObject::FirstDisplay();
+    }
+
+    std::uint8_t OnWindowEvent() override {
+        const std::uint8_t outcome = WindowObject::OnWindowEvent();
+        const int event = Host().Event();
+        const int key = Host().KeyCode();
+        if ((event == rt::event::AlertKey &&
+             (key == rt::key::MouseLeft || key == rt::key::MouseLeftDouble ||
+              key == rt::key::MouseRight)) ||
+            event == rt::event::Timer)
+            Host().PostToWindow(rt::event::CloseWindow);
+        return outcome;
+    }
+};
+
+}  // namespace
+
+void KESTR001() {
+    FrameWindowObject frame;
+    RunProcedure(frame);
+}
+
+void KESTR005() {
+    SplashWindowObject splash;
+    RunProcedure(splash);
+}
+
+}  // namespace app

@@ -1,0 +1,23 @@
+#include "app/frame_services.h"
+
+#include "app/globals.h"
+
+namespace app {
+
+void ShowStatus(const std::string& message) {
+    const rt::WindowRef frame = FrameWindow();
+    if (frame.IsNull()) return;
+    frame.SetStatus(1, message);
+    frame.Display();
+}
+
+void UpdateFrameMenu() {
+    const rt::WindowRef frame = FrameWindow();
+    if (frame.IsNull()) return;
+    frame.SetTitle(kTitleText);
+    const bool loaded = Model() != nullptr;
+    frame.Enable(CloseItem.load(), loaded);
+    frame.Enable(PrintItem.load(), loaded);
+}
+
+}  // namespace app

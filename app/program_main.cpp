@@ -1,0 +1,23 @@
+#include "app/program_main.h"
+
+#include "app/error_manager.h"
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/ide_menu_registration.h"
+#include "display/ini_manager.h"
+
+namespace app {
+
+void Main() {
+    GlobalRequest.store(0);
+    GlobalResponse.store(0);
+    GlobalNavigationRequest = 0;
+    GlobalErrors().Setup();
+    GlobalIni().Init("kestrian.INI");
+    RegisterIdeMenu();
+    KESTR001();
+    ReleaseLoadedModel();
+    GlobalErrors().Teardown();
+}
+
+}  // namespace app

@@ -1,0 +1,132 @@
+#include "dictionary/export_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "runtime/error_state.h"
+
+namespace dict {
+
+namespace {
+
+// True when the folder that would hold `path` exists.
+bool ParentFolderExists(const std::string& path) {
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (parent.empty()) return true;
+    std::error_code ec;
+    return std::filesystem::is_directory(parent, ec);
+}
+
+int Report(int code) {
+    if (code == 0) {
+        rt::ClearError();
+    } else {
+        rt::SetError(code);
+    }
+    return code;
+}
+
+}  // namespace
+
+int OpenErrorCode(int errnoValue, const std::string& path) {
+    switch (errnoValue) {
+        case ENOENT:
+            return ParentFolderExists(path) ? kFileNotFound : kPathNotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+            return kPathNotFound;
+        case EMFILE:
+        case ENFILE:
+            return kTooManyOpenFiles;
+        default:  // EACCES, EPERM, EISDIR, EROFS, EBUSY, ...
+            return kAccessDenied;
+    }
+}
+
+ExportFile::~ExportFile() {
+    Close();
+}
+
+int ExportFile::Open() {
+    Close();
+    // Non-blocking so that a pipe or device named by mistake cannot hang the
+    // open; only regular files are read.
+    int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return Report(OpenErrorCode(errno, path_));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Report(kAccessDenied);
+    }
+    fd_ = fd;
+    size_ = st.st_size;
+    next_ = 0;
+    blockPosition_ = 0;
+    blockBytes_ = 0;
+    return Report(0);
+}
+
+void ExportFile::SetToStart() {
+    next_ = 0;
+}
+
+int ExportFile::Next() {
+    std::memset(line_.data(), ' ', line_.size());
+    blockBytes_ = 0;
+    if (fd_ < 0 || Eof()) return Report(kRecordNotAvailable);
+    std::size_t want =
+        static_cast<std::size_t>(std::min<std::int64_t>(kExportBlockSize, size_ - next_));
+    std::size_t got = 0;
+    while (got < want) {
+        ssize_t n = ::pread(fd_, line_.data() + got, want - got, next_ + got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Report(kAccessDenied);
+        if (n == 0) break;  // the file shrank since it was opened
+        got += static_cast<std::size_t>(n);
+    }
+    blockPosition_ = next_ + 1;
+    blockBytes_ = static_cast<std::int64_t>(got);
+    // A file that shrank ends here; one that grew is read up to its size at
+    // open time.
+    next_ = got < want ? size_ : next_ + static_cast<std::int64_t>(got);
+    return Report(0);
+}
+
+void ExportFile::Close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+ExportRead ReadExport(const std::string& path) {
+    ExportRead result;
+    ExportFile file(path);
+    result.error = file.Open();
+    if (result.error != 0) return result;
+    result.bytes.resize(static_cast<std::size_t>(file.Size()));
+    std::size_t filled = 0;
+    file.SetToStart();
+    while (!file.Eof()) {
+        result.error = file.Next();
+        if (result.error != 0) {
+            result.bytes.clear();
+            return result;
+        }
+        std::string_view block = file.Block();
+        std::size_t at = static_cast<std::size_t>(file.BlockPosition() - 1);
+        std::memcpy(result.bytes.data() + at, block.data(), block.size());
+        filled = at + block.size();
+    }
+    file.Close();
+    result.bytes.resize(filled);
+    return result;
+}
+
+}  // namespace dict

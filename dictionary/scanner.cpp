@@ -1,0 +1,302 @@
+#include "dictionary/scanner.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <limits>
+
+namespace dict {
+namespace {
+
+constexpr char kBlank = ' ';
+constexpr char kQuote = '\'';
+
+// Closing character for each opening one; 0 for a character that opens nothing.
+constexpr std::array<char, 256> MakeClosers() {
+    std::array<char, 256> closers{};
+    closers[static_cast<unsigned char>('(')] = ')';
+    closers[static_cast<unsigned char>('[')] = ']';
+    closers[static_cast<unsigned char>('{')] = '}';
+    closers[static_cast<unsigned char>('<')] = '>';
+    closers[static_cast<unsigned char>(kQuote)] = kQuote;
+    return closers;
+}
+constexpr std::array<char, 256> kClosers = MakeClosers();
+
+std::string_view TrimRight(std::string_view text) noexcept {
+    while (!text.empty() && text.back() == kBlank) text.remove_suffix(1);
+    return text;
+}
+
+bool IsBlank(std::string_view text) noexcept {
+    return text.find_first_not_of(kBlank) == std::string_view::npos;
+}
+
+// Appends the part to a result that is built with the "blank result is
+// replaced" rule, keeping the result within the limit.
+void AppendPart(std::string& out, bool& blank, char separator, std::string_view part) {
+    if (blank) {
+        out.assign(part.substr(0, Scanner::kMaxResult));
+    } else {
+        if (out.size() < Scanner::kMaxResult) out.push_back(separator);
+        out.append(part.substr(0, Scanner::kMaxResult - std::min(out.size(), Scanner::kMaxResult)));
+    }
+    blank = IsBlank(out);
+}
+
+}  // namespace
+
+void Scanner::Init() {
+    line_.clear();
+    tokens_.clear();
+    arguments_.clear();
+    current_ = -1;
+    delimiters_ = ", ";
+}
+
+void Scanner::SetDelimiters(std::string_view delimiters) {
+    delimiters_.assign(delimiters.substr(0, kMaxDelimiters));
+}
+
+void Scanner::Dispose() noexcept {
+    std::string().swap(line_);
+    std::vector<TokenQueue>().swap(tokens_);
+    std::vector<ArgumentQueue>().swap(arguments_);
+    std::vector<char>().swap(closers_);
+    current_ = -1;
+}
+
+std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
+                            bool useOwnDelimiters) {
+    std::array<bool, 256> isDelimiter{};
+    const std::string_view set =
+        useOwnDelimiters ? std::string_view(delimiters_) : delimiters.substr(0, kMaxDelimiters);
+    for (char c : set) isDelimiter[static_cast<unsigned char>(c)] = true;
+
+    // Normalise: one "!" in column 1 goes with the blanks after it;
+    // otherwise the leading blanks go. Trailing blanks go as well.
+    if (!line.empty() && line.front() == '!') line.remove_prefix(1);
+    const std::size_t first = line.find_first_not_of(kBlank);
+    line.remove_prefix(first == std::string_view::npos ? line.size() : first);
+    line = TrimRight(line);
+    // Positions are 32-bit; a line cannot be longer than they can count.
+    line = line.substr(0, std::numeric_limits<std::int32_t>::max() - 1);
+
+    line_.assign(line);
+    tokens_.clear();
+    arguments_.clear();
+    closers_.clear();
+    current_ = -1;
+
+    const char* text = line_.data();
+    const std::size_t length = line_.size();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (!closers_.empty()) {
+            const char expected = closers_.back();
+            if (expected == kQuote) {
+                // Inside a quoted string only the closing apostrophe counts.
+                if (c == kQuote) closers_.pop_back();
+                continue;
+            }
+            if (const char closer = kClosers[static_cast<unsigned char>(c)]) {
+                closers_.push_back(closer);
+            } else if (c == expected) {
+                closers_.pop_back();
+            }
+            continue;
+        }
+        if (const char closer = kClosers[static_cast<unsigned char>(c)]) {
+            closers_.push_back(closer);
+        } else if (isDelimiter[static_cast<unsigned char>(c)]) {
+            Emit(start, i);
+            start = i + 1;
+        }
+    }
+    if (start < length) Emit(start, length);
+    return TokenCount();
+}
+
+// Adds the token found between offsets s (inclusive) and end (exclusive).
+void Scanner::Emit(std::size_t s, std::size_t end) {
+    const char* text = line_.data();
+    while (s < end && text[s] == kBlank) ++s;
+    if (s >= end) return;
+    const std::size_t last = end - 1;
+
+    TokenQueue token;
+    token.TEXTL = token.ITEML = static_cast<std::int32_t>(s + 1);
+    token.TEXTR = static_cast<std::int32_t>(last + 1);
+    const void* paren = std::memchr(text + s, '(', end - s);
+    if (paren == nullptr) {
+        token.ITEMR = token.TEXTR;
+        tokens_.push_back(token);
+        return;
+    }
+    const std::size_t p = static_cast<const char*>(paren) - text;
+    token.ITEMR = static_cast<std::int32_t>(p);  // 1-based position of the character before "("
+    if (text[last] == ')' && p < last) {
+        // Plain cut at every comma; a final empty stretch is no argument.
+        const std::size_t firstArgument = arguments_.size();
+        std::size_t from = p + 1;
+        while (true) {
+            const void* comma = std::memchr(text + from, ',', last - from);
+            if (comma == nullptr) break;
+            const std::size_t q = static_cast<const char*>(comma) - text;
+            arguments_.push_back(
+                {static_cast<std::int32_t>(from + 1), static_cast<std::int32_t>(q)});
+            from = q + 1;
+        }
+        if (from < last) {
+            arguments_.push_back(
+                {static_cast<std::int32_t>(from + 1), static_cast<std::int32_t>(last)});
+        }
+        const std::size_t count = arguments_.size() - firstArgument;
+        if (count > 0) {
+            token.VALUE = static_cast<std::int32_t>(firstArgument);
+            token.VALUECOUNT = static_cast<std::int32_t>(count);
+            token.CURRENT = token.VALUECOUNT;
+        }
+    }
+    tokens_.push_back(token);
+}
+
+std::string_view Scanner::Slice(std::int32_t left, std::int32_t right) const noexcept {
+    if (left < 1 || right < left || static_cast<std::size_t>(right) > line_.size()) return {};
+    return std::string_view(line_).substr(left - 1, right - left + 1);
+}
+
+std::span<const ArgumentQueue> Scanner::Value(const TokenQueue& token) const noexcept {
+    if (token.VALUE < 0) return {};
+    return std::span<const ArgumentQueue>(arguments_).subspan(token.VALUE, token.VALUECOUNT);
+}
+
+std::string_view Scanner::TokenText(std::int32_t number) const noexcept {
+    if (number < 1 || number > TokenCount()) return {};
+    const TokenQueue& token = tokens_[number - 1];
+    return Slice(token.TEXTL, token.TEXTR);
+}
+
+std::string_view Scanner::Item(std::int32_t number) const noexcept {
+    if (number < 1 || number > TokenCount()) return {};
+    const TokenQueue& token = tokens_[number - 1];
+    return Slice(token.ITEML, token.ITEMR);
+}
+
+std::int32_t Scanner::ArgumentCount(std::int32_t number) const noexcept {
+    if (number < 1 || number > TokenCount()) return 0;
+    return tokens_[number - 1].VALUECOUNT;
+}
+
+std::int32_t Scanner::Find(std::string_view item, std::int32_t from) const noexcept {
+    item = TrimRight(item);
+    for (std::int32_t n = std::max(from, 1); n <= TokenCount(); ++n) {
+        if (TrimRight(Item(n)) == item) return n;
+    }
+    return 0;
+}
+
+const TokenQueue* Scanner::Current() const noexcept {
+    return current_ < 0 ? nullptr : &tokens_[current_];
+}
+
+std::string_view Scanner::ArgumentText(const TokenQueue& token, std::int32_t n) const noexcept {
+    if (n < 1 || n > token.VALUECOUNT) return {};
+    const ArgumentQueue& argument = arguments_[token.VALUE + n - 1];
+    if (argument.R < argument.L) return {};
+    return Slice(argument.L, argument.R);
+}
+
+std::string_view Scanner::TokenItem(std::int32_t number) noexcept {
+    if (number < 1 || number > TokenCount()) {
+        current_ = -1;
+        return {};
+    }
+    current_ = number - 1;
+    return Item(number);
+}
+
+std::string_view Scanner::TokenItem(std::string_view item) noexcept {
+    return TokenItem(Find(item));
+}
+
+std::string_view Scanner::CurrentItem() const noexcept {
+    return current_ < 0 ? std::string_view() : Item(current_ + 1);
+}
+
+std::string_view Scanner::Argument(std::int32_t number, std::int32_t n) noexcept {
+    TokenItem(number);
+    if (current_ < 0) return {};
+    TokenQueue& token = tokens_[current_];
+    if (n < 1 || n > token.VALUECOUNT) return {};
+    token.CURRENT = n;
+    return ArgumentText(token, n);
+}
+
+std::string_view Scanner::Argument(std::string_view item, std::int32_t n) noexcept {
+    return Argument(Find(item), n);
+}
+
+std::string_view Scanner::CurrentArgument() const noexcept {
+    const TokenQueue* token = Current();
+    return token == nullptr ? std::string_view() : ArgumentText(*token, token->CURRENT);
+}
+
+void Scanner::Arguments(std::string& out) const {
+    out.clear();
+    const TokenQueue* token = Current();
+    if (token == nullptr) return;
+    bool blank = true;
+    for (std::int32_t n = 1; n <= token->VALUECOUNT; ++n) {
+        AppendPart(out, blank, ',', ArgumentText(*token, n));
+    }
+}
+
+std::string Scanner::Arguments() const {
+    std::string out;
+    Arguments(out);
+    return out;
+}
+
+std::string Scanner::ArgumentsOf(std::string_view item) {
+    TokenItem(item);
+    return Arguments();
+}
+
+void Scanner::Join(std::string& out, std::int32_t first, std::int32_t last, bool toEnd,
+                   std::string_view separator, bool useOwnSeparator) const {
+    out.clear();
+    char glue = kBlank;
+    if (useOwnSeparator) {
+        if (!delimiters_.empty()) glue = delimiters_.front();
+    } else if (!separator.empty()) {
+        glue = separator.front();
+    }
+    if (toEnd) last = TokenCount();
+    last = std::min(last, TokenCount());
+    bool blank = true;
+    for (std::int32_t n = std::max(first, 1); n <= last; ++n) {
+        AppendPart(out, blank, glue, TokenText(n));
+    }
+}
+
+std::string Scanner::Join(std::int32_t first, std::int32_t last, bool toEnd,
+                          std::string_view separator, bool useOwnSeparator) const {
+    std::string out;
+    Join(out, first, last, toEnd, separator, useOwnSeparator);
+    return out;
+}
+
+std::string RemoveChars(std::string_view text, std::string_view set, bool useDefaultSet) {
+    if (text.size() > Scanner::kMaxResult) return {};
+    if (useDefaultSet) set = " ";
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (set.find(c) == std::string_view::npos) out.push_back(c);
+    }
+    return out;
+}
+
+}  // namespace dict

@@ -1,0 +1,54 @@
+#include "dictionary/text.h"
+
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+namespace dict {
+
+std::string_view Text::view() const noexcept {
+    if (tag_ == kNullTag) return {};
+    if (tag_ == kHeapTag) return {HeapPointer(), HeapLength()};
+    return {bytes_, tag_};
+}
+
+void Text::reset() noexcept {
+    if (tag_ == kHeapTag) delete[] HeapPointer();
+    tag_ = kNullTag;
+}
+
+char* Text::HeapPointer() const noexcept {
+    char* p;
+    std::memcpy(&p, bytes_, sizeof p);
+    return p;
+}
+
+std::uint32_t Text::HeapLength() const noexcept {
+    std::uint32_t n;
+    std::memcpy(&n, bytes_ + sizeof(char*), sizeof n);
+    return n;
+}
+
+void Text::Assign(std::string_view value) {
+    if (value.size() <= kInlineCapacity) {
+        // The value may live inside this text's own storage: copy it first.
+        char copy[kInlineCapacity];
+        if (!value.empty()) std::memcpy(copy, value.data(), value.size());
+        reset();
+        if (!value.empty()) std::memcpy(bytes_, copy, value.size());
+        tag_ = static_cast<std::uint8_t>(value.size());
+        return;
+    }
+    if (value.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw std::length_error("dictionary text too long");
+    }
+    char* p = new char[value.size()];
+    std::memcpy(p, value.data(), value.size());
+    const auto n = static_cast<std::uint32_t>(value.size());
+    reset();
+    std::memcpy(bytes_, &p, sizeof p);
+    std::memcpy(bytes_ + sizeof p, &n, sizeof n);
+    tag_ = kHeapTag;
+}
+
+}  // namespace dict

@@ -1,0 +1,417 @@
+#include "runtime/gui_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
+#include <memory>
+#include <unordered_map>
+
+#include "runtime/program_threads.h"
+#include "runtime/text_codec.h"
+
+namespace rt::gui {
+namespace {
+
+struct Registry {
+    std::unordered_map<std::uint64_t, std::unique_ptr<GuiWindow>> windows;
+    std::uint64_t frameId = 0;
+    std::uint64_t nextId = 1;
+};
+
+Registry& Windows() {
+    static Registry registry;
+    return registry;
+}
+
+const char* kControlProperty = "kestrianControl";
+
+QString ImagePath(const std::string& name) { return QStringLiteral(":/images/") + FromWin1252(name); }
+
+// "&Open...\tCtrl-O" -> ("&Open...", "Ctrl+O")
+std::pair<QString, QString> SplitMenuText(const std::string& text) {
+    QString full = FromWin1252(text);
+    const qsizetype tab = full.indexOf(QLatin1Char('\t'));
+    if (tab < 0) return {full, QString()};
+    QString shortcut = full.mid(tab + 1);
+    shortcut.replace(QLatin1Char('-'), QLatin1Char('+'));
+    return {full.left(tab), shortcut};
+}
+
+}  // namespace
+
+GuiWindow::GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout)
+    : id_(id), label_(layout.label), ownerThread_(ownerThread), kind_(layout.kind) {
+    font_ = QApplication::font();
+    if (!layout.fontFamily.empty()) font_.setFamily(FromWin1252(layout.fontFamily));
+    if (layout.fontSize > 0) font_.setPointSize(layout.fontSize);
+    if (kind_ == WindowKind::Application)
+        BuildFrame(layout);
+    else
+        BuildContent(layout);
+}
+
+GuiWindow::~GuiWindow() {
+    programClosing_ = true;
+    if (frame_) delete frame_.data();
+    if (sub_) delete sub_.data();
+    if (popup_) delete popup_.data();
+}
+
+QWidget* GuiWindow::Outer() const {
+    if (frame_) return frame_.data();
+    if (sub_) return sub_.data();
+    return popup_.data();
+}
+
+QWidget* GuiWindow::Control(int number) const {
+    auto found = controls_.find(number);
+    return found == controls_.end() ? nullptr : found->second.data();
+}
+
+QAction* GuiWindow::MenuItem(int number) const {
+    auto found = items_.find(number);
+    return found == items_.end() ? nullptr : found->second.data();
+}
+
+QLabel* GuiWindow::StatusZone(int zone) const {
+    if (zone < 1 || zone > static_cast<int>(zones_.size())) return nullptr;
+    return zones_[static_cast<std::size_t>(zone - 1)].data();
+}
+
+StandardAction GuiWindow::ActionOf(int menuNumber) const {
+    auto found = actions_.find(menuNumber);
+    return found == actions_.end() ? StandardAction::None : found->second;
+}
+
+int GuiWindow::DuToPixelsX(int du) const {
+    return du * QFontMetrics(font_).averageCharWidth() / 4;
+}
+int GuiWindow::DuToPixelsY(int du) const { return du * QFontMetrics(font_).height() / 8; }
+int GuiWindow::PixelsToDuX(int px) const {
+    const int unit = QFontMetrics(font_).averageCharWidth();
+    return unit > 0 ? px * 4 / unit : px;
+}
+int GuiWindow::PixelsToDuY(int px) const {
+    const int unit = QFontMetrics(font_).height();
+    return unit > 0 ? px * 8 / unit : px;
+}
+
+void GuiWindow::BuildFrame(const Layout& layout) {
+    auto* frame = new QMainWindow();  // owned by this object (deleted in the destructor)
+    frame_ = frame;
+    frame->setFont(font_);
+    frame->setWindowTitle(FromWin1252(layout.title));
+    if (!layout.icon.empty()) frame->setWindowIcon(QIcon(ImagePath(layout.icon)));
+    mdiArea_ = new QMdiArea(frame);
+    if (!layout.wallpaper.empty()) mdiArea_->setBackground(QBrush(QPixmap(ImagePath(layout.wallpaper))));
+    frame->setCentralWidget(mdiArea_);
+    content_ = mdiArea_;
+    BuildMenu(layout);
+    BuildStatusBar(layout);
+    frame->resize(DuToPixelsX(layout.width), DuToPixelsY(layout.height));
+    frame->installEventFilter(this);
+}
+
+void GuiWindow::BuildContent(const Layout& layout) {
+    auto* content = new QWidget();
+    content_ = content;
+    content->setFont(font_);
+    content->setWindowTitle(FromWin1252(layout.title));
+    for (const ControlDef& def : layout.controls) BuildControl(def);
+    if (layout.width > 0 && layout.height > 0)
+        content->resize(DuToPixelsX(layout.width), DuToPixelsY(layout.height));
+    else
+        content->resize(content->childrenRect().bottomRight().x() + 1,
+                        content->childrenRect().bottomRight().y() + 1);
+    content->installEventFilter(this);
+
+    GuiWindow* frame = Frame();
+    if (layout.kind == WindowKind::MdiChild && frame != nullptr && frame->MdiArea() != nullptr) {
+        auto* sub = new QMdiSubWindow();
+        sub_ = sub;
+        sub->setWidget(content);
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        sub->setWindowTitle(content->windowTitle());
+        frame->MdiArea()->addSubWindow(sub);
+        sub->installEventFilter(this);
+        if (!layout.resizable) sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
+        QObject::connect(frame->MdiArea(), &QMdiArea::subWindowActivated, this,
+                         [this](QMdiSubWindow* active) {
+                             if (!shown_ || programClosing_) return;
+                             const bool mine = active != nullptr && active == sub_.data();
+                             if (mine != hasFocus_) {
+                                 hasFocus_ = mine;
+                                 Post(mine ? event::GainFocus : event::LoseFocus);
+                             }
+                         });
+        return;
+    }
+    popup_ = content;
+    Qt::WindowFlags flags = Qt::Window;
+    if (layout.frameless) flags |= Qt::FramelessWindowHint;
+    if (frame != nullptr && frame->Outer() != nullptr) {
+        content->setParent(frame->Outer(), flags);
+    } else {
+        content->setWindowFlags(flags);
+    }
+}
+
+void GuiWindow::BuildControl(const ControlDef& def) {
+    QWidget* widget = nullptr;
+    const QString text = FromWin1252(def.text);
+    switch (def.kind) {
+        case ControlKind::String: {
+            auto* label = new QLabel(text, content_);
+            if (def.centered) label->setAlignment(Qt::AlignCenter);
+            if (def.bold) {
+                QFont bold = font_;
+                bold.setBold(true);
+                label->setFont(bold);
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::Image: {
+            auto* label = new QLabel(content_);
+            QPixmap picture(ImagePath(def.text));
+            label->setPixmap(picture);
+            if (def.width == 0 || def.height == 0) label->resize(picture.size());
+            widget = label;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(text, content_);
+            const int number = def.number;
+            QObject::connect(button, &QPushButton::clicked, this,
+                             [this, number] { Post(event::Accepted, number); });
+            widget = button;
+            break;
+        }
+        case ControlKind::Panel: {
+            auto* panel = new QFrame(content_);
+            panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            widget = panel;
+            break;
+        }
+        case ControlKind::Line: {
+            auto* line = new QFrame(content_);
+            line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+            widget = line;
+            break;
+        }
+        default:
+            widget = new QWidget(content_);
+            break;
+    }
+    widget->setProperty(kControlProperty, def.number);
+    widget->installEventFilter(this);
+    if (def.width > 0 && def.height > 0)
+        widget->setGeometry(DuToPixelsX(def.x), DuToPixelsY(def.y), DuToPixelsX(def.width),
+                            DuToPixelsY(def.height));
+    else
+        widget->move(DuToPixelsX(def.x), DuToPixelsY(def.y));
+    widget->setHidden(def.hidden);
+    widget->setEnabled(!def.disabled);
+    controls_[def.number] = widget;
+}
+
+void GuiWindow::BuildMenu(const Layout& layout) {
+    std::map<int, QMenu*> menus;
+    for (const MenuDef& def : layout.menu) {
+        auto [text, shortcut] = SplitMenuText(def.text);
+        if (def.isMenu) {
+            QMenu* menu = def.parent == 0 ? frame_->menuBar()->addMenu(text)
+                                          : menus.at(def.parent)->addMenu(text);
+            menus[def.number] = menu;
+            items_[def.number] = menu->menuAction();
+            continue;
+        }
+        QMenu* menu = menus.at(def.parent);
+        QAction* action = menu->addAction(text);
+        if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
+        if (!def.help.empty()) action->setStatusTip(FromWin1252(def.help));
+        action->setEnabled(def.enabled);
+        const int number = def.number;
+        QObject::connect(action, &QAction::triggered, this,
+                         [this, number] { Post(event::Accepted, number); });
+        items_[def.number] = action;
+        actions_[def.number] = def.action;
+    }
+}
+
+void GuiWindow::BuildStatusBar(const Layout& layout) {
+    if (layout.statusWidths.empty()) return;
+    QStatusBar* bar = frame_->statusBar();
+    for (int width : layout.statusWidths) {
+        auto* zone = new QLabel(bar);
+        zone->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (width > 0) {
+            zone->setFixedWidth(DuToPixelsX(width));
+            bar->addPermanentWidget(zone, 0);
+        } else {
+            bar->addWidget(zone, 1);
+        }
+        zones_.push_back(zone);
+    }
+}
+
+void GuiWindow::Show() {
+    QWidget* outer = Outer();
+    if (outer == nullptr) return;
+    if (popup_) {
+        QWidget* parent = popup_->parentWidget();
+        QRect area = parent != nullptr ? parent->geometry()
+                                       : QApplication::primaryScreen()->availableGeometry();
+        QRect box = popup_->frameGeometry();
+        box.moveCenter(area.center());
+        popup_->move(box.topLeft());
+    }
+    outer->show();
+    shown_ = true;
+    if (sub_) {
+        sub_->raise();
+        if (QMdiArea* area = sub_->mdiArea()) area->setActiveSubWindow(sub_);
+    } else {
+        outer->activateWindow();
+    }
+}
+
+void GuiWindow::CloseByProgram() {
+    programClosing_ = true;
+    if (QWidget* outer = Outer()) outer->hide();
+}
+
+void GuiWindow::SetAlertKey(int keyCode, bool on) {
+    if (on)
+        alerts_.insert(keyCode);
+    else
+        alerts_.erase(keyCode);
+}
+
+void GuiWindow::SetMinimumSize(int width, int height) {
+    if (QWidget* outer = Outer()) outer->setMinimumSize(DuToPixelsX(width), DuToPixelsY(height));
+}
+
+void GuiWindow::Post(int eventNumber, int control, int keyCode) {
+    PostEvent(ownerThread_, Event{eventNumber, control, keyCode, id_});
+}
+
+int GuiWindow::ControlNumberOf(QObject* object) const {
+    QVariant value = object->property(kControlProperty);
+    return value.isValid() ? value.toInt() : 0;
+}
+
+bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
+    QWidget* outer = Outer();
+    switch (event->type()) {
+        case QEvent::Close:
+            if (watched == outer && !programClosing_) {
+                event->ignore();
+                Post(event::CloseWindow);
+                return true;
+            }
+            break;
+        case QEvent::Resize:
+            if (watched == outer && shown_) Post(event::Sized);
+            break;
+        case QEvent::WindowStateChange:
+            if (watched == outer) {
+                const bool minimized = outer->isMinimized();
+                if (minimized && !minimized_) Post(event::Iconize);
+                if (!minimized && minimized_) Post(event::Restored);
+                if (outer->isMaximized()) Post(event::Maximize);
+                minimized_ = minimized;
+            }
+            break;
+        case QEvent::WindowActivate:
+            if (watched == outer && !sub_ && shown_ && !hasFocus_) {
+                hasFocus_ = true;
+                Post(event::GainFocus);
+            }
+            break;
+        case QEvent::WindowDeactivate:
+            if (watched == outer && !sub_ && shown_ && hasFocus_) {
+                hasFocus_ = false;
+                Post(event::LoseFocus);
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            int code = 0;
+            if (mouse->button() == Qt::LeftButton)
+                code = event->type() == QEvent::MouseButtonDblClick ? key::MouseLeftDouble
+                                                                     : key::MouseLeft;
+            else if (mouse->button() == Qt::RightButton)
+                code = key::MouseRight;
+            if (code != 0 && IsAlerted(code)) {
+                Post(event::AlertKey, 0, code);
+                return true;
+            }
+            break;
+        }
+        case QEvent::KeyPress: {
+            auto* keyEvent = static_cast<QKeyEvent*>(event);
+            if (keyEvent->key() == Qt::Key_Escape && IsAlerted(key::Esc)) {
+                Post(event::AlertKey, 0, key::Esc);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+GuiWindow* Find(std::uint64_t id) {
+    auto& windows = Windows().windows;
+    auto found = windows.find(id);
+    return found == windows.end() ? nullptr : found->second.get();
+}
+
+GuiWindow* Frame() { return Find(Windows().frameId); }
+
+std::vector<GuiWindow*> AllWindows() {
+    std::vector<GuiWindow*> all;
+    for (auto& [id, window] : Windows().windows) all.push_back(window.get());
+    std::sort(all.begin(), all.end(),
+              [](const GuiWindow* a, const GuiWindow* b) { return a->Id() < b->Id(); });
+    return all;
+}
+
+std::uint64_t CreateWindow(const Layout& layout, int ownerThread) {
+    Registry& registry = Windows();
+    const std::uint64_t id = registry.nextId++;
+    auto window = std::make_unique<GuiWindow>(id, ownerThread, layout);
+    if (layout.kind == WindowKind::Application) registry.frameId = id;
+    registry.windows.emplace(id, std::move(window));
+    return id;
+}
+
+void DestroyWindow(std::uint64_t id) {
+    Registry& registry = Windows();
+    auto found = registry.windows.find(id);
+    if (found == registry.windows.end()) return;
+    if (registry.frameId == id) registry.frameId = 0;
+    std::unique_ptr<GuiWindow> window = std::move(found->second);
+    registry.windows.erase(found);
+    window.reset();
+}
+
+}  // namespace rt::gui

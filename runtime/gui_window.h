@@ -1,0 +1,99 @@
+// The GUI-thread side of a runtime window: the widgets built from a layout
+// and the translation of their signals into posted events. Everything here
+// runs on the GUI thread only; program threads reach it through rt::Window.
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "runtime/layout.h"
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+namespace rt::gui {
+
+class GuiWindow : public QObject {
+public:
+    GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout);
+    ~GuiWindow() override;
+
+    std::uint64_t Id() const { return id_; }
+    const std::string& Label() const { return label_; }
+    int OwnerThread() const { return ownerThread_; }
+    // The widget that is moved, sized, minimised (frame, sub-window or popup).
+    QWidget* Outer() const;
+    // The widget that holds the controls.
+    QWidget* Content() const { return content_; }
+    QMdiArea* MdiArea() const { return mdiArea_; }
+    QWidget* Control(int number) const;
+    QAction* MenuItem(int number) const;
+    QLabel* StatusZone(int zone) const;
+    StandardAction ActionOf(int menuNumber) const;
+    const QFont& Font() const { return font_; }
+
+    int DuToPixelsX(int du) const;
+    int DuToPixelsY(int du) const;
+    int PixelsToDuX(int px) const;
+    int PixelsToDuY(int px) const;
+
+    void Show();
+    void CloseByProgram();
+    void SetAlertKey(int keyCode, bool on);
+    bool IsAlerted(int keyCode) const { return alerts_.count(keyCode) != 0; }
+    void SetMinimumSize(int width, int height);
+    // The control number a widget was built for; 0 for none.
+    int ControlNumberOf(QObject* object) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildFrame(const Layout& layout);
+    void BuildContent(const Layout& layout);
+    void BuildControl(const ControlDef& def);
+    void BuildMenu(const Layout& layout);
+    void BuildStatusBar(const Layout& layout);
+    void Post(int eventNumber, int control = 0, int keyCode = 0);
+
+    std::uint64_t id_;
+    std::string label_;
+    int ownerThread_;
+    WindowKind kind_;
+    QFont font_;
+    QPointer<QMainWindow> frame_;
+    QPointer<QMdiSubWindow> sub_;
+    QPointer<QWidget> popup_;
+    QMdiArea* mdiArea_ = nullptr;
+    QWidget* content_ = nullptr;
+    std::map<int, QPointer<QWidget>> controls_;
+    std::map<int, QPointer<QAction>> items_;
+    std::map<int, StandardAction> actions_;
+    std::vector<QPointer<QLabel>> zones_;
+    std::set<int> alerts_;
+    bool programClosing_ = false;
+    bool shown_ = false;
+    bool minimized_ = false;
+    bool hasFocus_ = false;
+};
+
+// Window registry (GUI thread only).
+GuiWindow* Find(std::uint64_t id);
+std::uint64_t CreateWindow(const Layout& layout, int ownerThread);
+void DestroyWindow(std::uint64_t id);
+// The application frame, if one is open.
+GuiWindow* Frame();
+// Every window that is open, in the order they were created.
+std::vector<GuiWindow*> AllWindows();
+
+}  // namespace rt::gui

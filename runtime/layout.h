@@ -1,0 +1,63 @@
+// A window's definition: what a procedure hands to the runtime to build it.
+// Positions and sizes are in dialog units of the window's font.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rt {
+
+enum class WindowKind {
+    Application,  // the MDI frame: menu, status bar, client area for child windows
+    MdiChild,     // a window inside the frame's client area
+    Popup,        // a top-level window of its own
+};
+
+enum class ControlKind { String, Image, Button, Panel, Line, Region, List, DropList, Check, Entry };
+
+struct ControlDef {
+    int number = 0;
+    ControlKind kind = ControlKind::String;
+    int x = 0, y = 0, width = 0, height = 0;
+    std::string text;      // caption, or the image's resource name
+    bool hidden = false;
+    bool disabled = false;
+    bool centered = false;  // text centred in its box
+    bool bold = false;
+};
+
+// What the runtime does by itself when a menu item is accepted and the
+// program lets the event carry on.
+enum class StandardAction { None, Close, PrintSetup, Cut, Copy, Paste };
+
+struct MenuDef {
+    int number = 0;      // negative
+    int parent = 0;      // 0 for a menu on the bar, else the menu's number
+    bool isMenu = false;
+    std::string text;    // "&Open...\tCtrl-O": the shortcut after the tab
+    std::string help;    // shown in the status bar while the item is highlighted
+    bool enabled = true;
+    StandardAction action = StandardAction::None;
+};
+
+struct Layout {
+    std::string label;  // "P1$APPFRAME"
+    WindowKind kind = WindowKind::MdiChild;
+    std::string title;
+    int x = -1, y = -1;  // -1: placed by the system (centred)
+    int width = 200, height = 100;
+    std::string icon;       // resource name
+    std::string wallpaper;  // resource name, tiled behind the frame's children
+    std::string fontFamily; // blank: the system's UI font
+    int fontSize = 8;       // points
+    bool resizable = true;
+    bool maximizeBox = true;
+    bool frameless = false;
+    bool centered = true;
+    std::vector<ControlDef> controls;
+    std::vector<MenuDef> menu;
+    std::vector<int> statusWidths;  // one entry per zone; -1 stretches
+    int timer = 0;                  // hundredths of a second; 0 no timer
+};
+
+}  // namespace rt

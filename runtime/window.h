@@ -1,0 +1,128 @@
+// A runtime window as a program thread sees it. The procedure that defines a
+// window owns this object; its event loop runs on that procedure's thread.
+// Control and placement operations may be called from any thread: they are
+// carried out on the GUI thread.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/events.h"
+#include "runtime/layout.h"
+#include "runtime/window_placement.h"
+
+namespace rt {
+
+// A copyable reference to an open window, for use from other threads.
+// Operations on a window that has closed do nothing.
+class WindowRef : public PlacementTarget {
+public:
+    WindowRef() = default;
+    WindowRef(std::uint64_t id, int thread) : id_(id), thread_(thread) {}
+    std::uint64_t Id() const { return id_; }
+    int Thread() const { return thread_; }
+    bool IsNull() const { return id_ == 0; }
+
+    void SetTitle(const std::string& title) const;
+    std::string Title() const;
+    void SetText(int control, const std::string& text) const;
+    std::string Text(int control) const;
+    void Enable(int control, bool enabled) const;
+    bool IsEnabled(int control) const;
+    void Hide(int control, bool hidden) const;
+    bool IsHidden(int control) const;
+    void Select(int control) const;
+    // The number of the control that has the keyboard focus; 0 for none.
+    int FocusedControl() const;
+    void SetStatus(int zone, const std::string& text) const;
+    std::string Status(int zone) const;
+    void SetMinimumSize(int width, int height) const;  // dialog units
+    void SetAlertKey(int keyCode, bool on = true) const;
+    void Display() const;
+    void Iconize() const;
+    void Restore() const;
+    bool IsVisible() const;
+    // Posts an event to the window's own thread, addressed to this window.
+    void PostEvent(int eventNumber, int control = 0) const;
+
+    // PlacementTarget: the outer window's placement in pixels.
+    bool IsIconized() const override;
+    bool IsMaximized() const override;
+    bool HasResizableFrame() const override;
+    int X() const override;
+    int Y() const override;
+    int Width() const override;
+    int Height() const override;
+    void SetX(int x) override;
+    void SetY(int y) override;
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    void SetMaximized(bool maximized) override;
+
+private:
+    std::uint64_t id_ = 0;
+    int thread_ = 0;
+};
+
+// Sounds the system's alert.
+void Beep();
+
+// What is on the screen: one entry per open window, oldest first.
+struct OpenWindowInfo {
+    std::uint64_t id = 0;
+    int thread = 0;
+    std::string label;
+    bool visible = false;
+};
+std::vector<OpenWindowInfo> OpenWindows();
+
+class Window {
+public:
+    explicit Window(Layout layout);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Builds and shows the window on the GUI thread; the calling thread owns
+    // it and receives its events. EVENT:OpenWindow is the first event.
+    void Open();
+    // Closes the window and removes it from the screen.
+    void Close();
+    bool IsOpen() const { return !ref_.IsNull() && !closed_; }
+    // Ends the event loop without closing the window (the runtime's handling
+    // of EVENT:CloseWindow); the procedure closes the window when done.
+    void EndLoop() { loopEnded_ = true; }
+    const WindowRef& Ref() const { return ref_; }
+    const Layout& Definition() const { return layout_; }
+
+    // The event loop: applies the runtime's default handling to the previous
+    // event (unless Cycle was called), then waits for the next event for this
+    // window, or EVENT:Timer when the timer is due. False once closed.
+    bool Accept();
+    // Skips the default handling of the event just returned.
+    void Cycle() { defaultPending_ = false; }
+
+    // Timer period in hundredths of a second; 0 stops the timer.
+    void SetTimer(int hundredths);
+    int Timer() const;
+    // A finer period, for windows that must slice work more thinly.
+    void SetTimerPeriod(std::chrono::microseconds period);
+
+private:
+    void DefaultHandling(const Event& event);
+
+    Layout layout_;
+    WindowRef ref_;
+    bool closed_ = false;
+    bool loopEnded_ = false;
+    bool defaultPending_ = false;
+    Event last_;
+    bool lastWasTimer_ = false;
+    std::atomic<long long> timerMicros_{0};
+    std::chrono::steady_clock::time_point lastTick_{};
+};
+
+}  // namespace rt

@@ -1,0 +1,46 @@
+// Runs the real program in this process under the offscreen platform while a
+// driver thread plays the user: it posts menu choices and checks the screen.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "runtime/window.h"
+#include "tests/support/scripted_dialogs.h"
+
+namespace e2e {
+
+// Waits until `condition` holds, polling; false after the deadline.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds deadline = std::chrono::seconds(20));
+
+class ProgramHarness {
+public:
+    // A private settings folder, drive root and current directory.
+    ProgramHarness();
+    ~ProgramHarness();
+
+    const std::filesystem::path& Root() const { return root_; }
+    std::filesystem::path SettingsFolder() const { return root_ / "config" / "kestrian"; }
+    std::filesystem::path WorkFolder() const { return root_ / "work"; }
+    testsupport::ScriptedDialogs& Dialogs() { return *dialogs_; }
+
+    // Runs the program's Main until it ends, with `driver` on its own thread.
+    // Returns the program's exit code.
+    int Run(const std::function<void(ProgramHarness&)>& driver);
+
+    // Driver helpers.
+    rt::WindowRef WaitForFrame();
+    void Choose(int menuItem);
+    bool WindowOpen(const std::string& label) const;
+    int CountWindows(const std::string& label) const;
+
+private:
+    std::filesystem::path root_;
+    std::filesystem::path previousDirectory_;
+    testsupport::ScopedDialogs dialogs_;
+};
+
+}  // namespace e2e

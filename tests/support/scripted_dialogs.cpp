@@ -1,0 +1,96 @@
+#include "tests/support/scripted_dialogs.h"
+
+#include <utility>
+
+namespace testsupport {
+
+void ScriptedDialogs::QueueMessageAnswer(unsigned button) {
+    std::lock_guard lock(mutex_);
+    messageAnswers_.push_back(button);
+}
+
+void ScriptedDialogs::QueueOpenFile(std::optional<std::string> path) {
+    std::lock_guard lock(mutex_);
+    openFileAnswers_.push_back(std::move(path));
+}
+
+void ScriptedDialogs::QueuePrinterSetup(bool accepted) {
+    std::lock_guard lock(mutex_);
+    printerSetupAnswers_.push_back(accepted);
+}
+
+unsigned ScriptedDialogs::Message(const rt::MessageRequest& request) {
+    unsigned answer = request.defaultButton;
+    {
+        std::lock_guard lock(mutex_);
+        messages_.push_back(request);
+        if (!messageAnswers_.empty()) {
+            answer = messageAnswers_.front();
+            messageAnswers_.pop_front();
+        }
+    }
+    seen_.notify_all();
+    return answer;
+}
+
+std::optional<std::string> ScriptedDialogs::OpenFile(const rt::OpenFileRequest& request) {
+    std::optional<std::string> answer;
+    {
+        std::lock_guard lock(mutex_);
+        openFileRequests_.push_back(request);
+        if (!openFileAnswers_.empty()) {
+            answer = std::move(openFileAnswers_.front());
+            openFileAnswers_.pop_front();
+        }
+    }
+    seen_.notify_all();
+    return answer;
+}
+
+bool ScriptedDialogs::PrinterSetup() {
+    bool answer = false;
+    {
+        std::lock_guard lock(mutex_);
+        ++printerSetupCount_;
+        if (!printerSetupAnswers_.empty()) {
+            answer = printerSetupAnswers_.front();
+            printerSetupAnswers_.pop_front();
+        }
+    }
+    seen_.notify_all();
+    return answer;
+}
+
+std::vector<rt::MessageRequest> ScriptedDialogs::Messages() const {
+    std::lock_guard lock(mutex_);
+    return messages_;
+}
+
+std::vector<rt::OpenFileRequest> ScriptedDialogs::OpenFileRequests() const {
+    std::lock_guard lock(mutex_);
+    return openFileRequests_;
+}
+
+std::size_t ScriptedDialogs::PrinterSetupCount() const {
+    std::lock_guard lock(mutex_);
+    return printerSetupCount_;
+}
+
+bool ScriptedDialogs::WaitForMessages(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex_);
+    return seen_.wait_for(lock, timeout, [&] { return messages_.size() >= count; });
+}
+
+bool ScriptedDialogs::WaitForOpenFiles(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex_);
+    return seen_.wait_for(lock, timeout, [&] { return openFileRequests_.size() >= count; });
+}
+
+ScopedDialogs::ScopedDialogs()
+    : dialogs_(std::make_shared<ScriptedDialogs>()), previous_(rt::SetDialogService(dialogs_)) {}
+
+ScopedDialogs::~ScopedDialogs() {
+    rt::SetDialogService(std::move(previous_));
+}
+
+}  // namespace testsupport

@@ -1,0 +1,72 @@
+// A dialog service for tests: answers come from scripted queues and every
+// request is recorded. Safe to use from several program threads at once.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/dialogs.h"
+
+namespace testsupport {
+
+class ScriptedDialogs : public rt::DialogService {
+  public:
+    // Answers are used in the order queued. With an empty queue a message box
+    // answers its default button, the open-file dialog is cancelled and the
+    // printer setup is declined.
+    void QueueMessageAnswer(unsigned button);
+    void QueueOpenFile(std::optional<std::string> path);
+    void QueuePrinterSetup(bool accepted);
+
+    unsigned Message(const rt::MessageRequest& request) override;
+    std::optional<std::string> OpenFile(const rt::OpenFileRequest& request) override;
+    bool PrinterSetup() override;
+
+    // Copies of every request seen so far, in the order they were made.
+    std::vector<rt::MessageRequest> Messages() const;
+    std::vector<rt::OpenFileRequest> OpenFileRequests() const;
+    std::size_t PrinterSetupCount() const;
+
+    // Waits until at least `count` message boxes were asked for; false when
+    // the time-out passed first.
+    bool WaitForMessages(std::size_t count, std::chrono::milliseconds timeout) const;
+    // The same for open-file dialogs.
+    bool WaitForOpenFiles(std::size_t count, std::chrono::milliseconds timeout) const;
+
+  private:
+    mutable std::mutex mutex_;
+    mutable std::condition_variable seen_;
+    std::deque<unsigned> messageAnswers_;
+    std::deque<std::optional<std::string>> openFileAnswers_;
+    std::deque<bool> printerSetupAnswers_;
+    std::vector<rt::MessageRequest> messages_;
+    std::vector<rt::OpenFileRequest> openFileRequests_;
+    std::size_t printerSetupCount_ = 0;
+};
+
+// Installs a fresh ScriptedDialogs for its lifetime and puts the previous
+// service back when it ends.
+class ScopedDialogs {
+  public:
+    ScopedDialogs();
+    ~ScopedDialogs();
+    ScopedDialogs(const ScopedDialogs&) = delete;
+    ScopedDialogs& operator=(const ScopedDialogs&) = delete;
+
+    ScriptedDialogs& operator*() const { return *dialogs_; }
+    ScriptedDialogs* operator->() const { return dialogs_.get(); }
+    const std::shared_ptr<ScriptedDialogs>& Service() const { return dialogs_; }
+
+  private:
+    std::shared_ptr<ScriptedDialogs> dialogs_;
+    std::shared_ptr<rt::DialogService> previous_;
+};
+
+}  // namespace testsupport
