@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "runtime/error_state.h"
-#include "runtime/windows1252.h"
+#include "runtime/text_codec.h"
 
 namespace rt {
 namespace {
@@ -144,7 +144,7 @@ std::optional<QDBusMessage> Transact(DdeChannel channel, const QString& method,
     }
     QDBusMessage message =
         QDBusMessage::createMethodCall(conversation->owner, kObjectPath, kInterface, method);
-    message << FromWindows1252(argument);
+    message << FromWin1252(argument);
     QDBusMessage reply = call.Bus().call(message, QDBus::Block, TimeoutMilliseconds());
     if (reply.type() == QDBusMessage::ReplyMessage) return reply;
     SetError(reply.type() == QDBusMessage::ErrorMessage ? ErrorCodeFor(QDBusError(reply))
@@ -186,7 +186,7 @@ void DdeExecute(DdeChannel channel, std::string_view command) {
 std::string DdeRead(DdeChannel channel, std::string_view item) {
     const std::optional<QDBusMessage> reply = Transact(channel, QStringLiteral("Request"), item);
     if (!reply || reply->arguments().isEmpty()) return {};
-    return ToWindows1252(reply->arguments().constFirst().toString());
+    return ToWin1252(reply->arguments().constFirst().toString());
 }
 
 void DdeClose(DdeChannel channel) {

@@ -18,7 +18,7 @@ constexpr const char* kService = "VelmoraWin";
 
 class DdeClientTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { bus_ = std::make_unique<test::PrivateSessionBus>(); }
+    static void SetUpTestSuite() { bus_ = std::make_unique<testsupport::PrivateSessionBus>(); }
     static void TearDownTestSuite() { bus_.reset(); }
 
     void SetUp() override {
@@ -29,20 +29,21 @@ class DdeClientTest : public ::testing::Test {
     // Starts the stand-in IDE with `options` and waits until it owns its name.
     void StartIde(std::vector<std::string> options) {
         options.push_back("--log=" + log_);
-        ide_ = std::make_unique<test::ChildProcess>(test::StandInIdeProgram(), options);
+        ide_ =
+            std::make_unique<testsupport::ChildProcess>(testsupport::StandInIdeProgram(), options);
         ASSERT_TRUE(ide_->Started());
-        ASSERT_TRUE(test::WaitUntil([] { return rt::DdeServerPresent(kService); }));
+        ASSERT_TRUE(testsupport::WaitUntil([] { return rt::DdeServerPresent(kService); }));
     }
 
-    std::vector<std::string> Log() const { return test::ReadLines(log_); }
+    std::vector<std::string> Log() const { return testsupport::ReadLines(log_); }
 
-    static std::unique_ptr<test::PrivateSessionBus> bus_;
-    test::TempFolder folder_;
-    std::string log_ = folder_.File("ide.log");
-    std::unique_ptr<test::ChildProcess> ide_;
+    static std::unique_ptr<testsupport::PrivateSessionBus> bus_;
+    testsupport::TempFolder folder_;
+    std::string log_ = (folder_ / "ide.log");
+    std::unique_ptr<testsupport::ChildProcess> ide_;
 };
 
-std::unique_ptr<test::PrivateSessionBus> DdeClientTest::bus_;
+std::unique_ptr<testsupport::PrivateSessionBus> DdeClientTest::bus_;
 
 TEST_F(DdeClientTest, ServiceNamesMapToBusNames) {
     EXPECT_EQ(rt::DdeBusName("VelmoraWin"), "org.velmora.VelmoraWin");
@@ -56,7 +57,7 @@ TEST_F(DdeClientTest, NoChannelWhileNobodyOwnsTheName) {
 
 TEST_F(DdeClientTest, NoChannelWithoutASessionBus) {
     StartIde({});
-    test::ScopedEnv noBus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + folder_.File("no-bus"));
+    testsupport::ScopedEnv noBus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + (folder_ / "no-bus"));
     EXPECT_FALSE(rt::DdeServerPresent(kService));
     EXPECT_EQ(rt::DdeClient(kService), 0);
 }
@@ -67,16 +68,16 @@ TEST_F(DdeClientTest, TimeOutIsProcessWide) {
 }
 
 TEST_F(DdeClientTest, ExecuteIsAcknowledgedAfterTheServerHasDoneIt) {
-    const std::string dictionary = folder_.File("ORDERS.DCT");
-    const std::string text = folder_.File("Temp.TXD");
-    test::WriteFile(dictionary, "!export\n");
+    const std::string dictionary = (folder_ / "ORDERS.DCT");
+    const std::string text = (folder_ / "Temp.TXD");
+    testsupport::WriteFile(dictionary, "!export\n");
     StartIde({});
     const rt::DdeChannel channel = rt::DdeClient(kService, "");
     ASSERT_NE(channel, 0);
     rt::SetError(2);
     rt::DdeExecute(channel, "[ExportDct(" + dictionary + "," + text + ")]");
     EXPECT_EQ(rt::ErrorCode(), 0);
-    EXPECT_EQ(test::ReadFile(text), "!export\n");
+    EXPECT_EQ(testsupport::ReadFile(text), "!export\n");
     EXPECT_EQ(Log(), (std::vector<std::string>{
                          "start", "owner", "execute [ExportDct(" + dictionary + "," + text + ")]",
                          "exported " + text}));
@@ -112,7 +113,7 @@ TEST_F(DdeClientTest, ServerGoneMeansTheChannelIsNotOpen) {
     const rt::DdeChannel channel = rt::DdeClient(kService);
     ASSERT_NE(channel, 0);
     ide_->Stop();
-    ASSERT_TRUE(test::WaitUntil([] { return !rt::DdeServerPresent(kService); }));
+    ASSERT_TRUE(testsupport::WaitUntil([] { return !rt::DdeServerPresent(kService); }));
     rt::DdeExecute(channel, "[ExportDct(a,b)]");
     EXPECT_EQ(rt::ErrorCode(), 602);
     // A conversation is bound to the server that answered it, not to the name.
@@ -138,17 +139,17 @@ TEST_F(DdeClientTest, UnknownAndClosedChannelsAreInvalid) {
 }
 
 TEST_F(DdeClientTest, WorksFromAProgramThreadWithoutAnEventLoop) {
-    const std::string dictionary = folder_.File("A.DCT");
-    test::WriteFile(dictionary, "a\n");
+    const std::string dictionary = (folder_ / "A.DCT");
+    testsupport::WriteFile(dictionary, "a\n");
     StartIde({});
     int code = -1;
     std::thread([&] {
         const rt::DdeChannel channel = rt::DdeClient(kService);
-        rt::DdeExecute(channel, "[ExportDct(" + dictionary + "," + folder_.File("out") + ")]");
+        rt::DdeExecute(channel, "[ExportDct(" + dictionary + "," + (folder_ / "out") + ")]");
         code = rt::ErrorCode();
     }).join();
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(test::ReadFile(folder_.File("out")), "a\n");
+    EXPECT_EQ(testsupport::ReadFile((folder_ / "out")), "a\n");
 }
 
 TEST_F(DdeClientTest, CommandTextTravelsAsWindows1252) {

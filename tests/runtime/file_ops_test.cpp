@@ -14,27 +14,27 @@ std::string Cwd() {
 }
 
 TEST(SetCurrentDirectory, EntersAnExistingFolderOnly) {
-    test::TempFolder folder;
+    testsupport::TempFolder folder;
     const std::string before = Cwd();
     ASSERT_TRUE(rt::SetCurrentDirectory(folder.Path()));
     EXPECT_EQ(std::filesystem::canonical(Cwd()), std::filesystem::canonical(folder.Path()));
-    EXPECT_FALSE(rt::SetCurrentDirectory(folder.File("missing")));
+    EXPECT_FALSE(rt::SetCurrentDirectory((folder / "missing")));
     EXPECT_FALSE(rt::SetCurrentDirectory(""));
     EXPECT_EQ(std::filesystem::canonical(Cwd()), std::filesystem::canonical(folder.Path()));
     ASSERT_TRUE(rt::SetCurrentDirectory(before));
 }
 
 TEST(RemoveFile, DeletesFilesButNotFolders) {
-    test::TempFolder folder;
-    const std::string file = folder.File("Temp.TXD");
-    test::WriteFile(file, "x");
+    testsupport::TempFolder folder;
+    const std::string file = (folder / "Temp.TXD");
+    testsupport::WriteFile(file, "x");
     EXPECT_TRUE(rt::RemoveFile(file));
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(rt::RemoveFile(file));
     EXPECT_FALSE(rt::RemoveFile(""));
-    std::filesystem::create_directory(folder.File("sub"));
-    EXPECT_FALSE(rt::RemoveFile(folder.File("sub")));
-    EXPECT_TRUE(std::filesystem::is_directory(folder.File("sub")));
+    std::filesystem::create_directory((folder / "sub"));
+    EXPECT_FALSE(rt::RemoveFile((folder / "sub")));
+    EXPECT_TRUE(std::filesystem::is_directory((folder / "sub")));
 }
 
 }  // namespace

@@ -31,14 +31,14 @@ class LaunchTest : public ::testing::Test {
   protected:
     // A shell script named `name` in a folder put first on PATH.
     void Script(const std::string& name, const std::string& body) {
-        const std::string path = bin_.File(name);
-        test::WriteFile(path, "#!/bin/sh\n" + body + "\n");
+        const std::string path = (bin_ / name);
+        testsupport::WriteFile(path, "#!/bin/sh\n" + body + "\n");
         chmod(path.c_str(), 0755);
     }
 
-    test::TempFolder bin_;
-    test::TempFolder work_;
-    test::ScopedEnv path_{"PATH", bin_.Path() + ":" + std::getenv("PATH")};
+    testsupport::TempFolder bin_;
+    testsupport::TempFolder work_;
+    testsupport::ScopedEnv path_{"PATH", bin_.Path() + ":" + std::getenv("PATH")};
 };
 
 TEST_F(LaunchTest, UnknownProgramIsNotStarted) {
@@ -50,22 +50,22 @@ TEST_F(LaunchTest, UnknownProgramIsNotStarted) {
 }
 
 TEST_F(LaunchTest, FindsTheProgramThroughPathAndPassesItsArguments) {
-    Script("kestrian-echo", "printf '%s|' \"$@\" > \"$1\"");
-    const std::string out = work_.File("out.txt");
+    Script("kestrian-echo", "printf '%s|' \"$@\" > \"$1.part\" && mv \"$1.part\" \"$1\"");
+    const std::string out = (work_ / "out.txt");
     ASSERT_TRUE(rt::Launch("kestrian-echo " + out + " \"two words\" three"));
-    ASSERT_TRUE(test::WaitUntil([&] { return test::ReadFile(out).size() > out.size(); }));
-    EXPECT_EQ(test::ReadFile(out), out + "|two words|three|");
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return testsupport::ReadLines(out).size() == 1; }));
+    EXPECT_EQ(testsupport::ReadFile(out), out + "|two words|three|");
 }
 
 TEST_F(LaunchTest, ReturnsWithoutWaitingAndReapsTheProgram) {
-    const std::string go = work_.File("go");
-    const std::string done = work_.File("done");
+    const std::string go = (work_ / "go");
+    const std::string done = (work_ / "done");
     Script("kestrian-waiter", "while [ ! -e \"$1\" ]; do sleep 0.01; done; touch \"$2\"");
     const rt::LaunchedProgram program = rt::LaunchProgram("kestrian-waiter " + go + " " + done);
     ASSERT_TRUE(program.Started());
     EXPECT_FALSE(program.Ended());  // it cannot end before "go" exists
-    test::WriteFile(go, "");
-    ASSERT_TRUE(test::WaitUntil([&] { return program.Ended(); }));
+    testsupport::WriteFile(go, "");
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return program.Ended(); }));
     EXPECT_TRUE(std::filesystem::exists(done));
     // Already collected by the runtime: no zombie is left for anybody.
     int status = 0;

@@ -8,7 +8,7 @@
 
 extern char** environ;
 
-namespace test {
+namespace testsupport {
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
     std::vector<std::string> words{program};
@@ -35,4 +35,4 @@ void ChildProcess::Stop() {
     pid_ = 0;
 }
 
-}  // namespace test
+}  // namespace testsupport

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace test {
+namespace testsupport {
 
 class ChildProcess {
   public:
@@ -22,4 +22,4 @@ class ChildProcess {
     int pid_ = 0;
 };
 
-}  // namespace test
+}  // namespace testsupport

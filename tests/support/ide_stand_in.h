@@ -5,39 +5,12 @@
 #include <string>
 #include <vector>
 
-namespace test {
+#include "tests/support/scoped_settings.h"
+
+namespace testsupport {
 
 // The path of the stand_in_ide program built with the tests.
 std::string StandInIdeProgram();
-
-// Sets an environment variable for the life of the object, then restores it.
-class ScopedEnv {
-  public:
-    ScopedEnv(std::string name, const std::string& value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    std::string name_;
-    std::optional<std::string> previous_;
-};
-
-// A fresh temporary folder, removed with its contents when the object goes.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    // Path() + "/" + name
-    std::string File(const std::string& name) const;
-
-  private:
-    std::string path_;
-};
 
 // Puts the stand-in on PATH, first, under the name the IDE is launched by
 // ("Velmora4.EXE"), for the life of the object.
@@ -52,11 +25,7 @@ class IdeOnPath {
     std::optional<ScopedEnv> path_;
 };
 
-// Reads a text file as lines (without line breaks); empty when it is missing.
+// A text file as lines without their line breaks; empty when it is missing.
 std::vector<std::string> ReadLines(const std::string& path);
-// Reads a whole file; empty when it is missing.
-std::string ReadFile(const std::string& path);
-// Writes a whole file.
-void WriteFile(const std::string& path, const std::string& bytes);
 
-}  // namespace test
+}  // namespace testsupport

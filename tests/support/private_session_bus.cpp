@@ -10,7 +10,7 @@
 
 extern char** environ;
 
-namespace test {
+namespace testsupport {
 
 PrivateSessionBus::PrivateSessionBus() {
     if (const char* previous = std::getenv("DBUS_SESSION_BUS_ADDRESS")) {
@@ -66,4 +66,4 @@ PrivateSessionBus::~PrivateSessionBus() {
     }
 }
 
-}  // namespace test
+}  // namespace testsupport

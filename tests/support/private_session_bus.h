@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace test {
+namespace testsupport {
 
 class PrivateSessionBus {
   public:
@@ -26,4 +26,4 @@ class PrivateSessionBus {
     std::string previousAddress_;
 };
 
-}  // namespace test
+}  // namespace testsupport

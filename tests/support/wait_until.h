@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-namespace test {
+namespace testsupport {
 
 template <typename Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds deadline = std::chrono::seconds(20)) {
@@ -18,4 +18,4 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds deadline = std::ch
     return true;
 }
 
-}  // namespace test
+}  // namespace testsupport
