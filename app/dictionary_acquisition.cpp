@@ -4,11 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/globals.h"
-#include "runtime/events.h"
 #include "runtime/paths.h"
 #include "runtime/profile.h"
-#include "runtime/program_threads.h"
 
 namespace app {
 
@@ -74,24 +71,6 @@ Acquisition AcquireDictionary(AcquisitionState& state, const AcquisitionHooks& h
     const IdeExportSettings settings{hooks.showStatus, hooks.launcher, hooks.ddeTimeout};
     return ExportThroughIde(state.dictionaryPath, state.txdPath, settings) ? Acquisition::Ready
                                                                            : Acquisition::Failed;
-}
-
-Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks) {
-    AcquisitionState state{DictionaryPath.Get(), TxdPath.Get(), TempExport.load() != 0};
-    const Acquisition result = AcquireDictionary(state, hooks);
-    DictionaryPath.Set(state.dictionaryPath);
-    TxdPath.Set(state.txdPath);
-    TempExport.store(state.tempExport ? 1 : 0);
-    return result;
-}
-
-void CancelOpen() {
-    if (Model() != nullptr) return;
-    DictionaryPath.Set("");
-    if (const std::int32_t thread = DisplayThread.load(); thread != 0) {
-        rt::Post(rt::event::CloseWindow, 0, thread);
-    }
-    DisplayThread.store(0);
 }
 
 }  // namespace app
