@@ -5,7 +5,7 @@
 #include "app/frame_services.h"
 #include "app/layouts.h"
 #include "app/window_procedure.h"
-#include "display/ini_manager.h"
+#include "runtime/ini_manager.h"
 #include "runtime/dates.h"
 #include "runtime/program_threads.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/error_manager.h"
 #include "dictionary/model.h"
-#include "display/ini_manager.h"
+#include "runtime/ini_manager.h"
 #include "dictionary/release_model.h"
 
 namespace app {
@@ -68,8 +68,8 @@ void ReleaseLoadedModel() {
     if (model) dict::ReleaseModel(*model);
 }
 
-display::IniManager& GlobalIni() {
-    static display::IniManager ini;
+rt::IniManager& GlobalIni() {
+    static rt::IniManager ini;
     return ini;
 }
 

@@ -14,7 +14,7 @@ namespace dict {
 struct DictionaryModel;
 }
 
-namespace display {
+namespace rt {
 class IniManager;
 }
 
@@ -65,7 +65,7 @@ dict::DictionaryModel* CreateModel();
 void ReleaseLoadedModel();
 
 ErrorManager& GlobalErrors();
-display::IniManager& GlobalIni();
+rt::IniManager& GlobalIni();
 
 // The frame's title, shown in its caption and printed on the report.
 extern const char* const kTitleText;

@@ -4,11 +4,13 @@
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/ide_menu_registration.h"
-#include "display/ini_manager.h"
+#include "app/resources.h"
+#include "runtime/ini_manager.h"
 
 namespace app {
 
 void Main() {
+    RegisterResources();
     GlobalRequest.store(0);
     GlobalResponse.store(0);
     GlobalNavigationRequest = 0;

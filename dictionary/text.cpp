@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 
 namespace dict {
@@ -49,6 +50,11 @@ void Text::Assign(std::string_view value) {
     std::memcpy(bytes_, &p, sizeof p);
     std::memcpy(bytes_ + sizeof p, &n, sizeof n);
     tag_ = kHeapTag;
+}
+
+std::ostream& operator<<(std::ostream& out, const Text& text) {
+    if (text.IsNull()) return out << "(null)";
+    return out << '"' << text.view() << '"';
 }
 
 }  // namespace dict

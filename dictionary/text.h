@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,6 +83,12 @@ class Text {
     friend bool operator==(const Text& a, std::string_view b) noexcept {
         return !a.IsNull() && a.view() == b;
     }
+    friend bool operator==(const Text& a, const char* b) noexcept {
+        return a == std::string_view(b);
+    }
+    friend bool operator==(const Text& a, const std::string& b) noexcept {
+        return a == std::string_view(b);
+    }
 
   private:
     static constexpr std::uint8_t kNullTag = 0xFF;
@@ -98,5 +105,8 @@ class Text {
 };
 
 static_assert(sizeof(Text) == 16);
+
+// Writes the bytes, or "(null)" for a null text (for diagnostics).
+std::ostream& operator<<(std::ostream& out, const Text& text);
 
 }  // namespace dict

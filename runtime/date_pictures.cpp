@@ -102,38 +102,45 @@ RegionalState& Regional() {
     return state;
 }
 
+// A regional picture number and where its picture is kept.
+struct RegionalSlot {
+    int number;
+    Picture RegionalPictures::*picture;
+};
+
+// Renders picture `number`: one of the two regional slots, else `fixed`.
+std::string Render(int number, const Picture& fixed, RegionalSlot shortSlot, RegionalSlot longSlot,
+                   const PictureValues& values) {
+    if (number != shortSlot.number && number != longSlot.number) {
+        return RenderPicture(fixed, values);
+    }
+    const auto regional = Regional().Get();
+    const RegionalSlot& slot = number == shortSlot.number ? shortSlot : longSlot;
+    return RenderPicture((*regional).*(slot.picture), values);
+}
+
 }  // namespace
 
 std::string FormatDate(int32_t date, int picture) {
     if (picture < 1 || picture > static_cast<int>(kDatePatterns.size())) return {};
     const DateParts parts = SplitDate(date);
-    PictureValues values;
-    values.valid = IsValidDate(date);
-    values.year = parts.year;
-    values.month = parts.month;
-    values.day = parts.day;
-    if (picture == kShortDatePicture || picture == kLongDatePicture) {
-        const auto regional = Regional().Get();
-        return RenderPicture(
-            picture == kShortDatePicture ? regional->shortDate : regional->longDate, values);
-    }
-    return RenderPicture(FixedDatePictures()[picture - 1], values);
+    const PictureValues values{
+        .valid = IsValidDate(date), .year = parts.year, .month = parts.month, .day = parts.day};
+    return Render(picture, FixedDatePictures()[picture - 1],
+                  {kShortDatePicture, &RegionalPictures::shortDate},
+                  {kLongDatePicture, &RegionalPictures::longDate}, values);
 }
 
 std::string FormatTime(int32_t time, int picture) {
     if (picture < 1 || picture > static_cast<int>(kTimePatterns.size())) return {};
     const TimeParts parts = SplitTime(time);
-    PictureValues values;
-    values.valid = IsValidTime(time);
-    values.hours = parts.hours;
-    values.minutes = parts.minutes;
-    values.seconds = parts.seconds;
-    if (picture == kShortTimePicture || picture == kLongTimePicture) {
-        const auto regional = Regional().Get();
-        return RenderPicture(
-            picture == kShortTimePicture ? regional->shortTime : regional->longTime, values);
-    }
-    return RenderPicture(FixedTimePictures()[picture - 1], values);
+    const PictureValues values{.valid = IsValidTime(time),
+                               .hours = parts.hours,
+                               .minutes = parts.minutes,
+                               .seconds = parts.seconds};
+    return Render(picture, FixedTimePictures()[picture - 1],
+                  {kShortTimePicture, &RegionalPictures::shortTime},
+                  {kLongTimePicture, &RegionalPictures::longTime}, values);
 }
 
 void LoadRegionalSettings() {

@@ -371,6 +371,11 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
                 Post(event::AlertKey, 0, key::Esc);
                 return true;
             }
+            // Esc asks a window (not the frame) to close.
+            if (keyEvent->key() == Qt::Key_Escape && kind_ != WindowKind::Application) {
+                Post(event::CloseWindow);
+                return true;
+            }
             break;
         }
         default:

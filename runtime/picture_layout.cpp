@@ -1,50 +1,37 @@
 #include "runtime/picture_layout.h"
 
 #include <cctype>
+#include <optional>
+#include <span>
 
 #include "runtime/dates.h"
 
 namespace rt {
 namespace {
 
-PictureField DateLetter(char c) {
-    switch (c) {
-        case 'M':
-        case 'm':
-            return PictureField::Month;
-        case 'D':
-        case 'd':
-            return PictureField::Day;
-        case 'y':
-            return PictureField::Year;
-        case 'N':
-            return PictureField::MonthName;
-        default:
-            return PictureField::Literal;
-    }
-}
+struct LetterField {
+    char letter;
+    PictureField field;
+};
 
-PictureField TimeLetter(char c) {
-    switch (c) {
-        case 'H':
-        case 'h':
-            return PictureField::Hour;
-        case 'm':
-            return PictureField::Minute;
-        case 's':
-            return PictureField::Second;
-        case 'P':
-            return PictureField::AmPm;
-        default:
-            return PictureField::Literal;
-    }
-}
+constexpr LetterField kDateLetters[] = {{'M', PictureField::Month}, {'m', PictureField::Month},
+                                        {'D', PictureField::Day},   {'d', PictureField::Day},
+                                        {'y', PictureField::Year},  {'N', PictureField::MonthName}};
 
-template <typename Classify>
-std::vector<PictureElement> SplitPattern(std::string_view pattern, Classify classify) {
+constexpr LetterField kTimeLetters[] = {{'H', PictureField::Hour},
+                                        {'h', PictureField::Hour},
+                                        {'m', PictureField::Minute},
+                                        {'s', PictureField::Second},
+                                        {'P', PictureField::AmPm}};
+
+std::vector<PictureElement> SplitPattern(std::string_view pattern,
+                                         std::span<const LetterField> letters) {
     std::vector<PictureElement> elements;
     for (char c : pattern) {
-        const PictureField field = classify(c);
+        PictureField field = PictureField::Literal;
+        for (const LetterField& entry : letters) {
+            if (entry.letter == c) field = entry.field;
+        }
         if (elements.empty() || elements.back().field != field) {
             elements.push_back(PictureElement{field, {}});
         }
@@ -70,6 +57,26 @@ void AppendDigits(std::string& out, std::string_view positions, int number, bool
     out += digits;
 }
 
+// The number a digit field prints; nullopt for the other fields.
+std::optional<int> DigitNumber(PictureField field, const PictureValues& values, int hours) {
+    switch (field) {
+        case PictureField::Month:
+            return values.month;
+        case PictureField::Day:
+            return values.day;
+        case PictureField::Year:
+            return values.year;
+        case PictureField::Hour:
+            return hours;
+        case PictureField::Minute:
+            return values.minutes;
+        case PictureField::Second:
+            return values.seconds;
+        default:
+            return std::nullopt;
+    }
+}
+
 bool HasAmPm(const Picture& picture) {
     for (const PictureElement& element : picture.elements) {
         if (element.field == PictureField::AmPm) return true;
@@ -81,14 +88,14 @@ bool HasAmPm(const Picture& picture) {
 
 Picture DatePattern(std::string_view pattern, bool upperCaseNames) {
     Picture picture;
-    picture.elements = SplitPattern(pattern, DateLetter);
+    picture.elements = SplitPattern(pattern, kDateLetters);
     picture.upperCaseNames = upperCaseNames;
     return picture;
 }
 
 Picture TimePattern(std::string_view pattern) {
     Picture picture;
-    picture.elements = SplitPattern(pattern, TimeLetter);
+    picture.elements = SplitPattern(pattern, kTimeLetters);
     return picture;
 }
 
@@ -102,45 +109,22 @@ std::string RenderPicture(const Picture& picture, const PictureValues& values) {
     std::string out;
     for (const PictureElement& element : picture.elements) {
         const std::string& positions = element.text;
-        switch (element.field) {
-            case PictureField::Literal:
-                out += positions;
-                break;
-            case PictureField::Month:
-                AppendDigits(out, positions, values.month, values.valid);
-                break;
-            case PictureField::Day:
-                AppendDigits(out, positions, values.day, values.valid);
-                break;
-            case PictureField::Year:
-                AppendDigits(out, positions, values.year, values.valid);
-                break;
-            case PictureField::Hour:
-                AppendDigits(out, positions, hours, values.valid);
-                break;
-            case PictureField::Minute:
-                AppendDigits(out, positions, values.minutes, values.valid);
-                break;
-            case PictureField::Second:
-                AppendDigits(out, positions, values.seconds, values.valid);
-                break;
-            case PictureField::MonthName: {
-                std::string_view name = values.valid ? MonthName(values.month) : "";
-                name = name.substr(0, positions.size());
-                for (char c : name) {
-                    out.push_back(picture.upperCaseNames ? static_cast<char>(std::toupper(
-                                                               static_cast<unsigned char>(c)))
-                                                         : c);
-                }
-                break;
+        if (auto number = DigitNumber(element.field, values, hours)) {
+            AppendDigits(out, positions, *number, values.valid);
+        } else if (element.field == PictureField::MonthName) {
+            std::string_view name = values.valid ? MonthName(values.month) : "";
+            for (char c : name.substr(0, positions.size())) {
+                out.push_back(picture.upperCaseNames
+                                  ? static_cast<char>(std::toupper(static_cast<unsigned char>(c)))
+                                  : c);
             }
-            case PictureField::AmPm: {
-                const std::string& text = values.hours >= 12 ? picture.pm : picture.am;
-                for (std::size_t i = 0; i < positions.size(); ++i) {
-                    out.push_back(values.valid && i < text.size() ? text[i] : ' ');
-                }
-                break;
+        } else if (element.field == PictureField::AmPm) {
+            const std::string& text = values.hours >= 12 ? picture.pm : picture.am;
+            for (std::size_t i = 0; i < positions.size(); ++i) {
+                out.push_back(values.valid && i < text.size() ? text[i] : ' ');
             }
+        } else {
+            out += positions;
         }
     }
     return out;

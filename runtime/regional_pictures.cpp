@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace rt {
 namespace {
@@ -151,38 +152,42 @@ Picture LongDatePicture(const RegionalSettings& settings) {
         weekday && weekday->pos == 0 && weekday->length >= 3) {
         from = weekday->length;
     }
+    const std::optional<Run> month = FindRun(format, 'M', from);
+    const std::optional<Run> day = FindRun(format, 'd', from);
+    const std::optional<Run> year = FindRun(format, 'y', from);
+
+    // The order follows whichever part comes first.
     char orderLetter = '\0';
-    std::optional<Run> firstRun;
-    for (char letter : {'M', 'd', 'y'}) {
-        auto run = FindRun(format, letter, from);
-        if (run && (!firstRun || run->pos < firstRun->pos)) {
-            firstRun = run;
+    std::size_t first = format.size();
+    for (auto [letter, run] : {std::pair{'M', month}, std::pair{'d', day}, std::pair{'y', year}}) {
+        if (run && run->pos < first) {
+            first = run->pos;
             orderLetter = letter;
         }
     }
 
     Parts parts;
-    if (auto run = FindRun(format, 'M', from)) {
-        const std::string literal = LiteralAt(format, run->pos + run->length);
-        if (run->length <= 2) {
+    if (month) {
+        const std::string literal = LiteralAt(format, month->pos + month->length);
+        if (month->length <= 2) {
             AddWithLiteral(parts.month,
-                           Element(PictureField::Month, run->length == 1 ? "Mm" : "mm"), literal);
+                           Element(PictureField::Month, month->length == 1 ? "Mm" : "mm"), literal);
         } else {
             AddWithLiteral(
                 parts.month,
-                Element(PictureField::MonthName, std::string(run->length == 3 ? 3 : 9, 'N')),
+                Element(PictureField::MonthName, std::string(month->length == 3 ? 3 : 9, 'N')),
                 literal);
         }
     }
-    if (auto run = FindRun(format, 'd', from)) {
-        AddWithLiteral(parts.day, Element(PictureField::Day, run->length == 1 ? "Dd" : "dd"),
-                       LiteralAt(format, run->pos + run->length));
+    if (day) {
+        AddWithLiteral(parts.day, Element(PictureField::Day, day->length == 1 ? "Dd" : "dd"),
+                       LiteralAt(format, day->pos + day->length));
     }
-    if (auto run = FindRun(format, 'y', from)) {
+    if (year) {
         AddWithLiteral(
             parts.year,
-            Element(PictureField::Year, std::string(std::min<std::size_t>(run->length, 4), 'y')),
-            LiteralAt(format, run->pos + run->length));
+            Element(PictureField::Year, std::string(std::min<std::size_t>(year->length, 4), 'y')),
+            LiteralAt(format, year->pos + year->length));
     }
     return Assemble(OrderFromLetter(orderLetter), std::move(parts), false);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -222,6 +223,15 @@ void WindowRef::Restore() const {
 bool WindowRef::IsVisible() const {
     return WithWindow<bool>(id_, false, [](gui::GuiWindow& w) {
         return w.Outer() != nullptr && w.Outer()->isVisible();
+    });
+}
+
+void WindowRef::PressKey(int qtKey) const {
+    Do(id_, [qtKey](gui::GuiWindow& w) {
+        QWidget* target = w.Content() != nullptr ? w.Content() : w.Outer();
+        if (target == nullptr) return;
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
     });
 }
 

@@ -45,6 +45,8 @@ public:
     void Iconize() const;
     void Restore() const;
     bool IsVisible() const;
+    // Delivers a key press to the window as the keyboard would (Qt key code).
+    void PressKey(int qtKey) const;
     // Posts an event to the window's own thread, addressed to this window.
     void PostEvent(int eventNumber, int control = 0) const;
 

@@ -1,0 +1,70 @@
+// The stand-in dictionary window: what the loaded dictionary holds, in one
+// line of text, until a full dictionary window is registered.
+#include "app/globals.h"
+#include "app/procedure_hooks.h"
+#include "app/window_procedure.h"
+#include "dictionary/model.h"
+#include "runtime/program_threads.h"
+
+namespace app {
+namespace {
+
+template <class List>
+std::size_t Rows(const List& list) {
+    return list ? list->size() : 0;
+}
+
+std::string Summary() {
+    const dict::DictionaryModel* model = Model();
+    if (model == nullptr) return "No dictionary";
+    return std::to_string(Rows(model->FILE)) + " files, " + std::to_string(Rows(model->ALIAS)) +
+           " aliases, " + std::to_string(Rows(model->RELATION)) + " relations";
+}
+
+rt::Layout MinimalLayout() {
+    rt::Layout layout;
+    layout.label = "P1$DCTWINDOW";
+    layout.kind = rt::WindowKind::MdiChild;
+    layout.title = DictionaryPath.Get();
+    layout.width = 240;
+    layout.height = 40;
+    rt::ControlDef heading;
+    heading.number = 3;
+    heading.kind = rt::ControlKind::String;
+    heading.text = Summary();
+    heading.x = 6;
+    heading.y = 6;
+    heading.width = 228;
+    heading.height = 10;
+    layout.controls.push_back(heading);
+    return layout;
+}
+
+class MinimalWindowObject final : public ProcedureWindow {
+public:
+    MinimalWindowObject() : ProcedureWindow(MinimalLayout()) {}
+
+    std::uint8_t Setup() override {
+        const std::uint8_t base = WindowObject::Setup();
+        if (base != 0) return base;
+        DisplayThread.store(rt::ThisThread());
+        OpenStandard(0);
+        SetAlertKeys();
+        return 0;
+    }
+
+    std::uint8_t Teardown() override {
+        std::int32_t mine = rt::ThisThread();
+        DisplayThread.compare_exchange_strong(mine, 0);
+        return WindowObject::Teardown();
+    }
+};
+
+}  // namespace
+
+void MinimalDictionaryWindow() {
+    MinimalWindowObject window;
+    RunProcedure(window);
+}
+
+}  // namespace app

@@ -1,0 +1,131 @@
+#include "app/parse_window.h"
+
+#include <cstdio>
+
+#include "app/frame_services.h"
+#include "app/globals.h"
+#include "app/procedure_hooks.h"
+#include "app/window_procedure.h"
+#include "dictionary/export_file.h"
+#include "dictionary/txd_parser.h"
+#include "runtime/dialogs.h"
+#include "runtime/error_state.h"
+#include "runtime/program_threads.h"
+
+namespace app {
+namespace {
+
+// Lines parsed per timer tick, and the tick: short enough that a large
+// export parses quickly, with the event queue looked at between slices.
+constexpr int kLinesPerSlice = dict::TxdParser::kLinesPerSlice;
+constexpr std::chrono::microseconds kSlicePeriod{500};
+
+rt::Layout ParseLayout() {
+    rt::Layout layout;
+    layout.label = "KESTR003";
+    layout.kind = rt::WindowKind::MdiChild;
+    layout.title = "Parsing";
+    layout.width = 160;
+    layout.height = 40;
+    layout.resizable = false;
+    layout.timer = 1;
+    rt::ControlDef wait;
+    wait.number = 1;
+    wait.kind = rt::ControlKind::String;
+    wait.text = "Parsing Dictionary:  Please wait...";
+    wait.x = 8;
+    wait.y = 8;
+    wait.width = 144;
+    wait.height = 10;
+    wait.centered = true;
+    rt::ControlDef abort = wait;
+    abort.number = 2;
+    abort.text = "(Press Esc to abort)";
+    abort.y = 22;
+    layout.controls = {wait, abort};
+    return layout;
+}
+
+class ParseWindowObject final : public ProcedureWindow {
+public:
+    ParseWindowObject(std::shared_ptr<const std::string> bytes, dict::DictionaryModel& model)
+        : ProcedureWindow(ParseLayout()),
+          bytes_(std::move(bytes)),
+          parser_(model, *bytes_, DictionaryPath.Get()) {}
+
+    std::uint8_t Setup() override {
+        const std::uint8_t base = WindowObject::Setup();
+        if (base != 0) return base;
+        OpenStandard(1);
+        Win().SetTimerPeriod(kSlicePeriod);
+        SetAlertKeys();
+        return 0;
+    }
+
+    std::uint8_t OnWindowEvent() override {
+        if (Host().Event() == rt::event::Timer && !done_) ParseSlice();
+        return WindowObject::OnWindowEvent();
+    }
+
+    std::uint8_t Teardown() override {
+        const bool tempExport = TempExport.load() == 1;
+        if (tempExport) std::remove(TxdPath.Get().c_str());
+        const rt::WindowRef frame = FrameWindow();
+        frame.SetStatus(1, "");
+        frame.SetStatus(2, "");
+        frame.Display();
+        if (!done_) ReleaseLoadedModel();
+        if (const int display = DisplayThread.load(); display != 0)
+            rt::Post(rt::event::CloseWindow, 0, display);
+        UpdateFrameMenu();
+        if (done_) rt::Start(DictionaryWindowProcedure());
+        return WindowObject::Teardown();
+    }
+
+private:
+    void ParseSlice() {
+        const rt::WindowRef frame = FrameWindow();
+        done_ = parser_.ParseLines(kLinesPerSlice, [&frame](int percent) {
+            frame.SetStatus(2, std::to_string(percent) + "% parsed");
+            frame.SetStatus(1, "Parsing: " + std::string(static_cast<std::size_t>(percent), '|'));
+            frame.Display();
+        });
+        if (done_) Host().PostToWindow(rt::event::CloseWindow);
+    }
+
+    std::shared_ptr<const std::string> bytes_;
+    dict::TxdParser parser_;
+    bool done_ = false;
+};
+
+}  // namespace
+
+std::shared_ptr<const std::string> ReadExportOrReport(const std::string& txdPath) {
+    dict::ExportRead read = dict::ReadExport(txdPath);
+    if (read.error != 0) {
+        rt::Message("Error " + std::to_string(read.error) + " (" + rt::ErrorText() + ")\n" +
+                        "attempting to open " + txdPath,
+                    "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
+        return nullptr;
+    }
+    return std::make_shared<const std::string>(std::move(read.bytes));
+}
+
+int StartParse(std::shared_ptr<const std::string> exportBytes, const std::string& txdPath,
+               bool tempExport) {
+    TxdPath.Set(txdPath);
+    TempExport.store(tempExport ? 1 : 0);
+    ReleaseLoadedModel();
+    CreateModel();
+    UpdateFrameMenu();
+    return rt::Start([bytes = std::move(exportBytes)] { KESTR003(bytes); });
+}
+
+void KESTR003(std::shared_ptr<const std::string> exportBytes) {
+    dict::DictionaryModel* model = Model();
+    if (model == nullptr || !exportBytes) return;
+    ParseWindowObject window(std::move(exportBytes), *model);
+    RunProcedure(window);
+}
+
+}  // namespace app

@@ -1,0 +1,338 @@
+#include "dictionary/model_json.h"
+
+#include <cstdint>
+
+#include "dictionary/windows1252.h"
+
+namespace dict {
+
+namespace {
+
+constexpr std::size_t kChunkSize = 1 << 16;
+
+// Builds indented JSON into a buffer that goes to the sink in chunks.
+class JsonWriter {
+  public:
+    explicit JsonWriter(const JsonSink& sink) : sink_(sink) {}
+    ~JsonWriter() = default;
+
+    void Finish() {
+        out_.push_back('\n');
+        sink_(out_);
+        out_.clear();
+    }
+
+    // Objects and arrays. Members and elements after the first are preceded
+    // by a comma; every one starts on a line of its own.
+    void BeginObject() { Open('{'); }
+    void EndObject() { Close('}'); }
+    void BeginArray() { Open('['); }
+    void EndArray() { Close(']'); }
+
+    void Key(std::string_view name) {
+        Separate();
+        out_.push_back('"');
+        out_.append(name);
+        out_.append("\": ");
+        afterKey_ = true;
+    }
+
+    void Null() {
+        Value();
+        out_.append("null");
+    }
+    void Number(std::int64_t value) {
+        Value();
+        out_.append(std::to_string(value));
+    }
+    void String(std::string_view value) {
+        Value();
+        AppendJsonString(out_, value);
+    }
+
+    void Field(std::string_view name, const Text& value) {
+        Key(name);
+        if (value.IsNull()) {
+            Null();
+        } else {
+            String(value.view());
+        }
+    }
+    void Field(std::string_view name, std::int64_t value) {
+        Key(name);
+        Number(value);
+    }
+
+  private:
+    void Value() {
+        if (afterKey_) {
+            afterKey_ = false;
+        } else {
+            Separate();
+        }
+    }
+    void Separate() {
+        if (!first_) out_.push_back(',');
+        first_ = false;
+        if (depth_ > 0) NewLine();
+        if (out_.size() >= kChunkSize) {
+            sink_(out_);
+            out_.clear();
+        }
+    }
+    void NewLine() {
+        out_.push_back('\n');
+        out_.append(2 * depth_, ' ');
+    }
+    void Open(char bracket) {
+        Value();
+        out_.push_back(bracket);
+        ++depth_;
+        first_ = true;
+    }
+    void Close(char bracket) {
+        --depth_;
+        if (!first_) NewLine();
+        out_.push_back(bracket);
+        first_ = false;
+    }
+
+    const JsonSink& sink_;
+    std::string out_;
+    std::size_t depth_ = 0;
+    bool first_ = true;
+    bool afterKey_ = false;
+};
+
+class ModelJson {
+  public:
+    explicit ModelJson(JsonWriter& json) : json_(json) {}
+
+    void Model(const DictionaryModel& model) {
+        json_.BeginObject();
+        json_.Field("VERSION", model.VERSION);
+        json_.Field("CREATED", model.CREATED);
+        json_.Field("MODIFIED", model.MODIFIED);
+        json_.Field("PASSWORD", model.PASSWORD);
+        Lines("DESCRIPTION", model.DESCRIPTION);
+        Rows("FILE", model.FILE, &ModelJson::File);
+        Rows("VIEW", model.VIEW, &ModelJson::View);
+        Rows("ALIAS", model.ALIAS, &ModelJson::Alias);
+        Rows("RELATION", model.RELATION, &ModelJson::Relation);
+        json_.EndObject();
+    }
+
+  private:
+    template <class Row>
+    void Rows(std::string_view name, const List<Row>& list, void (ModelJson::*write)(const Row&)) {
+        json_.Key(name);
+        if (!list) {
+            json_.Null();
+            return;
+        }
+        json_.BeginArray();
+        for (const Row& row : *list) {
+            json_.BeginObject();
+            (this->*write)(row);
+            json_.EndObject();
+        }
+        json_.EndArray();
+    }
+
+    void Lines(std::string_view name, const List<TextLineQueue>& list) {
+        json_.Key(name);
+        if (!list) {
+            json_.Null();
+            return;
+        }
+        json_.BeginArray();
+        for (const TextLineQueue& line : *list) {
+            if (line.TEXT.IsNull()) {
+                json_.Null();
+            } else {
+                json_.String(line.TEXT.view());
+            }
+        }
+        json_.EndArray();
+    }
+
+    void Annotation(const ObjectTextRef& text) {
+        json_.Key("TEXT");
+        if (!text) {
+            json_.Null();
+            return;
+        }
+        json_.BeginObject();
+        Lines("LONGDESC", text->LONGDESC);
+        Lines("QUICKCODE", text->QUICKCODE);
+        Lines("USEROPTION", text->USEROPTION);
+        Lines("SCREENCONTROL", text->SCREENCONTROL);
+        Lines("REPORTCONTROL", text->REPORTCONTROL);
+        json_.Field("DEFINITION", text->DEFINITION);
+        json_.Field("KEYWORDS", text->KEYWORDS);
+        json_.EndObject();
+    }
+
+    void File(const FileQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+        json_.Field("LABEL", row.LABEL);
+        json_.Field("DRIVER", row.DRIVER);
+        json_.Field("PREFIX", row.PREFIX);
+        json_.Field("NAME", row.NAME);
+        json_.Field("CREATE", row.CREATE);
+        json_.Field("RECLAIM", row.RECLAIM);
+        json_.Field("THREAD", row.THREAD);
+        json_.Field("BINDABLE", row.BINDABLE);
+        json_.Field("EXTERNAL", row.EXTERNAL);
+        json_.Field("OWNER", row.OWNER);
+        json_.Field("ENCRYPT", row.ENCRYPT);
+        json_.Field("DLL", row.DLL);
+        json_.Field("OEM", row.OEM);
+        Rows("KEY", row.KEY, &ModelJson::Key);
+        Rows("INDEX", row.INDEX, &ModelJson::Index);
+        Rows("MEMO", row.MEMO, &ModelJson::Memo);
+        Rows("BLOB", row.BLOB, &ModelJson::Blob);
+        Rows("FIELD", row.FIELD, &ModelJson::Field);
+        json_.Field("RECORD", row.RECORD);
+    }
+
+    void Field(const FieldQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+        json_.Field("LABEL", row.LABEL);
+        json_.Field("TYPE", row.TYPE);
+        json_.Field("SIZE", row.SIZE);
+        json_.Field("DIM", row.DIM);
+        json_.Field("PICTURE", row.PICTURE);
+    }
+
+    void Key(const KeyQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+        json_.Field("LABEL", row.LABEL);
+        json_.Field("NAME", row.NAME);
+        json_.Field("DUP", row.DUP);
+        json_.Field("NOCASE", row.NOCASE);
+        json_.Field("OPT", row.OPT);
+        json_.Field("PRIMARY", row.PRIMARY);
+        Lines("FIELD", row.FIELD);
+    }
+
+    void Index(const IndexQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+        json_.Field("LABEL", row.LABEL);
+        json_.Field("NAME", row.NAME);
+        json_.Field("NOCASE", row.NOCASE);
+        json_.Field("OPT", row.OPT);
+        Lines("FIELD", row.FIELD);
+    }
+
+    void Memo(const MemoQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+        json_.Field("LABEL", row.LABEL);
+        json_.Field("SIZE", row.SIZE);
+        json_.Field("PICTURE", row.PICTURE);
+    }
+
+    void Blob(const BlobQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+        json_.Field("LABEL", row.LABEL);
+        json_.Field("SIZE", row.SIZE);
+    }
+
+    void Alias(const AliasQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+        json_.Field("LABEL", row.LABEL);
+        json_.Field("PREFIX", row.PREFIX);
+        json_.Field("FILE", row.FILE);
+    }
+
+    void Pair(const FieldPairQueue& row) {
+        json_.Field("LEFT", row.LEFT);
+        json_.Field("RIGHT", row.RIGHT);
+    }
+
+    void Relation(const RelationQueue& row) {
+        json_.Key("TYPE");
+        json_.String(row.TYPE.view());
+        json_.Field("LEFTFILE", row.LEFTFILE);
+        json_.Field("LEFTKEY", row.LEFTKEY);
+        Rows("LEFTFIELDS", row.LEFTFIELDS, &ModelJson::Pair);
+        json_.Field("RIGHTFILE", row.RIGHTFILE);
+        json_.Field("RIGHTKEY", row.RIGHTKEY);
+        Rows("RIGHTFIELDS", row.RIGHTFIELDS, &ModelJson::Pair);
+        json_.Field("RIUPDATE", row.RIUPDATE);
+        json_.Field("RIDELETE", row.RIDELETE);
+    }
+
+    void View(const ViewQueue& row) {
+        json_.Field("ID", row.ID);
+        Annotation(row.TEXT);
+    }
+
+    JsonWriter& json_;
+};
+
+}  // namespace
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out.push_back('"');
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        switch (byte) {
+            case '"':
+                out.append("\\\"");
+                break;
+            case '\\':
+                out.append("\\\\");
+                break;
+            case '\b':
+                out.append("\\b");
+                break;
+            case '\f':
+                out.append("\\f");
+                break;
+            case '\n':
+                out.append("\\n");
+                break;
+            case '\r':
+                out.append("\\r");
+                break;
+            case '\t':
+                out.append("\\t");
+                break;
+            default: {
+                char32_t code = Windows1252ToUnicode(byte);
+                if (code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F)) {
+                    // Other controls, also the code page's undefined bytes.
+                    out.append("\\u00");
+                    out.push_back(kHex[code >> 4]);
+                    out.push_back(kHex[code & 0xF]);
+                } else {
+                    AppendUtf8(out, code);
+                }
+            }
+        }
+    }
+    out.push_back('"');
+}
+
+void WriteModelJson(const DictionaryModel& model, const JsonSink& sink) {
+    JsonWriter json(sink);
+    ModelJson(json).Model(model);
+    json.Finish();
+}
+
+std::string ModelToJson(const DictionaryModel& model) {
+    std::string out;
+    WriteModelJson(model, [&out](std::string_view piece) { out.append(piece); });
+    return out;
+}
+
+}  // namespace dict

@@ -1,0 +1,29 @@
+#include "dictionary/parse_progress.h"
+
+#include <algorithm>
+
+namespace dict {
+
+int ParsedPercent(std::uint64_t position, std::uint64_t size) noexcept {
+    if (size == 0) return 100;
+    // A position past the last byte after the final line would otherwise
+    // give more than 100; 64 bits keep large exports from overflowing.
+    return static_cast<int>(std::min<std::uint64_t>(position * 100 / size, 100));
+}
+
+std::string ParsingBarText(int percent) {
+    return "Parsing: " + std::string(static_cast<std::size_t>(std::clamp(percent, 0, 100)), '|');
+}
+
+std::string ParsedPercentText(int percent) {
+    return std::to_string(percent) + "% parsed";
+}
+
+std::optional<int> ParseProgress::Advance(std::uint64_t position, std::uint64_t size) noexcept {
+    const int percent = ParsedPercent(position, size);
+    if (percent <= shown_) return std::nullopt;
+    shown_ = percent;
+    return percent;
+}
+
+}  // namespace dict

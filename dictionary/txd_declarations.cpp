@@ -1,0 +1,230 @@
+// The declaration lines of an export, recognised by their second token.
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+#include "dictionary/txd_parser.h"
+
+namespace dict {
+
+namespace {
+
+constexpr std::string_view kFieldTypes[] = {"TIME",     "DATE",     "PSTRING", "CSTRING", "STRING",
+                                            "PDECIMAL", "DECIMAL",  "BFLOAT8", "BFLOAT4", "REAL",
+                                            "SREAL",    "UNSIGNED", "SIGNED",  "ULONG",   "LONG",
+                                            "USHORT",   "SHORT",    "BYTE",    "GROUP"};
+
+bool IsFieldType(std::string_view t2) noexcept {
+    for (std::string_view type : kFieldTypes) {
+        if (t2 == type) return true;
+    }
+    return false;
+}
+
+// The numeric value of a size argument: a decimal number, its fraction
+// dropped; 0 when the text is not a number or does not fit.
+std::int32_t NumericValue(std::string_view text) noexcept {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return 0;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const std::string_view number = text.starts_with('+') ? text.substr(1) : text;
+    const auto [ptr, ec] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
+    if (ec != std::errc() || ptr != end) return 0;
+    value = std::trunc(value);
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+bool TxdParser::ApplyDeclaration(std::string_view t1, std::string_view t2) {
+    if (t2 == "FILE") {
+        AddFile(t1);
+        return true;
+    }
+    if (t2 == "ALIAS") {
+        AddAlias(t1);
+        return true;
+    }
+    const bool fieldType = IsFieldType(t2);
+    if (!fieldType && t2 != "KEY" && t2 != "INDEX" && t2 != "MEMO" && t2 != "BLOB" &&
+        t2 != "RECORD") {
+        return false;
+    }
+    FileQueue* file = CurrentFile();
+    if (file == nullptr) return true;  // a declaration before any file
+    if (fieldType) {
+        AddField(*file, t1, t2);
+    } else if (t2 == "KEY") {
+        AddKey(*file, t1);
+    } else if (t2 == "INDEX") {
+        AddIndex(*file, t1);
+    } else if (t2 == "MEMO") {
+        AddMemo(*file, t1);
+    } else if (t2 == "BLOB") {
+        AddBlob(*file, t1);
+    } else {
+        file->RECORD = Declaration();
+    }
+    return true;
+}
+
+void TxdParser::AddFile(std::string_view label) {
+    // The previous file is complete.
+    if (FileQueue* previous = CurrentFile()) ShrinkFile(*previous);
+    FileQueue& file = Ensure(model_.FILE).emplace_back();
+    file.TEXT = TakeAnnotationObject();
+    file.LABEL = label;
+    for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
+        const std::string_view item = scanner_.Item(n);
+        if (item == "DRIVER") {
+            file.DRIVER = FirstArgument(n);
+        } else if (item == "OWNER") {
+            file.OWNER = FirstArgument(n);
+        } else if (item == "PRE") {
+            file.PREFIX = FirstArgument(n);
+        } else if (item == "NAME") {
+            file.NAME = FirstArgument(n);
+        } else if (item == "CREATE") {
+            file.CREATE = 1;
+        } else if (item == "RECLAIM") {
+            file.RECLAIM = 1;
+        } else if (item == "ENCRYPT") {
+            file.ENCRYPT = 1;
+        } else if (item == "BINDABLE") {
+            file.BINDABLE = 1;
+        } else if (item == "THREAD") {
+            file.THREAD = 1;
+        } else if (item == "EXTERNAL") {
+            file.EXTERNAL = 1;
+        } else if (item == "DLL") {
+            file.DLL = 1;
+        } else if (item == "OEM") {
+            file.OEM = 1;
+        }
+    }
+}
+
+void TxdParser::AddAlias(std::string_view label) {
+    AliasQueue& alias = Ensure(model_.ALIAS).emplace_back();
+    alias.TEXT = TakeAnnotationObject();
+    alias.LABEL = label;
+    // Attributes follow the label and the keyword.
+    if (const std::int32_t pre = scanner_.Find("PRE", 3)) alias.PREFIX = FirstArgument(pre);
+    if (scanner_.ArgumentCount(2) > 0) alias.FILE = FirstArgument(2);
+}
+
+void TxdParser::AddKey(FileQueue& file, std::string_view label) {
+    KeyQueue& key = Ensure(file.KEY).emplace_back();
+    key.TEXT = TakeAnnotationObject();
+    key.LABEL = label;
+    AddComponents(file, key.FIELD);
+    for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
+        const std::string_view item = scanner_.Item(n);
+        if (item == "NAME") {
+            key.NAME = FirstArgument(n);
+        } else if (item == "DUP") {
+            key.DUP = 1;
+        } else if (item == "NOCASE") {
+            key.NOCASE = 1;
+        } else if (item == "OPT") {
+            key.OPT = 1;
+        } else if (item == "PRIMARY") {
+            key.PRIMARY = 1;
+        }
+    }
+}
+
+void TxdParser::AddIndex(FileQueue& file, std::string_view label) {
+    IndexQueue& index = Ensure(file.INDEX).emplace_back();
+    index.TEXT = TakeAnnotationObject();
+    index.LABEL = label;
+    AddComponents(file, index.FIELD);
+    for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
+        const std::string_view item = scanner_.Item(n);
+        if (item == "NAME") {
+            index.NAME = FirstArgument(n);
+        } else if (item == "NOCASE") {
+            index.NOCASE = 1;
+        } else if (item == "OPT") {
+            index.OPT = 1;
+        }
+    }
+}
+
+// The components of a key or index, the arguments of token 2 up to the
+// first blank one, each without the file's prefix and colon. The prefix is
+// cut by its length only. A component too short to hold more than the cut
+// is kept whole rather than reduced to nothing.
+void TxdParser::AddComponents(const FileQueue& file, List<TextLineQueue>& components) {
+    const std::size_t cut =
+        file.PREFIX.IsNull() || file.PREFIX.view().empty() ? 0 : file.PREFIX.size() + 1;
+    for (std::int32_t n = 1; n <= scanner_.ArgumentCount(2); ++n) {
+        const std::string_view argument = scanner_.Argument(2, n);
+        const std::size_t first = argument.find_first_not_of(' ');
+        if (first == std::string_view::npos) break;
+        Text& line = Ensure(components).emplace_back().TEXT;
+        if (cut == 0) {
+            line = argument;  // no prefix: the component is stored whole
+        } else if (argument[first] == '-') {
+            // "-" and the argument after the cut, counted from position 2.
+            if (cut + 1 < argument.size()) {
+                joined_.assign(1, '-');
+                joined_.append(argument.substr(cut + 1));
+                line = joined_;
+            } else {
+                line = argument;
+            }
+        } else {
+            line = cut < argument.size() ? argument.substr(cut) : argument;
+        }
+    }
+}
+
+void TxdParser::AddMemo(FileQueue& file, std::string_view label) {
+    std::vector<MemoQueue>& memos = Ensure(file.MEMO);
+    MemoQueue& memo = memos.emplace_back();
+    memo.TEXT = TakeAnnotationObject();
+    memo.LABEL = label;
+    memo.SIZE = NumericValue(FirstArgument(2));
+    pendingMemos_ = &memos;
+}
+
+void TxdParser::AddBlob(FileQueue& file, std::string_view label) {
+    std::vector<BlobQueue>& blobs = Ensure(file.BLOB);
+    BlobQueue& blob = blobs.emplace_back();
+    blob.TEXT = TakeAnnotationObject();
+    blob.LABEL = label;
+    blob.SIZE = NumericValue(FirstArgument(2));
+    pendingBlobs_ = &blobs;
+}
+
+void TxdParser::AddField(FileQueue& file, std::string_view label, std::string_view type) {
+    std::vector<FieldQueue>& fields = Ensure(file.FIELD);
+    FieldQueue& field = fields.emplace_back();
+    field.TEXT = TakeAnnotationObject();
+    field.LABEL = label;
+    field.TYPE = type;
+    if (scanner_.ArgumentCount(2) > 0) {
+        scanner_.TokenItem(2);
+        scanner_.Arguments(joined_);
+        field.SIZE = joined_;
+    }
+    // The DIM attribute follows the label and the type.
+    if (const std::int32_t dim = scanner_.Find("DIM", 3)) {
+        scanner_.TokenItem(dim);
+        scanner_.Arguments(joined_);
+        field.DIM = joined_;
+    }
+    pendingFields_ = &fields;
+    if (type == "GROUP") ++groupDepth_;
+}
+
+}  // namespace dict

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the main job on the bundled sample dictionary:
+# the program's window when a display is available, otherwise the
+# companion tool's documentation of the sample.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+sample=samples/SAMPLE.TXD
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec build/app/kestrian
+fi
+echo "No display: documenting $sample with kestrian-doc."
+build/tools/kestrian-doc model "$sample"

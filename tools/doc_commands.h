@@ -1,0 +1,37 @@
+// The commands of kestrian-doc, the batch companion of the program. Each
+// command gets the words after its name and returns the process's exit code.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "dictionary/model.h"
+
+namespace doc {
+
+using Args = std::span<const std::string_view>;
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitOutputFailed = 1;  // the result could not be written
+inline constexpr int kExitBadInput = 2;      // bad usage or unreadable input
+
+// Thrown by a command that was called with the wrong words; main answers
+// with the usage text and exit code 2.
+struct UsageError {
+    std::string message;
+};
+
+// Reads and parses the export at `path`, with `path` as the dictionary path.
+// Null after a message on standard error naming the file and the error.
+std::unique_ptr<dict::DictionaryModel> LoadExport(const std::string& path);
+
+// kestrian-doc model FILE.TXD: the model as JSON on standard output.
+int RunModel(Args args);
+
+// kestrian-doc writeback FILE.TXD [-o OUT]: what releasing the model writes
+// to "TEST.TXD", on standard output or into OUT.
+int RunWriteback(Args args);
+
+}  // namespace doc

@@ -1,0 +1,62 @@
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "dictionary/model_json.h"
+#include "dictionary/release_model.h"
+#include "dictionary/writeback_file.h"
+#include "tools/doc_commands.h"
+
+namespace doc {
+
+namespace {
+
+// The input file of a command that takes one: the first word.
+std::string InputPath(Args args, std::string_view command) {
+    if (args.empty() || args.front().empty()) {
+        throw UsageError{std::string(command) + ": the export to read is missing"};
+    }
+    return std::string(args.front());
+}
+
+int OutputFailed(const std::string& what) {
+    std::fprintf(stderr, "kestrian-doc: cannot write %s\n", what.c_str());
+    return kExitOutputFailed;
+}
+
+}  // namespace
+
+int RunModel(Args args) {
+    std::string path = InputPath(args, "model");
+    if (args.size() > 1) throw UsageError{"model: unexpected " + std::string(args[1])};
+    auto model = LoadExport(path);
+    if (!model) return kExitBadInput;
+    dict::WriteModelJson(
+        *model, [](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) return OutputFailed("standard output");
+    return kExitOk;
+}
+
+int RunWriteback(Args args) {
+    std::string path = InputPath(args, "writeback");
+    std::string out;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "-o" && i + 1 < args.size() && out.empty()) {
+            out = std::string(args[++i]);
+        } else {
+            throw UsageError{"writeback: unexpected " + std::string(args[i])};
+        }
+    }
+    auto model = LoadExport(path);
+    if (!model) return kExitBadInput;
+    dict::WritebackFile file;
+    int opened = out.empty() ? file.Attach(STDOUT_FILENO) : file.Create(out);
+    // The model is released whether or not the file opened, as the program
+    // does; only this tool reports the failure.
+    dict::ReleaseModelInto(*model, file);
+    int closed = file.Close();
+    if (opened != 0 || closed != 0) return OutputFailed(out.empty() ? "standard output" : out);
+    return kExitOk;
+}
+
+}  // namespace doc

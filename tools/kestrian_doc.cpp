@@ -1,0 +1,63 @@
+// kestrian-doc: documents a dictionary export from the command line with the
+// program's own code.
+#include <array>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "tools/doc_commands.h"
+
+namespace doc {
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view synopsis;
+    int (*run)(Args args);
+};
+
+constexpr std::array kCommands = {
+    Command{"model", "model FILE.TXD                 the dictionary model as JSON", RunModel},
+    Command{"writeback",
+            "writeback FILE.TXD [-o OUT]    the export written when the model is released",
+            RunWriteback},
+};
+
+void PrintUsage(std::FILE* to) {
+    std::fprintf(to, "usage: kestrian-doc COMMAND ARGUMENTS\n\ncommands:\n");
+    for (const Command& command : kCommands) {
+        std::fprintf(to, "  %.*s\n", static_cast<int>(command.synopsis.size()),
+                     command.synopsis.data());
+    }
+}
+
+int BadUsage(std::string_view message) {
+    std::fprintf(stderr, "kestrian-doc: %.*s\n", static_cast<int>(message.size()), message.data());
+    PrintUsage(stderr);
+    return kExitBadInput;
+}
+
+int Dispatch(Args words) {
+    if (words.empty()) return BadUsage("no command given");
+    if (words.front() == "-h" || words.front() == "--help" || words.front() == "help") {
+        PrintUsage(stdout);
+        return kExitOk;
+    }
+    for (const Command& command : kCommands) {
+        if (command.name != words.front()) continue;
+        try {
+            return command.run(words.subspan(1));
+        } catch (const UsageError& error) {
+            return BadUsage(error.message);
+        }
+    }
+    return BadUsage("unknown command " + std::string(words.front()));
+}
+
+}  // namespace
+}  // namespace doc
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> words(argv + 1, argv + argc);
+    return doc::Dispatch(words);
+}
