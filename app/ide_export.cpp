@@ -1,5 +1,6 @@
 #include "app/ide_export.h"
 
+#include <QString>
 #include <algorithm>
 #include <chrono>
 #include <climits>
@@ -11,6 +12,7 @@
 #include "runtime/dde_client.h"
 #include "runtime/dialogs.h"
 #include "runtime/error_state.h"
+#include "runtime/text_codec.h"
 
 namespace app {
 namespace {
@@ -70,6 +72,11 @@ rt::DdeChannel ReachIde(const IdeExportSettings& settings) {
     return channel;
 }
 
+// A file name as program text, for a message box.
+std::string ShownPath(const std::string& path) {
+    return rt::ToWin1252(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+}
+
 }  // namespace
 
 void AwaitIdeStart(const rt::LaunchedProgram& program) {
@@ -77,19 +84,19 @@ void AwaitIdeStart(const rt::LaunchedProgram& program) {
     const int hundredths = rt::DdeTimeout() > 0 ? rt::DdeTimeout() : kIdeTimeout;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(hundredths * 10);
     while (!program.Ended() && !rt::DdeServerPresent(kIdeService) && Clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
 
 std::string UnsafeDictionaryPathMessage(const std::string& dictionaryPath) {
-    return "The dictionary " + dictionaryPath +
+    return "The dictionary " + ShownPath(dictionaryPath) +
            " cannot be exported: Velmora 4 cannot read a path that holds blanks, commas, "
            "brackets or quotes. Copy the dictionary to a folder whose path holds none of these "
            "and open it from there.";
 }
 
 std::string UnsafeExportPathMessage(const std::string& txdPath) {
-    return "The dictionary cannot be exported to " + txdPath +
+    return "The dictionary cannot be exported to " + ShownPath(txdPath) +
            ": Velmora 4 cannot read a path that holds blanks, commas, brackets or quotes. Start "
            "Kestrian from a folder whose path holds none of these.";
 }

@@ -50,7 +50,8 @@ struct IdeExportSettings {
 bool ExportThroughIde(const std::string& dictionaryPath, const std::string& txdPath,
                       const IdeExportSettings& settings);
 
-// The message texts of the two path refusals.
+// The message texts of the two path refusals (caption "ERROR"); the path is
+// shown as program text.
 std::string UnsafeDictionaryPathMessage(const std::string& dictionaryPath);
 std::string UnsafeExportPathMessage(const std::string& txdPath);
 

@@ -144,7 +144,9 @@ std::optional<QDBusMessage> Transact(DdeChannel channel, const QString& method,
     }
     QDBusMessage message =
         QDBusMessage::createMethodCall(conversation->owner, kObjectPath, kInterface, method);
-    message << FromWin1252(argument);
+    // Commands carry file names, so they are sent in the system's encoding of
+    // file names, not as program text.
+    message << QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size()));
     QDBusMessage reply = call.Bus().call(message, QDBus::Block, TimeoutMilliseconds());
     if (reply.type() == QDBusMessage::ReplyMessage) return reply;
     SetError(reply.type() == QDBusMessage::ErrorMessage ? ErrorCodeFor(QDBusError(reply))

@@ -13,6 +13,10 @@
 // With no session bus (DBUS_SESSION_BUS_ADDRESS unset or unreachable) no
 // server is ever found.
 //
+// Commands and item names are sent as file names are spelled on this system
+// (they carry paths); the values read back are program text (Windows-1252),
+// since they end up in message boxes.
+//
 // Each call resets the current thread's runtime error (rt::ErrorCode) and sets
 // one of these on failure:
 //   601 "Invalid DDE channel"           the channel is 0, closed or unknown

@@ -196,6 +196,18 @@ TEST_F(IdeExportTest, ExportIntoAFolderTheCommandCannotCarryIsRefused) {
     EXPECT_EQ(IdeLog(), (Lines{"start", "owner"}));
 }
 
+TEST(UnsafePathMessages, ShowThePathAsProgramText) {
+    EXPECT_EQ(app::UnsafeDictionaryPathMessage("/donn\xC3\xA9"
+                                               "es x/A.DCT")
+                  .rfind("The dictionary /donn\xE9"
+                         "es x/A.DCT cannot be exported: ",
+                         0),
+              0u);
+    EXPECT_EQ(app::UnsafeExportPathMessage("/a b/Temp.TXD")
+                  .rfind("The dictionary cannot be exported to /a b/Temp.TXD: ", 0),
+              0u);
+}
+
 TEST_F(IdeExportTest, PathsWithOtherPunctuationAreSentExactly) {
     StartIde();
     const std::string dictionary = Dictionary("orders-v2_final.+~#&.dct", "y\r\n");

@@ -152,11 +152,16 @@ TEST_F(DdeClientTest, WorksFromAProgramThreadWithoutAnEventLoop) {
     EXPECT_EQ(testsupport::ReadFile((folder_ / "out")), "a\n");
 }
 
-TEST_F(DdeClientTest, CommandTextTravelsAsWindows1252) {
-    StartIde({"--mode=refuse"});
+TEST_F(DdeClientTest, CommandsAreFileNamesAndAnswersAreProgramText) {
+    StartIde({"--mode=refuse", "--error-message=Verrouill\xC3\xA9 \xE2\x80\x9C\xE2\x80\x9D"});
     const rt::DdeChannel channel = rt::DdeClient(kService);
-    rt::DdeExecute(channel, "[Caf\xE9]");
-    EXPECT_EQ(Log().at(2), "execute [Caf\xC3\xA9]");
+    rt::DdeExecute(channel,
+                   "[ExportDct(/donn\xC3\xA9"
+                   "es/A.DCT,/t/Temp.TXD)]");
+    EXPECT_EQ(Log().at(2),
+              "execute [ExportDct(/donn\xC3\xA9"
+              "es/A.DCT,/t/Temp.TXD)]");
+    EXPECT_EQ(rt::DdeRead(channel, "GetErrorMsg"), "Verrouill\xE9 \x93\x94");
 }
 
 }  // namespace
