@@ -9,16 +9,11 @@
 namespace app {
 namespace {
 
-template <class List>
-std::size_t Rows(const List& list) {
-    return list ? list->size() : 0;
-}
-
 std::string Summary() {
     const dict::DictionaryModel* model = Model();
     if (model == nullptr) return "No dictionary";
-    return std::to_string(Rows(model->FILE)) + " files, " + std::to_string(Rows(model->ALIAS)) +
-           " aliases, " + std::to_string(Rows(model->RELATION)) + " relations";
+    return std::to_string(dict::Rows(model->FILE).size()) + " files, " + std::to_string(dict::Rows(model->ALIAS).size()) +
+           " aliases, " + std::to_string(dict::Rows(model->RELATION).size()) + " relations";
 }
 
 rt::Layout MinimalLayout() {
