@@ -44,7 +44,11 @@ class IdeFixture : public ::testing::Test {
         options.push_back("--log=" + logFile_);
         ide_ = std::make_unique<ChildProcess>(StandInIdeProgram(), options);
         ASSERT_TRUE(ide_->Started());
-        ASSERT_TRUE(WaitUntil([] { return rt::DdeServerPresent("VelmoraWin"); }));
+        // The name can be seen on the bus a moment before the stand-in notes it.
+        ASSERT_TRUE(WaitUntil([this] {
+            const std::vector<std::string> log = IdeLog();
+            return rt::DdeServerPresent("VelmoraWin") && log.size() >= 2 && log[1] == "owner";
+        }));
     }
 
     // The IDE's settings file, as this system names it.

@@ -32,7 +32,11 @@ class DdeClientTest : public ::testing::Test {
         ide_ =
             std::make_unique<testsupport::ChildProcess>(testsupport::StandInIdeProgram(), options);
         ASSERT_TRUE(ide_->Started());
-        ASSERT_TRUE(testsupport::WaitUntil([] { return rt::DdeServerPresent(kService); }));
+        // The name can be seen on the bus a moment before the stand-in notes it.
+        ASSERT_TRUE(testsupport::WaitUntil([this] {
+            const std::vector<std::string> log = Log();
+            return rt::DdeServerPresent(kService) && log.size() >= 2 && log[1] == "owner";
+        }));
     }
 
     std::vector<std::string> Log() const { return testsupport::ReadLines(log_); }
