@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "app/dictionary_acquisition.h"
+#include "app/globals.h"
+#include "runtime/event_queue.h"
+#include "runtime/events.h"
+#include "runtime/file_ops.h"
+#include "runtime/paths.h"
+#include "runtime/program_threads.h"
+#include "tests/support/scoped_settings.h"
+#include "tests/support/wait_until.h"
+
+namespace {
+
+class CancelOpenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previousDirectory_ = rt::CurrentDirectory();
+        ASSERT_TRUE(rt::SetCurrentDirectory(work_.Path()));  // a release writes TEST.TXD here
+        app::DictionaryPath.Set("/d/ORDERS.DCT");
+    }
+    void TearDown() override {
+        app::ReleaseLoadedModel();
+        app::DisplayThread.store(0);
+        rt::SetCurrentDirectory(previousDirectory_);
+    }
+
+    // A program thread standing for the dictionary window: it records the
+    // first event it is sent.
+    int StartDisplay() {
+        return rt::Start([this] {
+            if (auto event = rt::ThisQueue()->WaitUntil(std::nullopt)) received_ = event->number;
+        });
+    }
+
+    testsupport::TempFolder work_;
+    std::string previousDirectory_;
+    std::atomic<int> received_{0};
+};
+
+TEST_F(CancelOpenTest, WithoutAModelBlanksThePathAndClosesTheDisplay) {
+    const int display = StartDisplay();
+    app::DisplayThread.store(display);
+    app::CancelOpen();
+    EXPECT_EQ(app::DictionaryPath.Get(), "");
+    EXPECT_EQ(app::DisplayThread.load(), 0);
+    ASSERT_TRUE(testsupport::WaitUntil([this] { return received_.load() != 0; }));
+    EXPECT_EQ(received_.load(), rt::event::CloseWindow);
+    rt::ReapThreads();
+}
+
+TEST_F(CancelOpenTest, WithoutADisplayOnlyBlanksThePath) {
+    app::CancelOpen();
+    EXPECT_EQ(app::DictionaryPath.Get(), "");
+    EXPECT_EQ(app::DisplayThread.load(), 0);
+}
+
+TEST_F(CancelOpenTest, WithAModelLoadedChangesNothing) {
+    app::CreateModel();
+    app::DisplayThread.store(7);
+    app::CancelOpen();
+    EXPECT_EQ(app::DictionaryPath.Get(), "/d/ORDERS.DCT");
+    EXPECT_EQ(app::DisplayThread.load(), 7);
+}
+
+}  // namespace
