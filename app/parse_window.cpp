@@ -1,6 +1,6 @@
 #include "app/parse_window.h"
 
-#include <cstdio>
+#include "runtime/file_ops.h"
 
 #include "app/frame_services.h"
 #include "app/globals.h"
@@ -70,7 +70,7 @@ public:
 
     std::uint8_t Teardown() override {
         const bool tempExport = TempExport.load() == 1;
-        if (tempExport) std::remove(TxdPath.Get().c_str());
+        if (tempExport) rt::RemoveFile(TxdPath.Get());
         const rt::WindowRef frame = FrameWindow();
         frame.SetStatus(1, "");
         frame.SetStatus(2, "");

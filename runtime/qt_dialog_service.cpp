@@ -86,7 +86,9 @@ std::optional<std::string> QtDialogService::OpenFile(const OpenFileRequest& requ
             filters << FromWin1252(filter.name) + QStringLiteral(" (") +
                            CaseFreePattern(filter.pattern) + QLatin1Char(')');
         QFileDialog dialog(DialogParent(), FromWin1252(request.title));
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        // The folder must exist, the file need not: a typed name comes back as typed.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setNameFilters(filters);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         if (!request.initialPath.empty()) {
