@@ -18,15 +18,9 @@ class FrameWindowObject final : public ProcedureWindow {
 public:
     FrameWindowObject() : ProcedureWindow(FrameLayout()) {}
 
-    std::uint8_t Setup() override {
-        REQUEST = GlobalRequest.load();
-        const std::uint8_t base = WindowObject::Setup();
-        if (base != 0) return base;
-        OpenStandard(1);
+    void Prepare() override {
         rt::WindowRef placement = Ref();
         GlobalIni().FetchWindow("Main", placement);
-        SetAlertKeys();
-        return 0;
     }
 
     void EventLoop() override {
@@ -119,15 +113,7 @@ class SplashWindowObject final : public ProcedureWindow {
 public:
     SplashWindowObject() : ProcedureWindow(SplashLayout()) {}
 
-    std::uint8_t Setup() override {
-        REQUEST = GlobalRequest.load();
-        const std::uint8_t base = WindowObject::Setup();
-        if (base != 0) return base;
-        OpenStandard(1);
-        Win().SetTimer(500);
-        SetAlertKeys();
-        return 0;
-    }
+    void Prepare() override { Win().SetTimer(500); }
 
     void FirstDisplay() override {
         if (AboutRequested.load() == 1) Win().SetTimer(0);

@@ -37,15 +37,7 @@ rt::Layout MinimalLayout() {
 
 class MinimalWindowObject final : public ProcedureWindow {
 public:
-    MinimalWindowObject() : ProcedureWindow(MinimalLayout()) {}
-
-    std::uint8_t Setup() override {
-        const std::uint8_t base = WindowObject::Setup();
-        if (base != 0) return base;
-        OpenStandard(0);
-        SetAlertKeys();
-        return 0;
-    }
+    MinimalWindowObject() : ProcedureWindow(MinimalLayout(), 0) {}
 
     std::uint8_t Teardown() override {
         std::int32_t mine = rt::ThisThread();

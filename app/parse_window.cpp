@@ -54,14 +54,7 @@ public:
           bytes_(std::move(bytes)),
           parser_(model, *bytes_, DictionaryPath.Get()) {}
 
-    std::uint8_t Setup() override {
-        const std::uint8_t base = WindowObject::Setup();
-        if (base != 0) return base;
-        OpenStandard(1);
-        Win().SetTimerPeriod(kSlicePeriod);
-        SetAlertKeys();
-        return 0;
-    }
+    void Prepare() override { Win().SetTimerPeriod(kSlicePeriod); }
 
     std::uint8_t OnWindowEvent() override {
         if (Host().Event() == rt::event::Timer && !done_) ParseSlice();

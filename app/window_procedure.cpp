@@ -2,8 +2,11 @@
 
 namespace app {
 
-void ProcedureWindow::OpenStandard(int firstField) {
-    FIRSTFIELD = firstField;
+std::uint8_t ProcedureWindow::Setup() {
+    REQUEST = GlobalRequest.load();
+    const std::uint8_t base = WindowObject::Setup();
+    if (base != 0) return base;
+    FIRSTFIELD = firstField_;
     ERRORS = &GlobalErrors();
     VCRREQUEST = &GlobalNavigationRequest;
     AttachToolbar(toolbar_);
@@ -11,6 +14,9 @@ void ProcedureWindow::OpenStandard(int firstField) {
     GlobalResponse.store(0);
     window_.Open();
     OPENED = 1;
+    Prepare();
+    SetAlertKeys();
+    return 0;
 }
 
 void RunProcedure(WindowObject& window) { GlobalResponse.store(window.Execute()); }

@@ -14,22 +14,27 @@ namespace app {
 // runtime window.
 class ProcedureWindow : public WindowObject {
 public:
-    explicit ProcedureWindow(rt::Layout layout)
-        : WindowObject(host_), window_(std::move(layout)), host_(window_) {}
+    explicit ProcedureWindow(rt::Layout layout, int firstField = 1)
+        : WindowObject(host_), window_(std::move(layout)), host_(window_), firstField_(firstField) {}
+
+    // The program's Setup: the global request copied, the base Setup, the
+    // common fields, the window opened, the procedure's own preparations
+    // (Prepare), the alert keys.
+    std::uint8_t Setup() override;
 
     rt::Window& Win() { return window_; }
     const rt::WindowRef& Ref() const { return window_.Ref(); }
     ToolbarDispatcher& Toolbar() { return toolbar_; }
 
 protected:
-    // The common opening of the program's Setup overrides, after the base
-    // Setup: fields, toolbar, global request and response cleared, window opened.
-    void OpenStandard(int firstField);
+    // What a procedure adds to Setup once its window is open.
+    virtual void Prepare() {}
 
 private:
     rt::Window window_;
     RuntimeWindowHost host_;
     ToolbarDispatcher toolbar_;
+    int firstField_;
 };
 
 // Runs a window object through Execute and leaves its result in the global

@@ -28,7 +28,7 @@ bool DictionaryWindowOpen(const ProgramHarness& h) { return h.WindowOpen("P1$DCT
 
 // A program run with a private bus; the stand-in IDE is started on demand.
 class OpenDictionaryTest : public testing::Test {
-protected:
+public:
     void SetUp() override { ASSERT_TRUE(bus_.Started()); }
 
     fs::path Dct(const std::string& name) {
@@ -56,6 +56,23 @@ protected:
     testsupport::PrivateSessionBus bus_;
     std::unique_ptr<testsupport::ChildProcess> ide_;
 };
+
+// Opens ORDERS.DCT with the stand-in started with `options` and returns the
+// one box the user was shown.
+rt::MessageRequest OpenAgainstIde(OpenDictionaryTest& test, ProgramHarness& harness,
+                                  std::vector<std::string> options) {
+    test.StartIde(std::move(options));
+    harness.Dialogs().QueueOpenFile(test.Dct("ORDERS.DCT").string());
+    harness.Run([](ProgramHarness& h) {
+        h.WaitForFrame();
+        h.Choose(menu::Open);
+        EXPECT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(30)));
+        h.Choose(menu::Exit);
+    });
+    const auto boxes = harness.Dialogs().Messages();
+    EXPECT_EQ(boxes.size(), 1u);
+    return boxes.empty() ? rt::MessageRequest{} : boxes.front();
+}
 
 TEST_F(OpenDictionaryTest, DctWithTheIdeRunningIsExportedParsedAndTheExportDeleted) {
     StartIde({"--mode=export", "--export-source=" + Sample().string()});
@@ -123,31 +140,17 @@ TEST_F(OpenDictionaryTest, AbsentIdeIsLaunchedTenTimesThenTheUserIsTold) {
 }
 
 TEST_F(OpenDictionaryTest, RefusalShowsTheIdesNumberAndMessage) {
-    StartIde({"--mode=refuse", "--error-number=42", "--error-message=Dictionary is locked"});
-    harness_.Dialogs().QueueOpenFile(Dct("ORDERS.DCT").string());
-    harness_.Run([&](ProgramHarness& h) {
-        h.WaitForFrame();
-        h.Choose(menu::Open);
-        EXPECT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(30)));
-        h.Choose(menu::Exit);
-    });
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].text, "Error 42: Dictionary is locked");
-    EXPECT_EQ(Boxes()[0].caption, "DDE ERROR");
+    const rt::MessageRequest box =
+        OpenAgainstIde(*this, harness_, {"--mode=refuse", "--error-number=42",
+                                         "--error-message=Dictionary is locked"});
+    EXPECT_EQ(box.text, "Error 42: Dictionary is locked");
+    EXPECT_EQ(box.caption, "DDE ERROR");
 }
 
 TEST_F(OpenDictionaryTest, NoAnswerIsADdeTimeout) {
-    StartIde({"--mode=silent"});
-    harness_.Dialogs().QueueOpenFile(Dct("ORDERS.DCT").string());
-    harness_.Run([&](ProgramHarness& h) {
-        h.WaitForFrame();
-        h.Choose(menu::Open);
-        EXPECT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(30)));
-        h.Choose(menu::Exit);
-    });
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].text, "DDE Timeout");
-    EXPECT_EQ(Boxes()[0].caption, "DDE ERROR");
+    const rt::MessageRequest box = OpenAgainstIde(*this, harness_, {"--mode=silent"});
+    EXPECT_EQ(box.text, "DDE Timeout");
+    EXPECT_EQ(box.caption, "DDE ERROR");
 }
 
 TEST_F(OpenDictionaryTest, CancelWithADictionaryLoadedChangesNothing) {

@@ -60,6 +60,20 @@ std::vector<std::string> FileLabels() {
 
 bool DictionaryWindowOpen(ProgramHarness& h) { return h.WindowOpen("P1$DCTWINDOW"); }
 
+// Queues a large export as the next File > Open choice.
+fs::path QueueLargeExport(ProgramHarness& harness) {
+    const fs::path big = harness.Root() / "BIG.TXD";
+    WriteFile(big, LargeExport(20000));
+    harness.Dialogs().QueueOpenFile(big.string());
+    return big;
+}
+
+// Opens the queued export and waits until the parse shows its progress.
+bool OpenAndWaitForProgress(ProgramHarness& h, const rt::WindowRef& frame) {
+    h.Choose(menu::Open);
+    return WaitUntil([&] { return frame.Status(1).rfind("Parsing: ", 0) == 0; });
+}
+
 TEST(Parse, ChosenExportIsParsedAndHandedToTheDictionaryWindow) {
     ProgramHarness harness;
     const fs::path sample = SamplePath();
@@ -89,17 +103,13 @@ TEST(Parse, ChosenExportIsParsedAndHandedToTheDictionaryWindow) {
 
 TEST(Parse, EscAbandonsTheParseAndReleasesTheModel) {
     ProgramHarness harness;
-    const fs::path big = harness.Root() / "BIG.TXD";
-    WriteFile(big, LargeExport(20000));
-    harness.Dialogs().QueueOpenFile(big.string());
+    const fs::path big = QueueLargeExport(harness);
     harness.Run([&](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
-        h.Choose(menu::Open);
-        ASSERT_TRUE(WaitUntil([&] { return h.WindowOpen("KESTR003"); }));
+        ASSERT_TRUE(OpenAndWaitForProgress(h, frame));
         rt::WindowRef parse;
         for (const auto& info : rt::OpenWindows())
             if (info.label == "KESTR003") parse = rt::WindowRef(info.id, info.thread);
-        EXPECT_TRUE(WaitUntil([&] { return frame.Status(1).rfind("Parsing: ", 0) == 0; }));
         parse.PressKey(Qt::Key_Escape);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
         EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
@@ -193,21 +203,14 @@ TEST(Parse, OpeningTestTxdWhileAnotherIsLoadedParsesItAsItWasOnDisk) {
     });
 }
 
-}  // namespace
-
-namespace {
-
 // Close, Open or Exit while a parse is still filling the model must wait for
 // the parse to let go of it rather than free it under the parser's feet.
 TEST(Parse, CloseDuringAParseAbandonsItFirst) {
     ProgramHarness harness;
-    const fs::path big = harness.Root() / "BIG.TXD";
-    WriteFile(big, LargeExport(20000));
-    harness.Dialogs().QueueOpenFile(big.string());
+    QueueLargeExport(harness);
     harness.Run([&](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
-        h.Choose(menu::Open);
-        ASSERT_TRUE(WaitUntil([&] { return frame.Status(1).rfind("Parsing: ", 0) == 0; }));
+        ASSERT_TRUE(OpenAndWaitForProgress(h, frame));
         h.Choose(menu::Close);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
         EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
@@ -219,13 +222,9 @@ TEST(Parse, CloseDuringAParseAbandonsItFirst) {
 
 TEST(Parse, ExitDuringAParseEndsCleanly) {
     ProgramHarness harness;
-    const fs::path big = harness.Root() / "BIG.TXD";
-    WriteFile(big, LargeExport(20000));
-    harness.Dialogs().QueueOpenFile(big.string());
+    QueueLargeExport(harness);
     const int code = harness.Run([&](ProgramHarness& h) {
-        const rt::WindowRef frame = h.WaitForFrame();
-        h.Choose(menu::Open);
-        ASSERT_TRUE(WaitUntil([&] { return frame.Status(1).rfind("Parsing: ", 0) == 0; }));
+        ASSERT_TRUE(OpenAndWaitForProgress(h, h.WaitForFrame()));
         h.Choose(menu::Exit);
     });
     EXPECT_EQ(code, 0);
