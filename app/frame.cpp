@@ -5,8 +5,8 @@
 #include "app/frame_services.h"
 #include "app/layouts.h"
 #include "app/window_procedure.h"
-#include "runtime/ini_manager.h"
 #include "runtime/dates.h"
+#include "runtime/ini_manager.h"
 #include "runtime/program_threads.h"
 
 namespace app {
@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kAboutStack = 25000;
 
 class FrameWindowObject final : public ProcedureWindow {
-public:
+  public:
     FrameWindowObject() : ProcedureWindow(FrameLayout()) {}
 
     void Prepare() override {
@@ -93,7 +93,7 @@ public:
         return 0;
     }
 
-private:
+  private:
     void WriteClock() {
         Ref().SetStatus(3, FrameDateText(rt::Today()));
         Ref().SetStatus(4, FrameTimeText(rt::Clock()));
@@ -110,7 +110,7 @@ private:
 };
 
 class SplashWindowObject final : public ProcedureWindow {
-public:
+  public:
     SplashWindowObject() : ProcedureWindow(SplashLayout()) {}
 
     void Prepare() override { Win().SetTimer(500); }

@@ -13,6 +13,8 @@ std::string FrameDateText(std::int32_t date) {
     return std::string(name) + ", " + rt::FormatDate(date, 4);
 }
 
-std::string FrameTimeText(std::int32_t time) { return rt::FormatTime(time, 3); }
+std::string FrameTimeText(std::int32_t time) {
+    return rt::FormatTime(time, 3);
+}
 
 }  // namespace app

@@ -2,8 +2,8 @@
 
 #include "app/error_manager.h"
 #include "dictionary/model.h"
-#include "runtime/ini_manager.h"
 #include "dictionary/release_model.h"
+#include "runtime/ini_manager.h"
 
 namespace app {
 
@@ -47,14 +47,18 @@ ModelSlot& TheModel() {
 }
 }  // namespace
 
-rt::WindowRef FrameWindow() { return rt::WindowRef(frameId.load(), frameThread.load()); }
+rt::WindowRef FrameWindow() {
+    return rt::WindowRef(frameId.load(), frameThread.load());
+}
 
 void SetFrameWindow(const rt::WindowRef& frame) {
     frameThread.store(frame.Thread());
     frameId.store(frame.Id());
 }
 
-dict::DictionaryModel* Model() { return TheModel().model.load(); }
+dict::DictionaryModel* Model() {
+    return TheModel().model.load();
+}
 
 dict::DictionaryModel* CreateModel() {
     auto fresh = std::make_unique<dict::DictionaryModel>();

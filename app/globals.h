@@ -25,12 +25,12 @@ class ErrorManager;
 // A fixed-capacity text (a null-terminated string of `capacity` bytes) that
 // more than one thread reads.
 class SharedText {
-public:
+  public:
     explicit SharedText(std::size_t capacity) : capacity_(capacity) {}
     std::string Get() const;
     void Set(const std::string& value);  // cut to capacity - 1 characters
 
-private:
+  private:
     std::size_t capacity_;
     mutable std::mutex mutex_;
     std::string value_;

@@ -12,8 +12,9 @@ namespace {
 std::string Summary() {
     const dict::DictionaryModel* model = Model();
     if (model == nullptr) return "No dictionary";
-    return std::to_string(dict::Rows(model->FILE).size()) + " files, " + std::to_string(dict::Rows(model->ALIAS).size()) +
-           " aliases, " + std::to_string(dict::Rows(model->RELATION).size()) + " relations";
+    return std::to_string(dict::Rows(model->FILE).size()) + " files, " +
+           std::to_string(dict::Rows(model->ALIAS).size()) + " aliases, " +
+           std::to_string(dict::Rows(model->RELATION).size()) + " relations";
 }
 
 rt::Layout MinimalLayout() {
@@ -36,7 +37,7 @@ rt::Layout MinimalLayout() {
 }
 
 class MinimalWindowObject final : public ProcedureWindow {
-public:
+  public:
     MinimalWindowObject() : ProcedureWindow(MinimalLayout(), 0) {}
 
     std::uint8_t Teardown() override {

@@ -1,7 +1,5 @@
 #include "app/parse_window.h"
 
-#include "runtime/file_ops.h"
-
 #include "app/frame_services.h"
 #include "app/globals.h"
 #include "app/model_users.h"
@@ -11,6 +9,7 @@
 #include "dictionary/txd_parser.h"
 #include "runtime/dialogs.h"
 #include "runtime/error_state.h"
+#include "runtime/file_ops.h"
 #include "runtime/program_threads.h"
 
 namespace app {
@@ -48,7 +47,7 @@ rt::Layout ParseLayout() {
 }
 
 class ParseWindowObject final : public ProcedureWindow {
-public:
+  public:
     ParseWindowObject(std::shared_ptr<const std::string> bytes, dict::DictionaryModel& model)
         : ProcedureWindow(ParseLayout()),
           bytes_(std::move(bytes)),
@@ -78,7 +77,7 @@ public:
         return WindowObject::Teardown();
     }
 
-private:
+  private:
     void ParseSlice() {
         const rt::WindowRef frame = FrameWindow();
         done_ = parser_.ParseLines(kLinesPerSlice, [&frame](int percent) {

@@ -13,10 +13,16 @@ std::atomic<WindowProcedure> printOptions{nullptr};
 void SetDictionaryWindowProcedure(WindowProcedure procedure) {
     dictionaryWindow.store(procedure != nullptr ? procedure : MinimalDictionaryWindow);
 }
-WindowProcedure DictionaryWindowProcedure() { return dictionaryWindow.load(); }
+WindowProcedure DictionaryWindowProcedure() {
+    return dictionaryWindow.load();
+}
 
-void SetPrintProcedure(WindowProcedure procedure) { printOptions.store(procedure); }
-WindowProcedure PrintProcedure() { return printOptions.load(); }
+void SetPrintProcedure(WindowProcedure procedure) {
+    printOptions.store(procedure);
+}
+WindowProcedure PrintProcedure() {
+    return printOptions.load();
+}
 
 void PrintDictionary() {
     if (WindowProcedure procedure = PrintProcedure()) procedure();

@@ -3,8 +3,8 @@
 #include "app/error_manager.h"
 #include "app/frame.h"
 #include "app/globals.h"
-#include "app/model_users.h"
 #include "app/ide_menu_registration.h"
+#include "app/model_users.h"
 #include "app/resources.h"
 #include "runtime/ini_manager.h"
 

@@ -3,7 +3,9 @@
 #include <QtGlobal>
 
 // The resource initialiser must be called from the global namespace.
-static void InitKestrianResources() { Q_INIT_RESOURCE(kestrian); }
+static void InitKestrianResources() {
+    Q_INIT_RESOURCE(kestrian);
+}
 
 namespace app {
 

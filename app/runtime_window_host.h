@@ -7,7 +7,7 @@
 namespace app {
 
 class RuntimeWindowHost final : public WindowHost {
-public:
+  public:
     explicit RuntimeWindowHost(rt::Window& window) : window_(window) {}
 
     bool Accept() override;
@@ -25,7 +25,7 @@ public:
 
     rt::Window& Window() { return window_; }
 
-private:
+  private:
     rt::Window& window_;
 };
 

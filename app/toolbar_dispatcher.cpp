@@ -2,7 +2,9 @@
 
 namespace app {
 
-void ToolbarDispatcher::Setup() { targets_ = std::make_unique<std::vector<Entry>>(); }
+void ToolbarDispatcher::Setup() {
+    targets_ = std::make_unique<std::vector<Entry>>();
+}
 
 void ToolbarDispatcher::Teardown() {
     targets_.reset();

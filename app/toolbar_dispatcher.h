@@ -8,7 +8,7 @@
 namespace app {
 
 class ToolbarTarget {
-public:
+  public:
     virtual ~ToolbarTarget() = default;
     virtual bool TryTakeToolbar() = 0;
     virtual void TakeToolbar() = 0;
@@ -16,7 +16,7 @@ public:
 };
 
 class ToolbarDispatcher {
-public:
+  public:
     struct Entry {
         std::int32_t id = 0;
         ToolbarTarget* target = nullptr;
@@ -31,7 +31,7 @@ public:
     // Chooses the current target by id, or by asking each target in turn (id 0).
     void SetTarget(std::int32_t id = 0);
 
-private:
+  private:
     std::unique_ptr<std::vector<Entry>> targets_;
     ToolbarTarget* current_ = nullptr;
 };

@@ -10,7 +10,7 @@
 namespace app {
 
 class Browse {
-public:
+  public:
     virtual ~Browse() = default;
     virtual void SetAlertKeys() = 0;
     virtual std::uint8_t TakeEvent() = 0;
@@ -21,7 +21,7 @@ public:
 };
 
 class FileDrop {
-public:
+  public:
     virtual ~FileDrop() = default;
     virtual std::uint8_t TakeEvent() = 0;
     virtual void ResetQueue(std::uint8_t force) = 0;
@@ -29,25 +29,25 @@ public:
 };
 
 class FileManager {
-public:
+  public:
     virtual ~FileManager() = default;
     virtual void Close() = 0;
 };
 
 class RelationManager {
-public:
+  public:
     virtual ~RelationManager() = default;
     virtual void Close() = 0;
 };
 
 class Resizer {
-public:
+  public:
     virtual ~Resizer() = default;
     virtual void Kill() = 0;
 };
 
 class Translator {
-public:
+  public:
     virtual ~Translator() = default;
     virtual void TranslateWindow() = 0;
 };

@@ -5,7 +5,7 @@
 namespace app {
 
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     // The event loop: the next event, false once the window has closed.
     virtual bool Accept() = 0;

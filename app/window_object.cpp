@@ -118,15 +118,18 @@ std::uint8_t WindowObject::OnAccepted() {
     }
     if (OKCONTROL != 0 && OKCONTROL == control) {
         // Record forms hand over to the runtime's validation; no window here is one.
-        if (ORIGINALREQUEST != 1 && ORIGINALREQUEST != 2)
-            host_.PostToWindow(rt::event::Completed);
+        if (ORIGINALREQUEST != 1 && ORIGINALREQUEST != 2) host_.PostToWindow(rt::event::Completed);
     }
     return 0;
 }
 
-std::uint8_t WindowObject::OnCompleted() { return 0; }
+std::uint8_t WindowObject::OnCompleted() {
+    return 0;
+}
 
-std::uint8_t WindowObject::OnCloseRequest() { return 0; }
+std::uint8_t WindowObject::OnCloseRequest() {
+    return 0;
+}
 
 std::uint8_t WindowObject::DispatchEvent() {
     const int control = host_.Control();
@@ -136,15 +139,24 @@ std::uint8_t WindowObject::DispatchEvent() {
     }
     std::uint8_t outcome = 0;
     switch (host_.Event()) {
-        case rt::event::Accepted: outcome = OnAccepted(); break;
-        case rt::event::Rejected: outcome = OnRejected(); break;
-        case rt::event::Selected: outcome = OnSelected(); break;
-        case rt::event::NewSelection: outcome = OnNewSelection(); break;
+        case rt::event::Accepted:
+            outcome = OnAccepted();
+            break;
+        case rt::event::Rejected:
+            outcome = OnRejected();
+            break;
+        case rt::event::Selected:
+            outcome = OnSelected();
+            break;
+        case rt::event::NewSelection:
+            outcome = OnNewSelection();
+            break;
         case rt::event::AlertKey:
             if (HISTORYKEY != 0 && host_.KeyCode() == HISTORYKEY)
                 RecallHistory(host_.FocusedControl());
             break;
-        default: break;
+        default:
+            break;
     }
     if (outcome != 0) return outcome;
     std::uint8_t remembered = 0;

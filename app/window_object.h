@@ -34,7 +34,7 @@ constexpr std::uint8_t Cancelled = 2;
 constexpr int kHistoryButton = 2011;
 
 class WindowObject {
-public:
+  public:
     explicit WindowObject(WindowHost& host) : host_(host) {}
     virtual ~WindowObject();
     WindowObject(const WindowObject&) = delete;
@@ -72,35 +72,35 @@ public:
     std::int32_t* VCRREQUEST = nullptr;
 
     // Virtual operations, in slot order.
-    virtual void EventLoop();                                  // 0
-    virtual std::uint8_t Setup();                              // 1
-    virtual std::uint8_t Teardown();                           // 2
-    virtual void FirstDisplay();                               // 3
-    virtual void Reserved4() {}                                // 4
-    virtual void PrepareForm() {}                              // 5
-    virtual void Refresh(std::uint8_t force = 0);              // 6
-    virtual void RecallHistory(int control);                   // 7
-    virtual std::uint8_t Execute();                            // 8
-    virtual std::uint8_t Reserved9() { return 2; }             // 9
-    virtual void SetAlertKeys();                               // 10
-    virtual void CloseWithResponse(std::uint8_t response);     // 11
-    virtual std::uint8_t OnAccepted();                         // 12
-    virtual std::uint8_t OnCompleted();                        // 13
-    virtual std::uint8_t OnCloseRequest();                     // 14
-    virtual std::uint8_t DispatchEvent();                      // 15
-    virtual std::uint8_t OnFieldEvent() { return 0; }          // 16
-    virtual std::uint8_t OnNewSelection();                     // 17
-    virtual std::uint8_t OnRejected();                         // 18
-    virtual std::uint8_t OnSelected() { return 0; }            // 19
-    virtual std::uint8_t OnWindowEvent();                      // 20
-    virtual void UpdateBrowses();                              // 21
+    virtual void EventLoop();                               // 0
+    virtual std::uint8_t Setup();                           // 1
+    virtual std::uint8_t Teardown();                        // 2
+    virtual void FirstDisplay();                            // 3
+    virtual void Reserved4() {}                             // 4
+    virtual void PrepareForm() {}                           // 5
+    virtual void Refresh(std::uint8_t force = 0);           // 6
+    virtual void RecallHistory(int control);                // 7
+    virtual std::uint8_t Execute();                         // 8
+    virtual std::uint8_t Reserved9() { return 2; }          // 9
+    virtual void SetAlertKeys();                            // 10
+    virtual void CloseWithResponse(std::uint8_t response);  // 11
+    virtual std::uint8_t OnAccepted();                      // 12
+    virtual std::uint8_t OnCompleted();                     // 13
+    virtual std::uint8_t OnCloseRequest();                  // 14
+    virtual std::uint8_t DispatchEvent();                   // 15
+    virtual std::uint8_t OnFieldEvent() { return 0; }       // 16
+    virtual std::uint8_t OnNewSelection();                  // 17
+    virtual std::uint8_t OnRejected();                      // 18
+    virtual std::uint8_t OnSelected() { return 0; }         // 19
+    virtual std::uint8_t OnWindowEvent();                   // 20
+    virtual void UpdateBrowses();                           // 21
 
     // Attaches a toolbar dispatcher and sets it up.
     void AttachToolbar(ToolbarDispatcher& toolbar);
 
     WindowHost& Host() { return host_; }
 
-private:
+  private:
     WindowHost& host_;
     bool scopeOpen_ = false;
 };

@@ -19,6 +19,8 @@ std::uint8_t ProcedureWindow::Setup() {
     return 0;
 }
 
-void RunProcedure(WindowObject& window) { GlobalResponse.store(window.Execute()); }
+void RunProcedure(WindowObject& window) {
+    GlobalResponse.store(window.Execute());
+}
 
 }  // namespace app

@@ -13,9 +13,12 @@ namespace app {
 // The base for the program's window objects: a window object bound to its
 // runtime window.
 class ProcedureWindow : public WindowObject {
-public:
+  public:
     explicit ProcedureWindow(rt::Layout layout, int firstField = 1)
-        : WindowObject(host_), window_(std::move(layout)), host_(window_), firstField_(firstField) {}
+        : WindowObject(host_),
+          window_(std::move(layout)),
+          host_(window_),
+          firstField_(firstField) {}
 
     // The program's Setup: the global request copied, the base Setup, the
     // common fields, the window opened, the procedure's own preparations
@@ -26,11 +29,11 @@ public:
     const rt::WindowRef& Ref() const { return window_.Ref(); }
     ToolbarDispatcher& Toolbar() { return toolbar_; }
 
-protected:
+  protected:
     // What a procedure adds to Setup once its window is open.
     virtual void Prepare() {}
 
-private:
+  private:
     rt::Window window_;
     RuntimeWindowHost host_;
     ToolbarDispatcher toolbar_;

@@ -49,10 +49,12 @@ int main(int argc, char** argv) {
             const int before = app::DisplayThread.load();
             const auto start = Clock::now();
             h.Choose(app::frame_menu::Open);
-            e2e::WaitUntil([&] {
-                const int display = app::DisplayThread.load();
-                return display != 0 && display != before;
-            }, std::chrono::seconds(120));
+            e2e::WaitUntil(
+                [&] {
+                    const int display = app::DisplayThread.load();
+                    return display != 0 && display != before;
+                },
+                std::chrono::seconds(120));
             handOver.push_back(Milliseconds(Clock::now() - start));
         }
         for (int run = 0; run < runs; ++run) {

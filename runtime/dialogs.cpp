@@ -6,7 +6,7 @@ namespace rt {
 namespace {
 
 class HeadlessDialogs final : public DialogService {
-public:
+  public:
     unsigned Message(const MessageRequest& request) override { return request.defaultButton; }
     std::optional<std::string> OpenFile(const OpenFileRequest&) override { return std::nullopt; }
     bool PrinterSetup() override { return false; }
@@ -19,7 +19,9 @@ std::shared_ptr<DialogService>& Slot() {
 
 }  // namespace
 
-DialogService& Dialogs() { return *std::atomic_load(&Slot()); }
+DialogService& Dialogs() {
+    return *std::atomic_load(&Slot());
+}
 
 std::shared_ptr<DialogService> SetDialogService(std::shared_ptr<DialogService> service) {
     if (!service) service = std::make_shared<HeadlessDialogs>();

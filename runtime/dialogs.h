@@ -44,7 +44,7 @@ struct OpenFileRequest {
 };
 
 class DialogService {
-public:
+  public:
     virtual ~DialogService() = default;
     // Shows a message box and returns the button pressed.
     virtual unsigned Message(const MessageRequest& request) = 0;

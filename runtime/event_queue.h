@@ -12,7 +12,7 @@
 namespace rt {
 
 class EventQueue {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     void Push(const Event& event);
@@ -22,7 +22,7 @@ public:
     std::optional<Event> TryPop();
     std::size_t Size() const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::condition_variable ready_;
     std::deque<Event> events_;

@@ -15,8 +15,12 @@ bool OnGuiThread() {
     return app == nullptr || QThread::currentThread() == app->thread();
 }
 
-bool GuiRunning() { return guiRunning.load(); }
-void SetGuiRunning(bool running) { guiRunning.store(running); }
+bool GuiRunning() {
+    return guiRunning.load();
+}
+void SetGuiRunning(bool running) {
+    guiRunning.store(running);
+}
 
 bool GuiInvoke(const std::function<void()>& work) {
     if (OnGuiThread()) {

@@ -40,7 +40,9 @@ Registry& Windows() {
 
 const char* kControlProperty = "kestrianControl";
 
-QString ImagePath(const std::string& name) { return QStringLiteral(":/images/") + FromWin1252(name); }
+QString ImagePath(const std::string& name) {
+    return QStringLiteral(":/images/") + FromWin1252(name);
+}
 
 // "&Open...\tCtrl-O" -> ("&Open...", "Ctrl+O")
 std::pair<QString, QString> SplitMenuText(const std::string& text) {
@@ -55,7 +57,10 @@ std::pair<QString, QString> SplitMenuText(const std::string& text) {
 }  // namespace
 
 GuiWindow::GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout)
-    : id_(id), label_(layout.label), ownerThread_(ownerThread), kind_(layout.kind),
+    : id_(id),
+      label_(layout.label),
+      ownerThread_(ownerThread),
+      kind_(layout.kind),
       alerts_(layout.alertKeys.begin(), layout.alertKeys.end()) {
     font_ = QApplication::font();
     if (!layout.fontFamily.empty()) font_.setFamily(FromWin1252(layout.fontFamily));
@@ -102,7 +107,9 @@ StandardAction GuiWindow::ActionOf(int menuNumber) const {
 int GuiWindow::DuToPixelsX(int du) const {
     return du * QFontMetrics(font_).averageCharWidth() / 4;
 }
-int GuiWindow::DuToPixelsY(int du) const { return du * QFontMetrics(font_).height() / 8; }
+int GuiWindow::DuToPixelsY(int du) const {
+    return du * QFontMetrics(font_).height() / 8;
+}
 int GuiWindow::PixelsToDuX(int px) const {
     const int unit = QFontMetrics(font_).averageCharWidth();
     return unit > 0 ? px * 4 / unit : px;
@@ -119,7 +126,8 @@ void GuiWindow::BuildFrame(const Layout& layout) {
     frame->setWindowTitle(FromWin1252(layout.title));
     if (!layout.icon.empty()) frame->setWindowIcon(QIcon(ImagePath(layout.icon)));
     mdiArea_ = new QMdiArea(frame);
-    if (!layout.wallpaper.empty()) mdiArea_->setBackground(QBrush(QPixmap(ImagePath(layout.wallpaper))));
+    if (!layout.wallpaper.empty())
+        mdiArea_->setBackground(QBrush(QPixmap(ImagePath(layout.wallpaper))));
     frame->setCentralWidget(mdiArea_);
     content_ = mdiArea_;
     BuildMenu(layout);
@@ -150,7 +158,8 @@ void GuiWindow::BuildContent(const Layout& layout) {
         sub->setWindowTitle(content->windowTitle());
         frame->MdiArea()->addSubWindow(sub);
         sub->installEventFilter(this);
-        if (!layout.resizable) sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
+        if (!layout.resizable)
+            sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
         QObject::connect(frame->MdiArea(), &QMdiArea::subWindowActivated, this,
                          [this](QMdiSubWindow* active) {
                              if (!shown_ || programClosing_) return;
@@ -357,7 +366,7 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             int code = 0;
             if (mouse->button() == Qt::LeftButton)
                 code = event->type() == QEvent::MouseButtonDblClick ? key::MouseLeftDouble
-                                                                     : key::MouseLeft;
+                                                                    : key::MouseLeft;
             else if (mouse->button() == Qt::RightButton)
                 code = key::MouseRight;
             if (code != 0 && IsAlerted(code)) {
@@ -391,7 +400,9 @@ GuiWindow* Find(std::uint64_t id) {
     return found == windows.end() ? nullptr : found->second.get();
 }
 
-GuiWindow* Frame() { return Find(Windows().frameId); }
+GuiWindow* Frame() {
+    return Find(Windows().frameId);
+}
 
 std::vector<GuiWindow*> AllWindows() {
     std::vector<GuiWindow*> all;

@@ -24,7 +24,7 @@ class QWidget;
 namespace rt::gui {
 
 class GuiWindow : public QObject {
-public:
+  public:
     GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout);
     ~GuiWindow() override;
 
@@ -55,10 +55,10 @@ public:
     // The control number a widget was built for; 0 for none.
     int ControlNumberOf(QObject* object) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildFrame(const Layout& layout);
     void BuildContent(const Layout& layout);
     void BuildControl(const ControlDef& def);

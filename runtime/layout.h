@@ -19,7 +19,7 @@ struct ControlDef {
     int number = 0;
     ControlKind kind = ControlKind::String;
     int x = 0, y = 0, width = 0, height = 0;
-    std::string text;      // caption, or the image's resource name
+    std::string text;  // caption, or the image's resource name
     bool hidden = false;
     bool disabled = false;
     bool centered = false;  // text centred in its box
@@ -31,11 +31,11 @@ struct ControlDef {
 enum class StandardAction { None, Close, PrintSetup, Cut, Copy, Paste };
 
 struct MenuDef {
-    int number = 0;      // negative
-    int parent = 0;      // 0 for a menu on the bar, else the menu's number
+    int number = 0;  // negative
+    int parent = 0;  // 0 for a menu on the bar, else the menu's number
     bool isMenu = false;
-    std::string text;    // "&Open...\tCtrl-O": the shortcut after the tab
-    std::string help;    // shown in the status bar while the item is highlighted
+    std::string text;  // "&Open...\tCtrl-O": the shortcut after the tab
+    std::string help;  // shown in the status bar while the item is highlighted
     bool enabled = true;
     StandardAction action = StandardAction::None;
 };
@@ -46,10 +46,10 @@ struct Layout {
     std::string title;
     int x = -1, y = -1;  // -1: placed by the system (centred)
     int width = 200, height = 100;
-    std::string icon;       // resource name
-    std::string wallpaper;  // resource name, tiled behind the frame's children
-    std::string fontFamily; // blank: the system's UI font
-    int fontSize = 8;       // points
+    std::string icon;        // resource name
+    std::string wallpaper;   // resource name, tiled behind the frame's children
+    std::string fontFamily;  // blank: the system's UI font
+    int fontSize = 8;        // points
     bool resizable = true;
     bool maximizeBox = true;
     bool frameless = false;

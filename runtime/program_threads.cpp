@@ -44,22 +44,23 @@ int Start(Procedure procedure, std::size_t /*stackSize*/) {
     std::lock_guard lock(registry.mutex);
     state->number = registry.nextNumber++;
     registry.live.emplace(state->number, state);
-    registry.threads.emplace_back(state->number, std::thread([state, procedure = std::move(procedure)] {
-        thisThread = state;
-        try {
-            procedure();
-        } catch (const std::exception& error) {
-            std::fprintf(stderr, "kestrian: thread %d ended by an error: %s\n", state->number,
-                         error.what());
-        }
-        Registry& reg = Threads();
-        {
-            std::lock_guard guard(reg.mutex);
-            reg.live.erase(state->number);
-        }
-        reg.changed.notify_all();
-        thisThread.reset();
-    }));
+    registry.threads.emplace_back(
+        state->number, std::thread([state, procedure = std::move(procedure)] {
+            thisThread = state;
+            try {
+                procedure();
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "kestrian: thread %d ended by an error: %s\n", state->number,
+                             error.what());
+            }
+            Registry& reg = Threads();
+            {
+                std::lock_guard guard(reg.mutex);
+                reg.live.erase(state->number);
+            }
+            reg.changed.notify_all();
+            thisThread.reset();
+        }));
     return state->number;
 }
 
@@ -80,7 +81,9 @@ void Post(int eventNumber, int control, int thread) {
     PostEvent(thread, Event{eventNumber, control, 0, 0});
 }
 
-int ThisThread() { return thisThread ? thisThread->number : 0; }
+int ThisThread() {
+    return thisThread ? thisThread->number : 0;
+}
 
 bool ThreadExists(int thread) {
     Registry& registry = Threads();
@@ -94,9 +97,15 @@ int LiveThreadCount() {
     return static_cast<int>(registry.live.size());
 }
 
-int CurrentEvent() { return thisThread ? thisThread->current.number : 0; }
-int CurrentControl() { return thisThread ? thisThread->current.control : 0; }
-int KeyCode() { return thisThread ? thisThread->current.keyCode : 0; }
+int CurrentEvent() {
+    return thisThread ? thisThread->current.number : 0;
+}
+int CurrentControl() {
+    return thisThread ? thisThread->current.control : 0;
+}
+int KeyCode() {
+    return thisThread ? thisThread->current.keyCode : 0;
+}
 void SetKeyCode(int keyCode) {
     if (thisThread) thisThread->current.keyCode = keyCode;
 }
@@ -104,7 +113,9 @@ void SetCurrentEvent(const Event& event) {
     if (thisThread) thisThread->current = event;
 }
 
-EventQueue* ThisQueue() { return thisThread ? &thisThread->queue : nullptr; }
+EventQueue* ThisQueue() {
+    return thisThread ? &thisThread->queue : nullptr;
+}
 
 bool WaitForThreadEnd(int thread, std::chrono::milliseconds timeout) {
     Registry& registry = Threads();

@@ -20,24 +20,37 @@ QWidget* DialogParent() {
 
 QMessageBox::StandardButton ToQt(unsigned button) {
     switch (button) {
-        case ButtonOk: return QMessageBox::Ok;
-        case ButtonYes: return QMessageBox::Yes;
-        case ButtonNo: return QMessageBox::No;
-        case ButtonCancel: return QMessageBox::Cancel;
-        case ButtonAbort: return QMessageBox::Abort;
-        case ButtonRetry: return QMessageBox::Retry;
-        case ButtonIgnore: return QMessageBox::Ignore;
-        default: return QMessageBox::NoButton;
+        case ButtonOk:
+            return QMessageBox::Ok;
+        case ButtonYes:
+            return QMessageBox::Yes;
+        case ButtonNo:
+            return QMessageBox::No;
+        case ButtonCancel:
+            return QMessageBox::Cancel;
+        case ButtonAbort:
+            return QMessageBox::Abort;
+        case ButtonRetry:
+            return QMessageBox::Retry;
+        case ButtonIgnore:
+            return QMessageBox::Ignore;
+        default:
+            return QMessageBox::NoButton;
     }
 }
 
 QMessageBox::Icon ToQt(Icon icon) {
     switch (icon) {
-        case Icon::Information: return QMessageBox::Information;
-        case Icon::Warning: return QMessageBox::Warning;
-        case Icon::Question: return QMessageBox::Question;
-        case Icon::Error: return QMessageBox::Critical;
-        case Icon::None: break;
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Warning:
+            return QMessageBox::Warning;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Error:
+            return QMessageBox::Critical;
+        case Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }

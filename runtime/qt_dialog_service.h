@@ -7,7 +7,7 @@
 namespace rt {
 
 class QtDialogService final : public DialogService {
-public:
+  public:
     unsigned Message(const MessageRequest& request) override;
     std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
     bool PrinterSetup() override;

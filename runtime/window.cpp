@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -242,9 +242,10 @@ void WindowRef::Click(int mouseKey) const {
         if (target == nullptr) return;
         const QPointF local(target->width() / 2.0, target->height() / 2.0);
         const QPointF global = target->mapToGlobal(local);
-        const Qt::MouseButton button = mouseKey == key::MouseRight ? Qt::RightButton : Qt::LeftButton;
-        const QEvent::Type type =
-            mouseKey == key::MouseLeftDouble ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress;
+        const Qt::MouseButton button =
+            mouseKey == key::MouseRight ? Qt::RightButton : Qt::LeftButton;
+        const QEvent::Type type = mouseKey == key::MouseLeftDouble ? QEvent::MouseButtonDblClick
+                                                                   : QEvent::MouseButtonPress;
         QMouseEvent click(type, local, global, button, button, Qt::NoModifier);
         QApplication::sendEvent(target, &click);
     });
@@ -255,12 +256,12 @@ void WindowRef::PostEvent(int eventNumber, int control) const {
 }
 
 bool WindowRef::IsIconized() const {
-    return WithWindow<bool>(id_, false,
-                            [](gui::GuiWindow& w) { return w.Outer() && w.Outer()->isMinimized(); });
+    return WithWindow<bool>(
+        id_, false, [](gui::GuiWindow& w) { return w.Outer() && w.Outer()->isMinimized(); });
 }
 bool WindowRef::IsMaximized() const {
-    return WithWindow<bool>(id_, false,
-                            [](gui::GuiWindow& w) { return w.Outer() && w.Outer()->isMaximized(); });
+    return WithWindow<bool>(
+        id_, false, [](gui::GuiWindow& w) { return w.Outer() && w.Outer()->isMaximized(); });
 }
 bool WindowRef::HasResizableFrame() const {
     return WithWindow<bool>(id_, false, [](gui::GuiWindow& w) {
@@ -268,10 +269,12 @@ bool WindowRef::HasResizableFrame() const {
     });
 }
 int WindowRef::X() const {
-    return WithWindow<int>(id_, 0, [](gui::GuiWindow& w) { return w.Outer() ? w.Outer()->x() : 0; });
+    return WithWindow<int>(id_, 0,
+                           [](gui::GuiWindow& w) { return w.Outer() ? w.Outer()->x() : 0; });
 }
 int WindowRef::Y() const {
-    return WithWindow<int>(id_, 0, [](gui::GuiWindow& w) { return w.Outer() ? w.Outer()->y() : 0; });
+    return WithWindow<int>(id_, 0,
+                           [](gui::GuiWindow& w) { return w.Outer() ? w.Outer()->y() : 0; });
 }
 int WindowRef::Width() const {
     return WithWindow<int>(id_, 0,
@@ -314,9 +317,13 @@ void WindowRef::SetMaximized(bool maximized) {
 
 // ---- Window ------------------------------------------------------------------
 
-Window::Window(Layout layout) : layout_(std::move(layout)) { SetTimer(layout_.timer); }
+Window::Window(Layout layout) : layout_(std::move(layout)) {
+    SetTimer(layout_.timer);
+}
 
-Window::~Window() { Close(); }
+Window::~Window() {
+    Close();
+}
 
 void Window::Open() {
     if (!ref_.IsNull()) return;
@@ -348,7 +355,9 @@ void Window::SetTimerPeriod(std::chrono::microseconds period) {
     lastTick_ = std::chrono::steady_clock::now();
 }
 
-int Window::Timer() const { return static_cast<int>(timerMicros_.load() / 10000); }
+int Window::Timer() const {
+    return static_cast<int>(timerMicros_.load() / 10000);
+}
 
 void Window::DefaultHandling(const Event& event) {
     switch (event.number) {

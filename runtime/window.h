@@ -19,7 +19,7 @@ namespace rt {
 // A copyable reference to an open window, for use from other threads.
 // Operations on a window that has closed do nothing.
 class WindowRef : public PlacementTarget {
-public:
+  public:
     WindowRef() = default;
     WindowRef(std::uint64_t id, int thread) : id_(id), thread_(thread) {}
     std::uint64_t Id() const { return id_; }
@@ -67,7 +67,7 @@ public:
     void SetHeight(int height) override;
     void SetMaximized(bool maximized) override;
 
-private:
+  private:
     std::uint64_t id_ = 0;
     int thread_ = 0;
 };
@@ -85,7 +85,7 @@ struct OpenWindowInfo {
 std::vector<OpenWindowInfo> OpenWindows();
 
 class Window {
-public:
+  public:
     explicit Window(Layout layout);
     ~Window();
     Window(const Window&) = delete;
@@ -116,7 +116,7 @@ public:
     // A finer period, for windows that must slice work more thinly.
     void SetTimerPeriod(std::chrono::microseconds period);
 
-private:
+  private:
     void DefaultHandling(const Event& event);
 
     Layout layout_;

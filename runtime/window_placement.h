@@ -5,7 +5,7 @@
 namespace rt {
 
 class PlacementTarget {
-public:
+  public:
     virtual ~PlacementTarget() = default;
     virtual bool IsIconized() const = 0;
     virtual bool IsMaximized() const = 0;

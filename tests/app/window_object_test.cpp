@@ -1,10 +1,11 @@
 // Routing and lifecycle of the window framework, driven by scripted events.
+#include "app/window_object.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <vector>
 
-#include "app/window_object.h"
 #include "runtime/events.h"
 
 namespace {
@@ -13,7 +14,7 @@ using namespace app;
 namespace ev = rt::event;
 
 class ScriptedHost : public WindowHost {
-public:
+  public:
     std::deque<rt::Event> script;
     rt::Event current;
     std::vector<rt::Event> posted;
@@ -46,7 +47,7 @@ public:
 
 // Records which operations ran, and lets a test force Setup to fail.
 class RecordingWindow : public WindowObject {
-public:
+  public:
     using WindowObject::WindowObject;
     std::vector<std::string> calls;
     std::uint8_t setupResult = 0;
@@ -185,7 +186,7 @@ TEST(WindowObject, OkControlPostsCompletedOutsideRecordForms) {
 
 TEST(WindowObject, WindowEventResultEndsTheLoop) {
     class Ending : public RecordingWindow {
-    public:
+      public:
         using RecordingWindow::RecordingWindow;
         std::uint8_t OnWindowEvent() override {
             return Host().Event() == ev::Timer ? result::EndLoop : 0;
@@ -223,7 +224,7 @@ TEST(WindowObject, RejectedBeepsAndReselects) {
 
 TEST(WindowObject, CloseRequestsGoToOnCloseRequest) {
     class Refusing : public RecordingWindow {
-    public:
+      public:
         using RecordingWindow::RecordingWindow;
         std::uint8_t OnCloseRequest() override { return result::Declined; }
     };

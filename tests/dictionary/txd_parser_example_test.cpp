@@ -15,7 +15,8 @@ namespace {
 constexpr std::string_view kPath = "C:\\DATA\\ORDERS.DCT";
 
 std::string ReadFixture(const std::string& name) {
-    const std::string path = std::string(KESTRIAN_SOURCE_DIR) + "/tests/dictionary/fixtures/" + name;
+    const std::string path =
+        std::string(KESTRIAN_SOURCE_DIR) + "/tests/dictionary/fixtures/" + name;
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();

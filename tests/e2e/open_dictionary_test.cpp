@@ -22,13 +22,17 @@ using e2e::WaitUntil;
 namespace menu = app::frame_menu;
 namespace fs = std::filesystem;
 
-fs::path Sample() { return fs::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD"; }
+fs::path Sample() {
+    return fs::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD";
+}
 
-bool DictionaryWindowOpen(const ProgramHarness& h) { return h.WindowOpen("P1$DCTWINDOW"); }
+bool DictionaryWindowOpen(const ProgramHarness& h) {
+    return h.WindowOpen("P1$DCTWINDOW");
+}
 
 // A program run with a private bus; the stand-in IDE is started on demand.
 class OpenDictionaryTest : public testing::Test {
-public:
+  public:
     void SetUp() override { ASSERT_TRUE(bus_.Started()); }
 
     fs::path Dct(const std::string& name) {
@@ -36,14 +40,17 @@ public:
         testsupport::WriteFile(path.string(), "a dictionary the IDE reads");
         return path;
     }
-    fs::path IdeSettings() const { return harness_.Root() / "drive" / "Velmora4" / "BIN" / "Velmora4.INI"; }
+    fs::path IdeSettings() const {
+        return harness_.Root() / "drive" / "Velmora4" / "BIN" / "Velmora4.INI";
+    }
     fs::path TempTxd() const { return harness_.WorkFolder() / "Temp.TXD"; }
     std::string LogFile() const { return (harness_.Root() / "ide.log").string(); }
     std::vector<std::string> IdeLog() const { return testsupport::ReadLines(LogFile()); }
 
     void StartIde(std::vector<std::string> options) {
         options.push_back("--log=" + LogFile());
-        ide_ = std::make_unique<testsupport::ChildProcess>(testsupport::StandInIdeProgram(), options);
+        ide_ =
+            std::make_unique<testsupport::ChildProcess>(testsupport::StandInIdeProgram(), options);
         ASSERT_TRUE(WaitUntil([&] {
             const auto log = IdeLog();
             return log.size() >= 2 && log[1] == "owner";
@@ -116,7 +123,8 @@ TEST_F(OpenDictionaryTest, SecondDctOverwritesTheTemporaryExport) {
 }
 
 TEST_F(OpenDictionaryTest, AbsentIdeIsLaunchedTenTimesThenTheUserIsTold) {
-    testsupport::WriteFile(IdeSettings().string(), "; the IDE's own\r\n[Environment]\r\nautopick=on\r\n");
+    testsupport::WriteFile(IdeSettings().string(),
+                           "; the IDE's own\r\n[Environment]\r\nautopick=on\r\n");
     testsupport::IdeOnPath onPath;
     testsupport::ScopedEnv mode("STAND_IN_IDE_MODE", "absent");
     testsupport::ScopedEnv log("STAND_IN_IDE_LOG", LogFile());
@@ -140,9 +148,9 @@ TEST_F(OpenDictionaryTest, AbsentIdeIsLaunchedTenTimesThenTheUserIsTold) {
 }
 
 TEST_F(OpenDictionaryTest, RefusalShowsTheIdesNumberAndMessage) {
-    const rt::MessageRequest box =
-        OpenAgainstIde(*this, harness_, {"--mode=refuse", "--error-number=42",
-                                         "--error-message=Dictionary is locked"});
+    const rt::MessageRequest box = OpenAgainstIde(
+        *this, harness_,
+        {"--mode=refuse", "--error-number=42", "--error-message=Dictionary is locked"});
     EXPECT_EQ(box.text, "Error 42: Dictionary is locked");
     EXPECT_EQ(box.caption, "DDE ERROR");
 }

@@ -44,7 +44,8 @@ std::string LargeExport(int files) {
         out += label + "  FILE,DRIVER('TOPSPEED'),PRE(F" + std::to_string(f) + ")\r\n";
         out += "!!> IDENT(" + std::to_string(f) + ")\r\n";
         out += "Record  RECORD,PRE()\r\n";
-        for (int c = 0; c < 20; ++c) out += "Col" + std::to_string(c) + "  LONG\r\n!!> IDENT(1)\r\n";
+        for (int c = 0; c < 20; ++c)
+            out += "Col" + std::to_string(c) + "  LONG\r\n!!> IDENT(1)\r\n";
         out += "  END\r\nEND\r\n";
     }
     return out;
@@ -58,7 +59,9 @@ std::vector<std::string> FileLabels() {
     return labels;
 }
 
-bool DictionaryWindowOpen(ProgramHarness& h) { return h.WindowOpen("P1$DCTWINDOW"); }
+bool DictionaryWindowOpen(ProgramHarness& h) {
+    return h.WindowOpen("P1$DCTWINDOW");
+}
 
 // Queues a large export as the next File > Open choice.
 fs::path QueueLargeExport(ProgramHarness& harness) {
@@ -184,8 +187,9 @@ TEST(Parse, CloseCompletesSilentlyWhenTestTxdCannotBeWritten) {
 TEST(Parse, OpeningTestTxdWhileAnotherIsLoadedParsesItAsItWasOnDisk) {
     ProgramHarness harness;
     const fs::path chosen = harness.WorkFolder() / "TEST.TXD";
-    WriteFile(chosen, "[DICTIONARY]\r\nVERSION '9'\r\n[FILES]\r\nChosen  FILE,PRE(CHO)\r\n!!> IDENT(1)\r\n"
-                      "Record  RECORD,PRE()\r\nCode  LONG\r\n!!> IDENT(2)\r\n  END\r\nEND\r\n");
+    WriteFile(chosen,
+              "[DICTIONARY]\r\nVERSION '9'\r\n[FILES]\r\nChosen  FILE,PRE(CHO)\r\n!!> IDENT(1)\r\n"
+              "Record  RECORD,PRE()\r\nCode  LONG\r\n!!> IDENT(2)\r\n  END\r\nEND\r\n");
     harness.Dialogs().QueueOpenFile(SamplePath().string());
     harness.Dialogs().QueueOpenFile(chosen.string());
     harness.Run([&](ProgramHarness& h) {

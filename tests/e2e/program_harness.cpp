@@ -66,6 +66,8 @@ int ProgramHarness::CountWindows(const std::string& label) const {
     return count;
 }
 
-bool ProgramHarness::WindowOpen(const std::string& label) const { return CountWindows(label) > 0; }
+bool ProgramHarness::WindowOpen(const std::string& label) const {
+    return CountWindows(label) > 0;
+}
 
 }  // namespace e2e

@@ -17,7 +17,7 @@ bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds deadline = std::chrono::seconds(20));
 
 class ProgramHarness {
-public:
+  public:
     // A private settings folder, drive root and current directory.
     ProgramHarness();
     ~ProgramHarness();
@@ -37,7 +37,7 @@ public:
     bool WindowOpen(const std::string& label) const;
     int CountWindows(const std::string& label) const;
 
-private:
+  private:
     std::filesystem::path root_;
     std::filesystem::path previousDirectory_;
     testsupport::ScopedDialogs dialogs_;
