@@ -73,15 +73,10 @@ GuiWindow::GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout)
 
 GuiWindow::~GuiWindow() {
     programClosing_ = true;
-    if (frame_) delete frame_.data();
-    if (sub_) delete sub_.data();
-    if (popup_) delete popup_.data();
-}
-
-QWidget* GuiWindow::Outer() const {
-    if (frame_) return frame_.data();
-    if (sub_) return sub_.data();
-    return popup_.data();
+    if (QWidget* outer = outer_.data()) {
+        outer->removeEventFilter(this);
+        delete outer;
+    }
 }
 
 QWidget* GuiWindow::Control(int number) const {
@@ -121,7 +116,7 @@ int GuiWindow::PixelsToDuY(int px) const {
 
 void GuiWindow::BuildFrame(const Layout& layout) {
     auto* frame = new QMainWindow();  // owned by this object (deleted in the destructor)
-    frame_ = frame;
+    outer_ = frame;
     frame->setFont(font_);
     frame->setWindowTitle(FromWin1252(layout.title));
     if (!layout.icon.empty()) frame->setWindowIcon(QIcon(ImagePath(layout.icon)));
@@ -130,8 +125,8 @@ void GuiWindow::BuildFrame(const Layout& layout) {
         mdiArea_->setBackground(QBrush(QPixmap(ImagePath(layout.wallpaper))));
     frame->setCentralWidget(mdiArea_);
     content_ = mdiArea_;
-    BuildMenu(layout);
-    BuildStatusBar(layout);
+    BuildMenu(layout, *frame);
+    BuildStatusBar(layout, *frame);
     frame->resize(DuToPixelsX(layout.width), DuToPixelsY(layout.height));
     frame->installEventFilter(this);
 }
@@ -152,7 +147,8 @@ void GuiWindow::BuildContent(const Layout& layout) {
     GuiWindow* frame = Frame();
     if (layout.kind == WindowKind::MdiChild && frame != nullptr && frame->MdiArea() != nullptr) {
         auto* sub = new QMdiSubWindow();
-        sub_ = sub;
+        outer_ = sub;
+        isSubWindow_ = true;
         sub->setWidget(content);
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
         sub->setWindowTitle(content->windowTitle());
@@ -163,7 +159,7 @@ void GuiWindow::BuildContent(const Layout& layout) {
         QObject::connect(frame->MdiArea(), &QMdiArea::subWindowActivated, this,
                          [this](QMdiSubWindow* active) {
                              if (!shown_ || programClosing_) return;
-                             const bool mine = active != nullptr && active == sub_.data();
+                             const bool mine = active != nullptr && active == outer_.data();
                              if (mine != hasFocus_) {
                                  hasFocus_ = mine;
                                  Post(mine ? event::GainFocus : event::LoseFocus);
@@ -171,7 +167,7 @@ void GuiWindow::BuildContent(const Layout& layout) {
                          });
         return;
     }
-    popup_ = content;
+    outer_ = content;
     Qt::WindowFlags flags = Qt::Window;
     if (layout.frameless) flags |= Qt::FramelessWindowHint;
     if (frame != nullptr && frame->Outer() != nullptr) {
@@ -240,12 +236,12 @@ void GuiWindow::BuildControl(const ControlDef& def) {
     controls_[def.number] = widget;
 }
 
-void GuiWindow::BuildMenu(const Layout& layout) {
+void GuiWindow::BuildMenu(const Layout& layout, QMainWindow& frame) {
     std::map<int, QMenu*> menus;
     for (const MenuDef& def : layout.menu) {
         auto [text, shortcut] = SplitMenuText(def.text);
         if (def.isMenu) {
-            QMenu* menu = def.parent == 0 ? frame_->menuBar()->addMenu(text)
+            QMenu* menu = def.parent == 0 ? frame.menuBar()->addMenu(text)
                                           : menus.at(def.parent)->addMenu(text);
             menus[def.number] = menu;
             items_[def.number] = menu->menuAction();
@@ -264,9 +260,9 @@ void GuiWindow::BuildMenu(const Layout& layout) {
     }
 }
 
-void GuiWindow::BuildStatusBar(const Layout& layout) {
+void GuiWindow::BuildStatusBar(const Layout& layout, QMainWindow& frame) {
     if (layout.statusWidths.empty()) return;
-    QStatusBar* bar = frame_->statusBar();
+    QStatusBar* bar = frame.statusBar();
     for (int width : layout.statusWidths) {
         auto* zone = new QLabel(bar);
         zone->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -283,19 +279,20 @@ void GuiWindow::BuildStatusBar(const Layout& layout) {
 void GuiWindow::Show() {
     QWidget* outer = Outer();
     if (outer == nullptr) return;
-    if (popup_) {
-        QWidget* parent = popup_->parentWidget();
+    auto* sub = isSubWindow_ ? qobject_cast<QMdiSubWindow*>(outer) : nullptr;
+    if (kind_ != WindowKind::Application && !isSubWindow_) {
+        QWidget* parent = outer->parentWidget();
         QRect area = parent != nullptr ? parent->geometry()
                                        : QApplication::primaryScreen()->availableGeometry();
-        QRect box = popup_->frameGeometry();
+        QRect box = outer->frameGeometry();
         box.moveCenter(area.center());
-        popup_->move(box.topLeft());
+        outer->move(box.topLeft());
     }
     outer->show();
     shown_ = true;
-    if (sub_) {
-        sub_->raise();
-        if (QMdiArea* area = sub_->mdiArea()) area->setActiveSubWindow(sub_);
+    if (sub != nullptr) {
+        sub->raise();
+        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
     } else {
         outer->activateWindow();
     }
@@ -327,6 +324,8 @@ int GuiWindow::ControlNumberOf(QObject* object) const {
 }
 
 bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
+    // While the program takes the window down, Qt's own handling applies.
+    if (programClosing_) return QObject::eventFilter(watched, event);
     QWidget* outer = Outer();
     switch (event->type()) {
         case QEvent::Close:
@@ -349,13 +348,13 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::WindowActivate:
-            if (watched == outer && !sub_ && shown_ && !hasFocus_) {
+            if (watched == outer && !isSubWindow_ && shown_ && !hasFocus_) {
                 hasFocus_ = true;
                 Post(event::GainFocus);
             }
             break;
         case QEvent::WindowDeactivate:
-            if (watched == outer && !sub_ && shown_ && hasFocus_) {
+            if (watched == outer && !isSubWindow_ && shown_ && hasFocus_) {
                 hasFocus_ = false;
                 Post(event::LoseFocus);
             }

@@ -32,7 +32,7 @@ class GuiWindow : public QObject {
     const std::string& Label() const { return label_; }
     int OwnerThread() const { return ownerThread_; }
     // The widget that is moved, sized, minimised (frame, sub-window or popup).
-    QWidget* Outer() const;
+    QWidget* Outer() const { return outer_.data(); }
     // The widget that holds the controls.
     QWidget* Content() const { return content_; }
     QMdiArea* MdiArea() const { return mdiArea_; }
@@ -62,8 +62,8 @@ class GuiWindow : public QObject {
     void BuildFrame(const Layout& layout);
     void BuildContent(const Layout& layout);
     void BuildControl(const ControlDef& def);
-    void BuildMenu(const Layout& layout);
-    void BuildStatusBar(const Layout& layout);
+    void BuildMenu(const Layout& layout, QMainWindow& frame);
+    void BuildStatusBar(const Layout& layout, QMainWindow& frame);
     void Post(int eventNumber, int control = 0, int keyCode = 0);
 
     std::uint64_t id_;
@@ -72,9 +72,10 @@ class GuiWindow : public QObject {
     WindowKind kind_;
     std::set<int> alerts_;
     QFont font_;
-    QPointer<QMainWindow> frame_;
-    QPointer<QMdiSubWindow> sub_;
-    QPointer<QWidget> popup_;
+    // The outer widget is held as a plain QWidget: it may be reached while Qt
+    // destroys it, when it is no longer anything more derived.
+    QPointer<QWidget> outer_;
+    bool isSubWindow_ = false;
     QMdiArea* mdiArea_ = nullptr;
     QWidget* content_ = nullptr;
     std::map<int, QPointer<QWidget>> controls_;
