@@ -5,6 +5,7 @@
 #include "app/frame_services.h"
 #include "app/globals.h"
 #include "app/parse_window.h"
+#include "dictionary/export_file.h"
 #include "runtime/window.h"
 
 namespace app {
@@ -17,15 +18,14 @@ void OpenDictionary() {
         CancelOpen();
         return;
     }
-    // The export is read before the old model is released: releasing writes
-    // "TEST.TXD", which may be the very file chosen.
-    const std::string txdPath = TxdPath.Get();
-    std::shared_ptr<const std::string> bytes = ReadExportOrReport(txdPath);
-    if (!bytes) {
+    // The export is opened before the old model is released, so that an
+    // export that cannot be opened leaves the loaded dictionary as it was.
+    std::unique_ptr<dict::ExportFile> exportFile = OpenExportOrReport(TxdPath.Get());
+    if (!exportFile) {
         CancelOpen();
         return;
     }
-    StartParse(std::move(bytes), txdPath, TempExport.load() != 0);
+    StartParse(std::move(exportFile), TempExport.load() != 0);
 }
 
 }  // namespace app

@@ -1,5 +1,7 @@
 #include "app/parse_window.h"
 
+#include <optional>
+
 #include "app/frame_services.h"
 #include "app/globals.h"
 #include "app/model_users.h"
@@ -50,8 +52,9 @@ class ParseWindowObject final : public ProcedureWindow {
   public:
     ParseWindowObject(std::shared_ptr<const std::string> bytes, dict::DictionaryModel& model)
         : ProcedureWindow(ParseLayout()),
-          bytes_(std::move(bytes)),
-          parser_(model, *bytes_, DictionaryPath.Get()) {}
+          bytes_(std::move(bytes)) {
+        parser_.emplace(model, *bytes_, DictionaryPath.Get());
+    }
 
     void Prepare() override { Win().SetTimerPeriod(kSlicePeriod); }
 
@@ -67,6 +70,9 @@ class ParseWindowObject final : public ProcedureWindow {
         frame.SetStatus(1, "");
         frame.SetStatus(2, "");
         frame.Display();
+        // The parser refers into the model and the export: both go first.
+        parser_.reset();
+        bytes_.reset();
         if (!done_) ReleaseLoadedModel();
         if (const int display = DisplayThread.load(); display != 0)
             rt::Post(rt::event::CloseWindow, 0, display);
@@ -80,41 +86,65 @@ class ParseWindowObject final : public ProcedureWindow {
   private:
     void ParseSlice() {
         const rt::WindowRef frame = FrameWindow();
-        done_ = parser_.ParseLines(kLinesPerSlice, [&frame](int percent) {
+        done_ = parser_->ParseLines(kLinesPerSlice, [&frame](int percent) {
             frame.SetStatus(2, std::to_string(percent) + "% parsed");
             frame.SetStatus(1, "Parsing: " + std::string(static_cast<std::size_t>(percent), '|'));
             frame.Display();
         });
-        if (done_) Host().PostToWindow(rt::event::CloseWindow);
+        if (done_) {
+            parser_.reset();
+            bytes_.reset();
+            Host().PostToWindow(rt::event::CloseWindow);
+        }
     }
 
     std::shared_ptr<const std::string> bytes_;
-    dict::TxdParser parser_;
+    std::optional<dict::TxdParser> parser_;
     bool done_ = false;
 };
 
 }  // namespace
 
-std::shared_ptr<const std::string> ReadExportOrReport(const std::string& txdPath) {
-    dict::ExportRead read = dict::ReadExport(txdPath);
-    if (read.error != 0) {
-        rt::Message("Error " + std::to_string(read.error) + " (" + rt::ErrorText() + ")\n" +
-                        "attempting to open " + txdPath,
-                    "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
-        return nullptr;
-    }
-    return std::make_shared<const std::string>(std::move(read.bytes));
+namespace {
+
+void ReportExportError(int error, const std::string& txdPath) {
+    rt::Message("Error " + std::to_string(error) + " (" + rt::ErrorText() + ")\n" +
+                    "attempting to open " + txdPath,
+                "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
 }
 
-int StartParse(std::shared_ptr<const std::string> exportBytes, const std::string& txdPath,
-               bool tempExport) {
+}  // namespace
+
+std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath) {
+    auto file = std::make_unique<dict::ExportFile>(txdPath);
+    if (const int error = file->Open(); error != 0) {
+        ReportExportError(error, txdPath);
+        return nullptr;
+    }
+    return file;
+}
+
+int StartParse(std::unique_ptr<dict::ExportFile> exportFile, bool tempExport) {
     StopModelUsers();
+    const std::string txdPath = exportFile->Path();
     TxdPath.Set(txdPath);
     TempExport.store(tempExport ? 1 : 0);
+    // Releasing writes "TEST.TXD", which may be the very export chosen. The
+    // write-back replaces that file by renaming a new one over it, so the
+    // export opened before keeps its contents for the read below; and the old
+    // model is gone before the new export's bytes arrive.
     ReleaseLoadedModel();
+    dict::ExportRead read = dict::ReadOpenExport(*exportFile);
+    exportFile.reset();
+    if (read.error != 0) {
+        UpdateFrameMenu();
+        ReportExportError(read.error, txdPath);
+        return 0;
+    }
+    auto bytes = std::make_shared<const std::string>(std::move(read.bytes));
     CreateModel();
     UpdateFrameMenu();
-    const int thread = rt::Start([bytes = std::move(exportBytes)] {
+    const int thread = rt::Start([bytes = std::move(bytes)] {
         KESTR003(bytes);
         std::int32_t self = rt::ThisThread();
         ParseThread.compare_exchange_strong(self, 0);

@@ -4,17 +4,21 @@
 #include <memory>
 #include <string>
 
+namespace dict {
+class ExportFile;
+}
+
 namespace app {
 
-// Reads the export at `txdPath` whole. When it cannot be read, shows the
+// Opens the export at `txdPath`. When it cannot be opened, shows the
 // "ERROR OPENING DICTIONARY" box and returns null.
-std::shared_ptr<const std::string> ReadExportOrReport(const std::string& txdPath);
+std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath);
 
-// Runs on the frame's thread once the export's bytes are in memory: releases
-// the loaded model, creates an empty one, enables Close and Print, and starts
-// the parse window on a thread of its own. Returns that thread's number.
-int StartParse(std::shared_ptr<const std::string> exportBytes, const std::string& txdPath,
-               bool tempExport);
+// Runs on the frame's thread once the export is open: releases the loaded
+// model, reads the export whole, creates an empty model, enables Close and
+// Print, and starts the parse window on a thread of its own. Returns that
+// thread's number, or 0 when the export could not be read.
+int StartParse(std::unique_ptr<dict::ExportFile> exportFile, bool tempExport);
 
 // The parse window: parses the bytes into the loaded model, a slice of lines
 // per timer tick, and hands over to the dictionary window when done.

@@ -3,10 +3,12 @@
 // dictionary window, and how soon an Esc in the middle of a parse is obeyed.
 #include <stdlib.h>
 
+#include <Qt>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "app/globals.h"
@@ -23,6 +25,15 @@ double Milliseconds(Clock::duration span) {
     return std::chrono::duration<double, std::milli>(span).count();
 }
 
+// The process's peak resident memory so far, in KiB.
+long PeakKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+    return 0;
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -34,14 +45,18 @@ int main(int argc, char** argv) {
     const std::size_t lines = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     bench::TxdStats stats;
-    const std::string text = bench::GenerateTxd(bench::TxdShape{0, lines, 1}, &stats);
-
     e2e::ProgramHarness harness;
     const auto exportPath = harness.Root() / "BENCH.TXD";
-    std::ofstream(exportPath, std::ios::binary) << text;
+    {
+        const std::string text = bench::GenerateTxd(bench::TxdShape{0, lines, 1}, &stats);
+        std::ofstream(exportPath, std::ios::binary) << text;
+    }
+    // What the process holds before the program starts: the peak is compared with it.
+    const long baseline = PeakKilobytes();
 
     std::vector<double> handOver;
     std::vector<double> escLatency;
+    long peakAfterOpens = 0;
     harness.Run([&](e2e::ProgramHarness& h) {
         h.WaitForFrame();
         for (int run = 0; run < runs; ++run) {
@@ -57,6 +72,7 @@ int main(int argc, char** argv) {
                 std::chrono::seconds(120));
             handOver.push_back(Milliseconds(Clock::now() - start));
         }
+        peakAfterOpens = PeakKilobytes();
         for (int run = 0; run < runs; ++run) {
             h.Dialogs().QueueOpenFile(exportPath.string());
             h.Choose(app::frame_menu::Open);
@@ -79,5 +95,12 @@ int main(int argc, char** argv) {
                 *std::min_element(handOver.begin(), handOver.end()), runs);
     std::printf("Esc to model released (mid-parse): median %.1f ms over %d runs\n",
                 Median(escLatency), runs);
+    const auto report = [&](const char* what, long kib) {
+        std::printf("peak resident memory %s: %.1f MiB (%.2f x export)\n", what, kib / 1024.0,
+                    kib * 1024.0 / static_cast<double>(stats.bytes));
+    };
+    std::printf("resident before the program started: %.1f MiB\n", baseline / 1024.0);
+    report("after the opens", peakAfterOpens);
+    report("at the end", PeakKilobytes());
     return 0;
 }

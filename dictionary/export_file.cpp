@@ -110,10 +110,14 @@ void ExportFile::Close() {
 }
 
 ExportRead ReadExport(const std::string& path) {
-    ExportRead result;
     ExportFile file(path);
-    result.error = file.Open();
-    if (result.error != 0) return result;
+    const int error = file.Open();
+    if (error != 0) return ExportRead{error, {}};
+    return ReadOpenExport(file);
+}
+
+ExportRead ReadOpenExport(ExportFile& file) {
+    ExportRead result;
     result.bytes.resize(static_cast<std::size_t>(file.Size()));
     std::size_t filled = 0;
     file.SetToStart();

@@ -76,5 +76,8 @@ struct ExportRead {
 // Reads the whole export at `path` into one buffer of its exact bytes. On
 // failure the runtime's error state holds the code and its text.
 ExportRead ReadExport(const std::string& path);
+// The same for an export already opened: block by block into one buffer, then
+// closed.
+ExportRead ReadOpenExport(ExportFile& file);
 
 }  // namespace dict
