@@ -12,6 +12,7 @@ bool OnGuiThread();
 // Whether the GUI thread is processing events; marshalled calls are refused
 // (dropped) once it has stopped, so that no program thread waits forever.
 bool GuiRunning();
+// Called on the GUI thread when it starts and stops serving program threads.
 void SetGuiRunning(bool running);
 
 // Runs `work` on the GUI thread and waits for it. Runs it directly when
