@@ -145,7 +145,10 @@ void ReapThreads() {
     std::vector<std::pair<int, std::thread>> threads;
     std::vector<int> stillLive;
     {
-        std::lock_guard lock(registry.mutex);
+        std::unique_lock lock(registry.mutex);
+        // Threads that are finishing their procedure get a moment to do so.
+        registry.changed.wait_for(lock, std::chrono::seconds(5),
+                                  [&] { return registry.live.empty(); });
         threads.swap(registry.threads);
         for (auto& [number, state] : registry.live) stillLive.push_back(number);
     }

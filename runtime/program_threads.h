@@ -43,7 +43,8 @@ bool WaitForThreadEnd(int thread, std::chrono::milliseconds timeout);
 // Posts EVENT:CloseDown to every program thread but the caller and waits for
 // them to end, at most `timeout`. True when all others ended.
 bool CloseDownOtherThreads(std::chrono::milliseconds timeout);
-// Joins every program thread that has ended; detaches those that have not.
+// Joins every program thread, giving those still finishing a few seconds;
+// detaches any that do not end.
 void ReapThreads();
 
 }  // namespace rt

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test through CTest.
 # SANITIZE=1 builds into build-asan with address and undefined-behaviour
-# sanitizers instead.
+# sanitizers instead; TSAN=1 into build-tsan with the thread sanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${SANITIZE:-0}" = 1 ]; then
@@ -9,6 +9,10 @@ if [ "${SANITIZE:-0}" = 1 ]; then
     dir=build-asan
     export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
     export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+elif [ "${TSAN:-0}" = 1 ]; then
+    BUILD_DIR=build-tsan BUILD_TYPE=Debug scripts/setup.sh -DKESTRIAN_TSAN=ON
+    dir=build-tsan
+    export TSAN_OPTIONS=${TSAN_OPTIONS:-suppressions=$PWD/tests/tsan.supp}
 else
     scripts/setup.sh
     dir=build

@@ -63,6 +63,12 @@ bool DictionaryWindowOpen(ProgramHarness& h) {
     return h.WindowOpen("P1$DCTWINDOW");
 }
 
+// Waits until no dictionary is loaded and the menu says so: the menu is
+// updated last when a model is released.
+bool WaitForNoDictionary(const rt::WindowRef& frame) {
+    return WaitUntil([&] { return app::Model() == nullptr && !frame.IsEnabled(menu::Close); });
+}
+
 // Queues a large export as the next File > Open choice.
 fs::path QueueLargeExport(ProgramHarness& harness) {
     const fs::path big = harness.Root() / "BIG.TXD";
@@ -115,9 +121,8 @@ TEST(Parse, EscAbandonsTheParseAndReleasesTheModel) {
             if (info.label == "KESTR003") parse = rt::WindowRef(info.id, info.thread);
         parse.PressKey(Qt::Key_Escape);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
-        EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
+        EXPECT_TRUE(WaitForNoDictionary(frame));
         EXPECT_FALSE(DictionaryWindowOpen(h));
-        EXPECT_FALSE(frame.IsEnabled(menu::Close));
         EXPECT_FALSE(frame.IsEnabled(menu::Print));
         EXPECT_EQ(frame.Status(1), "");
         EXPECT_EQ(frame.Status(2), "");
@@ -154,9 +159,9 @@ TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
         h.Choose(menu::Close);
-        EXPECT_TRUE(WaitUntil([&] { return !DictionaryWindowOpen(h); }));
-        EXPECT_EQ(app::Model(), nullptr);
-        EXPECT_EQ(app::DisplayThread.load(), 0);
+        EXPECT_TRUE(WaitForNoDictionary(frame));
+        EXPECT_TRUE(WaitUntil([] { return app::DisplayThread.load() == 0; }));
+        EXPECT_FALSE(DictionaryWindowOpen(h));
         EXPECT_FALSE(frame.IsEnabled(menu::Close));
         EXPECT_FALSE(frame.IsEnabled(menu::Print));
         const std::string written = ReadFile(h.WorkFolder() / "TEST.TXD");
@@ -217,9 +222,8 @@ TEST(Parse, CloseDuringAParseAbandonsItFirst) {
         ASSERT_TRUE(OpenAndWaitForProgress(h, frame));
         h.Choose(menu::Close);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
-        EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
+        EXPECT_TRUE(WaitForNoDictionary(frame));
         EXPECT_FALSE(DictionaryWindowOpen(h));
-        EXPECT_FALSE(frame.IsEnabled(menu::Close));
         h.Choose(menu::Exit);
     });
 }
