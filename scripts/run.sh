@@ -4,10 +4,10 @@
 # companion tool's documentation of the sample.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh >&2
 sample=samples/SAMPLE.TXD
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec build/app/kestrian
 fi
-echo "No display: documenting $sample with kestrian-doc."
+echo "No display: documenting $sample with kestrian-doc." >&2
 build/tools/kestrian-doc model "$sample"
