@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "runtime/gui_thread.h"
+#include "runtime/gui_window.h"
 #include "runtime/qt_dialog_service.h"
 
 namespace rt {
@@ -39,6 +40,8 @@ int RunApplication(Procedure mainProcedure, bool keepDialogService) {
     QApplication::exec();
     SetGuiRunning(false);
     ReapThreads();
+    // Windows of threads that never ended go while Qt is still there.
+    gui::DestroyAllWindows();
     if (!keepDialogService) SetDialogService(previous);
     return 0;
 }

@@ -420,6 +420,11 @@ std::uint64_t CreateWindow(const Layout& layout, int ownerThread) {
     return id;
 }
 
+void DestroyAllWindows() {
+    std::vector<GuiWindow*> all = AllWindows();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) DestroyWindow((*it)->Id());
+}
+
 void DestroyWindow(std::uint64_t id) {
     Registry& registry = Windows();
     auto found = registry.windows.find(id);

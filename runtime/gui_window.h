@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -19,7 +20,6 @@ class QLabel;
 class QMainWindow;
 class QMdiArea;
 class QMdiSubWindow;
-class QWidget;
 
 namespace rt::gui {
 
@@ -96,5 +96,7 @@ void DestroyWindow(std::uint64_t id);
 GuiWindow* Frame();
 // Every window that is open, in the order they were created.
 std::vector<GuiWindow*> AllWindows();
+// Takes down whatever windows remain, newest first (when the GUI stops).
+void DestroyAllWindows();
 
 }  // namespace rt::gui
