@@ -51,8 +51,7 @@ rt::Layout ParseLayout() {
 class ParseWindowObject final : public ProcedureWindow {
   public:
     ParseWindowObject(std::shared_ptr<const std::string> bytes, dict::DictionaryModel& model)
-        : ProcedureWindow(ParseLayout()),
-          bytes_(std::move(bytes)) {
+        : ProcedureWindow(ParseLayout()), bytes_(std::move(bytes)) {
         parser_.emplace(model, *bytes_, DictionaryPath.Get());
     }
 

@@ -29,7 +29,7 @@ struct Task {
 // program thread creates is freed by Qt on the GUI thread, so the hand-over
 // is plain to see for the thread sanitizer.
 class GuiChannel {
-public:
+  public:
     GuiChannel() : fd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {
         notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Drain(); });
@@ -63,7 +63,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void Drain() {
         std::uint64_t count = 0;
         [[maybe_unused]] const ssize_t read = ::read(fd_, &count, sizeof count);
@@ -111,7 +111,9 @@ bool OnGuiThread() {
     return app == nullptr || QThread::currentThread() == app->thread();
 }
 
-bool GuiRunning() { return CurrentChannel() != nullptr; }
+bool GuiRunning() {
+    return CurrentChannel() != nullptr;
+}
 
 void SetGuiRunning(bool running) {
     std::shared_ptr<GuiChannel> old;

@@ -337,6 +337,7 @@ void Window::Open() {
     closed_ = id == 0;
     if (EventQueue* queue = ThisQueue()) queue->PushFront(Event{event::OpenWindow, 0, 0, id});
     lastTick_ = std::chrono::steady_clock::now();
+    lastWasTimer_ = true;  // so that EVENT:OpenWindow comes before any tick
 }
 
 void Window::Close() {
