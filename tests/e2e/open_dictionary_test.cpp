@@ -18,17 +18,10 @@
 namespace {
 
 using e2e::ProgramHarness;
+using e2e::SamplePath;
 using e2e::WaitUntil;
 namespace menu = app::frame_menu;
 namespace fs = std::filesystem;
-
-fs::path Sample() {
-    return fs::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD";
-}
-
-bool DictionaryWindowOpen(const ProgramHarness& h) {
-    return h.WindowOpen("P1$DCTWINDOW");
-}
 
 // A program run with a private bus; the stand-in IDE is started on demand.
 class OpenDictionaryTest : public testing::Test {
@@ -82,13 +75,13 @@ rt::MessageRequest OpenAgainstIde(OpenDictionaryTest& test, ProgramHarness& harn
 }
 
 TEST_F(OpenDictionaryTest, DctWithTheIdeRunningIsExportedParsedAndTheExportDeleted) {
-    StartIde({"--mode=export", "--export-source=" + Sample().string()});
+    StartIde({"--mode=export", "--export-source=" + SamplePath().string()});
     const fs::path dct = Dct("ORDERS.DCT");
     harness_.Dialogs().QueueOpenFile(dct.string());
     harness_.Run([&](ProgramHarness& h) {
         h.WaitForFrame();
         h.Choose(menu::Open);
-        EXPECT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        EXPECT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         EXPECT_NE(app::Model(), nullptr);
         EXPECT_FALSE(dict::Rows(app::Model()->FILE).empty());
         EXPECT_FALSE(fs::exists(TempTxd()));
@@ -101,7 +94,7 @@ TEST_F(OpenDictionaryTest, DctWithTheIdeRunningIsExportedParsedAndTheExportDelet
 }
 
 TEST_F(OpenDictionaryTest, SecondDctOverwritesTheTemporaryExport) {
-    StartIde({"--mode=export", "--export-source=" + Sample().string()});
+    StartIde({"--mode=export", "--export-source=" + SamplePath().string()});
     harness_.Dialogs().QueueOpenFile(Dct("FIRST.DCT").string());
     harness_.Dialogs().QueueOpenFile(Dct("SECOND.DCT").string());
     // A stale export from an earlier run must not be read instead.
@@ -113,7 +106,7 @@ TEST_F(OpenDictionaryTest, SecondDctOverwritesTheTemporaryExport) {
             h.Choose(menu::Open);
             EXPECT_TRUE(WaitUntil([&] {
                 const int display = app::DisplayThread.load();
-                return display != 0 && display != before && DictionaryWindowOpen(h);
+                return display != 0 && display != before && h.DictionaryWindowOpen();
             }));
             EXPECT_NE(app::Model()->VERSION, "'stale'");
         }
@@ -162,12 +155,12 @@ TEST_F(OpenDictionaryTest, NoAnswerIsADdeTimeout) {
 }
 
 TEST_F(OpenDictionaryTest, CancelWithADictionaryLoadedChangesNothing) {
-    harness_.Dialogs().QueueOpenFile(Sample().string());
+    harness_.Dialogs().QueueOpenFile(SamplePath().string());
     harness_.Dialogs().QueueOpenFile(std::nullopt);
     harness_.Run([&](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
-        ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         const dict::DictionaryModel* loaded = app::Model();
         h.Choose(menu::Open);
         EXPECT_TRUE(h.Dialogs().WaitForOpenFiles(2, std::chrono::seconds(20)));
@@ -175,15 +168,15 @@ TEST_F(OpenDictionaryTest, CancelWithADictionaryLoadedChangesNothing) {
         h.Choose(menu::Tile);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("P1$WINDOW"); }));
         EXPECT_EQ(app::Model(), loaded);
-        EXPECT_TRUE(DictionaryWindowOpen(h));
-        EXPECT_EQ(app::DictionaryPath.Get(), Sample().string());
+        EXPECT_TRUE(h.DictionaryWindowOpen());
+        EXPECT_EQ(app::DictionaryPath.Get(), SamplePath().string());
         EXPECT_TRUE(frame.IsEnabled(menu::Close));
         h.Choose(menu::Exit);
     });
 }
 
 TEST_F(OpenDictionaryTest, CancelWithoutADictionaryForgetsThePath) {
-    rt::WriteProfileString("Defaults", "LastDictionaryUsed", Sample().string(), "KESTRIAN.INI");
+    rt::WriteProfileString("Defaults", "LastDictionaryUsed", SamplePath().string(), "KESTRIAN.INI");
     harness_.Dialogs().QueueOpenFile(std::nullopt);
     harness_.Run([&](ProgramHarness& h) {
         h.WaitForFrame();
@@ -192,7 +185,7 @@ TEST_F(OpenDictionaryTest, CancelWithoutADictionaryForgetsThePath) {
         EXPECT_TRUE(WaitUntil([] { return app::DictionaryPath.Get().empty(); }));
         h.Choose(menu::Exit);
     });
-    EXPECT_EQ(harness_.Dialogs().OpenFileRequests()[0].initialPath, Sample().string());
+    EXPECT_EQ(harness_.Dialogs().OpenFileRequests()[0].initialPath, SamplePath().string());
     EXPECT_EQ(app::Model(), nullptr);
 }
 

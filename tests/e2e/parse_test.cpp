@@ -16,13 +16,10 @@
 namespace {
 
 using e2e::ProgramHarness;
+using e2e::SamplePath;
 using e2e::WaitUntil;
 namespace menu = app::frame_menu;
 namespace fs = std::filesystem;
-
-fs::path SamplePath() {
-    return fs::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD";
-}
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -59,10 +56,6 @@ std::vector<std::string> FileLabels() {
     return labels;
 }
 
-bool DictionaryWindowOpen(ProgramHarness& h) {
-    return h.WindowOpen("P1$DCTWINDOW");
-}
-
 // Waits until no dictionary is loaded and the menu says so: the menu is
 // updated last when a model is released.
 bool WaitForNoDictionary(const rt::WindowRef& frame) {
@@ -90,7 +83,7 @@ TEST(Parse, ChosenExportIsParsedAndHandedToTheDictionaryWindow) {
     harness.Run([&](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
-        EXPECT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        EXPECT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         EXPECT_NE(app::Model(), nullptr);
         EXPECT_FALSE(FileLabels().empty());
         EXPECT_TRUE(frame.IsEnabled(menu::Close));
@@ -122,7 +115,7 @@ TEST(Parse, EscAbandonsTheParseAndReleasesTheModel) {
         parse.PressKey(Qt::Key_Escape);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
         EXPECT_TRUE(WaitForNoDictionary(frame));
-        EXPECT_FALSE(DictionaryWindowOpen(h));
+        EXPECT_FALSE(h.DictionaryWindowOpen());
         EXPECT_FALSE(frame.IsEnabled(menu::Print));
         EXPECT_EQ(frame.Status(1), "");
         EXPECT_EQ(frame.Status(2), "");
@@ -157,11 +150,11 @@ TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {
     harness.Run([&](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
-        ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         h.Choose(menu::Close);
         EXPECT_TRUE(WaitForNoDictionary(frame));
         EXPECT_TRUE(WaitUntil([] { return app::DisplayThread.load() == 0; }));
-        EXPECT_FALSE(DictionaryWindowOpen(h));
+        EXPECT_FALSE(h.DictionaryWindowOpen());
         EXPECT_FALSE(frame.IsEnabled(menu::Close));
         EXPECT_FALSE(frame.IsEnabled(menu::Print));
         const std::string written = ReadFile(h.WorkFolder() / "TEST.TXD");
@@ -180,7 +173,7 @@ TEST(Parse, CloseCompletesSilentlyWhenTestTxdCannotBeWritten) {
     harness.Run([&](ProgramHarness& h) {
         h.WaitForFrame();
         h.Choose(menu::Open);
-        ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         h.Choose(menu::Close);
         EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
         h.Choose(menu::Exit);
@@ -200,7 +193,7 @@ TEST(Parse, OpeningTestTxdWhileAnotherIsLoadedParsesItAsItWasOnDisk) {
     harness.Run([&](ProgramHarness& h) {
         h.WaitForFrame();
         h.Choose(menu::Open);
-        ASSERT_TRUE(WaitUntil([&] { return DictionaryWindowOpen(h); }));
+        ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         const int firstWindow = app::DisplayThread.load();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] {
@@ -223,7 +216,7 @@ TEST(Parse, CloseDuringAParseAbandonsItFirst) {
         h.Choose(menu::Close);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("KESTR003"); }));
         EXPECT_TRUE(WaitForNoDictionary(frame));
-        EXPECT_FALSE(DictionaryWindowOpen(h));
+        EXPECT_FALSE(h.DictionaryWindowOpen());
         h.Choose(menu::Exit);
     });
 }

@@ -12,6 +12,10 @@
 
 namespace e2e {
 
+std::filesystem::path SamplePath() {
+    return std::filesystem::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD";
+}
+
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
     const auto end = std::chrono::steady_clock::now() + deadline;
     while (!condition()) {

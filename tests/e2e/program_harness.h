@@ -12,6 +12,9 @@
 
 namespace e2e {
 
+// The bundled sample export.
+std::filesystem::path SamplePath();
+
 // Waits until `condition` holds, polling; false after the deadline.
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds deadline = std::chrono::seconds(20));
@@ -36,6 +39,7 @@ class ProgramHarness {
     void Choose(int menuItem);
     bool WindowOpen(const std::string& label) const;
     int CountWindows(const std::string& label) const;
+    bool DictionaryWindowOpen() const { return WindowOpen("P1$DCTWINDOW"); }
 
   private:
     std::filesystem::path root_;
