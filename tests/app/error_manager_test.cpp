@@ -14,6 +14,8 @@
 
 namespace {
 
+using testsupport::MessageFields;
+
 struct ExitRequested {
     int code;
 };
@@ -291,11 +293,11 @@ TEST_F(ErrorManagerTest, SeverityOneAsksAQuestion) {
     EXPECT_EQ(errors.RaiseError(36), app::ErrorManager::kDeclined);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Do you want to save the changes to this record?");
-    EXPECT_EQ(boxes[0].caption, "Save Record");
-    EXPECT_EQ(boxes[0].icon, rt::Icon::Warning);
-    EXPECT_EQ(boxes[0].buttons, rt::ButtonYes | rt::ButtonNo);
-    EXPECT_EQ(boxes[0].defaultButton, rt::ButtonYes);
+    const rt::MessageRequest question{"Do you want to save the changes to this record?",
+                                      "Save Record", rt::Icon::Warning,
+                                      rt::ButtonYes | rt::ButtonNo, rt::ButtonYes};
+    EXPECT_EQ(MessageFields(boxes[0]), MessageFields(question));
+    EXPECT_EQ(MessageFields(boxes[1]), MessageFields(question));
 }
 
 TEST_F(ErrorManagerTest, SeverityFourBehavesLikeSeverityOne) {
@@ -311,11 +313,7 @@ TEST_F(ErrorManagerTest, SeverityFourBehavesLikeSeverityOne) {
     ASSERT_EQ(boxes.size(), 4u);
     for (std::size_t i = 0; i < boxes.size(); i += 2) {
         EXPECT_EQ(boxes[i].text, "Continue with A.DAT?");
-        EXPECT_EQ(boxes[i].text, boxes[i + 1].text);
-        EXPECT_EQ(boxes[i].caption, boxes[i + 1].caption);
-        EXPECT_EQ(boxes[i].icon, boxes[i + 1].icon);
-        EXPECT_EQ(boxes[i].buttons, boxes[i + 1].buttons);
-        EXPECT_EQ(boxes[i].defaultButton, boxes[i + 1].defaultButton);
+        EXPECT_EQ(MessageFields(boxes[i]), MessageFields(boxes[i + 1]));
     }
 }
 
@@ -325,10 +323,10 @@ TEST_F(ErrorManagerTest, RaiseCapturedErrorInformsWithTheCapturedError) {
     EXPECT_EQ(errors.RaiseCapturedError(12), app::ErrorManager::kInformed);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "ORDERS.DAT File Load Error.  Error: Invalid Data File (36).");
-    EXPECT_EQ(boxes[0].caption, "File Load Error");
-    EXPECT_EQ(boxes[0].icon, rt::Icon::Information);
-    EXPECT_EQ(boxes[0].buttons, rt::ButtonOk);
+    EXPECT_EQ(
+        MessageFields(boxes[0]),
+        MessageFields({"ORDERS.DAT File Load Error.  Error: Invalid Data File (36).",
+                       "File Load Error", rt::Icon::Information, rt::ButtonOk, rt::ButtonOk}));
 }
 
 TEST_F(ErrorManagerTest, FatalShowsTwoBoxesAndEndsWithExitCodeZero) {
@@ -344,14 +342,13 @@ TEST_F(ErrorManagerTest, FatalShowsTwoBoxesAndEndsWithExitCodeZero) {
     EXPECT_EQ(exitCode, 0);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text,
-              "File (ORDERS.DAT) could not be opened.  Error: File Not Found (2).  Press OK to "
-              "end this application");
-    EXPECT_EQ(boxes[0].caption, "File Access Error");
-    EXPECT_EQ(boxes[0].icon, rt::Icon::Information);
-    EXPECT_EQ(boxes[0].buttons, rt::ButtonOk);
-    EXPECT_EQ(boxes[1].text, "File Access Error");
-    EXPECT_EQ(boxes[1].caption, "Halt");
+    EXPECT_EQ(
+        MessageFields(boxes[0]),
+        MessageFields({"File (ORDERS.DAT) could not be opened.  Error: File Not Found (2).  "
+                       "Press OK to end this application",
+                       "File Access Error", rt::Icon::Information, rt::ButtonOk, rt::ButtonOk}));
+    EXPECT_EQ(MessageFields(boxes[1]), MessageFields({"File Access Error", "Halt", rt::Icon::None,
+                                                      rt::ButtonOk, rt::ButtonOk}));
 }
 
 TEST_F(ErrorManagerTest, SeverityTwoAndUnknownSeveritiesAreFatal) {
@@ -415,11 +412,9 @@ TEST_F(ErrorManagerTest, AskUserShowsTheGivenButtons) {
     EXPECT_EQ(errors.AskUser(999, buttons, rt::ButtonNo), 0u);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Are you sure you want to delete the highlighted record?");
-    EXPECT_EQ(boxes[0].caption, "Confirm Delete");
-    EXPECT_EQ(boxes[0].icon, rt::Icon::Warning);
-    EXPECT_EQ(boxes[0].buttons, buttons);
-    EXPECT_EQ(boxes[0].defaultButton, rt::ButtonNo);
+    EXPECT_EQ(MessageFields(boxes[0]),
+              MessageFields({"Are you sure you want to delete the highlighted record?",
+                             "Confirm Delete", rt::Icon::Warning, buttons, rt::ButtonNo}));
 }
 
 using ErrorManagerDeathTest = ErrorManagerTest;

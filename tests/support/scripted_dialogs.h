@@ -10,11 +10,19 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "runtime/dialogs.h"
 
 namespace testsupport {
+
+// The fields of a message request as one comparable, printable value:
+// EXPECT_EQ(MessageFields(seen), MessageFields({"text", "caption", ...})).
+inline auto MessageFields(const rt::MessageRequest& request) {
+    return std::make_tuple(request.text, request.caption, request.icon, request.buttons,
+                           request.defaultButton);
+}
 
 class ScriptedDialogs : public rt::DialogService {
   public:
