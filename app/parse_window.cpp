@@ -1,5 +1,6 @@
 #include "app/parse_window.h"
 
+#include <new>
 #include <optional>
 
 #include "app/frame_services.h"
@@ -48,6 +49,12 @@ rt::Layout ParseLayout() {
     return layout;
 }
 
+void ReportExportError(int error, const std::string& txdPath) {
+    rt::Message("Error " + std::to_string(error) + " (" + rt::ErrorText() + ")\n" +
+                    "attempting to open " + txdPath,
+                "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
+}
+
 class ParseWindowObject final : public ProcedureWindow {
   public:
     ParseWindowObject(std::shared_ptr<const std::string> bytes, dict::DictionaryModel& model)
@@ -85,11 +92,21 @@ class ParseWindowObject final : public ProcedureWindow {
   private:
     void ParseSlice() {
         const rt::WindowRef frame = FrameWindow();
-        done_ = parser_->ParseLines(kLinesPerSlice, [&frame](int percent) {
-            frame.SetStatus(2, std::to_string(percent) + "% parsed");
-            frame.SetStatus(1, "Parsing: " + std::string(static_cast<std::size_t>(percent), '|'));
-            frame.Display();
-        });
+        try {
+            done_ = parser_->ParseLines(kLinesPerSlice, [&frame](int percent) {
+                frame.SetStatus(2, std::to_string(percent) + "% parsed");
+                frame.SetStatus(1,
+                                "Parsing: " + std::string(static_cast<std::size_t>(percent), '|'));
+                frame.Display();
+            });
+        } catch (const std::bad_alloc&) {
+            // The dictionary does not fit in memory: the parse is abandoned
+            // as Esc abandons it.
+            rt::SetError(dict::kInsufficientMemory);
+            ReportExportError(dict::kInsufficientMemory, TxdPath.Get());
+            Host().PostToWindow(rt::event::CloseWindow);
+            return;
+        }
         if (done_) {
             parser_.reset();
             bytes_.reset();
@@ -104,19 +121,15 @@ class ParseWindowObject final : public ProcedureWindow {
 
 }  // namespace
 
-namespace {
-
-void ReportExportError(int error, const std::string& txdPath) {
-    rt::Message("Error " + std::to_string(error) + " (" + rt::ErrorText() + ")\n" +
-                    "attempting to open " + txdPath,
-                "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
-}
-
-}  // namespace
-
 std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath) {
     auto file = std::make_unique<dict::ExportFile>(txdPath);
     if (const int error = file->Open(); error != 0) {
+        ReportExportError(error, txdPath);
+        return nullptr;
+    }
+    // An export larger than the memory that can be had is refused here,
+    // while the loaded dictionary is still there.
+    if (const int error = dict::ReserveExportBuffer(*file).error; error != 0) {
         ReportExportError(error, txdPath);
         return nullptr;
     }

@@ -10,8 +10,9 @@ class ExportFile;
 
 namespace app {
 
-// Opens the export at `txdPath`. When it cannot be opened, shows the
-// "ERROR OPENING DICTIONARY" box and returns null.
+// Opens the export at `txdPath`. When it cannot be opened, or is larger than
+// the memory that can be had, shows the "ERROR OPENING DICTIONARY" box and
+// returns null.
 std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath);
 
 // Runs on the frame's thread once the export is open: releases the loaded

@@ -15,8 +15,8 @@ constexpr std::array<std::string_view, 12> kWords = {
 constexpr std::array<std::string_view, 12> kFieldWords = {"Number", "Name",   "Code",   "Date",
                                                           "Amount", "Status", "Street", "City",
                                                           "Phone",  "Note",   "Total",  "Rate"};
-constexpr std::array<std::string_view, 5> kDrivers = {"'TOPSPEED'", "'ASCII'", "'DOS'", "'BTRIEVE'",
-                                                      "'DBASE3'"};
+constexpr std::array<std::string_view, 6> kDrivers = {"'DOS'",    "'ASCII'",  "'BASIC'",
+                                                      "'MEMORY'", "'SQLITE'", "'ODBC'"};
 constexpr std::array<std::string_view, 4> kRules = {"CASCADE", "RESTRICT", "CLEAR", "NONE"};
 
 // A small, fast, deterministic generator (xorshift).
@@ -150,11 +150,16 @@ class Generator {
         Sections();
         Start(0).append(info.label);
         out_.append(std::max<std::size_t>(1, 21 - info.label.size()), ' ');
-        out_.append("FILE,DRIVER(").append(kDrivers[random_.Below(kDrivers.size())]);
+        const std::string_view driver = kDrivers[random_.Below(kDrivers.size())];
+        out_.append("FILE,DRIVER(").append(driver);
         out_.append("),PRE(").append(info.prefix).append("),CREATE");
         if (random_.Chance(50)) out_.append(",BINDABLE");
         if (random_.Chance(70)) out_.append(",THREAD");
-        if (random_.Chance(20)) out_.append(",NAME('").append(info.label).append(".DAT')");
+        if (random_.Chance(20)) {
+            // The database drivers name a table; the others a data file.
+            const bool table = driver == "'SQLITE'" || driver == "'ODBC'";
+            out_.append(",NAME('").append(info.label).append(table ? "')" : ".DAT')");
+        }
         if (random_.Chance(10)) out_.append(",RECLAIM");
         if (random_.Chance(5)) out_.append(",OWNER('secret'),ENCRYPT");
         End();

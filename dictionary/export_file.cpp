@@ -2,11 +2,15 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysinfo.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <new>
+#include <stdexcept>
 
 #include "runtime/error_state.h"
 
@@ -117,24 +121,47 @@ ExportRead ReadExport(const std::string& path) {
 }
 
 ExportRead ReadOpenExport(ExportFile& file) {
+    ExportRead result = ReserveExportBuffer(file);
+    if (result.error == 0) ReadIntoBuffer(file, result);
+    return result;
+}
+
+ExportRead ReserveExportBuffer(const ExportFile& file) {
     ExportRead result;
-    result.bytes.resize(static_cast<std::size_t>(file.Size()));
-    std::size_t filled = 0;
-    file.SetToStart();
-    while (!file.Eof()) {
-        result.error = file.Next();
-        if (result.error != 0) {
-            result.bytes.clear();
+    const auto size = static_cast<std::uint64_t>(std::max<std::int64_t>(file.Size(), 0));
+    // More than the machine's memory and swap together can never be read;
+    // asking the allocator for it anyway may end the process.
+    struct sysinfo machine {};
+    if (::sysinfo(&machine) == 0) {
+        const std::uint64_t memory =
+            (static_cast<std::uint64_t>(machine.totalram) + machine.totalswap) * machine.mem_unit;
+        if (size > memory) {
+            result.error = Report(kInsufficientMemory);
             return result;
         }
-        std::string_view block = file.Block();
-        std::size_t at = static_cast<std::size_t>(file.BlockPosition() - 1);
-        std::memcpy(result.bytes.data() + at, block.data(), block.size());
-        filled = at + block.size();
+    }
+    try {
+        result.bytes.reserve(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        result.error = Report(kInsufficientMemory);
+    } catch (const std::length_error&) {
+        result.error = Report(kInsufficientMemory);
+    }
+    return result;
+}
+
+void ReadIntoBuffer(ExportFile& file, ExportRead& read) {
+    file.SetToStart();
+    while (!file.Eof()) {
+        read.error = file.Next();
+        if (read.error != 0) {
+            read.bytes.clear();
+            return;
+        }
+        // Blocks arrive in order, and never past the size reserved.
+        read.bytes.append(file.Block());
     }
     file.Close();
-    result.bytes.resize(filled);
-    return result;
 }
 
 }  // namespace dict

@@ -16,6 +16,7 @@ inline constexpr int kFileNotFound = 2;
 inline constexpr int kPathNotFound = 3;
 inline constexpr int kTooManyOpenFiles = 4;
 inline constexpr int kAccessDenied = 5;
+inline constexpr int kInsufficientMemory = 8;
 inline constexpr int kRecordNotAvailable = 33;
 
 // Sets the runtime's error state to `code` (cleared for 0) and returns it.
@@ -77,7 +78,12 @@ struct ExportRead {
 // failure the runtime's error state holds the code and its text.
 ExportRead ReadExport(const std::string& path);
 // The same for an export already opened: block by block into one buffer, then
-// closed.
+// closed. An export larger than the memory that can be had fails with 8.
 ExportRead ReadOpenExport(ExportFile& file);
+// The two halves of ReadOpenExport, for a caller that must know the export
+// fits before it frees anything: the buffer for the whole export, reserved
+// (error 8 when it cannot be had), then the export read into it.
+ExportRead ReserveExportBuffer(const ExportFile& file);
+void ReadIntoBuffer(ExportFile& file, ExportRead& read);
 
 }  // namespace dict

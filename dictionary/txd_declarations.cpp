@@ -25,7 +25,7 @@ bool IsFieldType(std::string_view t2) noexcept {
 }
 
 // The numeric value of a size argument: a decimal number, its fraction
-// dropped; 0 when the text is not a number or does not fit.
+// dropped; 0 when the text is not a finite number or does not fit.
 std::int32_t NumericValue(std::string_view text) noexcept {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return 0;
@@ -34,7 +34,7 @@ std::int32_t NumericValue(std::string_view text) noexcept {
     const char* end = text.data() + text.size();
     const std::string_view number = text.starts_with('+') ? text.substr(1) : text;
     const auto [ptr, ec] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
-    if (ec != std::errc() || ptr != end) return 0;
+    if (ec != std::errc() || ptr != end || !std::isfinite(value)) return 0;
     value = std::trunc(value);
     if (value < std::numeric_limits<std::int32_t>::min() ||
         value > std::numeric_limits<std::int32_t>::max()) {

@@ -1,11 +1,9 @@
 #include "dictionary/writeback_file.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <cstdio>
+#include <cstring>
 
 #include "dictionary/export_file.h"
 
@@ -19,11 +17,6 @@ int Report(int code) {
     return SetFileLayerError(code);
 }
 
-std::string TemporaryName(const std::string& path) {
-    static std::atomic<unsigned> counter{0};
-    return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
 }  // namespace
 
 WritebackFile::~WritebackFile() {
@@ -32,35 +25,27 @@ WritebackFile::~WritebackFile() {
 
 int WritebackFile::Create(const std::string& path) {
     Abandon();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = TemporaryName(path);
-        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            fd_ = fd;
-            owned_ = true;
-            failed_ = false;
-            path_ = path;
-            tempPath_ = std::move(temp);
-            buffer_.clear();
-            return Report(0);
-        }
-        if (errno != EEXIST) return Report(OpenErrorCode(errno, path));
+    reason_.clear();
+    if (!created_.Open(path)) {
+        reason_ = created_.Reason();
+        return Report(OpenErrorCode(created_.ErrorNumber(), path));
     }
-    return Report(kAccessDenied);
+    failed_ = false;
+    buffer_.clear();
+    return Report(0);
 }
 
 int WritebackFile::Attach(int fd) {
     Abandon();
     if (fd < 0) return Report(kAccessDenied);
     fd_ = fd;
-    owned_ = false;
     failed_ = false;
     buffer_.clear();
     return Report(0);
 }
 
 int WritebackFile::Add(std::string_view value) {
-    if (fd_ < 0 || failed_) return Report(kAccessDenied);
+    if (!IsOpen() || failed_) return Report(kAccessDenied);
     std::string_view line = value.substr(0, kLineSize);
     std::size_t end = line.find_last_not_of(' ');
     line = end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
@@ -71,45 +56,48 @@ int WritebackFile::Add(std::string_view value) {
 }
 
 bool WritebackFile::Flush() {
-    std::size_t done = 0;
-    while (!failed_ && done < buffer_.size()) {
-        ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            failed_ = true;
-            break;
+    if (failed_) {
+        buffer_.clear();
+        return false;
+    }
+    if (created_.IsOpen()) {
+        failed_ = !created_.Write(buffer_);
+        if (failed_) reason_ = created_.Reason();
+    } else {
+        std::size_t done = 0;
+        while (done < buffer_.size()) {
+            ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                failed_ = true;
+                reason_ = n < 0 ? std::strerror(errno) : "nothing could be written";
+                break;
+            }
+            done += static_cast<std::size_t>(n);
         }
-        done += static_cast<std::size_t>(n);
     }
     buffer_.clear();
     return !failed_;
 }
 
 int WritebackFile::Close() {
-    if (fd_ < 0) return Report(kAccessDenied);
+    if (!IsOpen()) return Report(kAccessDenied);
     bool ok = Flush();
-    if (!owned_) {
+    if (fd_ >= 0) {
         fd_ = -1;
         return Report(ok ? 0 : kAccessDenied);
     }
-    ok = ::close(fd_) == 0 && ok;
-    fd_ = -1;
-    if (ok) ok = std::rename(tempPath_.c_str(), path_.c_str()) == 0;
-    if (!ok) ::unlink(tempPath_.c_str());
-    tempPath_.clear();
-    owned_ = false;
+    if (ok) {
+        ok = created_.Commit();
+        if (!ok) reason_ = created_.Reason();
+    }
+    created_.Abandon();
     return Report(ok ? 0 : kAccessDenied);
 }
 
 void WritebackFile::Abandon() {
-    if (fd_ < 0) return;
-    if (owned_) {
-        ::close(fd_);
-        ::unlink(tempPath_.c_str());
-        tempPath_.clear();
-    }
+    created_.Abandon();
     fd_ = -1;
-    owned_ = false;
     buffer_.clear();
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/safe_file.h"
+
 namespace dict {
 
 class WritebackFile {
@@ -21,12 +23,16 @@ class WritebackFile {
 
     // Creates `path` empty, replacing an existing file. The lines go to a
     // temporary file in the same folder that Close renames to `path`, so that
-    // a reader never sees a half-written file. 0, or 2, 3, 4 or 5.
+    // a reader never sees a half-written file; a link keeps leading where it
+    // did, and a device or pipe is written in place (rt::FileReplacement).
+    // 0, or 2, 3, 4 or 5; a folder or a read-only file is refused with 5.
     int Create(const std::string& path);
+    // Why the last Create or Close failed, for a person ("it is a folder").
+    const std::string& FailureReason() const { return reason_; }
     // Writes to a descriptor that stays open and is not owned (standard
     // output, for example).
     int Attach(int fd);
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return fd_ >= 0 || created_.IsOpen(); }
 
     // Assigns `value` to `LINE` (cut at 255 characters) and writes it as one
     // line: trailing blanks removed, carriage return and line feed appended.
@@ -41,11 +47,10 @@ class WritebackFile {
     bool Flush();
     void Abandon();
 
-    int fd_ = -1;
-    bool owned_ = false;  // fd_ is a temporary that Close renames
+    int fd_ = -1;  // an attached descriptor
+    rt::FileReplacement created_;
     bool failed_ = false;
-    std::string path_;
-    std::string tempPath_;
+    std::string reason_;
     std::string buffer_;
 };
 

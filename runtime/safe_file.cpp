@@ -6,6 +6,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -20,34 +22,13 @@ class FileHandle {
     explicit FileHandle(int fd = -1) : fd_(fd) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() { Close(); }
-    int Get() const { return fd_; }
-    bool Close() {
-        if (fd_ < 0) return true;
-        int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0;
+    ~FileHandle() {
+        if (fd_ >= 0) ::close(fd_);
     }
+    int Get() const { return fd_; }
 
   private:
     int fd_;
-};
-
-// Removes a temporary file unless it was renamed into place.
-class TemporaryName {
-  public:
-    TemporaryName() = default;
-    TemporaryName(const TemporaryName&) = delete;
-    TemporaryName& operator=(const TemporaryName&) = delete;
-    ~TemporaryName() {
-        if (!path_.empty()) ::unlink(path_.c_str());
-    }
-    void Set(std::string path) { path_ = std::move(path); }
-    void Release() { path_.clear(); }
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
 };
 
 bool WriteAll(int fd, std::string_view content) {
@@ -66,32 +47,44 @@ bool IsReadOnly(const std::string& path, const struct stat& info) {
     return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
 }
 
-// Opens a new file next to `target` under a name no one else uses.
-FileHandle CreateTemporary(const fs::path& target, TemporaryName& name) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate =
-            target.parent_path() / ("." + target.filename().string() + ".tmp-" +
-                                    std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            name.Set(candidate.string());
-            return FileHandle(fd);
-        }
-        if (errno != EEXIST) break;
+// The path a chain of symbolic links at `path` leads to (the path itself when
+// it is no link). The last link's target need not exist. Empty with errno set
+// when a link cannot be read or the chain is too long.
+std::string FollowLinks(const std::string& path) {
+    fs::path current(path);
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current.string();
+        std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
+        ssize_t length = ::readlink(current.c_str(), link.data(), link.size());
+        if (length < 0) return {};
+        link.resize(static_cast<std::size_t>(length));
+        fs::path next(link);
+        current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    return FileHandle();
+    errno = ELOOP;
+    return {};
 }
 
-void SyncFolder(const fs::path& folder) {
-    FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0) ::fsync(dir.Get());
+// The folder a new file at `path` goes into ("." for a bare name).
+fs::path FolderOf(const std::string& path) {
+    fs::path folder = fs::path(path).parent_path();
+    return folder.empty() ? fs::path(".") : folder;
+}
+
+// A short name in the target's folder: the target's own name may be as long
+// as a name can be, so the temporary does not build on it.
+std::string TemporaryPath(const fs::path& folder) {
+    static std::atomic<unsigned> counter{0};
+    return (folder /
+            (".kestrian-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp"))
+        .string();
 }
 
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0) return std::nullopt;
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
@@ -110,53 +103,145 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 }
 
 TargetState CheckTarget(const std::string& path) {
+    const std::string target = FollowLinks(path);
+    if (target.empty()) return TargetState::Unusable;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        // A dangling link or a component that is not a folder is no place to write.
-        struct stat link {};
-        return (errno == ENOENT && ::lstat(path.c_str(), &link) != 0) ? TargetState::Missing
-                                                                      : TargetState::Unusable;
+    if (::stat(target.c_str(), &info) != 0) {
+        return errno == ENOENT ? TargetState::Missing : TargetState::Unusable;
     }
-    if (!S_ISREG(info.st_mode) || IsReadOnly(path, info)) return TargetState::Unusable;
+    if (!S_ISREG(info.st_mode) || IsReadOnly(target, info)) return TargetState::Unusable;
     return TargetState::Writable;
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view content) {
-    const TargetState state = CheckTarget(path);
-    if (state == TargetState::Unusable) return false;
+FileReplacement::~FileReplacement() {
+    Abandon();
+}
 
-    std::error_code ec;
-    fs::path target(path);
-    if (state == TargetState::Writable && fs::is_symlink(target, ec)) {
-        target = fs::canonical(target, ec);
-        if (ec) return false;
+bool FileReplacement::Fail(int error, std::string reason) {
+    error_ = error;
+    reason_ = std::move(reason);
+    return false;
+}
+
+bool FileReplacement::Open(const std::string& path) {
+    Abandon();
+    error_ = 0;
+    reason_.clear();
+    if (path.empty()) return Fail(ENOENT, "no path was given");
+    const std::string target = FollowLinks(path);
+    if (target.empty()) return Fail(errno, std::strerror(errno));
+
+    struct stat info {};
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (!exists && errno != ENOENT) {
+        if (errno == ENOTDIR) return Fail(ENOENT, "its folder does not exist");
+        return Fail(errno, std::strerror(errno));
     }
-    target = fs::absolute(target, ec);
-    if (ec) return false;
+    if (exists && S_ISDIR(info.st_mode)) return Fail(EISDIR, "it is a folder");
+    if (exists && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))) {
+        // A device or a pipe takes the bytes where it is; a pipe waits here
+        // until someone reads it.
+        int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) return Fail(errno, std::strerror(errno));
+        fd_ = fd;
+        inPlace_ = true;
+        failed_ = false;
+        target_ = target;
+        return true;
+    }
+    if (exists && !S_ISREG(info.st_mode)) {
+        return Fail(EINVAL, "it is neither a file nor a character device or pipe");
+    }
+    if (exists && IsReadOnly(target, info)) return Fail(EACCES, "it is read-only");
 
-    const fs::path folder = target.parent_path();
+    const fs::path folder = FolderOf(target);
     struct stat folderInfo {};
-    if (::stat(folder.c_str(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode) ||
-        IsReadOnly(folder.string(), folderInfo)) {
+    if (::stat(folder.c_str(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode)) {
+        return Fail(ENOENT, "its folder does not exist");
+    }
+    if (IsReadOnly(folder.string(), folderInfo)) return Fail(EACCES, "its folder is read-only");
+
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = TemporaryPath(folder);
+        int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return Fail(errno, std::strerror(errno));
+        }
+        fd_ = fd;
+        temporary_ = std::move(candidate);
+        break;
+    }
+    if (fd_ < 0) return Fail(EEXIST, "no temporary name was free in its folder");
+    inPlace_ = false;
+    failed_ = false;
+    target_ = target;
+    if (exists) {
+        if (::fchmod(fd_, info.st_mode & 07777) != 0) {
+            const int error = errno;
+            Abandon();
+            return Fail(error, std::strerror(error));
+        }
+        // Keeping the owner is only possible for the superuser; a failure is harmless.
+        [[maybe_unused]] int owner = ::fchown(fd_, info.st_uid, info.st_gid);
+    }
+    return true;
+}
+
+bool FileReplacement::Write(std::string_view bytes) {
+    if (fd_ < 0 || failed_) return false;
+    if (!WriteAll(fd_, bytes)) {
+        failed_ = true;
+        return Fail(errno, std::strerror(errno));
+    }
+    return true;
+}
+
+bool FileReplacement::Commit() {
+    if (fd_ < 0) return false;
+    if (inPlace_) {
+        const bool ok = !failed_ && ::close(fd_) == 0;
+        if (!ok && error_ == 0) Fail(errno, std::strerror(errno));
+        fd_ = -1;
+        return ok;
+    }
+    bool ok = !failed_ && ::fsync(fd_) == 0;
+    ok = ::close(fd_) == 0 && ok;
+    fd_ = -1;
+    if (!ok) {
+        if (error_ == 0) Fail(errno, std::strerror(errno));
+        Abandon();
         return false;
     }
-
-    TemporaryName temporary;
-    FileHandle file = CreateTemporary(target, temporary);
-    if (file.Get() < 0) return false;
-
-    if (state == TargetState::Writable) {
-        struct stat old {};
-        if (::stat(target.c_str(), &old) != 0) return false;
-        if (::fchmod(file.Get(), old.st_mode & 07777) != 0) return false;
-        // Keeping the owner is only possible for the superuser; a failure is harmless.
-        [[maybe_unused]] int owner = ::fchown(file.Get(), old.st_uid, old.st_gid);
+    // Whatever came to stand at the target since Open must still be a file
+    // (or nothing) before it is renamed over.
+    struct stat info {};
+    if (::lstat(target_.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        Abandon();
+        return Fail(EEXIST, "something that is not a file took its place");
     }
-    if (!WriteAll(file.Get(), content) || ::fsync(file.Get()) != 0 || !file.Close()) return false;
-    if (::rename(temporary.Path().c_str(), target.c_str()) != 0) return false;
-    temporary.Release();
-    SyncFolder(folder);
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        const int error = errno;
+        Abandon();
+        return Fail(error, std::strerror(error));
+    }
+    temporary_.clear();
+    FileHandle dir(::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0) ::fsync(dir.Get());
     return true;
+}
+
+void FileReplacement::Abandon() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    temporary_.clear();
+    failed_ = false;
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view content) {
+    FileReplacement file;
+    return file.Open(path) && file.Write(content) && file.Commit();
 }
 
 }  // namespace rt

@@ -1,5 +1,6 @@
-// Reading a small file whole, and replacing a file's contents so that a
-// failure at any point leaves the old file as it was.
+// Reading a small file whole, and writing a file's new contents so that a
+// failure at any point leaves the old file as it was, and nothing that is not
+// a plain file (a link, a device, a pipe, a folder) is ever replaced.
 #pragma once
 
 #include <optional>
@@ -17,14 +18,55 @@ enum class TargetState { Missing, Writable, Unusable };
 // Whether `path` can be replaced: Missing when nothing is there yet (its folder
 // may still be unwritable), Unusable when it is not a regular file or is
 // read-only (no write permission for this process, or no write bit at all, so
-// that even the superuser respects a read-only file).
+// that even the superuser respects a read-only file). Links are followed; a
+// link to a missing file counts as Missing.
 TargetState CheckTarget(const std::string& path);
 
-// Writes `content` to a new file in the folder of `path` (the target of a
-// symbolic link) and renames it over `path`. The new file keeps the old
-// file's permission bits and, where allowed, its owner. On any failure the
-// temporary file is removed, `path` is left untouched and false is returned.
-// A read-only folder (as CheckTarget sees read-only) counts as a failure.
+// New contents for the file at a path, written as the path asks:
+// - a symbolic link stays; the file it leads to gets the contents;
+// - a regular file or a new one: the contents go to a temporary file in the
+//   same folder that Commit renames over the target, keeping its permission
+//   bits (and, where allowed, its owner);
+// - a character device or a pipe is written in place, never renamed over;
+// - a folder, a path in a missing folder, a read-only file, or anything else
+//   is refused by Open, and nothing is touched.
+// Whatever fails, or an Abandon or destruction before Commit, removes the
+// temporary and leaves the target as it was.
+class FileReplacement {
+  public:
+    FileReplacement() = default;
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // False when `path` cannot be written; ErrorNumber and Reason say why.
+    bool Open(const std::string& path);
+    bool IsOpen() const { return fd_ >= 0; }
+    // Appends bytes; false (and the file abandoned at Commit) when a write fails.
+    bool Write(std::string_view bytes);
+    // Puts the new contents in place; false when anything failed on the way.
+    bool Commit();
+    void Abandon();
+
+    // The errno value of the last failure (EISDIR, ENOENT, EACCES, ...); 0 for none.
+    int ErrorNumber() const { return error_; }
+    // The last failure for a person: "it is a folder", "its folder does not
+    // exist", "it is read-only", or the system's text.
+    const std::string& Reason() const { return reason_; }
+
+  private:
+    bool Fail(int error, std::string reason);
+
+    int fd_ = -1;
+    bool inPlace_ = false;
+    bool failed_ = false;
+    std::string target_;
+    std::string temporary_;
+    int error_ = 0;
+    std::string reason_;
+};
+
+// Writes `content` to `path` as FileReplacement does; false on any failure.
 bool ReplaceFileContents(const std::string& path, std::string_view content);
 
 }  // namespace rt

@@ -19,8 +19,12 @@ std::string InputPath(Args args, std::string_view command) {
     return std::string(args.front());
 }
 
-int OutputFailed(const std::string& what) {
-    std::fprintf(stderr, "kestrian-doc: cannot write %s\n", what.c_str());
+int OutputFailed(const std::string& what, const std::string& reason = {}) {
+    if (reason.empty()) {
+        std::fprintf(stderr, "kestrian-doc: cannot write %s\n", what.c_str());
+    } else {
+        std::fprintf(stderr, "kestrian-doc: cannot write %s: %s\n", what.c_str(), reason.c_str());
+    }
     return kExitOutputFailed;
 }
 
@@ -43,6 +47,7 @@ int RunWriteback(Args args) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "-o" && i + 1 < args.size() && out.empty()) {
             out = std::string(args[++i]);
+            if (out.empty()) throw UsageError{"writeback: -o needs a file name"};
         } else {
             throw UsageError{"writeback: unexpected " + std::string(args[i])};
         }
@@ -55,7 +60,8 @@ int RunWriteback(Args args) {
     // does; only this tool reports the failure.
     dict::ReleaseModelInto(*model, file);
     int closed = file.Close();
-    if (opened != 0 || closed != 0) return OutputFailed(out.empty() ? "standard output" : out);
+    if (opened != 0 || closed != 0)
+        return OutputFailed(out.empty() ? "standard output" : out, file.FailureReason());
     return kExitOk;
 }
 

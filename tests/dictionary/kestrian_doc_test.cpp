@@ -1,8 +1,12 @@
 // Runs the built kestrian-doc tool on exports in a temporary folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <future>
 #include <string>
 
 #include "dictionary/model_json.h"
@@ -76,6 +80,49 @@ TEST_F(KestrianDocTest, WritebackIntoAMissingFolderFails) {
     EXPECT_NE(run.err.find("NONE/OUT.TXD"), std::string::npos) << run.err;
 }
 
+TEST_F(KestrianDocTest, WritebackOutputsThatAreNoPlainFile) {
+    const std::string expected = dict_test::WorkedExampleWriteback("ORDERS.TXD");
+    WriteBytes(folder.File("real.TXD"), "old");
+    std::filesystem::create_symlink("real.TXD", folder.File("link.TXD"));
+    ToolRun linked = RunTool(folder, "writeback ORDERS.TXD -o link.TXD");
+    EXPECT_EQ(linked.exitCode, 0) << linked.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.TXD")));
+    EXPECT_EQ(ReadBytes(folder.File("real.TXD")), expected);
+
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    auto reader = std::async(std::launch::async, [&] { return ReadBytes(folder.File("pipe")); });
+    ToolRun piped = RunTool(folder, "writeback ORDERS.TXD -o pipe");
+    EXPECT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_EQ(reader.get(), expected);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
+
+    std::filesystem::create_directory(folder.File("DIR"));
+    WriteBytes(folder.File("LOCKED.TXD"), "kept");
+    ::chmod(folder.File("LOCKED.TXD").c_str(), 0444);
+    const std::pair<const char*, const char*> refused[] = {
+        {"DIR", "it is a folder"},
+        {"NONE/OUT.TXD", "its folder does not exist"},
+        {"LOCKED.TXD", "it is read-only"},
+    };
+    for (const auto& [out, reason] : refused) {
+        ToolRun run = RunTool(folder, std::string("writeback ORDERS.TXD -o ") + out);
+        EXPECT_EQ(run.exitCode, 1) << out;
+        EXPECT_NE(run.err.find(std::string(out) + ": " + reason), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadBytes(folder.File("LOCKED.TXD")), "kept");
+}
+
+TEST_F(KestrianDocTest, AnExportLargerThanMemoryIsRefused) {
+    { std::ofstream sparse(folder.File("HUGE.TXD"), std::ios::binary); }
+    std::filesystem::resize_file(folder.File("HUGE.TXD"), std::uintmax_t{100} << 30);
+    for (const char* command : {"model", "writeback"}) {
+        ToolRun run = RunTool(folder, std::string(command) + " HUGE.TXD");
+        EXPECT_EQ(run.exitCode, 2) << run.err;
+        EXPECT_NE(run.err.find("HUGE.TXD: Error 8 (Insufficient Memory)"), std::string::npos)
+            << run.err;
+    }
+}
+
 TEST_F(KestrianDocTest, MissingExportIsReportedWithExitCode2) {
     for (const char* command : {"model", "writeback"}) {
         ToolRun run = RunTool(folder, std::string(command) + " MISSING.TXD");
@@ -94,8 +141,9 @@ TEST_F(KestrianDocTest, FolderAsExportIsAccessDenied) {
 
 TEST_F(KestrianDocTest, BadUsageShowsTheUsageWithExitCode2) {
     WriteBytes(folder.File("A.TXD"), "");
-    for (const char* arguments : {"", "nonsense A.TXD", "model", "model A.TXD extra",
-                                  "writeback A.TXD -o", "writeback A.TXD -x B"}) {
+    for (const char* arguments :
+         {"", "nonsense A.TXD", "model", "model A.TXD extra", "writeback A.TXD -o",
+          "writeback A.TXD -o ''", "writeback A.TXD -x B"}) {
         ToolRun run = RunTool(folder, arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;

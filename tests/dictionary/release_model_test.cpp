@@ -56,13 +56,13 @@ TEST(ReleaseModelTest, HeaderOnlyModelWritesTheHeaderLinesAndNothingElse) {
 TEST(ReleaseModelTest, FileWithoutKeysOrFieldsStillGetsTwoEndLines) {
     DictionaryModel model;
     FileQueue file;
-    file.TEXT = dict_test::Annotation("Empty  FILE,DRIVER('TOPSPEED')", nullptr);
+    file.TEXT = dict_test::Annotation("Empty  FILE,DRIVER('DOS')", nullptr);
     file.LABEL = "Empty";
     Ensure(model.FILE).push_back(std::move(file));
     Ensure(model.FILE).push_back(FileQueue{});  // a row without any annotation
     EXPECT_EQ(Release(model),
               "[DICTIONARY]\r\n\r\n[FILES]\r\n\r\n"
-              "Empty  FILE,DRIVER('TOPSPEED')\r\n"
+              "Empty  FILE,DRIVER('DOS')\r\n"
               "                         END\r\n                       END\r\n\r\n"
               "                         END\r\n                       END\r\n\r\n");
 }

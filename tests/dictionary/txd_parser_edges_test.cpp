@@ -159,10 +159,10 @@ TEST(TxdDescriptionTest, SecondDescriptionReplacesTheFirst) {
 TEST(TxdFileTest, AllFileAttributes) {
     DictionaryModel model;
     Parse(model, Export({"[FILES]",
-                         "F FILE,DRIVER('TOPS', '/x'),OWNER('me'),PRE(F),NAME('My File.DAT'),"
+                         "F FILE,DRIVER('BASIC', '/x'),OWNER('me'),PRE(F),NAME('My File.DAT'),"
                          "CREATE,RECLAIM,ENCRYPT,BINDABLE,THREAD,EXTERNAL,DLL,OEM,UNKNOWN(1)"}));
     const FileQueue& file = OnlyFile(model);
-    EXPECT_EQ(file.DRIVER, "'TOPS'");
+    EXPECT_EQ(file.DRIVER, "'BASIC'");
     EXPECT_EQ(file.OWNER, "'me'");
     EXPECT_EQ(file.PREFIX, "F");
     EXPECT_EQ(file.NAME, "'My File.DAT'");
@@ -310,6 +310,17 @@ TEST(TxdMemoBlobTest, SizesAndPictures) {
     // blob's annotation line comes, and takes that line's picture.
     EXPECT_EQ((*file.MEMO)[1].PICTURE, "@s9");
     EXPECT_TRUE((*file.MEMO)[2].PICTURE.IsNull());
+}
+
+TEST(TxdMemoBlobTest, SizesThatAreNoFiniteNumberAreZero) {
+    DictionaryModel model;
+    Parse(model, Export({"[FILES]", "F FILE", "M1 MEMO(nan)", "M2 MEMO(-nan)", "M3 MEMO(+nan)",
+                         "M4 MEMO(inf)", "M5 MEMO(-infinity)", "B1 BLOB(nan)", "B2 BLOB(NAN)"}));
+    const FileQueue& file = OnlyFile(model);
+    ASSERT_EQ(Rows(file.MEMO).size(), 5u);
+    for (const MemoQueue& memo : *file.MEMO) EXPECT_EQ(memo.SIZE, 0) << memo.LABEL.str();
+    ASSERT_EQ(Rows(file.BLOB).size(), 2u);
+    for (const BlobQueue& blob : *file.BLOB) EXPECT_EQ(blob.SIZE, 0) << blob.LABEL.str();
 }
 
 TEST(TxdAnnotationTest, SectionsAndKeywordsGoToThePendingObject) {

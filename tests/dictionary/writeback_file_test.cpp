@@ -133,15 +133,16 @@ TEST(WritebackFileFailureTest, FailedWriteReportsAccessDenied) {
     ::close(fd);
 }
 
-TEST(WritebackFileFailureTest, FolderInTheWayOfTheRenameIsAccessDenied) {
+TEST(WritebackFileFailureTest, FolderInTheWayIsRefusedAndLeftAlone) {
     TempFolder folder;
     std::filesystem::create_directory(folder.File("TEST.TXD"));
     std::filesystem::create_directory(folder.File("TEST.TXD/inner"));
     WritebackFile file;
-    ASSERT_EQ(file.Create(folder.File("TEST.TXD")), 0);
-    file.Add("x");
+    EXPECT_EQ(file.Create(folder.File("TEST.TXD")), 5);
+    EXPECT_EQ(file.FailureReason(), "it is a folder");
+    EXPECT_EQ(file.Add("x"), 5);
     EXPECT_EQ(file.Close(), 5);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.File("TEST.TXD")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("TEST.TXD/inner")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 

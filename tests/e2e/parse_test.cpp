@@ -38,7 +38,7 @@ std::string LargeExport(int files) {
     std::string out = "[DICTIONARY]\r\nVERSION '4.0'\r\n[FILES]\r\n";
     for (int f = 0; f < files; ++f) {
         const std::string label = "File" + std::to_string(f);
-        out += label + "  FILE,DRIVER('TOPSPEED'),PRE(F" + std::to_string(f) + ")\r\n";
+        out += label + "  FILE,DRIVER('DOS'),PRE(F" + std::to_string(f) + ")\r\n";
         out += "!!> IDENT(" + std::to_string(f) + ")\r\n";
         out += "Record  RECORD,PRE()\r\n";
         for (int c = 0; c < 20; ++c)
@@ -142,6 +142,31 @@ TEST(Parse, AnExportThatCannotBeOpenedGetsItsBox) {
     EXPECT_EQ(boxes[0].text, "Error 2 (File Not Found)\nattempting to open " + missing.string());
     EXPECT_EQ(boxes[0].icon, rt::Icon::None);
     EXPECT_EQ(boxes[0].buttons, rt::ButtonOk);
+}
+
+TEST(Parse, AnExportLargerThanMemoryGetsItsBoxAndTheOldDictionaryStays) {
+    ProgramHarness harness;
+    const fs::path huge = harness.WorkFolder() / "HUGE.TXD";
+    WriteFile(huge, "");
+    fs::resize_file(huge, std::uintmax_t{100} << 30);  // sparse: takes no disk
+    harness.Dialogs().QueueOpenFile(SamplePath().string());
+    harness.Dialogs().QueueOpenFile(huge.string());
+    harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
+        const std::vector<std::string> labels = FileLabels();
+        h.Choose(menu::Open);
+        EXPECT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(20)));
+        EXPECT_EQ(FileLabels(), labels);
+        EXPECT_TRUE(h.DictionaryWindowOpen());
+        EXPECT_TRUE(frame.IsEnabled(menu::Close));
+        h.Choose(menu::Exit);
+    });
+    const auto boxes = harness.Dialogs().Messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "ERROR OPENING DICTIONARY");
+    EXPECT_EQ(boxes[0].text, "Error 8 (Insufficient Memory)\nattempting to open " + huge.string());
 }
 
 TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {

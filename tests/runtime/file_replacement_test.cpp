@@ -1,0 +1,141 @@
+// Writing new contents to whatever stands at a path: links, devices and
+// pipes, folders, read-only files, long names. Everything happens inside a
+// temporary folder of the test's own.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <future>
+#include <string>
+
+#include "runtime/safe_file.h"
+#include "tests/dictionary/temp_folder.h"
+
+namespace rt {
+namespace {
+
+namespace fs = std::filesystem;
+using dict_test::ReadBytes;
+using dict_test::TempFolder;
+using dict_test::WriteBytes;
+
+// Nothing but the expected names is left in the folder: no temporary.
+std::size_t Entries(const TempFolder& folder) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator{}));
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+TEST(FileReplacement, PlainFilesNewAndOldAreReplacedWhole) {
+    TempFolder folder;
+    EXPECT_TRUE(ReplaceFileContents(folder.File("NEW.TXD"), "first"));
+    EXPECT_EQ(ReadBytes(folder.File("NEW.TXD")), "first");
+    ::chmod(folder.File("NEW.TXD").c_str(), 0640);
+    EXPECT_TRUE(ReplaceFileContents(folder.File("NEW.TXD"), "second"));
+    EXPECT_EQ(ReadBytes(folder.File("NEW.TXD")), "second");
+    EXPECT_EQ(ModeOf(folder.File("NEW.TXD")), 0640u);
+    EXPECT_EQ(Entries(folder), 1u);
+}
+
+TEST(FileReplacement, AbandonedContentsLeaveTheOldFileAndNoTemporary) {
+    TempFolder folder;
+    WriteBytes(folder.File("A.TXD"), "old");
+    {
+        FileReplacement file;
+        ASSERT_TRUE(file.Open(folder.File("A.TXD")));
+        ASSERT_TRUE(file.Write("half of the new"));
+        EXPECT_EQ(Entries(folder), 2u);
+    }
+    EXPECT_EQ(ReadBytes(folder.File("A.TXD")), "old");
+    EXPECT_EQ(Entries(folder), 1u);
+}
+
+TEST(FileReplacement, LinksStayAndTheirTargetsGetTheContents) {
+    TempFolder folder;
+    WriteBytes(folder.File("real.TXD"), "old");
+    ::chmod(folder.File("real.TXD").c_str(), 0604);
+    fs::create_symlink("real.TXD", folder.File("link1"));
+    fs::create_symlink(folder.File("link1"), folder.File("link2"));  // a chain
+    fs::create_symlink("missing.TXD", folder.File("dangling"));
+
+    EXPECT_TRUE(ReplaceFileContents(folder.File("link2"), "through the chain"));
+    EXPECT_TRUE(fs::is_symlink(folder.File("link1")));
+    EXPECT_TRUE(fs::is_symlink(folder.File("link2")));
+    EXPECT_EQ(ReadBytes(folder.File("real.TXD")), "through the chain");
+    EXPECT_EQ(ModeOf(folder.File("real.TXD")), 0604u);
+
+    EXPECT_TRUE(ReplaceFileContents(folder.File("dangling"), "created"));
+    EXPECT_TRUE(fs::is_symlink(folder.File("dangling")));
+    EXPECT_EQ(ReadBytes(folder.File("missing.TXD")), "created");
+    EXPECT_EQ(Entries(folder), 5u);
+}
+
+TEST(FileReplacement, APipeIsWrittenInPlaceNeverRenamedOver) {
+    TempFolder folder;
+    const std::string pipe = folder.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // The reader stands for a device: whatever it is given, it keeps being.
+    auto reader = std::async(std::launch::async, [&] { return ReadBytes(pipe); });
+    EXPECT_TRUE(ReplaceFileContents(pipe, "into the pipe"));
+    EXPECT_EQ(reader.get(), "into the pipe");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(Entries(folder), 1u);
+}
+
+TEST(FileReplacement, WhatCannotBeWrittenIsRefusedAndLeftAlone) {
+    TempFolder folder;
+    fs::create_directory(folder.File("folder"));
+    WriteBytes(folder.File("readonly.TXD"), "kept");
+    ::chmod(folder.File("readonly.TXD").c_str(), 0444);
+    struct Case {
+        std::string path;
+        int error;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {folder.File("folder"), EISDIR, "it is a folder"},
+        {folder.File("none/X.TXD"), ENOENT, "its folder does not exist"},
+        {folder.File("readonly.TXD/X.TXD"), ENOENT, "its folder does not exist"},
+        {folder.File("readonly.TXD"), EACCES, "it is read-only"},
+        {"", ENOENT, "no path was given"},
+    };
+    for (const Case& c : cases) {
+        FileReplacement file;
+        EXPECT_FALSE(file.Open(c.path)) << c.path;
+        EXPECT_EQ(file.ErrorNumber(), c.error) << c.path;
+        EXPECT_EQ(file.Reason(), c.reason) << c.path;
+        EXPECT_FALSE(file.Commit());
+    }
+    EXPECT_TRUE(fs::is_directory(folder.File("folder")));
+    EXPECT_EQ(ReadBytes(folder.File("readonly.TXD")), "kept");
+    EXPECT_EQ(ModeOf(folder.File("readonly.TXD")), 0444u);
+    EXPECT_EQ(Entries(folder), 2u);
+}
+
+TEST(FileReplacement, TheLongestNamesStillGetATemporary) {
+    TempFolder folder;
+    for (std::size_t length : {245u, 255u}) {
+        const std::string path = folder.File(std::string(length - 4, 'N') + ".TXD");
+        EXPECT_TRUE(ReplaceFileContents(path, "long")) << length;
+        EXPECT_TRUE(ReplaceFileContents(path, "longer")) << length;
+        EXPECT_EQ(ReadBytes(path), "longer");
+    }
+    EXPECT_EQ(Entries(folder), 2u);
+}
+
+TEST(FileReplacement, ProfileTargetsAreCheckedThroughLinks) {
+    TempFolder folder;
+    fs::create_symlink("missing.INI", folder.File("dangling.INI"));
+    fs::create_directory(folder.File("folder.INI"));
+    EXPECT_EQ(CheckTarget(folder.File("dangling.INI")), TargetState::Missing);
+    EXPECT_EQ(CheckTarget(folder.File("folder.INI")), TargetState::Unusable);
+    EXPECT_EQ(CheckTarget(folder.File("none.INI")), TargetState::Missing);
+}
+
+}  // namespace
+}  // namespace rt
