@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dictionary/model_json.h"
+#include "dictionary/windows1252.h"
 #include "display/core/dictionary_lists.h"
 #include "tools/doc_commands.h"
 
@@ -125,8 +126,9 @@ std::string ListsJson(const display::DictionaryLists& lists) {
     return out;
 }
 
-// A list as a table for a terminal: a title, the headers, then one line
-// per row, columns two blanks apart, lines without trailing blanks.
+// A list as a table for a terminal (UTF-8): a title, the headers, then one
+// line per row, columns two blanks apart, lines without trailing blanks.
+// A Windows-1252 byte is one character, so byte counts align the columns.
 void AppendTable(std::string& out, const ListView& view, const rt::ListRows& rows) {
     std::vector<std::size_t> widths;
     for (std::string_view header : view.headers) widths.push_back(header.size());
@@ -139,7 +141,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
         std::string text;
         for (std::size_t c = 0; c < widths.size(); ++c) {
             std::string_view cell = textOf(c);
-            text.append(cell);
+            text.append(dict::Windows1252ToUtf8(cell));
             if (c + 1 < widths.size()) text.append(widths[c] - cell.size() + 2, ' ');
         }
         out.append(ClipBlanks(text));
@@ -157,7 +159,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
 }
 
 std::string ListsText(const display::DictionaryLists& lists) {
-    std::string out(ClipBlanks(lists.Heading()));
+    std::string out = dict::Windows1252ToUtf8(ClipBlanks(lists.Heading()));
     out += '\n';
     AppendTable(out, kFilesView, lists.Files().ControlRows());
     AppendTable(out, kFieldsView, lists.Fields().rows);

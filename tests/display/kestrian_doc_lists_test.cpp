@@ -95,6 +95,17 @@ TEST_F(KestrianDocListsTest, SelectAnAliasAsText) {
     EXPECT_TRUE(Contains(run.out, "\nRelations (0)\n")) << run.out;
 }
 
+TEST_F(KestrianDocListsTest, TextTablesAreUtf8AndAlignedByCharacter) {
+    WriteBytes(folder.File("CAFE.TXD"),
+               "[FILES]\r\n"
+               "Caf\xE9  FILE,DRIVER('DOS'),PRE(C)\r\n"
+               "Tea   FILE,DRIVER('DOS'),PRE(T)\r\n");
+    ToolRun run = RunTool(folder, "lists CAFE.TXD");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("CAFE.TXD    FILE: Caf\xC3\xA9\n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "\nCaf\xC3\xA9  C       DOS\nTea   T       DOS\n")) << run.out;
+}
+
 TEST_F(KestrianDocListsTest, BadInputExitsWith2) {
     struct Case {
         const char* arguments;
