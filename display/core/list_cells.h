@@ -14,8 +14,9 @@
 
 namespace display {
 
-// Width of a text in the list font, in dialog units. The window measures with
-// its font; the batch tool uses a plain character count.
+// Width of a text in the list font, in dialog units. The window measures
+// with its hidden string control (its width plus 3); the batch tool uses a
+// plain character count. Texts come without trailing blanks.
 using TextWidth = std::function<int(std::string_view)>;
 
 inline constexpr std::int32_t kDefaultColour = -1;
