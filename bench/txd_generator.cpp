@@ -53,16 +53,30 @@ class Generator {
         Header();
         Line("[FILES]");
         std::size_t n = 0;
-        do {
-            File(n++);
-        } while (!Full());
+        if (shape_.files != 0) {
+            while (n < shape_.files) File(n++);
+        } else {
+            do {
+                File(n++);
+            } while (!Full());
+        }
         Line("");
         Line("[ALIASES]");
         std::size_t aliases = std::max<std::size_t>(1, files_.size() / 10);
         for (std::size_t i = 0; i < aliases; ++i) Alias(i);
         Line("");
         Line("[RELATIONS]");
-        for (std::size_t i = 1; i < files_.size(); i += 2) Relation(files_[i - 1], files_[i]);
+        if (shape_.relations != 0) {
+            // Pairs spread over all files; the first file takes part often.
+            const std::size_t count = files_.size();
+            for (std::size_t i = 0; i < shape_.relations; ++i) {
+                const std::size_t left =
+                    i % 10 == 0 ? 0 : random_.Below(static_cast<std::uint32_t>(count));
+                Relation(files_[left], files_[random_.Below(static_cast<std::uint32_t>(count))]);
+            }
+        } else {
+            for (std::size_t i = 1; i < files_.size(); i += 2) Relation(files_[i - 1], files_[i]);
+        }
         stats_.bytes = out_.size();
         stats_.files = files_.size();
         if (stats != nullptr) *stats = stats_;
@@ -165,14 +179,15 @@ class Generator {
         End();
         Annotation("USAGE(FILE),LAST_FIELD_ID(40)");
 
-        std::uint32_t fieldCount = 5 + random_.Below(36);
+        std::uint32_t fieldCount = FieldCount(n);
         std::vector<std::string> fields;
         for (std::uint32_t i = 0; i < fieldCount; ++i) {
             fields.push_back(std::string(FieldWord()) + std::to_string(i));
         }
         info.firstField = fields.front();
 
-        std::uint32_t keys = 1 + random_.Below(4);
+        std::uint32_t keys =
+            n == 0 && shape_.firstFileKeys != 0 ? shape_.firstFileKeys : 1 + random_.Below(4);
         for (std::uint32_t k = 0; k < keys; ++k) {
             std::string label = "Key" + fields[k % fields.size()];
             if (k == 0) info.firstKey = info.prefix + ":" + label;
@@ -237,6 +252,12 @@ class Generator {
         Line("                     END");
         Line("");
         files_.push_back(std::move(info));
+    }
+
+    std::uint32_t FieldCount(std::size_t n) {
+        if (n == 0 && shape_.firstFileFields != 0) return shape_.firstFileFields;
+        if (shape_.fieldsPerFile != 0) return shape_.fieldsPerFile;
+        return 5 + random_.Below(36);
     }
 
     void Field(const std::string& label, std::size_t indent) {

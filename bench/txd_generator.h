@@ -15,6 +15,15 @@ struct TxdShape {
     std::size_t targetBytes = 0;
     std::size_t targetLines = 0;
     std::uint32_t seed = 1;
+    // Exact counts instead of the targets above (0 = as the targets give):
+    // the number of files, the fields of every file (otherwise 5 to 40 at
+    // random) and the relations (otherwise one per pair of files).
+    std::size_t files = 0;
+    std::uint32_t fieldsPerFile = 0;
+    std::size_t relations = 0;
+    // The first file's fields and keys when not 0: one large file.
+    std::uint32_t firstFileFields = 0;
+    std::uint32_t firstFileKeys = 0;
 };
 
 struct TxdStats {

@@ -34,4 +34,8 @@ int RunModel(Args args);
 // to "TEST.TXD", on standard output or into OUT.
 int RunWriteback(Args args);
 
+// kestrian-doc lists FILE.TXD [--select LABEL] [--json]: the dictionary
+// window's heading and four lists, as text tables or as JSON.
+int RunLists(Args args);
+
 }  // namespace doc

@@ -21,6 +21,10 @@ constexpr std::array kCommands = {
     Command{"writeback",
             "writeback FILE.TXD [-o OUT]    the export written when the model is released",
             RunWriteback},
+    Command{"lists",
+            "lists FILE.TXD [--select LABEL] [--json]\n"
+            "                                 the dictionary window's heading and lists",
+            RunLists},
 };
 
 void PrintUsage(std::FILE* to) {

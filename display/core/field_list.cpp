@@ -1,0 +1,85 @@
+#include <string>
+
+#include "display/core/detail_lists.h"
+
+namespace display {
+
+namespace {
+
+constexpr std::size_t kCellSize = 40;
+constexpr std::size_t kValidSize = 100;
+
+ColumnWidths FieldWidths(const TextWidth& measure) {
+    return ColumnWidths(measure, {" Field", " Type", " Picture"});
+}
+
+// The first argument of the first VALID token of the annotation keywords.
+std::string ValidValue(const dict::ObjectTextRef& text, dict::Scanner& scanner) {
+    scanner.Split(text ? text->KEYWORDS.view() : std::string_view(), {}, true);
+    return std::string(Cut(scanner.Argument("VALID", 1), kValidSize));
+}
+
+void Set(rt::ListRow& row, FieldColumn column, std::string_view text) {
+    row[column].text = std::string(Cut(text, column == kFieldValid ? kValidSize : kCellSize));
+}
+
+// Adds the row with the shade of its position (1st, 3rd ... grey).
+void Add(BuiltList& list, rt::ListRow row) {
+    ShadeRow(row, list.rows.size() % 2 == 0 ? kShadeColour : kDefaultColour);
+    list.rows.push_back(std::move(row));
+}
+
+}  // namespace
+
+std::string FieldListFormat(int name, int type, int picture) {
+    return std::to_string(name) + "L(1)*|~Field~" + std::to_string(type) + "L(1)*|~Type~" +
+           std::to_string(picture) + "L(1)*|~Picture~100L(1)*|~Valid~";
+}
+
+BuiltList EmptyFieldList(const TextWidth& measure) {
+    ColumnWidths widths = FieldWidths(measure);
+    return {{}, FieldListFormat(widths[0], widths[1], widths[2])};
+}
+
+BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
+                         const TextWidth& measure) {
+    BuiltList list;
+    ColumnWidths widths = FieldWidths(measure);
+    for (const dict::MemoQueue& memo : dict::Rows(file.MEMO)) {
+        if (!memo.TEXT) continue;
+        rt::ListRow row = EmptyRow(kFieldColumns);
+        Set(row, kFieldName, memo.LABEL.view());
+        Set(row, kFieldType, "MEMO(" + std::to_string(memo.SIZE) + ")");
+        Set(row, kFieldPicture, memo.PICTURE.view());
+        Set(row, kFieldValid, ValidValue(memo.TEXT, scanner));
+        widths.Widen(row, kFieldName, kFieldPicture);
+        Add(list, std::move(row));
+    }
+    int depth = 0;
+    for (const dict::FieldQueue& field : dict::Rows(file.FIELD)) {
+        if (ClipBlanks(field.TYPE.view()) == "END") {
+            --depth;
+            continue;
+        }
+        rt::ListRow row = EmptyRow(kFieldColumns);
+        const std::string indent(depth > 0 ? static_cast<std::size_t>(depth) * 4 : 0, ' ');
+        Set(row, kFieldName, indent + field.LABEL.str());
+        Set(row, kFieldType, indent + field.TYPE.str());
+        std::string& type = row[kFieldType].text;
+        if (field.SIZE.has_value()) {
+            Set(row, kFieldType, std::string(ClipBlanks(type)) + "(" + field.SIZE.str() + ")");
+        }
+        if (field.DIM.has_value()) {
+            Set(row, kFieldType, std::string(ClipBlanks(type)) + ",DIM(" + field.DIM.str() + ")");
+        }
+        Set(row, kFieldPicture, field.PICTURE.view());
+        Set(row, kFieldValid, ValidValue(field.TEXT, scanner));
+        widths.Widen(row, kFieldName, kFieldPicture);
+        if (ClipBlanks(field.TYPE.view()) == "GROUP") ++depth;
+        Add(list, std::move(row));
+    }
+    list.format = FieldListFormat(widths[0], widths[1], widths[2]);
+    return list;
+}
+
+}  // namespace display

@@ -1,0 +1,50 @@
+#include "display/core/list_cells.h"
+
+#include <algorithm>
+
+namespace display {
+
+std::string_view ClipBlanks(std::string_view text) noexcept {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+std::string_view Cut(std::string_view text, std::size_t size) noexcept {
+    return text.substr(0, std::min(text.size(), size));
+}
+
+rt::ListRow EmptyRow(std::size_t columns) {
+    return rt::ListRow(columns);
+}
+
+void ShadeRow(rt::ListRow& row, std::int32_t colour) noexcept {
+    for (rt::ListCell& cell : row) cell.colours.normalBackground = colour;
+}
+
+std::vector<std::int32_t> NormalBackgrounds(const rt::ListRow& row) {
+    std::vector<std::int32_t> colours;
+    colours.reserve(row.size());
+    for (const rt::ListCell& cell : row) colours.push_back(cell.colours.normalBackground);
+    return colours;
+}
+
+ColumnWidths::ColumnWidths(const TextWidth& measure,
+                           std::initializer_list<std::string_view> headers)
+    : measure_(measure) {
+    widths_.reserve(headers.size());
+    for (std::string_view header : headers) widths_.push_back(measure_(ClipBlanks(header)));
+}
+
+void ColumnWidths::Widen(std::size_t column, std::string_view text) {
+    int width = measure_(ClipBlanks(text));
+    int& current = widths_.at(column);
+    if (width > current) current = width;
+}
+
+void ColumnWidths::Widen(const rt::ListRow& row, std::size_t first, std::size_t last) {
+    for (std::size_t column = first; column <= last && column < row.size(); ++column) {
+        Widen(column, row[column].text);
+    }
+}
+
+}  // namespace display

@@ -1,0 +1,60 @@
+// Helpers shared by the four list builds of the dictionary window: cell
+// texts cut to their field size, column widths, row shading.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/core/list_rows.h"
+
+namespace display {
+
+// Width of a text in the list font, in dialog units. The window measures
+// with its hidden string control (its width plus 3); the batch tool uses a
+// plain character count. Texts come without trailing blanks.
+using TextWidth = std::function<int(std::string_view)>;
+
+inline constexpr std::int32_t kDefaultColour = -1;
+inline constexpr std::int32_t kShadeColour = 0xE7E7E7;           // alternate rows
+inline constexpr std::int32_t kRelationHeaderColour = 0xC0C0C0;  // relation header rows
+
+// The text without trailing blanks.
+std::string_view ClipBlanks(std::string_view text) noexcept;
+
+// The text cut at `size` characters.
+std::string_view Cut(std::string_view text, std::size_t size) noexcept;
+
+// A row of `columns` empty cells with default colours.
+rt::ListRow EmptyRow(std::size_t columns);
+
+// Gives every cell of the row the normal background `colour`.
+void ShadeRow(rt::ListRow& row, std::int32_t colour) noexcept;
+
+// The normal background colour of each cell of the row.
+std::vector<std::int32_t> NormalBackgrounds(const rt::ListRow& row);
+
+// The column widths of one list: they start as the widths of the header
+// texts and grow to the widest cell measured.
+class ColumnWidths {
+  public:
+    ColumnWidths(const TextWidth& measure, std::initializer_list<std::string_view> headers);
+
+    // Widens column `column` to the width of `text` (trailing blanks not
+    // measured) when that is larger.
+    void Widen(std::size_t column, std::string_view text);
+    // Widens the columns from `first` to `last` to the cells of `row`.
+    void Widen(const rt::ListRow& row, std::size_t first, std::size_t last);
+
+    int operator[](std::size_t column) const { return widths_.at(column); }
+
+  private:
+    const TextWidth& measure_;
+    std::vector<int> widths_;
+};
+
+}  // namespace display

@@ -1,0 +1,113 @@
+#include <algorithm>
+#include <string>
+
+#include "display/core/detail_lists.h"
+
+namespace display {
+
+namespace {
+
+constexpr std::size_t kCellSize = 40;
+constexpr std::size_t kFileCellSize = 39;
+
+ColumnWidths RelationWidths(const TextWidth& measure) {
+    return ColumnWidths(
+        measure, {" Related File", "File <-", " -> Related Key", "Related File <-", " -> Key"});
+}
+
+bool SameLabel(const dict::Text& label, std::string_view other) {
+    return ClipBlanks(label.view()) == ClipBlanks(other);
+}
+
+void Set(rt::ListRow& row, RelationColumn column, std::string_view text) {
+    row[column].text = std::string(Cut(text, column == kRelationFile ? kFileCellSize : kCellSize));
+}
+
+// One side of a relation as this list shows it: the selected file's side
+// first, the related file's side second.
+struct Sides {
+    const dict::Text& selectedFile;
+    const dict::Text& selectedKey;
+    const dict::List<dict::FieldPairQueue>& selectedPairs;
+    const dict::Text& relatedFile;
+    const dict::Text& relatedKey;
+    const dict::List<dict::FieldPairQueue>& relatedPairs;
+};
+
+class RelationListBuilder {
+  public:
+    explicit RelationListBuilder(const TextWidth& measure) : widths_(RelationWidths(measure)) {}
+
+    // `manyArrow` marks the related file as the "many" side.
+    void Add(const Sides& sides, bool manyArrow) {
+        rt::ListRow header = EmptyRow(kRelationColumns);
+        Set(header, kRelationFile, (manyArrow ? "<->> " : "<<-> ") + sides.relatedFile.str());
+        Set(header, kRelationLeftL, sides.selectedFile.str() + " <-");
+        Set(header, kRelationLeftR, "-> " + sides.relatedKey.str());
+        Set(header, kRelationRightL, sides.relatedFile.str() + " <-");
+        Set(header, kRelationRightR, "-> " + sides.selectedKey.str());
+        widths_.Widen(header, kRelationFile, kRelationRightR);
+        ShadeRow(header, kRelationHeaderColour);
+        list_.rows.push_back(std::move(header));
+
+        auto left = dict::Rows(sides.selectedPairs);
+        auto right = dict::Rows(sides.relatedPairs);
+        for (std::size_t j = 0; j < std::max(left.size(), right.size()); ++j) {
+            rt::ListRow row = EmptyRow(kRelationColumns);
+            if (j < left.size()) SetPair(row, left[j], kRelationLeftL, kRelationLeftR);
+            if (j < right.size()) SetPair(row, right[j], kRelationRightL, kRelationRightR);
+            widths_.Widen(row, kRelationLeftL, kRelationRightR);
+            list_.rows.push_back(std::move(row));
+        }
+    }
+
+    BuiltList Finish() {
+        list_.format =
+            RelationListFormat(widths_[0], widths_[1], widths_[2], widths_[3], widths_[4]);
+        return std::move(list_);
+    }
+
+  private:
+    static void SetPair(rt::ListRow& row, const dict::FieldPairQueue& pair, RelationColumn l,
+                        RelationColumn r) {
+        if (!SameLabel(pair.LEFT, "NOLINK")) Set(row, l, pair.LEFT.str() + " <-");
+        Set(row, r, "-> " + pair.RIGHT.str());
+    }
+
+    BuiltList list_;
+    ColumnWidths widths_;
+};
+
+}  // namespace
+
+std::string RelationListFormat(int file, int leftL, int leftR, int rightL, int rightR) {
+    return std::to_string(file) + "L(1)*|~Related File~" + std::to_string(leftL) +
+           "R(0)*~File <-~" + std::to_string(leftR) + "L(0)*|~-> Related Key~" +
+           std::to_string(rightL) + "R(0)*~Related File <-~" + std::to_string(rightR) +
+           "L(0)*|~-> Key~";
+}
+
+BuiltList EmptyRelationList(const TextWidth& measure) {
+    return RelationListBuilder(measure).Finish();
+}
+
+BuiltList BuildRelationList(const dict::DictionaryModel& model, std::string_view selectedName,
+                            std::string_view currentLabel, const TextWidth& measure) {
+    RelationListBuilder builder(measure);
+    for (const dict::RelationQueue& relation : dict::Rows(model.RELATION)) {
+        const bool oneFirst = relation.TYPE.view().starts_with('O');
+        if (SameLabel(relation.LEFTFILE, selectedName)) {
+            builder.Add({relation.LEFTFILE, relation.LEFTKEY, relation.LEFTFIELDS,
+                         relation.RIGHTFILE, relation.RIGHTKEY, relation.RIGHTFIELDS},
+                        oneFirst);
+        }
+        if (SameLabel(relation.RIGHTFILE, currentLabel)) {
+            builder.Add({relation.RIGHTFILE, relation.RIGHTKEY, relation.RIGHTFIELDS,
+                         relation.LEFTFILE, relation.LEFTKEY, relation.LEFTFIELDS},
+                        !oneFirst);
+        }
+    }
+    return builder.Finish();
+}
+
+}  // namespace display

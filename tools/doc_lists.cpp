@@ -1,0 +1,208 @@
+// kestrian-doc lists: the dictionary window's heading and four lists.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "dictionary/model_json.h"
+#include "dictionary/windows1252.h"
+#include "display/core/dictionary_lists.h"
+#include "tools/doc_commands.h"
+
+namespace doc {
+
+namespace {
+
+using display::ClipBlanks;
+
+// Column widths depend on the window's font; this tool counts characters
+// at four dialog units each.
+int CharacterWidth(std::string_view text) {
+    return static_cast<int>(text.size()) * 4;
+}
+
+struct ListView {
+    std::string_view key;                   // JSON member
+    std::string_view title;                 // title of the text table
+    std::vector<std::string_view> columns;  // field names
+    std::vector<std::string_view> headers;  // column headers
+};
+
+const ListView kFilesView{"FILES",
+                          "Files",
+                          {"NAME", "PREFIX", "DRIVER", "PATH", "ATTRIBUTES"},
+                          {"File", "Prefix", "Driver", "Name", "Attributes"}};
+const ListView kFieldsView{"FIELDS",
+                           "Fields",
+                           {"NAME", "TYPE", "PICTURE", "VALID"},
+                           {"Field", "Type", "Picture", "Valid"}};
+const ListView kKeysView{"KEYS",
+                         "Keys",
+                         {"NAME", "TYPE", "ATTRIBUTES", "FIELD"},
+                         {"Key", "Type", "Attributes", "Fields"}};
+const ListView kRelationsView{
+    "RELATIONS",
+    "Relations",
+    {"FILE", "LEFTL", "LEFTR", "RIGHTL", "RIGHTR"},
+    {"Related File", "File <-", "-> Related Key", "Related File <-", "-> Key"}};
+
+struct Options {
+    std::string path;
+    std::string select;
+    bool hasSelect = false;
+    bool json = false;
+};
+
+Options ReadOptions(Args args) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            options.json = true;
+        } else if (args[i] == "--select") {
+            if (i + 1 >= args.size())
+                throw UsageError{"lists: --select needs a file or alias name"};
+            options.select = std::string(args[++i]);
+            options.hasSelect = true;
+        } else if (options.path.empty() && !args[i].empty() && !args[i].starts_with("--")) {
+            options.path = std::string(args[i]);
+        } else {
+            throw UsageError{"lists: unexpected " + std::string(args[i])};
+        }
+    }
+    if (options.path.empty()) throw UsageError{"lists: the export to read is missing"};
+    return options;
+}
+
+// One row of any list: its cell texts and the files row's ID when it has one.
+void AppendJsonRow(std::string& out, const ListView& view, const rt::ListRow& cells,
+                   const std::int32_t* id) {
+    out += "    {";
+    for (std::size_t c = 0; c < view.columns.size() && c < cells.size(); ++c) {
+        out += '"';
+        out += view.columns[c];
+        out += "\": ";
+        dict::AppendJsonString(out, ClipBlanks(cells[c].text));
+        out += ", ";
+    }
+    if (id != nullptr) out += "\"ID\": " + std::to_string(*id) + ", ";
+    out += "\"NB\": [";
+    std::vector<std::int32_t> backgrounds = display::NormalBackgrounds(cells);
+    for (std::size_t c = 0; c < backgrounds.size(); ++c) {
+        if (c > 0) out += ", ";
+        out += std::to_string(backgrounds[c]);
+    }
+    out += "]}";
+}
+
+template <class Rows, class CellsOf, class IdOf>
+void AppendJsonList(std::string& out, const ListView& view, const Rows& rows, CellsOf cellsOf,
+                    IdOf idOf, bool last) {
+    out += "  \"";
+    out += view.key;
+    out += "\": [";
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        out += r == 0 ? "\n" : ",\n";
+        AppendJsonRow(out, view, cellsOf(rows[r]), idOf(rows[r]));
+    }
+    out += rows.empty() ? "]" : "\n  ]";
+    out += last ? "\n" : ",\n";
+}
+
+std::string ListsJson(const display::DictionaryLists& lists) {
+    auto cellsOfFile = [](const display::FileListRow& row) -> const rt::ListRow& {
+        return row.cells;
+    };
+    auto idOfFile = [](const display::FileListRow& row) { return &row.ID; };
+    auto cells = [](const rt::ListRow& row) -> const rt::ListRow& { return row; };
+    auto noId = [](const rt::ListRow&) -> const std::int32_t* { return nullptr; };
+    std::string out = "{\n  \"HEADING\": ";
+    dict::AppendJsonString(out, ClipBlanks(lists.Heading()));
+    out += ",\n";
+    AppendJsonList(out, kFilesView, lists.Files().rows, cellsOfFile, idOfFile, false);
+    AppendJsonList(out, kFieldsView, lists.Fields().rows, cells, noId, false);
+    AppendJsonList(out, kKeysView, lists.Keys().rows, cells, noId, false);
+    AppendJsonList(out, kRelationsView, lists.Relations().rows, cells, noId, true);
+    out += "}\n";
+    return out;
+}
+
+// A list as a table for a terminal (UTF-8): a title, the headers, then one
+// line per row, columns two blanks apart, lines without trailing blanks.
+// A Windows-1252 byte is one character, so byte counts align the columns.
+void AppendTable(std::string& out, const ListView& view, const rt::ListRows& rows) {
+    std::vector<std::size_t> widths;
+    for (std::string_view header : view.headers) widths.push_back(header.size());
+    for (const rt::ListRow& row : rows) {
+        for (std::size_t c = 0; c < widths.size() && c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], ClipBlanks(row[c].text).size());
+        }
+    }
+    auto line = [&](auto textOf) {
+        std::string text;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            std::string_view cell = textOf(c);
+            text.append(dict::Windows1252ToUtf8(cell));
+            if (c + 1 < widths.size()) text.append(widths[c] - cell.size() + 2, ' ');
+        }
+        out.append(ClipBlanks(text));
+        out += '\n';
+    };
+    out += '\n';
+    out += view.title;
+    out += " (" + std::to_string(rows.size()) + ")\n";
+    line([&](std::size_t c) { return view.headers[c]; });
+    for (const rt::ListRow& row : rows) {
+        line([&](std::size_t c) {
+            return c < row.size() ? ClipBlanks(row[c].text) : std::string_view();
+        });
+    }
+}
+
+std::string ListsText(const display::DictionaryLists& lists) {
+    std::string out = dict::Windows1252ToUtf8(ClipBlanks(lists.Heading()));
+    out += '\n';
+    AppendTable(out, kFilesView, lists.Files().ControlRows());
+    AppendTable(out, kFieldsView, lists.Fields().rows);
+    AppendTable(out, kKeysView, lists.Keys().rows);
+    AppendTable(out, kRelationsView, lists.Relations().rows);
+    return out;
+}
+
+// Row (1-based) of the Files list whose name is `name`; 0 when none.
+std::int32_t RowNamed(const display::FileList& files, std::string_view name) {
+    name = ClipBlanks(name);
+    for (std::size_t r = 0; r < files.rows.size(); ++r) {
+        if (ClipBlanks(files.rows[r].Text(display::kFileName)) == name) {
+            return static_cast<std::int32_t>(r + 1);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunLists(Args args) {
+    Options options = ReadOptions(args);
+    auto model = LoadExport(options.path);
+    if (!model) return kExitBadInput;
+    display::DictionaryLists lists(*model, options.path, CharacterWidth);
+    lists.Build(0);
+    if (options.hasSelect) {
+        std::int32_t row = RowNamed(lists.Files(), options.select);
+        if (row == 0) {
+            std::fprintf(stderr, "kestrian-doc: lists: %s has no file or alias named %s\n",
+                         options.path.c_str(), options.select.c_str());
+            return kExitBadInput;
+        }
+        lists.Build(row);
+    }
+    std::string out = options.json ? ListsJson(lists) : ListsText(lists);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "kestrian-doc: cannot write standard output\n");
+        return kExitOutputFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace doc
