@@ -12,6 +12,7 @@
 #include "dictionary/model_json.h"
 #include "dictionary/txd_parser.h"
 #include "tests/dictionary/temp_folder.h"
+#include "tests/dictionary/tool_run.h"
 #include "tests/dictionary/worked_example.h"
 
 #ifdef KESTRIAN_DOC_PATH
@@ -23,23 +24,10 @@ using dict_test::ReadBytes;
 using dict_test::TempFolder;
 using dict_test::WriteBytes;
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using dict_test::ToolRun;
 
-// Runs the tool with `arguments` (already quoted for the shell) in `folder`.
 ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
-    std::string command = "cd '" + folder.Path().string() + "' && '" KESTRIAN_DOC_PATH "' " +
-                          arguments + " >'" + folder.File("stdout") + "' 2>'" +
-                          folder.File("stderr") + "'";
-    int status = std::system(command.c_str());
-    ToolRun run;
-    if (status != -1 && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-    run.out = ReadBytes(folder.File("stdout"));
-    run.err = ReadBytes(folder.File("stderr"));
-    return run;
+    return dict_test::RunToolIn(KESTRIAN_DOC_PATH, folder, arguments);
 }
 
 // Each test works in a folder of its own that holds the worked example.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/dictionary/temp_folder.h"
+#include "tests/dictionary/tool_run.h"
 
 #if defined(KESTRIAN_DOC_PATH) && defined(KESTRIAN_SAMPLES_DIR)
 
@@ -16,22 +17,10 @@ using dict_test::ReadBytes;
 using dict_test::TempFolder;
 using dict_test::WriteBytes;
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using dict_test::ToolRun;
 
 ToolRun RunTool(const TempFolder& folder, const std::string& arguments) {
-    std::string command = "cd '" + folder.Path().string() + "' && '" KESTRIAN_DOC_PATH "' " +
-                          arguments + " >'" + folder.File("stdout") + "' 2>'" +
-                          folder.File("stderr") + "'";
-    int status = std::system(command.c_str());
-    ToolRun run;
-    if (status != -1 && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-    run.out = ReadBytes(folder.File("stdout"));
-    run.err = ReadBytes(folder.File("stderr"));
-    return run;
+    return dict_test::RunToolIn(KESTRIAN_DOC_PATH, folder, arguments);
 }
 
 bool Contains(const std::string& text, const std::string& piece) {
