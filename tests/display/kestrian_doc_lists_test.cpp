@@ -42,7 +42,7 @@ TEST_F(KestrianDocListsTest, JsonOfTheFirstFile) {
     EXPECT_TRUE(out.starts_with("{\n  \"HEADING\": \"SAMPLE.TXD    FILE: Customer\",\n")) << out;
     EXPECT_TRUE(Contains(out,
                          "    {\"NAME\": \"Customer\", \"PREFIX\": \"CUS\", \"DRIVER\": "
-                         "\"TOPSPEED\", \"PATH\": \"'CUSTOMER.TPS'\", \"ATTRIBUTES\": "
+                         "\"DOS\", \"PATH\": \"'CUSTOMER.DAT'\", \"ATTRIBUTES\": "
                          "\"C,T,B\", \"ID\": 1, \"NB\": [15198183, 15198183, 15198183, "
                          "15198183, 15198183]},\n"))
         << out;
@@ -76,9 +76,9 @@ TEST_F(KestrianDocListsTest, SelectAnAliasAsText) {
     ToolRun run = RunTool(folder, "lists SAMPLE.TXD --select ShipTo");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("SAMPLE.TXD    ALIAS: ShipTo\n\nFiles (5)\n")) << run.out;
-    EXPECT_TRUE(Contains(run.out, "\nFile       Prefix  Driver    Name            Attributes\n"))
+    EXPECT_TRUE(Contains(run.out, "\nFile       Prefix  Driver  Name            Attributes\n"))
         << run.out;
-    EXPECT_TRUE(Contains(run.out, "\nShipTo     SHP     ALIAS     Customer\n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "\nShipTo     SHP     ALIAS   Customer\n")) << run.out;
     // The aliased file's fields and keys; no relation names ShipTo.
     EXPECT_TRUE(Contains(run.out, "\nFields (10)\n")) << run.out;
     EXPECT_TRUE(Contains(run.out, "\nRelations (0)\n")) << run.out;

@@ -24,7 +24,7 @@ const std::string kTwoFiles = Export({
     "[DICTIONARY]",
     "VERSION '4.0'",
     "[FILES]",
-    "B                    FILE,DRIVER('TOPSPEED'),PRE(BBB),CREATE,THREAD,OWNER('Me'),NAME('B.TPS')",
+    "B                    FILE,DRIVER('DOS'),PRE(BBB),CREATE,THREAD,OWNER('Me'),NAME('B.DAT')",
     "!!> IDENT(1)",
     "KeyNo                  KEY(BBB:No,-BBB:Date),NOCASE,PRIMARY",
     "!!> IDENT(2)",
@@ -85,7 +85,7 @@ TEST_F(TwoFilesTest, FilesAndAliasesSortByNameAndShadeOddPositions) {
     };
     const Expected expected[] = {
         {{"A", "AAA", "DOS", "", ""}, 2, kGrey},
-        {{"B", "BBB", "TOPSPEED", "'B.TPS'", "C,T,OWNER('Me')"}, 1, -1},
+        {{"B", "BBB", "DOS", "'B.DAT'", "C,T,OWNER('Me')"}, 1, -1},
         {{"C", "CCC", "ALIAS", "A", ""}, 0, kGrey},
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
