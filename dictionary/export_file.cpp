@@ -8,7 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 
 namespace dict {
 

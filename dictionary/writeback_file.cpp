@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "dictionary/export_file.h"
+#include "runtime/core/blanks.h"
 
 namespace dict {
 
@@ -62,8 +63,7 @@ int WritebackFile::Attach(int fd) {
 int WritebackFile::Add(std::string_view value) {
     if (fd_ < 0 || failed_) return Report(kAccessDenied);
     std::string_view line = value.substr(0, kLineSize);
-    std::size_t end = line.find_last_not_of(' ');
-    line = end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
+    line = rt::TrimTrailingSpaces(line);
     buffer_.append(line);
     buffer_.append("\r\n");
     if (buffer_.size() >= kFlushSize && !Flush()) return Report(kAccessDenied);
