@@ -66,4 +66,17 @@ TEST_F(CancelOpenTest, WithAModelLoadedChangesNothing) {
     EXPECT_EQ(app::DisplayThread.load(), 7);
 }
 
+TEST_F(CancelOpenTest, CloseWaitsForTheDictionaryWindowThenReleasesTheModel) {
+    app::CreateModel();
+    const int display = StartDisplay();
+    app::DisplayThread.store(display);
+    app::Dictionary().Close();
+    EXPECT_FALSE(rt::ThreadExists(display));  // ended before Close returned
+    EXPECT_EQ(received_.load(), rt::event::CloseWindow);
+    EXPECT_EQ(app::DisplayThread.load(), 0);
+    EXPECT_EQ(app::Model(), nullptr);
+    EXPECT_EQ(app::DictionaryPath.Get(), "/d/ORDERS.DCT");  // Close keeps the path
+    rt::ReapThreads();
+}
+
 }  // namespace
