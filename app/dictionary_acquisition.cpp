@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "runtime/paths.h"
-#include "runtime/profile.h"
+#include "runtime/core/paths.h"
+#include "runtime/core/profile.h"
 
 namespace app {
 

@@ -28,8 +28,8 @@ struct AcquisitionState {
 };
 
 enum class Acquisition {
-    Cancelled,  // the dialog was cancelled: run CancelOpen
-    Failed,     // the user has seen why: run CancelOpen
+    Cancelled,  // the dialog was cancelled: the open is cancelled
+    Failed,     // the user has seen why: the open is cancelled
     Ready,      // txdPath names the export to parse
 };
 
@@ -72,11 +72,5 @@ Acquisition AcquireDictionary(AcquisitionState& state, const AcquisitionHooks& h
 // AcquireDictionary on the program's globals DictionaryPath, TxdPath and
 // TempExport: they are read before and written back after, whatever the end.
 Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks);
-
-// Ends an Open that did not get as far as a model. With no model loaded it
-// blanks DictionaryPath, posts EVENT:CloseWindow to DisplayThread when that is
-// not 0, and sets DisplayThread to 0; with a model loaded it does nothing, so
-// the loaded dictionary stays as it is.
-void CancelOpen();
 
 }  // namespace app

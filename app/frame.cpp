@@ -1,11 +1,12 @@
 #include "app/frame.h"
 
-#include "app/dictionary_commands.h"
+#include "app/dictionary_lifecycle.h"
 #include "app/frame_clock.h"
 #include "app/frame_services.h"
 #include "app/layouts.h"
-#include "app/window_procedure.h"
-#include "runtime/dates.h"
+#include "framework/window_procedure.h"
+#include "printing/print_options.h"
+#include "runtime/core/dates.h"
 #include "runtime/ini_manager.h"
 #include "runtime/program_threads.h"
 
@@ -61,13 +62,13 @@ class FrameWindowObject final : public ProcedureWindow {
         CloseSplashOnMenuChoice();
         switch (Host().Control()) {
             case frame_menu::Open:
-                OpenDictionary();
+                Dictionary().Open();
                 break;
             case frame_menu::Close:
-                CloseDictionary();
+                Dictionary().Close();
                 break;
             case frame_menu::Print:
-                PrintDictionary();
+                KESTR004();
                 break;
             case frame_menu::Tile:
                 if (const int display = DisplayThread.load(); display != 0)

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "runtime/date_pictures.h"
+#include "runtime/core/date_pictures.h"
 
 namespace app {
 

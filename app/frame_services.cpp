@@ -1,6 +1,6 @@
 #include "app/frame_services.h"
 
-#include "app/globals.h"
+#include "framework/globals.h"
 
 namespace app {
 

@@ -1,6 +1,6 @@
 #include "app/ide_autopick.h"
 
-#include "runtime/profile.h"
+#include "runtime/core/profile.h"
 
 namespace app {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "runtime/ide_settings.h"
+#include "runtime/core/ide_settings.h"
 
 namespace app {
 

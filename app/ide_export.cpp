@@ -9,9 +9,10 @@
 
 #include "app/export_command.h"
 #include "app/ide_autopick.h"
+#include "runtime/core/blanks.h"
+#include "runtime/core/error_state.h"
 #include "runtime/dde_client.h"
 #include "runtime/dialogs.h"
-#include "runtime/error_state.h"
 #include "runtime/text_codec.h"
 
 namespace app {
@@ -50,8 +51,7 @@ int IdeNumber(const std::string& text) {
 // The first 32 characters of the IDE's message, trailing blanks clipped.
 std::string IdeMessage(std::string text) {
     if (text.size() > kIdeMessageLength) text.resize(kIdeMessageLength);
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
+    return std::string(rt::TrimTrailingSpaces(text));
 }
 
 // The connection loop: up to ten passes of connect, and launch when nobody

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/launch.h"
+#include "runtime/core/launch.h"
 
 namespace app {
 

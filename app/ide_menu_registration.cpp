@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "runtime/paths.h"
-#include "runtime/profile.h"
+#include "runtime/core/ide_settings.h"
+#include "runtime/core/paths.h"
+#include "runtime/core/profile.h"
 
 namespace app {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 constexpr std::size_t kBufferLength = 255;  // the menu value buffer holds 256 bytes
 
 std::string ReadIdeSetting(std::string_view section, std::string_view key) {
-    std::string value = rt::GetProfileString(section, key, "", kIdeSettingsFile);
+    std::string value = rt::GetProfileString(section, key, "", rt::kIdeSettingsFile);
     if (value.size() > kBufferLength) value.resize(kBufferLength);
     return value;
 }
@@ -23,10 +24,10 @@ bool IsBlank(std::string_view text) {
 }  // namespace
 
 void RegisterIdeMenu() {
-    if (IsBlank(rt::GetProfileString("Environment", "autopick", "", kIdeSettingsFile))) return;
+    if (IsBlank(rt::GetProfileString("Environment", "autopick", "", rt::kIdeSettingsFile))) return;
 
     const std::string command = rt::ShortPathName(rt::CurrentDirectory()) + "\\KESTRIAN %a";
-    rt::WriteProfileString("User Applications", "KEST", command, kIdeSettingsFile);
+    rt::WriteProfileString("User Applications", "KEST", command, rt::kIdeSettingsFile);
 
     std::string buffer = "*";
     int counter = 0;
@@ -36,7 +37,7 @@ void RegisterIdeMenu() {
     }
     if (IsBlank(buffer)) {
         rt::WriteProfileString("User Menus", std::to_string(counter), kIdeMenuEntry,
-                               kIdeSettingsFile);
+                               rt::kIdeSettingsFile);
     }
 }
 

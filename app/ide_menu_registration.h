@@ -7,8 +7,6 @@
 
 namespace app {
 
-// The IDE's settings file, on the current drive.
-inline constexpr std::string_view kIdeSettingsFile = "\\Velmora4\\BIN\\Velmora4.INI";
 // The program's entry in "User Menus": the menu path, "|", the application key.
 inline constexpr std::string_view kIdeMenuEntry = "&Utilities/&Kestrian|KEST";
 

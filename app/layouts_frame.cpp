@@ -1,5 +1,5 @@
-#include "app/globals.h"
 #include "app/layouts.h"
+#include "framework/globals.h"
 #include "runtime/events.h"
 
 namespace app {

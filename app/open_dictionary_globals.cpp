@@ -1,8 +1,6 @@
 // The parts of File > Open that work on the program's globals.
 #include "app/dictionary_acquisition.h"
-#include "app/globals.h"
-#include "runtime/events.h"
-#include "runtime/program_threads.h"
+#include "framework/globals.h"
 
 namespace app {
 
@@ -13,15 +11,6 @@ Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks) {
     TxdPath.Set(state.txdPath);
     TempExport.store(state.tempExport ? 1 : 0);
     return result;
-}
-
-void CancelOpen() {
-    if (Model() != nullptr) return;
-    DictionaryPath.Set("");
-    if (const std::int32_t thread = DisplayThread.load(); thread != 0) {
-        rt::Post(rt::event::CloseWindow, 0, thread);
-    }
-    DisplayThread.store(0);
 }
 
 }  // namespace app

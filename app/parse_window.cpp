@@ -3,17 +3,13 @@
 #include <new>
 #include <optional>
 
-#include "app/frame_services.h"
-#include "app/globals.h"
-#include "app/model_users.h"
-#include "app/procedure_hooks.h"
-#include "app/window_procedure.h"
 #include "dictionary/export_file.h"
+#include "dictionary/parse_progress.h"
 #include "dictionary/txd_parser.h"
+#include "framework/globals.h"
+#include "framework/window_procedure.h"
+#include "runtime/core/error_state.h"
 #include "runtime/dialogs.h"
-#include "runtime/error_state.h"
-#include "runtime/file_ops.h"
-#include "runtime/program_threads.h"
 
 namespace app {
 namespace {
@@ -49,12 +45,6 @@ rt::Layout ParseLayout() {
     return layout;
 }
 
-void ReportExportError(int error, const std::string& txdPath) {
-    rt::Message("Error " + std::to_string(error) + " (" + rt::ErrorText() + ")\n" +
-                    "attempting to open " + txdPath,
-                "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
-}
-
 class ParseWindowObject final : public ProcedureWindow {
   public:
     ParseWindowObject(std::shared_ptr<const std::string> bytes, dict::DictionaryModel& model)
@@ -70,33 +60,21 @@ class ParseWindowObject final : public ProcedureWindow {
     }
 
     std::uint8_t Teardown() override {
-        const bool tempExport = TempExport.load() == 1;
-        if (tempExport) rt::RemoveFile(TxdPath.Get());
-        const rt::WindowRef frame = FrameWindow();
-        frame.SetStatus(1, "");
-        frame.SetStatus(2, "");
-        frame.Display();
         // The parser refers into the model and the export: both go first.
         parser_.reset();
         bytes_.reset();
-        if (!done_) ReleaseLoadedModel();
-        if (const int display = DisplayThread.load(); display != 0)
-            rt::Post(rt::event::CloseWindow, 0, display);
-        UpdateFrameMenu();
-        // The dictionary window's thread is known from its start, so that a
-        // Close that follows at once finds it.
-        if (done_) DisplayThread.store(rt::Start(DictionaryWindowProcedure()));
         return WindowObject::Teardown();
     }
+
+    bool Completed() const { return done_; }
 
   private:
     void ParseSlice() {
         const rt::WindowRef frame = FrameWindow();
         try {
             done_ = parser_->ParseLines(kLinesPerSlice, [&frame](int percent) {
-                frame.SetStatus(2, std::to_string(percent) + "% parsed");
-                frame.SetStatus(1,
-                                "Parsing: " + std::string(static_cast<std::size_t>(percent), '|'));
+                frame.SetStatus(2, dict::ParsedPercentText(percent));
+                frame.SetStatus(1, dict::ParsingBarText(percent));
                 frame.Display();
             });
         } catch (const std::bad_alloc&) {
@@ -121,55 +99,18 @@ class ParseWindowObject final : public ProcedureWindow {
 
 }  // namespace
 
-std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath) {
-    auto file = std::make_unique<dict::ExportFile>(txdPath);
-    if (const int error = file->Open(); error != 0) {
-        ReportExportError(error, txdPath);
-        return nullptr;
-    }
-    // An export larger than the memory that can be had is refused here,
-    // while the loaded dictionary is still there.
-    if (const int error = dict::ReserveExportBuffer(*file).error; error != 0) {
-        ReportExportError(error, txdPath);
-        return nullptr;
-    }
-    return file;
+void ReportExportError(int error, const std::string& txdPath) {
+    rt::Message("Error " + std::to_string(error) + " (" + rt::ErrorText() + ")\n" +
+                    "attempting to open " + txdPath,
+                "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
 }
 
-int StartParse(std::unique_ptr<dict::ExportFile> exportFile, bool tempExport) {
-    StopModelUsers();
-    const std::string txdPath = exportFile->Path();
-    TxdPath.Set(txdPath);
-    TempExport.store(tempExport ? 1 : 0);
-    // Releasing writes "TEST.TXD", which may be the very export chosen. The
-    // write-back replaces that file by renaming a new one over it, so the
-    // export opened before keeps its contents for the read below; and the old
-    // model is gone before the new export's bytes arrive.
-    ReleaseLoadedModel();
-    dict::ExportRead read = dict::ReadOpenExport(*exportFile);
-    exportFile.reset();
-    if (read.error != 0) {
-        UpdateFrameMenu();
-        ReportExportError(read.error, txdPath);
-        return 0;
-    }
-    auto bytes = std::make_shared<const std::string>(std::move(read.bytes));
-    CreateModel();
-    UpdateFrameMenu();
-    const int thread = rt::Start([bytes = std::move(bytes)] {
-        KESTR003(bytes);
-        std::int32_t self = rt::ThisThread();
-        ParseThread.compare_exchange_strong(self, 0);
-    });
-    ParseThread.store(thread);
-    return thread;
-}
-
-void KESTR003(std::shared_ptr<const std::string> exportBytes) {
+bool KESTR003(std::shared_ptr<const std::string> exportBytes) {
     dict::DictionaryModel* model = Model();
-    if (model == nullptr || !exportBytes) return;
+    if (model == nullptr || !exportBytes) return false;
     ParseWindowObject window(std::move(exportBytes), *model);
     RunProcedure(window);
+    return window.Completed();
 }
 
 }  // namespace app

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/layouts.h"
 #include "bench/txd_generator.h"
+#include "framework/globals.h"
 #include "runtime/window.h"
 #include "tests/e2e/program_harness.h"
 

@@ -12,7 +12,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 
 namespace dict {
 

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "dictionary/txd_parser.h"
+#include "runtime/core/blanks.h"
 
 namespace dict {
 
@@ -29,7 +30,7 @@ bool IsFieldType(std::string_view t2) noexcept {
 std::int32_t NumericValue(std::string_view text) noexcept {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return 0;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = rt::TrimTrailingSpaces(text.substr(first));
     double value = 0;
     const char* end = text.data() + text.size();
     const std::string_view number = text.starts_with('+') ? text.substr(1) : text;

@@ -3,6 +3,8 @@
 #include <limits>
 #include <utility>
 
+#include "runtime/core/blanks.h"
+
 namespace dict {
 
 namespace {
@@ -99,8 +101,7 @@ void TxdParser::Finish() {
 
 void TxdParser::ParseLine(std::string_view line) {
     line_ = line;
-    const std::size_t last = line.find_last_not_of(' ');
-    lineLength_ = last == std::string_view::npos ? 0 : last + 1;
+    lineLength_ = rt::TrimTrailingSpaces(line).size();
 
     scanner_.Split(line);
     const std::string_view t1 = scanner_.Item(1);

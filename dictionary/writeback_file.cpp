@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "dictionary/export_file.h"
+#include "runtime/core/blanks.h"
 
 namespace dict {
 
@@ -47,8 +48,7 @@ int WritebackFile::Attach(int fd) {
 int WritebackFile::Add(std::string_view value) {
     if (!IsOpen() || failed_) return Report(kAccessDenied);
     std::string_view line = value.substr(0, kLineSize);
-    std::size_t end = line.find_last_not_of(' ');
-    line = end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
+    line = rt::TrimTrailingSpaces(line);
     buffer_.append(line);
     buffer_.append("\r\n");
     if (buffer_.size() >= kFlushSize && !Flush()) return Report(kAccessDenied);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/safe_file.h"
+#include "runtime/core/safe_file.h"
 
 namespace dict {
 

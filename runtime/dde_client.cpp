@@ -13,7 +13,7 @@
 #include <mutex>
 #include <optional>
 
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 #include "runtime/text_codec.h"
 
 namespace rt {

@@ -4,15 +4,15 @@
 #include <optional>
 #include <string>
 
-#include "runtime/profile.h"
+#include "runtime/core/blanks.h"
+#include "runtime/core/profile.h"
 
 namespace rt {
 namespace {
 
 // The text without trailing blanks, as every argument is passed on.
 std::string_view Clip(std::string_view text) {
-    std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+    return TrimTrailingSpaces(text);
 }
 
 std::string_view Cut(std::string_view text, std::size_t length) {

@@ -120,10 +120,17 @@ std::optional<std::string> QtDialogService::OpenFile(const OpenFileRequest& requ
     });
 }
 
+QtDialogService::QtDialogService() = default;
+QtDialogService::~QtDialogService() = default;
+
+QPrinter& QtDialogService::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
 bool QtDialogService::PrinterSetup() {
-    return GuiCall<bool>([]() -> bool {
-        QPrinter printer;
-        QPageSetupDialog dialog(&printer, DialogParent());
+    return GuiCall<bool>([this]() -> bool {
+        QPageSetupDialog dialog(&Printer(), DialogParent());
         return dialog.exec() == QDialog::Accepted;
     });
 }

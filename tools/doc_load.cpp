@@ -3,7 +3,7 @@
 
 #include "dictionary/export_file.h"
 #include "dictionary/txd_parser.h"
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 #include "tools/doc_commands.h"
 
 namespace doc {

@@ -3,12 +3,12 @@
 #include <atomic>
 #include <thread>
 
-#include "app/dictionary_acquisition.h"
-#include "app/globals.h"
+#include "app/dictionary_lifecycle.h"
+#include "framework/globals.h"
+#include "runtime/core/file_ops.h"
+#include "runtime/core/paths.h"
 #include "runtime/event_queue.h"
 #include "runtime/events.h"
-#include "runtime/file_ops.h"
-#include "runtime/paths.h"
 #include "runtime/program_threads.h"
 #include "tests/support/scoped_settings.h"
 #include "tests/support/wait_until.h"
@@ -44,7 +44,7 @@ class CancelOpenTest : public ::testing::Test {
 TEST_F(CancelOpenTest, WithoutAModelBlanksThePathAndClosesTheDisplay) {
     const int display = StartDisplay();
     app::DisplayThread.store(display);
-    app::CancelOpen();
+    app::Dictionary().CancelOpen();
     EXPECT_EQ(app::DictionaryPath.Get(), "");
     EXPECT_EQ(app::DisplayThread.load(), 0);
     ASSERT_TRUE(testsupport::WaitUntil([this] { return received_.load() != 0; }));
@@ -53,7 +53,7 @@ TEST_F(CancelOpenTest, WithoutAModelBlanksThePathAndClosesTheDisplay) {
 }
 
 TEST_F(CancelOpenTest, WithoutADisplayOnlyBlanksThePath) {
-    app::CancelOpen();
+    app::Dictionary().CancelOpen();
     EXPECT_EQ(app::DictionaryPath.Get(), "");
     EXPECT_EQ(app::DisplayThread.load(), 0);
 }
@@ -61,9 +61,22 @@ TEST_F(CancelOpenTest, WithoutADisplayOnlyBlanksThePath) {
 TEST_F(CancelOpenTest, WithAModelLoadedChangesNothing) {
     app::CreateModel();
     app::DisplayThread.store(7);
-    app::CancelOpen();
+    app::Dictionary().CancelOpen();
     EXPECT_EQ(app::DictionaryPath.Get(), "/d/ORDERS.DCT");
     EXPECT_EQ(app::DisplayThread.load(), 7);
+}
+
+TEST_F(CancelOpenTest, CloseWaitsForTheDictionaryWindowThenReleasesTheModel) {
+    app::CreateModel();
+    const int display = StartDisplay();
+    app::DisplayThread.store(display);
+    app::Dictionary().Close();
+    EXPECT_FALSE(rt::ThreadExists(display));  // ended before Close returned
+    EXPECT_EQ(received_.load(), rt::event::CloseWindow);
+    EXPECT_EQ(app::DisplayThread.load(), 0);
+    EXPECT_EQ(app::Model(), nullptr);
+    EXPECT_EQ(app::DictionaryPath.Get(), "/d/ORDERS.DCT");  // Close keeps the path
+    rt::ReapThreads();
 }
 
 }  // namespace

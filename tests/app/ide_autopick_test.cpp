@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "runtime/profile.h"
+#include "runtime/core/profile.h"
 #include "tests/support/scoped_settings.h"
 
 namespace {

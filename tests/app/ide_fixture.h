@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "app/ide_export.h"
+#include "runtime/core/file_ops.h"
+#include "runtime/core/paths.h"
+#include "runtime/core/profile.h"
 #include "runtime/dde_client.h"
-#include "runtime/file_ops.h"
-#include "runtime/paths.h"
-#include "runtime/profile.h"
 #include "tests/support/child_process.h"
 #include "tests/support/ide_stand_in.h"
 #include "tests/support/private_session_bus.h"

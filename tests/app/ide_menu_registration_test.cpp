@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "runtime/paths.h"
+#include "runtime/core/paths.h"
 #include "tests/support/scoped_settings.h"
 
 namespace app {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 #include "tests/dictionary/temp_folder.h"
 
 namespace dict {

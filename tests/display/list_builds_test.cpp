@@ -100,7 +100,7 @@ TEST_F(TwoFilesTest, FilesAndAliasesSortByNameAndShadeOddPositions) {
     }
     // Widths: 4 units per character of the widest cell or header.
     EXPECT_EQ(lists.Files().format,
-              "20L(1)*F|~File~28L(1)*|~Prefix~32L(1)*|~Driver~28L(1)*|~Name~"
+              "20L(1)*F|~File~28L(1)*|~Prefix~28L(1)*|~Driver~28L(1)*|~Name~"
               "60L(1)*|~Attributes~");
     EXPECT_EQ(lists.Files().nameWidth, 20);
 }

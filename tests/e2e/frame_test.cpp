@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/globals.h"
 #include "app/layouts.h"
+#include "framework/globals.h"
 #include "runtime/program_threads.h"
 #include "tests/e2e/program_harness.h"
 

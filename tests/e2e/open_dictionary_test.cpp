@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/globals.h"
 #include "app/layouts.h"
 #include "dictionary/model.h"
-#include "runtime/profile.h"
+#include "framework/globals.h"
+#include "runtime/core/profile.h"
 #include "tests/e2e/program_harness.h"
 #include "tests/support/child_process.h"
 #include "tests/support/ide_stand_in.h"

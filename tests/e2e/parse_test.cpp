@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/globals.h"
 #include "app/layouts.h"
 #include "dictionary/model.h"
-#include "runtime/profile.h"
+#include "framework/globals.h"
+#include "runtime/core/profile.h"
 #include "runtime/program_threads.h"
 #include "tests/e2e/program_harness.h"
 

@@ -5,8 +5,8 @@
 
 #include <thread>
 
-#include "app/globals.h"
 #include "app/program_main.h"
+#include "framework/globals.h"
 #include "runtime/application.h"
 #include "runtime/program_threads.h"
 

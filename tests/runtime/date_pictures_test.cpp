@@ -1,8 +1,8 @@
-#include "runtime/date_pictures.h"
+#include "runtime/core/date_pictures.h"
 
 #include <gtest/gtest.h>
 
-#include "runtime/dates.h"
+#include "runtime/core/dates.h"
 #include "tests/support/scoped_settings.h"
 
 namespace rt {

@@ -1,4 +1,4 @@
-#include "runtime/dates.h"
+#include "runtime/core/dates.h"
 
 #include <gtest/gtest.h>
 

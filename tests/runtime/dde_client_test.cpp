@@ -6,7 +6,7 @@
 #include <memory>
 #include <thread>
 
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 #include "tests/support/child_process.h"
 #include "tests/support/ide_stand_in.h"
 #include "tests/support/private_session_bus.h"

@@ -1,4 +1,4 @@
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/error_state.h"
+#include "runtime/core/error_state.h"
 
 namespace {
 

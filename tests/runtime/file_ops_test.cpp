@@ -1,4 +1,4 @@
-#include "runtime/file_ops.h"
+#include "runtime/core/file_ops.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

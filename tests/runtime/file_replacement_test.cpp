@@ -9,7 +9,7 @@
 #include <future>
 #include <string>
 
-#include "runtime/safe_file.h"
+#include "runtime/core/safe_file.h"
 #include "tests/dictionary/temp_folder.h"
 
 namespace rt {

@@ -1,8 +1,8 @@
-#include "runtime/ide_settings.h"
+#include "runtime/core/ide_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "runtime/profile.h"
+#include "runtime/core/profile.h"
 #include "tests/support/scoped_settings.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/ini_text.h"
+#include "runtime/core/ini_text.h"
 
 #include <gtest/gtest.h>
 

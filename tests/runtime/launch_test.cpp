@@ -1,4 +1,4 @@
-#include "runtime/launch.h"
+#include "runtime/core/launch.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

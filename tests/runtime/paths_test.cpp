@@ -1,4 +1,4 @@
-#include "runtime/paths.h"
+#include "runtime/core/paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/profile.h"
+#include "runtime/core/profile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "runtime/regional_pictures.h"
+#include "runtime/core/regional_pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,146 @@
+#include "app/dictionary_lifecycle.h"
+
+#include <chrono>
+
+#include "app/dictionary_acquisition.h"
+#include "app/frame_services.h"
+#include "app/parse_window.h"
+#include "dictionary/export_file.h"
+#include "display/dictionary_window.h"
+#include "framework/globals.h"
+#include "runtime/core/error_state.h"
+#include "runtime/core/file_ops.h"
+#include "runtime/dialogs.h"
+#include "runtime/events.h"
+#include "runtime/program_threads.h"
+
+namespace app {
+
+std::atomic<std::int32_t> ParseThread{0};
+
+namespace {
+
+constexpr std::chrono::seconds kPatience{30};
+
+void CloseAndWait(std::int32_t thread) {
+    if (thread == 0 || thread == rt::ThisThread()) return;
+    rt::Post(rt::event::CloseWindow, 0, thread);
+    rt::WaitForThreadEnd(thread, kPatience);
+}
+
+// Opens the export at `txdPath`. When it cannot be opened, or is larger than
+// the memory that can be had, shows the "ERROR OPENING DICTIONARY" box and
+// returns null.
+std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath) {
+    auto file = std::make_unique<dict::ExportFile>(txdPath);
+    if (const int error = file->Open(); error != 0) {
+        ReportExportError(error, txdPath);
+        return nullptr;
+    }
+    if (const int error = dict::ReserveExportBuffer(*file).error; error != 0) {
+        ReportExportError(error, txdPath);
+        return nullptr;
+    }
+    return file;
+}
+
+}  // namespace
+
+DictionaryLifecycle& Dictionary() {
+    static DictionaryLifecycle lifecycle;
+    return lifecycle;
+}
+
+void DictionaryLifecycle::Open() {
+    AcquisitionHooks hooks;
+    hooks.showStatus = ShowStatus;
+    hooks.redraw = [] { FrameWindow().Display(); };
+    if (AcquireDictionaryForFrame(hooks) != Acquisition::Ready) {
+        CancelOpen();
+        return;
+    }
+    // The export is opened before the old model is released, so that an
+    // export that cannot be opened leaves the loaded dictionary as it was.
+    std::unique_ptr<dict::ExportFile> exportFile = OpenExportOrReport(TxdPath.Get());
+    if (!exportFile) {
+        CancelOpen();
+        return;
+    }
+    StartParse(std::move(exportFile), TempExport.load() != 0);
+}
+
+void DictionaryLifecycle::Close() {
+    StopModelUsers();
+    ReleaseModel();
+    UpdateFrameMenu();
+}
+
+void DictionaryLifecycle::End() {
+    StopModelUsers();
+    ReleaseModel();
+}
+
+void DictionaryLifecycle::CancelOpen() {
+    if (Model() != nullptr) return;
+    DictionaryPath.Set("");
+    CloseDictionaryWindow();
+}
+
+void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFile,
+                                     bool tempExport) {
+    StopModelUsers();
+    const std::string txdPath = exportFile->Path();
+    TxdPath.Set(txdPath);
+    TempExport.store(tempExport ? 1 : 0);
+    // Releasing writes "TEST.TXD", which may be the very export chosen. The
+    // write-back replaces that file by renaming a new one over it, so the
+    // export opened before keeps its contents for the read below; and the old
+    // model is gone before the new export's bytes arrive.
+    ReleaseModel();
+    dict::ExportRead read = dict::ReadOpenExport(*exportFile);
+    exportFile.reset();
+    if (read.error != 0) {
+        UpdateFrameMenu();
+        ReportExportError(read.error, txdPath);
+        return;
+    }
+    auto bytes = std::make_shared<const std::string>(std::move(read.bytes));
+    CreateModel();
+    UpdateFrameMenu();
+    const int thread = rt::Start([this, bytes = std::move(bytes)]() mutable {
+        ParseEnded(KESTR003(std::move(bytes)));
+        std::int32_t self = rt::ThisThread();
+        ParseThread.compare_exchange_strong(self, 0);
+    });
+    ParseThread.store(thread);
+}
+
+void DictionaryLifecycle::ParseEnded(bool completed) {
+    if (TempExport.load() == 1) rt::RemoveFile(TxdPath.Get());
+    const rt::WindowRef frame = FrameWindow();
+    frame.SetStatus(1, "");
+    frame.SetStatus(2, "");
+    frame.Display();
+    if (!completed) ReleaseModel();
+    CloseDictionaryWindow();
+    UpdateFrameMenu();
+    // The dictionary window's thread is known from its start, so that a
+    // Close that follows at once finds it.
+    if (completed) DisplayThread.store(rt::Start(KESTR009));
+}
+
+void DictionaryLifecycle::StopModelUsers() {
+    // The parse first: when it completes it starts the dictionary window.
+    CloseAndWait(ParseThread.load());
+    CloseDictionaryWindow();
+}
+
+void DictionaryLifecycle::CloseDictionaryWindow() {
+    CloseAndWait(DisplayThread.exchange(0));
+}
+
+void DictionaryLifecycle::ReleaseModel() {
+    ReleaseLoadedModel();
+}
+
+}  // namespace app

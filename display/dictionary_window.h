@@ -1,0 +1,12 @@
+// The dictionary window: the loaded dictionary, shown on a thread of its own
+// once a parse has completed.
+#pragma once
+
+namespace app {
+
+// Runs the dictionary window until it closes. Started by the frame's
+// dictionary lifecycle on a new program thread; it clears DisplayThread when
+// it ends while still registered there.
+void KESTR009();
+
+}  // namespace app
