@@ -11,6 +11,7 @@ class QtDialogService final : public DialogService {
     unsigned Message(const MessageRequest& request) override;
     std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
     bool PrinterSetup() override;
+    int Popup(const PopupRequest& request) override;
 };
 
 }  // namespace rt
