@@ -97,7 +97,7 @@ void WindowRef::ApplyPlacements(const std::vector<ControlPlacement>& placements)
 }
 
 void WindowRef::SetControlPosition(int control, int x, int y, int width, int height) const {
-    ApplyPlacements({ControlPlacement{control, x, y, width, height, {}, {}}});
+    ApplyPlacements({ControlPlacement::Box(control, x, y, width, height)});
 }
 
 ControlBox WindowRef::ControlPosition(int control) const {

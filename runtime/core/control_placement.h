@@ -16,6 +16,20 @@ struct ControlPlacement {
     std::optional<bool> hidden;   // unset: visibility unchanged
     std::optional<bool> enabled;  // unset: enabled state unchanged
 
+    // The common placements, for building a batch.
+    static ControlPlacement Box(int control, int x, int y, int width, int height) {
+        return {control, x, y, width, height, std::nullopt, std::nullopt};
+    }
+    static ControlPlacement Move(int control, int x, int y) {
+        return {control, x, y, kKeep, kKeep, std::nullopt, std::nullopt};
+    }
+    static ControlPlacement Hide(int control, bool hidden) {
+        return {control, kKeep, kKeep, kKeep, kKeep, hidden, std::nullopt};
+    }
+    static ControlPlacement Enable(int control, bool enabled) {
+        return {control, kKeep, kKeep, kKeep, kKeep, std::nullopt, enabled};
+    }
+
     bool operator==(const ControlPlacement&) const = default;
 };
 
