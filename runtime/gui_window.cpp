@@ -44,6 +44,7 @@ Registry& Windows() {
 }
 
 const char* kControlProperty = "kestrianControl";
+const char* kAutoSizeProperty = "kestrianAutoSize";
 
 QString ImagePath(const std::string& name) {
     return QStringLiteral(":/images/") + FromWin1252(name);
@@ -256,6 +257,11 @@ void GuiWindow::BuildControl(const ControlDef& def) {
                             DuToPixelsY(def.height));
     else
         widget->move(DuToPixelsX(def.x), DuToPixelsY(def.y));
+    // A string without a size takes the size of its text, and follows it.
+    if (def.kind == ControlKind::String && (def.width <= 0 || def.height <= 0)) {
+        widget->setProperty(kAutoSizeProperty, true);
+        FitToText(widget);
+    }
     widget->setHidden(def.hidden);
     widget->setEnabled(!def.disabled);
     controls_[def.number] = widget;
@@ -459,6 +465,10 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void FitToText(QWidget* control) {
+    if (control != nullptr && control->property(kAutoSizeProperty).toBool()) control->adjustSize();
 }
 
 GuiWindow* Find(std::uint64_t id) {

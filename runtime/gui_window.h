@@ -100,6 +100,10 @@ class GuiWindow : public QObject {
     QPoint dragMouse_;
 };
 
+// Sizes a control that was defined without a size to its text (called after
+// its text changes); other controls are left alone.
+void FitToText(QWidget* control);
+
 // Window registry (GUI thread only).
 GuiWindow* Find(std::uint64_t id);
 std::uint64_t CreateWindow(const Layout& layout, int ownerThread);

@@ -78,6 +78,7 @@ void WindowRef::SetText(int control, const std::string& text) const {
             if (QAction* item = w.MenuItem(control)) item->setText(FromWin1252(text));
         } else if (QWidget* widget = w.Control(control)) {
             SetControlText(widget, FromWin1252(text));
+            gui::FitToText(widget);
         }
     });
 }

@@ -174,3 +174,31 @@ TEST_P(DialogUnits, ReadBackAsSet) {
 INSTANTIATE_TEST_SUITE_P(Values, DialogUnits, testing::Values(1, 3, 7, 10, 33, 142, 283));
 
 }  // namespace
+
+namespace {
+
+TEST(Placements, AStringWithoutASizeTakesTheWidthOfItsText) {
+    guitest::RunProgram([] {
+        rt::Layout layout = RegionWindow();
+        rt::ControlDef measure;
+        measure.number = 4;
+        measure.kind = rt::ControlKind::String;
+        measure.x = 10, measure.y = 10;  // no size: sized to its text
+        measure.hidden = true;
+        layout.controls.push_back(measure);
+        rt::Window window(layout);
+        window.Open();
+        const rt::WindowRef ref = window.Ref();
+        ref.SetText(4, "Attributes");
+        const int shortWidth = ref.ControlPosition(4).width;
+        ref.SetText(4, "Attributes and a good deal more text");
+        const int longWidth = ref.ControlPosition(4).width;
+        EXPECT_GT(shortWidth, 0);
+        EXPECT_GT(longWidth, shortWidth * 2);
+        // A string with a size of its own keeps it.
+        ref.SetText(kLabel, "Attributes and a good deal more text");
+        EXPECT_EQ(ref.ControlPosition(kLabel).width, 50);
+    });
+}
+
+}  // namespace
