@@ -21,6 +21,7 @@ TEST(RuntimePopup, GoesThroughTheDialogService) {
     dialogs->QueuePopupChoice(2);
     EXPECT_EQ(rt::RuntimePopup("Select All|Deselect All|Cancel", 10, 20), 2);
     EXPECT_EQ(rt::RuntimePopup("A|B"), 0);  // nothing queued: dismissed
+    EXPECT_TRUE(dialogs->WaitForPopups(2, std::chrono::milliseconds(0)));
     const auto seen = dialogs->Popups();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].menuText, "Select All|Deselect All|Cancel");

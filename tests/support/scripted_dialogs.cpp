@@ -110,6 +110,11 @@ bool ScriptedDialogs::WaitForOpenFiles(std::size_t count, std::chrono::milliseco
     return seen_.wait_for(lock, timeout, [&] { return openFileRequests_.size() >= count; });
 }
 
+bool ScriptedDialogs::WaitForPopups(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex_);
+    return seen_.wait_for(lock, timeout, [&] { return popups_.size() >= count; });
+}
+
 ScopedDialogs::ScopedDialogs()
     : dialogs_(std::make_shared<ScriptedDialogs>()), previous_(rt::SetDialogService(dialogs_)) {}
 

@@ -52,6 +52,8 @@ class ScriptedDialogs : public rt::DialogService {
     bool WaitForMessages(std::size_t count, std::chrono::milliseconds timeout) const;
     // The same for open-file dialogs.
     bool WaitForOpenFiles(std::size_t count, std::chrono::milliseconds timeout) const;
+    // The same for popup menus.
+    bool WaitForPopups(std::size_t count, std::chrono::milliseconds timeout) const;
 
   private:
     mutable std::mutex mutex_;
