@@ -435,6 +435,11 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
+            // Regions and lists report their own clicks, with their number.
+            if (qobject_cast<RegionControl*>(watched) != nullptr ||
+                qobject_cast<ListControl*>(watched) != nullptr ||
+                qobject_cast<DropListControl*>(watched) != nullptr)
+                break;
             auto* mouse = static_cast<QMouseEvent*>(event);
             int code = 0;
             if (mouse->button() == Qt::LeftButton)
