@@ -28,6 +28,11 @@ std::shared_ptr<DialogService> SetDialogService(std::shared_ptr<DialogService> s
     return std::atomic_exchange(&Slot(), std::move(service));
 }
 
+int RuntimePopup(const std::string& menuText, std::optional<int> x, std::optional<int> y) {
+    const std::shared_ptr<DialogService> service = std::atomic_load(&Slot());
+    return service->Popup(PopupRequest{menuText, x, y});
+}
+
 unsigned Message(const std::string& text, const std::string& caption, Icon icon, unsigned buttons,
                  unsigned defaultButton) {
     // Holds the service for the whole call, so that replacing it meanwhile is safe.

@@ -43,6 +43,14 @@ struct OpenFileRequest {
     std::string initialPath;  // a file or folder to start from; may be blank
 };
 
+// A popup menu at a screen position (pixels); an unset coordinate is taken
+// from the mouse. The text follows the menu-text grammar (core/menu_text.h).
+struct PopupRequest {
+    std::string menuText;
+    std::optional<int> x;
+    std::optional<int> y;
+};
+
 class DialogService {
   public:
     virtual ~DialogService() = default;
@@ -52,6 +60,12 @@ class DialogService {
     virtual std::optional<std::string> OpenFile(const OpenFileRequest& request) = 0;
     // The platform's printer-setup dialog; true when the user accepted it.
     virtual bool PrinterSetup() = 0;
+    // Shows a popup menu and returns the number of the chosen command item,
+    // 0 when the menu is dismissed.
+    virtual int Popup(const PopupRequest& request) {
+        (void)request;
+        return 0;
+    }
 };
 
 // The service in use. Never null: before one is installed a headless service
@@ -59,6 +73,11 @@ class DialogService {
 DialogService& Dialogs();
 // Installs a service and returns the previous one.
 std::shared_ptr<DialogService> SetDialogService(std::shared_ptr<DialogService> service);
+
+// The runtime popup menu: shows `menuText` at screen position (x, y) and
+// waits for the user's choice; the number of the chosen command item, or 0.
+int RuntimePopup(const std::string& menuText, std::optional<int> x = std::nullopt,
+                 std::optional<int> y = std::nullopt);
 
 // Convenience for the common message box.
 unsigned Message(const std::string& text, const std::string& caption, Icon icon = Icon::None,

@@ -9,6 +9,11 @@ namespace event {
 constexpr int Accepted = 1;
 constexpr int NewSelection = 2;
 constexpr int AlertKey = 15;
+// A region: a double-click posts MouseUp with key::MouseLeftDouble; a left
+// press starts a drag (Dragging) that the release ends (Drag).
+constexpr int MouseUp = 17;
+constexpr int Dragging = 19;
+constexpr int Drag = 20;
 constexpr int Rejected = 26;
 constexpr int Selected = 257;
 constexpr int CloseWindow = 513;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -18,10 +20,13 @@
 #include <QStatusBar>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <unordered_map>
 
+#include "runtime/list_control.h"
 #include "runtime/program_threads.h"
+#include "runtime/region_control.h"
 #include "runtime/text_codec.h"
 
 namespace rt::gui {
@@ -39,6 +44,7 @@ Registry& Windows() {
 }
 
 const char* kControlProperty = "kestrianControl";
+const char* kAutoSizeProperty = "kestrianAutoSize";
 
 QString ImagePath(const std::string& name) {
     return QStringLiteral(":/images/") + FromWin1252(name);
@@ -99,19 +105,20 @@ StandardAction GuiWindow::ActionOf(int menuNumber) const {
     return found == actions_.end() ? StandardAction::None : found->second;
 }
 
+// Rounded both ways, so that a position set in dialog units reads back the same.
 int GuiWindow::DuToPixelsX(int du) const {
-    return du * QFontMetrics(font_).averageCharWidth() / 4;
+    return static_cast<int>(std::lround(du * QFontMetrics(font_).averageCharWidth() / 4.0));
 }
 int GuiWindow::DuToPixelsY(int du) const {
-    return du * QFontMetrics(font_).height() / 8;
+    return static_cast<int>(std::lround(du * QFontMetrics(font_).height() / 8.0));
 }
 int GuiWindow::PixelsToDuX(int px) const {
     const int unit = QFontMetrics(font_).averageCharWidth();
-    return unit > 0 ? px * 4 / unit : px;
+    return unit > 0 ? static_cast<int>(std::lround(px * 4.0 / unit)) : px;
 }
 int GuiWindow::PixelsToDuY(int px) const {
     const int unit = QFontMetrics(font_).height();
-    return unit > 0 ? px * 8 / unit : px;
+    return unit > 0 ? static_cast<int>(std::lround(px * 8.0 / unit)) : px;
 }
 
 void GuiWindow::BuildFrame(const Layout& layout) {
@@ -137,6 +144,10 @@ void GuiWindow::BuildContent(const Layout& layout) {
     content->setFont(font_);
     content->setWindowTitle(FromWin1252(layout.title));
     for (const ControlDef& def : layout.controls) BuildControl(def);
+    // Regions lie over whatever they share a place with.
+    for (const ControlDef& def : layout.controls)
+        if (def.kind == ControlKind::Region)
+            if (QWidget* region = Control(def.number)) region->raise();
     if (layout.width > 0 && layout.height > 0)
         content->resize(DuToPixelsX(layout.width), DuToPixelsY(layout.height));
     else
@@ -154,6 +165,16 @@ void GuiWindow::BuildContent(const Layout& layout) {
         sub->setWindowTitle(content->windowTitle());
         frame->MdiArea()->addSubWindow(sub);
         sub->installEventFilter(this);
+        // The sub-window's own system menu must not take the keys of the
+        // frame's menu (its Close item claims Ctrl+W, which would leave the
+        // key ambiguous and run neither).
+        if (QMenu* system = sub->systemMenu())
+            for (QAction* action : system->actions()) {
+                QList<QKeySequence> keep;
+                for (const QKeySequence& keys : action->shortcuts())
+                    if (!frame->HasShortcut(keys)) keep << keys;
+                action->setShortcuts(keep);
+            }
         if (!layout.resizable)
             sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
         QObject::connect(frame->MdiArea(), &QMdiArea::subWindowActivated, this,
@@ -220,6 +241,11 @@ void GuiWindow::BuildControl(const ControlDef& def) {
             widget = line;
             break;
         }
+        case ControlKind::List:
+        case ControlKind::DropList:
+        case ControlKind::Region:
+            widget = BuildRuntimeControl(def);
+            break;
         default:
             widget = new QWidget(content_);
             break;
@@ -231,9 +257,57 @@ void GuiWindow::BuildControl(const ControlDef& def) {
                             DuToPixelsY(def.height));
     else
         widget->move(DuToPixelsX(def.x), DuToPixelsY(def.y));
+    // A string without a size takes the size of its text, and follows it.
+    if (def.kind == ControlKind::String && (def.width <= 0 || def.height <= 0)) {
+        widget->setProperty(kAutoSizeProperty, true);
+        FitToText(widget);
+    }
     widget->setHidden(def.hidden);
     widget->setEnabled(!def.disabled);
     controls_[def.number] = widget;
+}
+
+ControlHooks GuiWindow::HooksFor(int control) {
+    ControlHooks hooks;
+    hooks.post = [this, control](int eventNumber, int keyCode) {
+        if (!programClosing_) Post(eventNumber, control, keyCode);
+    };
+    hooks.alerted = [this](int keyCode) { return IsAlerted(keyCode); };
+    hooks.duToPixelsX = [this](int du) { return DuToPixelsX(du); };
+    hooks.duToPixelsY = [this](int du) { return DuToPixelsY(du); };
+    hooks.dragMouse = [this](const QPoint* global) {
+        dragMouseKnown_ = global != nullptr;
+        if (global != nullptr) dragMouse_ = *global;
+    };
+    return hooks;
+}
+
+QWidget* GuiWindow::BuildRuntimeControl(const ControlDef& def) {
+    switch (def.kind) {
+        case ControlKind::List: {
+            auto* list = new ListControl(content_, HooksFor(def.number));
+            list->View()->setProperty(kControlProperty, def.number);
+            if (!def.format.empty()) list->SetFormat(def.format);
+            return list;
+        }
+        case ControlKind::DropList: {
+            auto* drop = new DropListControl(content_, HooksFor(def.number));
+            if (!def.format.empty()) drop->SetFormat(def.format);
+            return drop;
+        }
+        default:
+            return new RegionControl(content_, HooksFor(def.number), def.cursor);
+    }
+}
+
+QPoint GuiWindow::MouseGlobal() const {
+    return dragMouseKnown_ ? dragMouse_ : QCursor::pos();
+}
+
+bool GuiWindow::HasShortcut(const QKeySequence& keys) const {
+    for (const auto& [number, item] : items_)
+        if (item && !item->shortcut().isEmpty() && item->shortcut() == keys) return true;
+    return false;
 }
 
 void GuiWindow::BuildMenu(const Layout& layout, QMainWindow& frame) {
@@ -361,6 +435,11 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
+            // Regions and lists report their own clicks, with their number.
+            if (qobject_cast<RegionControl*>(watched) != nullptr ||
+                qobject_cast<ListControl*>(watched) != nullptr ||
+                qobject_cast<DropListControl*>(watched) != nullptr)
+                break;
             auto* mouse = static_cast<QMouseEvent*>(event);
             int code = 0;
             if (mouse->button() == Qt::LeftButton)
@@ -391,6 +470,10 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void FitToText(QWidget* control) {
+    if (control != nullptr && control->property(kAutoSizeProperty).toBool()) control->adjustSize();
 }
 
 GuiWindow* Find(std::uint64_t id) {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QFont>
+#include <QKeySequence>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
@@ -13,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/control_hooks.h"
 #include "runtime/layout.h"
 
 class QAction;
@@ -54,6 +57,11 @@ class GuiWindow : public QObject {
     void SetMinimumSize(int width, int height);
     // The control number a widget was built for; 0 for none.
     int ControlNumberOf(QObject* object) const;
+    // Where the mouse is, in global pixels: the last position a dragging
+    // control saw while its button is down, else the pointer's own.
+    QPoint MouseGlobal() const;
+    // Whether a menu item of this window takes the key sequence.
+    bool HasShortcut(const QKeySequence& keys) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +73,8 @@ class GuiWindow : public QObject {
     void BuildMenu(const Layout& layout, QMainWindow& frame);
     void BuildStatusBar(const Layout& layout, QMainWindow& frame);
     void Post(int eventNumber, int control = 0, int keyCode = 0);
+    ControlHooks HooksFor(int control);
+    QWidget* BuildRuntimeControl(const ControlDef& def);
 
     std::uint64_t id_;
     std::string label_;
@@ -86,7 +96,13 @@ class GuiWindow : public QObject {
     bool shown_ = false;
     bool minimized_ = false;
     bool hasFocus_ = false;
+    bool dragMouseKnown_ = false;
+    QPoint dragMouse_;
 };
+
+// Sizes a control that was defined without a size to its text (called after
+// its text changes); other controls are left alone.
+void FitToText(QWidget* control);
 
 // Window registry (GUI thread only).
 GuiWindow* Find(std::uint64_t id);

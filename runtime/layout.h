@@ -15,6 +15,9 @@ enum class WindowKind {
 
 enum class ControlKind { String, Image, Button, Panel, Line, Region, List, DropList, Check, Entry };
 
+// The mouse cursor shown over a control (regions use the sizing arrows).
+enum class ControlCursor { Arrow, SizeWestEast, SizeNorthSouth, SizeNorthWestSouthEast };
+
 struct ControlDef {
     int number = 0;
     ControlKind kind = ControlKind::String;
@@ -24,6 +27,8 @@ struct ControlDef {
     bool disabled = false;
     bool centered = false;  // text centred in its box
     bool bold = false;
+    ControlCursor cursor = ControlCursor::Arrow;
+    std::string format;  // a list's format string
 };
 
 // What the runtime does by itself when a menu item is accepted and the

@@ -1,13 +1,17 @@
 #include "runtime/qt_dialog_service.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 
+#include "runtime/core/menu_text.h"
 #include "runtime/gui_thread.h"
 #include "runtime/gui_window.h"
+#include "runtime/popup_menu.h"
 #include "runtime/text_codec.h"
 
 namespace rt {
@@ -132,6 +136,16 @@ bool QtDialogService::PrinterSetup() {
     return GuiCall<bool>([this]() -> bool {
         QPageSetupDialog dialog(&Printer(), DialogParent());
         return dialog.exec() == QDialog::Accepted;
+    });
+}
+
+int QtDialogService::Popup(const PopupRequest& request) {
+    return GuiCall<int>([&]() -> int {
+        QMenu menu(DialogParent());
+        gui::FillMenu(menu, ParseMenuText(request.menuText));
+        const QPoint mouse = QCursor::pos();
+        const QPoint at(request.x.value_or(mouse.x()), request.y.value_or(mouse.y()));
+        return gui::CommandNumber(menu.exec(at));
     });
 }
 

@@ -20,6 +20,7 @@ class QtDialogService final : public DialogService {
     // Page setup of the program-wide printer: what the user chooses is kept
     // for every later print.
     bool PrinterSetup() override;
+    int Popup(const PopupRequest& request) override;
 
     // The program-wide printer, created on first use. GUI thread only.
     QPrinter& Printer();

@@ -17,28 +17,13 @@
 #include "runtime/gui_window.h"
 #include "runtime/program_threads.h"
 #include "runtime/text_codec.h"
+#include "runtime/window_calls_p.h"
 
 namespace rt {
 namespace {
 
-// Runs `work` with the GUI window behind `id`, if it is still open.
-template <typename T>
-T WithWindow(std::uint64_t id, T fallback, const std::function<T(gui::GuiWindow&)>& work) {
-    if (id == 0) return fallback;
-    return GuiCall<T>(
-        [&]() -> T {
-            gui::GuiWindow* window = gui::Find(id);
-            return window != nullptr ? work(*window) : fallback;
-        },
-        fallback);
-}
-
-void Do(std::uint64_t id, const std::function<void(gui::GuiWindow&)>& work) {
-    if (id == 0) return;
-    GuiInvoke([&] {
-        if (gui::Find(id) != nullptr) work(*gui::Find(id));
-    });
-}
+using detail::Do;
+using detail::WithWindow;
 
 QString ControlText(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
@@ -93,6 +78,7 @@ void WindowRef::SetText(int control, const std::string& text) const {
             if (QAction* item = w.MenuItem(control)) item->setText(FromWin1252(text));
         } else if (QWidget* widget = w.Control(control)) {
             SetControlText(widget, FromWin1252(text));
+            gui::FitToText(widget);
         }
     });
 }
@@ -184,7 +170,13 @@ void Beep() {
 
 void WindowRef::SetStatus(int zone, const std::string& text) const {
     Do(id_, [&](gui::GuiWindow& w) {
-        if (QLabel* label = w.StatusZone(zone)) label->setText(FromWin1252(text));
+        QLabel* label = w.StatusZone(zone);
+        if (label == nullptr) return;
+        label->setText(FromWin1252(text));
+        // A zone of fixed width grows (never shrinks) to show its whole text.
+        const int needed = label->sizeHint().width();
+        if (label->minimumWidth() == label->maximumWidth() && needed > label->width())
+            label->setFixedWidth(needed);
     });
 }
 

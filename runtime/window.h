@@ -7,9 +7,12 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "runtime/core/control_placement.h"
+#include "runtime/core/list_rows.h"
 #include "runtime/events.h"
 #include "runtime/layout.h"
 #include "runtime/window_placement.h"
@@ -52,6 +55,32 @@ class WindowRef : public PlacementTarget {
     void Click(int mouseKey) const;
     // Posts an event to the window's own thread, addressed to this window.
     void PostEvent(int eventNumber, int control = 0) const;
+
+    // List controls (ControlKind::List and ::DropList). Rows are handed over
+    // as one snapshot, never copied per cell; the list keeps the pointer.
+    void SetListRows(int control, std::shared_ptr<const ListRows> rows) const;
+    void SetListFormat(int control, const std::string& format) const;
+    // Selected row, 1-based, 0 for none. Setting it posts no event; a user's
+    // choice posts EVENT:NewSelection.
+    void SetListSelection(int control, int row) const;
+    int ListSelection(int control) const;
+    int ListRowCount(int control) const;
+    // The row of the last mouse press in a list: 1.. a data row, 0 the
+    // column header or the blank area below the rows.
+    int ListPressRow(int control) const;
+
+    // Placement of controls, in dialog units. A batch is applied in one call
+    // and repainted once.
+    void ApplyPlacements(const std::vector<ControlPlacement>& placements) const;
+    void SetControlPosition(int control, int x, int y, int width, int height) const;
+    ControlBox ControlPosition(int control) const;
+    // The client area's size in dialog units.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    // The mouse position relative to the client origin, in dialog units.
+    UnitPoint MousePosition() const;
+    // A point of the client area (dialog units) in screen pixels.
+    UnitPoint ToScreen(int x, int y) const;
 
     // PlacementTarget: the outer window's placement in pixels.
     bool IsIconized() const override;

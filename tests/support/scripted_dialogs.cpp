@@ -19,6 +19,30 @@ void ScriptedDialogs::QueuePrinterSetup(bool accepted) {
     printerSetupAnswers_.push_back(accepted);
 }
 
+void ScriptedDialogs::QueuePopupChoice(int item) {
+    std::lock_guard lock(mutex_);
+    popupAnswers_.push_back(item);
+}
+
+int ScriptedDialogs::Popup(const rt::PopupRequest& request) {
+    int answer = 0;
+    {
+        std::lock_guard lock(mutex_);
+        popups_.push_back(request);
+        if (!popupAnswers_.empty()) {
+            answer = popupAnswers_.front();
+            popupAnswers_.pop_front();
+        }
+    }
+    seen_.notify_all();
+    return answer;
+}
+
+std::vector<rt::PopupRequest> ScriptedDialogs::Popups() const {
+    std::lock_guard lock(mutex_);
+    return popups_;
+}
+
 unsigned ScriptedDialogs::Message(const rt::MessageRequest& request) {
     unsigned answer = request.defaultButton;
     {
@@ -84,6 +108,11 @@ bool ScriptedDialogs::WaitForMessages(std::size_t count, std::chrono::millisecon
 bool ScriptedDialogs::WaitForOpenFiles(std::size_t count, std::chrono::milliseconds timeout) const {
     std::unique_lock lock(mutex_);
     return seen_.wait_for(lock, timeout, [&] { return openFileRequests_.size() >= count; });
+}
+
+bool ScriptedDialogs::WaitForPopups(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex_);
+    return seen_.wait_for(lock, timeout, [&] { return popups_.size() >= count; });
 }
 
 ScopedDialogs::ScopedDialogs()

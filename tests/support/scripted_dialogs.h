@@ -32,21 +32,28 @@ class ScriptedDialogs : public rt::DialogService {
     void QueueMessageAnswer(unsigned button);
     void QueueOpenFile(std::optional<std::string> path);
     void QueuePrinterSetup(bool accepted);
+    // The number of the item chosen in the next popup menu (0 dismisses it;
+    // an empty queue dismisses every menu).
+    void QueuePopupChoice(int item);
 
     unsigned Message(const rt::MessageRequest& request) override;
     std::optional<std::string> OpenFile(const rt::OpenFileRequest& request) override;
     bool PrinterSetup() override;
+    int Popup(const rt::PopupRequest& request) override;
 
     // Copies of every request seen so far, in the order they were made.
     std::vector<rt::MessageRequest> Messages() const;
     std::vector<rt::OpenFileRequest> OpenFileRequests() const;
     std::size_t PrinterSetupCount() const;
+    std::vector<rt::PopupRequest> Popups() const;
 
     // Waits until at least `count` message boxes were asked for; false when
     // the time-out passed first.
     bool WaitForMessages(std::size_t count, std::chrono::milliseconds timeout) const;
     // The same for open-file dialogs.
     bool WaitForOpenFiles(std::size_t count, std::chrono::milliseconds timeout) const;
+    // The same for popup menus.
+    bool WaitForPopups(std::size_t count, std::chrono::milliseconds timeout) const;
 
   private:
     mutable std::mutex mutex_;
@@ -54,6 +61,8 @@ class ScriptedDialogs : public rt::DialogService {
     std::deque<unsigned> messageAnswers_;
     std::deque<std::optional<std::string>> openFileAnswers_;
     std::deque<bool> printerSetupAnswers_;
+    std::deque<int> popupAnswers_;
+    std::vector<rt::PopupRequest> popups_;
     std::vector<rt::MessageRequest> messages_;
     std::vector<rt::OpenFileRequest> openFileRequests_;
     std::size_t printerSetupCount_ = 0;

@@ -1,0 +1,293 @@
+#include "runtime/list_control.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+#include "runtime/events.h"
+#include "runtime/text_codec.h"
+
+namespace rt::gui {
+namespace {
+
+// Paints a cell with the column's indent, the row's selected colours and the
+// column's right border line.
+class ListDelegate : public QStyledItemDelegate {
+  public:
+    ListDelegate(QObject* parent, const ListModel& model, std::function<int(int)> duToPixelsX)
+        : QStyledItemDelegate(parent), model_(model), duToPixelsX_(std::move(duToPixelsX)) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell(option);
+        initStyleOption(&cell, index);
+        const ListColumn* column = Column(index.column());
+        // The whole cell, indent included, takes the row's colour.
+        if (cell.state & QStyle::State_Selected) {
+            const QColor back = index.data(ListModel::SelectedBackgroundRole).value<QColor>();
+            const QColor fore = index.data(ListModel::SelectedForegroundRole).value<QColor>();
+            if (back.isValid()) cell.palette.setColor(QPalette::Highlight, back);
+            if (fore.isValid()) cell.palette.setColor(QPalette::HighlightedText, fore);
+            painter->fillRect(option.rect, cell.palette.color(QPalette::Highlight));
+        } else if (cell.backgroundBrush.style() != Qt::NoBrush) {
+            painter->fillRect(option.rect, cell.backgroundBrush);
+        }
+        if (column != nullptr && column->indent > 0) {
+            const int indent = duToPixelsX_(column->indent);
+            if (column->justify == Justify::Right)
+                cell.rect.adjust(0, 0, -indent, 0);
+            else if (column->justify == Justify::Left)
+                cell.rect.adjust(indent, 0, 0, 0);
+        }
+        cell.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, cell, QModelIndex());
+        if (column != nullptr && column->rightBorder) {
+            painter->save();
+            painter->setPen(option.palette.color(QPalette::Mid));
+            painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+            painter->restore();
+        }
+    }
+
+  private:
+    const ListColumn* Column(int column) const {
+        const auto& columns = model_.Format().columns;
+        if (column < 0 || column >= static_cast<int>(columns.size())) return nullptr;
+        return &columns[static_cast<std::size_t>(column)];
+    }
+
+    const ListModel& model_;
+    std::function<int(int)> duToPixelsX_;
+};
+
+}  // namespace
+
+// ---- ListControl --------------------------------------------------------------
+
+ListControl::ListControl(QWidget* parent, ControlHooks hooks)
+    : QWidget(parent),
+      hooks_(std::move(hooks)),
+      model_(new ListModel(this)),
+      view_(new QTableView(this)),
+      sideways_(new QScrollBar(Qt::Horizontal, this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(view_);
+    layout->addWidget(sideways_);
+    sideways_->hide();
+    sideways_->setSingleStep(1);
+    sideways_->setPageStep(1);
+
+    view_->setModel(model_);
+    view_->setItemDelegate(new ListDelegate(view_, *model_, hooks_.duToPixelsX));
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    view_->setTabKeyNavigation(false);
+    view_->setShowGrid(false);
+    view_->setWordWrap(false);
+    view_->verticalHeader()->hide();
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 2);
+    view_->horizontalHeader()->setHighlightSections(false);
+    view_->horizontalHeader()->setSectionsClickable(false);
+    view_->horizontalHeader()->setMinimumSectionSize(1);
+    setFocusProxy(view_);
+
+    view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
+    view_->horizontalHeader()->viewport()->installEventFilter(this);
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                     [this](const QModelIndex& current) { OnCurrentRowChanged(current.row()); });
+    QObject::connect(sideways_, &QScrollBar::valueChanged, this,
+                     [this](int value) { ScrollSideways(value); });
+}
+
+void ListControl::SetRows(std::shared_ptr<const ListRows> rows) {
+    programChange_ = true;
+    model_->SetRows(std::move(rows));
+    programChange_ = false;
+    SetSelection(selection_);
+}
+
+void ListControl::SetFormat(const std::string& format) {
+    ListFormat parsed = ParseListFormat(format);
+    // Setting the same layout again (after a move) keeps the rows in view.
+    if (!(parsed == model_->Format())) {
+        programChange_ = true;
+        model_->SetFormat(std::move(parsed));
+        programChange_ = false;
+        SetSelection(selection_);
+    }
+    ApplyColumnWidths();
+    UpdateSideways();
+}
+
+void ListControl::SetSelection(int row) {
+    selection_ = std::max(row, 0);
+    programChange_ = true;
+    QItemSelectionModel* selection = view_->selectionModel();
+    if (selection_ >= 1 && selection_ <= model_->rowCount()) {
+        const QModelIndex index = model_->index(selection_ - 1, 0);
+        selection->setCurrentIndex(index,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view_->scrollTo(index);
+    } else {
+        selection->clear();
+    }
+    programChange_ = false;
+}
+
+void ListControl::OnCurrentRowChanged(int row) {
+    if (programChange_) return;
+    selection_ = row + 1;
+    if (hooks_.post) hooks_.post(event::NewSelection, 0);
+}
+
+void ListControl::ApplyColumnWidths() {
+    const ListFormat& format = model_->Format();
+    QHeaderView* header = view_->horizontalHeader();
+    bool stretch = format.columns.empty();
+    for (int c = 0; c < static_cast<int>(format.columns.size()); ++c) {
+        const ListColumn& column = format.columns[static_cast<std::size_t>(c)];
+        int width = 0;
+        if (column.width >= 0) {
+            width = hooks_.duToPixelsX ? hooks_.duToPixelsX(column.width) : column.width;
+        } else {
+            width = view_->fontMetrics().horizontalAdvance(FromWin1252(column.header)) + 12;
+            stretch = true;
+        }
+        if (column.rightBorder) width += 1;
+        header->resizeSection(c, width);
+    }
+    header->setStretchLastSection(stretch);
+}
+
+void ListControl::UpdateSideways() {
+    const ListFormat& format = model_->Format();
+    if (!format.HasFixedColumn()) {
+        sideways_->hide();
+        ScrollSideways(0);
+        view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        return;
+    }
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView* header = view_->horizontalHeader();
+    int total = 0;
+    int scrollable = 0;
+    for (int c = 0; c < static_cast<int>(format.columns.size()); ++c) {
+        total += header->sectionSize(c);
+        if (!format.columns[static_cast<std::size_t>(c)].fixed) ++scrollable;
+    }
+    if (total <= view_->viewport()->width() || scrollable < 2) {
+        sideways_->hide();
+        sideways_->setValue(0);
+        ScrollSideways(0);
+        return;
+    }
+    sideways_->setRange(0, scrollable - 1);
+    sideways_->show();
+    ScrollSideways(sideways_->value());
+}
+
+void ListControl::ScrollSideways(int firstShown) {
+    const ListFormat& format = model_->Format();
+    int k = 0;
+    for (int c = 0; c < static_cast<int>(format.columns.size()); ++c) {
+        if (format.columns[static_cast<std::size_t>(c)].fixed) {
+            view_->setColumnHidden(c, false);
+            continue;
+        }
+        view_->setColumnHidden(c, k++ < firstShown);
+    }
+}
+
+void ListControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    UpdateSideways();
+}
+
+bool ListControl::eventFilter(QObject* watched, QEvent* event) {
+    const bool onRows = watched == view_->viewport();
+    const bool onHeader = watched == view_->horizontalHeader()->viewport();
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            if (watched == view_ && hooks_.post) hooks_.post(event::Selected, 0);
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            if (!onRows && !onHeader) break;
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (onHeader) {
+                lastPressRow_ = 0;
+            } else {
+                const QModelIndex index = view_->indexAt(mouse->position().toPoint());
+                lastPressRow_ = index.isValid() ? index.row() + 1 : 0;
+            }
+            int code = 0;
+            if (mouse->button() == Qt::LeftButton && event->type() == QEvent::MouseButtonDblClick)
+                code = key::MouseLeftDouble;
+            else if (mouse->button() == Qt::RightButton)
+                code = key::MouseRight;
+            if (code != 0 && hooks_.alerted && hooks_.alerted(code)) {
+                if (hooks_.post) hooks_.post(event::AlertKey, code);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- DropListControl ------------------------------------------------------------
+
+DropListControl::DropListControl(QWidget* parent, ControlHooks hooks)
+    : QComboBox(parent), hooks_(std::move(hooks)), model_(new ListModel(this)) {
+    setModel(model_);
+    setModelColumn(0);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
+    QObject::connect(this, &QComboBox::activated, this, [this](int) {
+        if (!programChange_ && hooks_.post) hooks_.post(event::NewSelection, 0);
+    });
+}
+
+void DropListControl::SetRows(std::shared_ptr<const ListRows> rows) {
+    const int keep = currentIndex();
+    programChange_ = true;
+    model_->SetRows(std::move(rows));
+    setCurrentIndex(keep < count() ? keep : -1);
+    programChange_ = false;
+}
+
+void DropListControl::SetFormat(const std::string& format) {
+    ListFormat parsed = ParseListFormat(format);
+    if (parsed == model_->Format()) return;
+    const int keep = currentIndex();
+    programChange_ = true;
+    model_->SetFormat(std::move(parsed));
+    setCurrentIndex(keep < count() ? keep : -1);
+    programChange_ = false;
+}
+
+void DropListControl::SetSelection(int row) {
+    programChange_ = true;
+    setCurrentIndex(row >= 1 && row <= count() ? row - 1 : -1);
+    programChange_ = false;
+}
+
+void DropListControl::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    if (hooks_.post) hooks_.post(event::Selected, 0);
+}
+
+}  // namespace rt::gui

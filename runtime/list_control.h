@@ -1,0 +1,88 @@
+// The list control and the drop-down list, both views over a ListModel.
+//
+// The list is a table view with a header. The program's selection is a row
+// number (1-based, 0 for none) that survives new row snapshots; a user's
+// choice posts EVENT:NewSelection, the focus arriving posts EVENT:Selected,
+// and a left double-click posts EVENT:AlertKey (key code 5) when the window
+// alerts that key. The row of the last mouse press is kept (0 for the header
+// or the blank area below the rows) so that the window can tell a
+// double-click on the header from one on a row.
+//
+// With a fixed (`F`) column the list scrolls sideways by whole columns with a
+// scroll bar of its own: scrolling hides the leading non-fixed columns, so a
+// fixed column never leaves the view. Without one, the view's own scroll bar
+// moves column by column as well.
+#pragma once
+
+#include <QComboBox>
+#include <QTableView>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "runtime/control_hooks.h"
+#include "runtime/core/list_rows.h"
+#include "runtime/list_model.h"
+
+class QScrollBar;
+
+namespace rt::gui {
+
+class ListControl : public QWidget {
+    Q_OBJECT
+
+  public:
+    ListControl(QWidget* parent, ControlHooks hooks);
+
+    void SetRows(std::shared_ptr<const ListRows> rows);
+    void SetFormat(const std::string& format);
+    // 1-based; 0 (or a row beyond the last) clears the selection.
+    void SetSelection(int row);
+    int Selection() const { return selection_; }
+    int LastPressRow() const { return lastPressRow_; }
+    int RowCount() const { return model_->rowCount(); }
+    QTableView* View() const { return view_; }
+    QScrollBar* SidewaysBar() const { return sideways_; }
+    ListModel* Model() const { return model_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void ApplyColumnWidths();
+    void UpdateSideways();
+    void ScrollSideways(int firstShown);
+    void OnCurrentRowChanged(int row);
+
+    ControlHooks hooks_;
+    ListModel* model_;
+    QTableView* view_;
+    QScrollBar* sideways_;
+    int selection_ = 0;
+    int lastPressRow_ = 0;
+    bool programChange_ = false;
+};
+
+class DropListControl : public QComboBox {
+    Q_OBJECT
+
+  public:
+    DropListControl(QWidget* parent, ControlHooks hooks);
+
+    void SetRows(std::shared_ptr<const ListRows> rows);
+    void SetFormat(const std::string& format);
+    void SetSelection(int row);
+    int Selection() const { return currentIndex() + 1; }
+    ListModel* Model() const { return model_; }
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    ControlHooks hooks_;
+    ListModel* model_;
+    bool programChange_ = false;
+};
+
+}  // namespace rt::gui
