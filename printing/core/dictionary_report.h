@@ -51,6 +51,9 @@ class DictionaryReport {
   public:
     DictionaryReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
                      ReportFlags flags, ReportSettings settings, PageSink sink);
+    // The engine's footer and groups refer back to the report.
+    DictionaryReport(const DictionaryReport&) = delete;
+    DictionaryReport& operator=(const DictionaryReport&) = delete;
 
     // Builds the working lists and prints the title page and the summary.
     // False when the dictionary has no files: nothing is printed.

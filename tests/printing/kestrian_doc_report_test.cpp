@@ -120,6 +120,11 @@ TEST_F(KestrianDocReportTest, PdfReadBack) {
     EXPECT_TRUE(toStdout.out.ends_with("%%EOF\n"));
 }
 
+TEST_F(KestrianDocReportTest, LinksNoToolkit) {
+    const std::string libraries = Shell("ldd '" KESTRIAN_DOC_PATH "'");
+    EXPECT_FALSE(Contains(libraries, "libQt")) << libraries;
+}
+
 TEST_F(KestrianDocReportTest, BadInputAndOutput) {
     struct Case {
         std::string arguments;
