@@ -409,16 +409,5 @@ TEST(HeadingLinesTest, AttributeColumnsEndAtNinety) {
     EXPECT_EQ(lines[1].substr(59, 7), "OWNER('");
 }
 
-TEST(HeadingLinesTest, AliasLines) {
-    dict::AliasQueue alias;
-    alias.LABEL = "ShipTo";
-    alias.PREFIX = "SHP";
-    alias.FILE = "Customer";
-    std::vector<std::string> lines = AliasHeadingLines(alias);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(Trimmed(lines[0]), "Prefix: SHP");
-    EXPECT_EQ(Trimmed(lines[1]), "File  : Customer");
-}
-
 }  // namespace
 }  // namespace printing
