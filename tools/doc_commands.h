@@ -38,4 +38,9 @@ int RunWriteback(Args args);
 // window's heading and four lists, as text tables or as JSON.
 int RunLists(Args args);
 
+// kestrian-doc report FILE.TXD [-o OUT] [--select LABEL]... [--no-title-page]
+// [--no-summary] [--no-keys] [--no-aliases] [--no-relations] [--format pdf|text]:
+// the dictionary report as a PDF (on standard output or into OUT) or as text.
+int RunReport(Args args);
+
 }  // namespace doc

@@ -25,6 +25,11 @@ constexpr std::array kCommands = {
             "lists FILE.TXD [--select LABEL] [--json]\n"
             "                                 the dictionary window's heading and lists",
             RunLists},
+    Command{"report",
+            "report FILE.TXD [-o OUT] [--select LABEL]... [--no-title-page] [--no-summary]\n"
+            "        [--no-keys] [--no-aliases] [--no-relations] [--format pdf|text]\n"
+            "                                 the dictionary report as a PDF or as text",
+            RunReport},
 };
 
 void PrintUsage(std::FILE* to) {

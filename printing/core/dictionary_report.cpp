@@ -1,0 +1,328 @@
+#include "printing/core/dictionary_report.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "printing/core/report_line.h"
+
+namespace printing {
+
+namespace {
+
+// Widths of the pictures the report's variables are shown through.
+constexpr std::size_t kLineShown = 100;    // @s100
+constexpr std::size_t kNameShown = 80;     // @s80
+constexpr std::size_t kValueShown = 40;    // @s40
+constexpr std::size_t kKindShown = 5;      // @s5
+constexpr std::size_t kNameLength = 40;    // PrintList NAME
+constexpr std::size_t kTitleLength = 100;  // TitleText
+
+constexpr rt::FontSpec kMono8{rt::FontFace::Mono, 8, false};
+constexpr rt::FontSpec kMono10{rt::FontFace::Mono, 10, false};
+constexpr rt::FontSpec kSans8{rt::FontFace::Sans, 8, false};
+constexpr rt::FontSpec kSans12{rt::FontFace::Sans, 12, false};
+constexpr rt::FontSpec kSans12Bold{rt::FontFace::Sans, 12, true};
+constexpr rt::FontSpec kSans16Bold{rt::FontFace::Sans, 16, true};
+
+// Band heights and the widths of the page area's rules and boxes.
+constexpr int kAreaWidth = 6750;
+constexpr int kLineHeight = 146;
+constexpr int kRuledLineHeight = 156;
+constexpr int kEntryHeadingHeight = 250;
+constexpr int kSeparatorHeight = 20;
+constexpr int kSummaryHeadingHeight = 510;
+constexpr int kLastSummaryRowHeight = 160;
+constexpr int kHeadingTextY = 15;
+constexpr int kPathX = 3771;
+
+std::string Shown(std::string_view text, std::size_t width) {
+    return std::string(TrimRight(text.substr(0, std::min(text.size(), width))));
+}
+
+Band LineBand(const std::string& text, int height) {
+    Band band;
+    band.height = height;
+    std::string shown = Shown(text, kLineShown);
+    band.ops.push_back(rt::TextOp(10, 10, shown, kMono8));
+    band.text.push_back(std::move(shown));
+    return band;
+}
+
+Band RowBand(const TableLine& row) {
+    switch (row.kind) {
+        case RowKind::Row:
+            return LineBand(row.text, kLineHeight);
+        case RowKind::RelationHead: {
+            Band band = LineBand(row.text, kLineHeight);
+            band.ops.push_back(rt::TextOp(5, 10, band.text.front(), kMono8));
+            return band;
+        }
+        case RowKind::LastRow: {
+            Band band = LineBand(row.text, kRuledLineHeight);
+            band.ops.push_back(rt::LineOp(0, 146, kAreaWidth, 0));
+            return band;
+        }
+        case RowKind::Separator: {
+            Band band;
+            band.height = kSeparatorHeight;
+            band.ops.push_back(rt::LineOp(10, 0, 6729, 0));
+            return band;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+ProgressStatus ProgressStatusOf(int percent) {
+    percent = std::clamp(percent, 0, 100);
+    return {"Printing: " + std::string(static_cast<std::size_t>(percent), '|'),
+            std::to_string(percent) + "% printed"};
+}
+
+DictionaryReport::DictionaryReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
+                                   ReportFlags flags, ReportSettings settings, PageSink sink)
+    : model_(model),
+      entries_(entries),
+      flags_(flags),
+      settings_(std::move(settings)),
+      engine_(
+          settings_.metrics, [this](std::int32_t page) { return FooterBand(page); },
+          std::move(sink)) {
+    engine_.SetGroups({{[this] { return name_; }, [this] { return EntryHeadingBand(); }},
+                       {[this] { return tableHeading_; }, [this] { return TableHeadingBand(); }}});
+}
+
+bool DictionaryReport::Start() {
+    if (!model_.FILE || model_.FILE->empty()) return false;
+    started_ = true;
+
+    for (const FilesToPrintRow& entry : entries_) {
+        if (entry.SELECTED) InsertByName(printList_, {entry.TYPE, entry.NAME, entry.REF, 1});
+    }
+    // An alias is listed under its file when that file is printed, wherever
+    // the two fall in label order.
+    auto aliases = dict::Rows(model_.ALIAS);
+    for (const FilesToPrintRow& entry : entries_) {
+        if (entry.TYPE != kAliasEntry || entry.REF < 1 ||
+            static_cast<std::size_t>(entry.REF) > aliases.size()) {
+            continue;
+        }
+        const dict::AliasQueue& alias = aliases[static_cast<std::size_t>(entry.REF - 1)];
+        const dict::FixedString<40> file(alias.FILE.view());
+        auto printed = std::find_if(printList_.begin(), printList_.end(), [&](const auto& row) {
+            return row.TYPE == kFileEntry && row.NAME == file;
+        });
+        if (printed != printList_.end()) aliasIndex_.emplace_back(printed->REF, alias.LABEL.str());
+    }
+    std::sort(aliasIndex_.begin(), aliasIndex_.end());
+    relationIndex_ = BuildRelationIndex(model_);
+
+    if (flags_.PrintTitlePage) {
+        PrintTitlePage();
+        engine_.PageBreak();
+        engine_.SetPageNumber(1);
+    }
+    if (flags_.PrintSummary) PrintSummary();
+    if (printList_.empty()) complete_ = flags_.PrintSummary;
+    return true;
+}
+
+bool DictionaryReport::Step() {
+    if (!started_ || next_ >= printList_.size()) return false;
+    percent_ = static_cast<int>((next_ + 1) * 100 / printList_.size());
+    PrintEntry(printList_[next_]);
+    ++next_;
+    if (next_ >= printList_.size()) {
+        complete_ = true;
+        return false;
+    }
+    return true;
+}
+
+void DictionaryReport::Finish() {
+    engine_.Finish();
+}
+
+void DictionaryReport::PrintTitlePage() {
+    Band band;
+    band.height = settings_.metrics.height;
+    band.ops.push_back(rt::BoxOp(885, 1344, 5000, 2500, rt::kLightGrey));
+    band.ops.push_back(rt::BoxOp(979, 1448, 4802, 2302, rt::kWhite));
+    const std::string title = "Velmora Data Dictionary";
+    band.ops.push_back(rt::TextOp(2635, 1583, title, kSans16Bold));
+    band.text.push_back(title);
+    const std::string path = Shown(settings_.dictionaryPath, kNameShown);
+    band.ops.push_back(rt::TextOp(1031, 2010, path, kMono10, 4698));
+    band.text.push_back(path);
+
+    auto quoted = [](const dict::Text& text) { return dict::RemoveChars(text.view(), "'", false); };
+    const std::pair<const char*, std::string> values[] = {
+        {"Version :", quoted(model_.VERSION)},
+        {"Created :", quoted(model_.CREATED)},
+        {"Modified:", quoted(model_.MODIFIED)},
+        {"Printed :", settings_.printedAt},
+    };
+    const int ys[] = {2510, 2792, 3094, 3385};
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        const std::string value = Shown(values[i].second, kValueShown);
+        band.ops.push_back(rt::TextOp(1115, ys[i], values[i].first, kMono10));
+        band.ops.push_back(rt::TextOp(1979, ys[i], value, kMono10));
+        band.text.push_back(std::string(values[i].first) + " " + value);
+    }
+    engine_.Print(band);
+}
+
+void DictionaryReport::PrintSummary() {
+    const ReportTable table = SummaryTable(model_, entries_);
+    Band heading;
+    heading.height = kSummaryHeadingHeight;
+    heading.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, 198, rt::kLightGrey));
+    heading.ops.push_back(rt::TextOp(52, kHeadingTextY, "Files Summary", kSans12Bold));
+    const std::string path = Shown(settings_.dictionaryPath, kNameShown);
+    heading.ops.push_back(rt::TextOp(kPathX, kHeadingTextY, path, kSans12, kAreaWidth - kPathX));
+    heading.ops.push_back(rt::BoxOp(0, 354, kAreaWidth, 146, rt::kLightGrey));
+    const std::string columns = Shown(table.heading, kLineShown);
+    heading.ops.push_back(rt::TextOp(20, 364, columns, kMono8));
+    heading.ops.push_back(rt::TextOp(10, 364, columns, kMono8));
+    heading.text = {"Files Summary", columns};
+    engine_.Print(heading);
+
+    for (const TableLine& row : table.rows) {
+        if (row.kind == RowKind::LastRow) {
+            Band band = LineBand(row.text, kLastSummaryRowHeight);
+            band.ops.push_back(rt::LineOp(0, 150, kAreaWidth, 0));
+            engine_.Print(band);
+        } else {
+            engine_.Print(LineBand(row.text, kLineHeight));
+        }
+    }
+}
+
+void DictionaryReport::PrintTextLine(const std::string& text) {
+    Band band;
+    band.height = kLineHeight;
+    std::string shown = Shown(text, kLineShown);
+    band.ops.push_back(rt::TextOp(0, 10, shown, kMono8));
+    band.text.push_back(std::move(shown));
+    engine_.Print(band, 1);
+}
+
+void DictionaryReport::PrintTable(const ReportTable& table) {
+    PrintTextLine({});
+    tableHeading_ = table.heading;
+    for (const TableLine& row : table.rows) engine_.Print(RowBand(row), 2);
+}
+
+void DictionaryReport::PrintEntry(const FilesToPrintRow& entry) {
+    const bool isFile = entry.TYPE == kFileEntry;
+    entryKind_ = isFile ? "File" : "Alias";
+    name_ = std::string(entry.NAME.view());
+    PrintTextLine({});
+    footerText_ = settings_.dictionaryPath + " - " + Fixed(name_, kNameLength);
+
+    const auto index = static_cast<std::size_t>(entry.REF - 1);
+    if (isFile) {
+        auto files = dict::Rows(model_.FILE);
+        if (entry.REF < 1 || index >= files.size()) return;
+        const dict::FileQueue& file = files[index];
+        std::vector<std::string> aliases;
+        for (const auto& [ref, label] : aliasIndex_) {
+            if (ref == entry.REF) aliases.push_back(label);
+        }
+        for (const std::string& line : FileHeadingLines(file, aliases)) PrintTextLine(line);
+        if (flags_.PrintKeys) {
+            if (auto keys = KeysTable(file)) PrintTable(*keys);
+        }
+        if (auto fields = FieldsTable(file, scanner_)) PrintTable(*fields);
+    } else {
+        auto aliases = dict::Rows(model_.ALIAS);
+        if (entry.REF < 1 || index >= aliases.size()) return;
+        for (const std::string& line : AliasHeadingLines(aliases[index])) PrintTextLine(line);
+    }
+    if (flags_.PrintRelations) {
+        if (auto relations =
+                RelationsTable(RelationsOf(model_, relationIndex_, entry.NAME.view()))) {
+            PrintTable(*relations);
+        }
+    }
+}
+
+Band DictionaryReport::EntryHeadingBand() const {
+    Band band;
+    band.height = kEntryHeadingHeight;
+    band.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, 198, rt::kLightGrey));
+    const std::string kind = Shown(entryKind_, kKindShown);
+    const std::string name = Shown(name_, kNameShown);
+    band.ops.push_back(rt::TextOp(52, kHeadingTextY, kind, kSans12));
+    band.ops.push_back(rt::TextOp(521, kHeadingTextY, name, kSans12Bold, 2531));
+    band.ops.push_back(rt::TextOp(kPathX, kHeadingTextY,
+                                  Shown(settings_.dictionaryPath, kNameShown), kSans12,
+                                  kAreaWidth - kPathX));
+    band.text.push_back(kind + " " + name);
+    return band;
+}
+
+Band DictionaryReport::TableHeadingBand() const {
+    Band band;
+    band.height = kRuledLineHeight;
+    band.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, 146, rt::kLightGrey));
+    const std::string heading = Shown(tableHeading_, kLineShown);
+    band.ops.push_back(rt::TextOp(0, 10, heading, kMono8));
+    band.ops.push_back(rt::TextOp(8, 10, heading, kMono8));
+    band.ops.push_back(rt::LineOp(0, 146, kAreaWidth, 0));
+    band.text.push_back(heading);
+    return band;
+}
+
+Band DictionaryReport::FooterBand(std::int32_t page) const {
+    Band band;
+    band.height = settings_.metrics.footerHeight;
+    band.ops.push_back(rt::LineOp(0, 0, kAreaWidth, 0));
+    band.ops.push_back(rt::TextOp(0, 0, Shown(footerText_, kLineShown), kSans8, 5802));
+    band.ops.push_back(rt::TextOp(
+        0, 125, Shown(Fixed(settings_.titleText, kTitleLength), kNameShown), kSans8, 3156));
+    const std::string number =
+        "Page " + (page == 0 ? std::string() : std::to_string(page % 100000000));
+    band.ops.push_back(rt::TextOp(6188, 0, number, kSans8));
+    band.text.push_back(number);
+    return band;
+}
+
+bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, ReportFlags flags,
+               ReportSettings settings, PageSink sink,
+               const std::function<void(int percent)>& onEntry) {
+    DictionaryReport report(model, entries, flags, std::move(settings), std::move(sink));
+    if (!report.Start()) return false;
+    bool more = report.EntryCount() > 0;
+    while (more) {
+        more = report.Step();
+        if (onEntry) onEntry(report.Percent());
+    }
+    report.Finish();
+    return true;
+}
+
+std::vector<ReportPage> BuildReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
+                                    ReportFlags flags, ReportSettings settings,
+                                    const std::function<void(int percent)>& onEntry) {
+    std::vector<ReportPage> pages;
+    RunReport(
+        model, entries, flags, std::move(settings),
+        [&](ReportPage&& page) { pages.push_back(std::move(page)); }, onEntry);
+    return pages;
+}
+
+std::string ReportText(const std::vector<ReportPage>& pages) {
+    std::string out;
+    for (const ReportPage& page : pages) {
+        for (const std::string& line : page.text) {
+            out += TrimRight(line);
+            out += '\n';
+        }
+        out += "\f\n";
+    }
+    return out;
+}
+
+}  // namespace printing

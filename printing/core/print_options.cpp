@@ -1,0 +1,82 @@
+#include "printing/core/print_options.h"
+
+#include <algorithm>
+
+namespace printing {
+
+void InsertByName(FilesToPrint& rows, const FilesToPrintRow& row) {
+    auto at = std::upper_bound(rows.begin(), rows.end(), row,
+                               [](const FilesToPrintRow& a, const FilesToPrintRow& b) {
+                                   return a.NAME.view() < b.NAME.view();
+                               });
+    rows.insert(at, row);
+}
+
+DisabledBoxes FillFilesToPrint(const dict::DictionaryModel& model, PrintFlags& flags,
+                               FilesToPrint& rows) {
+    flags.PrintPreview = true;
+    rows.clear();
+    DisabledBoxes disabled;
+    bool someFileHasKeys = false;
+    if (model.FILE) {
+        std::int32_t i = 0;
+        for (const dict::FileQueue& file : *model.FILE) {
+            InsertByName(rows, {kFileEntry, file.LABEL.view(), ++i, 1});
+            if (file.KEY) someFileHasKeys = true;
+        }
+    }
+    if (!someFileHasKeys) {
+        flags.PrintKeys = false;
+        disabled.keys = true;
+    }
+    if (model.ALIAS) {
+        std::int32_t j = 0;
+        for (const dict::AliasQueue& alias : *model.ALIAS) {
+            InsertByName(rows, {kAliasEntry, alias.LABEL.view(), ++j,
+                                static_cast<std::uint8_t>(flags.PrintAliases ? 1 : 0)});
+        }
+    } else {
+        flags.PrintAliases = false;
+        disabled.aliases = true;
+    }
+    if (!model.RELATION) {
+        flags.PrintRelations = false;
+        disabled.relations = true;
+    }
+    return disabled;
+}
+
+bool PrintEnabled(const FilesToPrint& rows, const PrintFlags& flags) {
+    return flags.PrintSummary ||
+           std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row.SELECTED != 0; });
+}
+
+void ApplyAliasesBox(FilesToPrint& rows, const PrintFlags& flags) {
+    for (FilesToPrintRow& row : rows) {
+        if (row.TYPE == kAliasEntry) row.SELECTED = flags.PrintAliases ? 1 : 0;
+    }
+}
+
+void FollowAliasSelection(const FilesToPrint& rows, PrintFlags& flags) {
+    flags.PrintAliases = std::all_of(rows.begin(), rows.end(), [](const auto& row) {
+        return row.TYPE != kAliasEntry || row.SELECTED != 0;
+    });
+}
+
+void SelectAll(FilesToPrint& rows, PrintFlags& flags, bool selected) {
+    for (FilesToPrintRow& row : rows) row.SELECTED = selected ? 1 : 0;
+    flags.PrintAliases = selected;
+}
+
+SelectionChoice ReadSelectionChoice(int item) {
+    switch (item) {
+        case 1:
+            return SelectionChoice::SelectAll;
+        case 2:
+            return SelectionChoice::DeselectAll;
+        default:
+            return SelectionChoice::Cancel;
+    }
+}
+
+}  // namespace printing

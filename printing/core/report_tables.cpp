@@ -1,0 +1,477 @@
+#include "printing/core/report_tables.h"
+
+#include <algorithm>
+
+#include "printing/core/report_line.h"
+
+namespace printing {
+
+namespace {
+
+constexpr std::size_t kAttributeLength = 99;  // AttributeList holds 100 with its terminator
+constexpr std::size_t kFirstAttributeColumn = 48;
+constexpr std::size_t kAttributeColumn = 60;
+constexpr std::size_t kAttributeEnd = 90;
+
+std::string WithoutQuotes(std::string_view text) {
+    return dict::RemoveChars(text, "'", false);
+}
+
+void Widen(std::size_t& width, std::string_view text) {
+    width = std::max(width, text.size());
+}
+
+template <class Row>
+std::span<const Row> RowsOf(const dict::List<Row>& list) {
+    return dict::Rows(list);
+}
+
+// The last row that carries text becomes the table's last row.
+void MarkLastRow(ReportTable& table) {
+    for (auto it = table.rows.rbegin(); it != table.rows.rend(); ++it) {
+        if (it->kind == RowKind::Separator) continue;
+        it->kind = RowKind::LastRow;
+        return;
+    }
+}
+
+// Drops a separator that no longer stands between two items.
+void DropTrailingSeparator(ReportTable& table) {
+    if (!table.rows.empty() && table.rows.back().kind == RowKind::Separator) table.rows.pop_back();
+}
+
+}  // namespace
+
+// --- entry heading lines -------------------------------------------------
+
+std::vector<std::string> FileAttributeWords(const dict::FileQueue& file) {
+    std::vector<std::string> words;
+    auto add = [&](std::string word) { words.push_back(word.substr(0, kAttributeLength)); };
+    if (file.CREATE) add("CREATE");
+    if (file.RECLAIM) add("RECLAIM");
+    if (file.THREAD) add("THREAD");
+    if (file.BINDABLE) add("BINDABLE");
+    if (file.EXTERNAL) add("EXTERNAL");
+    if (file.DLL) add("DLL");
+    if (file.OEM) add("OEM");
+    if (file.OWNER.has_value()) add("OWNER(" + file.OWNER.str() + ")");
+    if (file.ENCRYPT) add("ENCRYPT");
+    return words;
+}
+
+std::vector<std::string> FileHeadingLines(const dict::FileQueue& file,
+                                          const std::vector<std::string>& aliases) {
+    const std::vector<std::string> words = FileAttributeWords(file);
+    std::size_t next = 0;
+    std::vector<std::string> lines;
+    ReportLine line;
+    auto attributeAt = [&](std::size_t column, std::string_view lead) {
+        if (next < words.size())
+            line.PutSlice(column, kAttributeEnd, std::string(lead) + words[next++]);
+    };
+
+    line = "Prefix: " + std::string(Value(file.PREFIX));
+    attributeAt(kFirstAttributeColumn, "Attributes: ");
+    lines.push_back(line.Value());
+
+    line = "Driver: " + WithoutQuotes(Value(file.DRIVER));
+    attributeAt(kAttributeColumn, "");
+    lines.push_back(line.Value());
+
+    if (file.NAME.has_value()) {
+        line = "Path  : " + file.NAME.str();
+        attributeAt(kAttributeColumn, "");
+        lines.push_back(line.Value());
+    }
+    if (!aliases.empty()) {
+        std::string text = "Alias :";
+        for (const std::string& alias : aliases) text += " " + alias + ",";
+        text.back() = ' ';
+        line = text;
+        attributeAt(kAttributeColumn, "");
+        lines.push_back(line.Value());
+    }
+    while (next < words.size()) {
+        line.Clear();
+        attributeAt(kAttributeColumn, "");
+        lines.push_back(line.Value());
+    }
+    return lines;
+}
+
+std::vector<std::string> AliasHeadingLines(const dict::AliasQueue& alias) {
+    ReportLine line;
+    std::vector<std::string> lines;
+    line = "Prefix: " + alias.PREFIX.str();
+    lines.push_back(line.Value());
+    line = "File  : " + alias.FILE.str();
+    lines.push_back(line.Value());
+    return lines;
+}
+
+// --- keys ----------------------------------------------------------------
+
+KeyColumns KeyColumnsOf(const dict::FileQueue& file) {
+    KeyColumns c;
+    auto measure = [&](const auto& key) {
+        Widen(c.wL, Value(key.LABEL));
+        for (const dict::TextLineQueue& part : RowsOf(key.FIELD)) Widen(c.wF, Value(part.TEXT));
+    };
+    for (const dict::KeyQueue& key : RowsOf(file.KEY)) measure(key);
+    for (const dict::IndexQueue& index : RowsOf(file.INDEX)) measure(index);
+    c.A = c.wL + 5;
+    c.B = c.A + c.wF + 2;
+    return c;
+}
+
+namespace {
+
+// "PRIMARY,DUP,..." from the words that apply, without the last comma.
+std::string CommaList(std::initializer_list<std::pair<bool, std::string_view>> words,
+                      const dict::Text& name) {
+    std::string text;
+    for (const auto& [set, word] : words) {
+        if (set) {
+            text += word;
+            text += ',';
+        }
+    }
+    if (name.has_value()) text += "NAME(" + name.str() + "),";
+    if (!text.empty()) text.pop_back();
+    return text;
+}
+
+void AddKeyRows(ReportTable& table, const KeyColumns& c, const std::string& first,
+                const std::string& attributes, const dict::List<dict::TextLineQueue>& parts) {
+    ReportLine line;
+    line = first;
+    line.Put(c.B, attributes);
+    auto components = RowsOf(parts);
+    if (components.empty()) {
+        table.rows.push_back({RowKind::Row, line.Value()});
+    }
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        if (i > 0) line.Clear();
+        line.Put(c.A, Value(components[i].TEXT));
+        table.rows.push_back({RowKind::Row, line.Value()});
+    }
+    table.rows.push_back({RowKind::Separator, {}});
+}
+
+}  // namespace
+
+std::optional<ReportTable> KeysTable(const dict::FileQueue& file) {
+    if (!file.KEY && !file.INDEX) return std::nullopt;
+    const KeyColumns c = KeyColumnsOf(file);
+    ReportTable table;
+    ReportLine heading;
+    heading.Put(1, "KEY");
+    heading.Put(c.A, "FIELDS");
+    heading.Put(c.B, "ATTRIBUTES");
+    table.heading = heading.Value();
+    for (const dict::KeyQueue& key : RowsOf(file.KEY)) {
+        AddKeyRows(table, c, "K " + key.LABEL.str(),
+                   CommaList({{key.PRIMARY != 0, "PRIMARY"},
+                              {key.DUP != 0, "DUP"},
+                              {key.NOCASE != 0, "NOCASE"},
+                              {key.OPT != 0, "OPT"}},
+                             key.NAME),
+                   key.FIELD);
+    }
+    for (const dict::IndexQueue& index : RowsOf(file.INDEX)) {
+        AddKeyRows(table, c, (index.FIELD ? "I " : "D ") + index.LABEL.str(),
+                   CommaList({{index.NOCASE != 0, "NOCASE"}, {index.OPT != 0, "OPT"}}, index.NAME),
+                   index.FIELD);
+    }
+    DropTrailingSeparator(table);
+    MarkLastRow(table);
+    return table;
+}
+
+// --- fields --------------------------------------------------------------
+
+namespace {
+
+std::string ValidOf(const dict::ObjectTextRef& text, dict::Scanner& scanner) {
+    if (!text || !text->KEYWORDS.has_value()) return {};
+    scanner.Split(text->KEYWORDS.view(), {}, true);
+    std::string valid = scanner.ArgumentsOf("VALID");
+    if (TrimRight(valid).empty()) return {};
+    return valid;
+}
+
+}  // namespace
+
+std::vector<FieldCells> FieldRows(const dict::FileQueue& file, dict::Scanner& scanner) {
+    std::vector<FieldCells> rows;
+    for (const dict::MemoQueue& memo : RowsOf(file.MEMO)) {
+        rows.push_back({memo.LABEL.str(), "MEMO(" + std::to_string(memo.SIZE) + ")",
+                        memo.PICTURE.str(), ValidOf(memo.TEXT, scanner)});
+    }
+    for (const dict::BlobQueue& blob : RowsOf(file.BLOB)) {
+        rows.push_back({blob.LABEL.str(),
+                        "BLOB(" + std::to_string(blob.SIZE) + ")",
+                        {},
+                        ValidOf(blob.TEXT, scanner)});
+    }
+    std::size_t level = 0;
+    for (const dict::FieldQueue& field : RowsOf(file.FIELD)) {
+        if (field.TYPE == "END" && level > 0) --level;
+        std::string type(2 * level, ' ');
+        type += Value(field.TYPE);
+        if (field.SIZE.has_value()) type += "(" + field.SIZE.str() + ")";
+        if (field.DIM.has_value()) type += ",DIM(" + field.DIM.str() + ")";
+        rows.push_back({field.LABEL.str(), std::move(type), field.PICTURE.str(),
+                        ValidOf(field.TEXT, scanner)});
+        if (field.TYPE == "GROUP") ++level;
+    }
+    return rows;
+}
+
+FieldColumns FieldColumnsOf(const std::vector<FieldCells>& rows) {
+    FieldColumns c;
+    for (const FieldCells& row : rows) {
+        Widen(c.wL, row.label);
+        Widen(c.wT, row.type);
+        Widen(c.wP, row.picture);
+    }
+    c.A = c.wL + 3;
+    c.B = c.A + c.wT + 2;
+    c.C = c.B + c.wP + 2;
+    return c;
+}
+
+std::optional<ReportTable> FieldsTable(const dict::FileQueue& file, dict::Scanner& scanner) {
+    if (!file.MEMO && !file.BLOB && !file.FIELD) return std::nullopt;
+    const std::vector<FieldCells> cells = FieldRows(file, scanner);
+    const FieldColumns c = FieldColumnsOf(cells);
+    ReportTable table;
+    ReportLine line;
+    line.Put(1, "FIELD");
+    line.Put(c.A, "TYPE");
+    line.Put(c.B, "PICTURE");
+    line.Put(c.C, "VALID");
+    table.heading = line.Value();
+    for (const FieldCells& row : cells) {
+        line = row.label;
+        line.Put(c.A, row.type);
+        line.Put(c.B, row.picture);
+        if (!row.valid.empty()) line.Put(c.C, row.valid);
+        table.rows.push_back({RowKind::Row, line.Value()});
+    }
+    MarkLastRow(table);
+    return table;
+}
+
+// --- relations -----------------------------------------------------------
+
+namespace {
+
+constexpr std::size_t kFileLabelLength = 80;  // PFILE
+
+struct SideView {
+    std::string_view ownFile, ownKey, relatedFile, relatedKey;
+    std::span<const dict::FieldPairQueue> ownPairs, relatedPairs;
+};
+
+SideView ViewOf(const RelationSide& side) {
+    const dict::RelationQueue& r = *side.relation;
+    if (side.left) {
+        return {Value(r.LEFTFILE), Value(r.LEFTKEY),     Value(r.RIGHTFILE),
+                Value(r.RIGHTKEY), RowsOf(r.LEFTFIELDS), RowsOf(r.RIGHTFIELDS)};
+    }
+    return {Value(r.RIGHTFILE), Value(r.RIGHTKEY),     Value(r.LEFTFILE),
+            Value(r.LEFTKEY),   RowsOf(r.RIGHTFIELDS), RowsOf(r.LEFTFIELDS)};
+}
+
+const std::string kConnector = {' ', kSingleLeft, kDash};  // " ‹—"
+const std::string kLead = {kSingleRight, ' '};             // "› "
+
+// A file or field name and its connector, ending just before `next`, then
+// the other name after "› " from `next` on. "NOLINK" leaves a dash alone.
+void PutLink(ReportLine& line, std::size_t from, std::size_t next, std::string_view first,
+             std::string_view second) {
+    if (first == "NOLINK") {
+        line.Put(next - 1, std::string(1, kDash));
+    } else {
+        line.PutRight(from, next - 1, std::string(first) + kConnector);
+    }
+    line.Put(next, kLead + std::string(second));
+}
+
+}  // namespace
+
+std::vector<RelationIndexRow> BuildRelationIndex(const dict::DictionaryModel& model) {
+    std::vector<RelationIndexRow> index;
+    std::int32_t j = 0;
+    for (const dict::RelationQueue& relation : RowsOf(model.RELATION)) {
+        ++j;
+        index.push_back({Fixed(Value(relation.LEFTFILE), kFileLabelLength), 'L', j});
+        index.push_back({Fixed(Value(relation.RIGHTFILE), kFileLabelLength), 'R', j});
+    }
+    std::stable_sort(index.begin(), index.end(),
+                     [](const auto& a, const auto& b) { return a.PFILE < b.PFILE; });
+    return index;
+}
+
+std::vector<RelationSide> RelationsOf(const dict::DictionaryModel& model,
+                                      const std::vector<RelationIndexRow>& index,
+                                      std::string_view name) {
+    const std::string key = Fixed(TrimRight(name), kFileLabelLength);
+    auto [first, last] =
+        std::equal_range(index.begin(), index.end(), key, [](const auto& a, const auto& b) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(a)>, RelationIndexRow>) {
+                return a.PFILE < b;
+            } else {
+                return a < b.PFILE;
+            }
+        });
+    std::vector<RelationSide> sides;
+    auto relations = RowsOf(model.RELATION);
+    for (auto it = first; it != last; ++it) {
+        if (it->REF < 1 || static_cast<std::size_t>(it->REF) > relations.size()) continue;
+        sides.push_back({&relations[static_cast<std::size_t>(it->REF - 1)], it->LR == 'L'});
+    }
+    return sides;
+}
+
+RelationColumns RelationColumnsOf(const std::vector<RelationSide>& sides) {
+    RelationColumns c;
+    for (const RelationSide& side : sides) {
+        const SideView v = ViewOf(side);
+        Widen(c.W1, v.relatedFile);
+        Widen(c.W2, v.ownFile);
+        Widen(c.W3, v.relatedKey);
+        Widen(c.W4, v.relatedFile);
+        Widen(c.W5, v.ownKey);
+        for (const dict::FieldPairQueue& pair : v.ownPairs) {
+            Widen(c.W2, Value(pair.LEFT));
+            Widen(c.W3, Value(pair.RIGHT));
+        }
+        for (const dict::FieldPairQueue& pair : v.relatedPairs) {
+            Widen(c.W4, Value(pair.LEFT));
+            Widen(c.W5, Value(pair.RIGHT));
+        }
+    }
+    c.P2 = c.W1 + 6;
+    c.P3 = c.P2 + c.W2 + 4;
+    c.P4 = c.P3 + c.W3 + 3;
+    c.P5 = c.P4 + c.W4 + 4;
+    c.end = c.P5 + c.W5 + 3;
+    return c;
+}
+
+std::string RelationArrow(const RelationSide& side) {
+    const bool one = side.relation->TYPE.view().starts_with('O');
+    const std::string oneToMany = {kSingleLeft, kDash, kDoubleRight, ' '};  // "‹—» "
+    const std::string manyToOne = {kDoubleLeft, kDash, kSingleRight, ' '};  // "«—› "
+    return one == side.left ? oneToMany : manyToOne;
+}
+
+std::optional<ReportTable> RelationsTable(const std::vector<RelationSide>& sides) {
+    if (sides.empty()) return std::nullopt;
+    const RelationColumns c = RelationColumnsOf(sides);
+    ReportTable table;
+    ReportLine line;
+    line.Put(1, "RELATED FILE");
+    line.PutRight(c.P2, c.P3 - 1, "FILE" + kConnector);
+    line.Put(c.P3, kLead + "RELATED KEY");
+    line.PutRight(c.P4, c.P5 - 1, "RELATED FILE" + kConnector);
+    line.Put(c.P5, kLead + "KEY");
+    table.heading = line.Value();
+
+    for (std::size_t s = 0; s < sides.size(); ++s) {
+        const SideView v = ViewOf(sides[s]);
+        line = RelationArrow(sides[s]) + std::string(v.relatedFile);
+        line.PutRight(c.P2, c.P3 - 1, std::string(v.ownFile) + kConnector);
+        line.Put(c.P3, kLead + std::string(v.relatedKey));
+        line.PutRight(c.P4, c.P5 - 1, std::string(v.relatedFile) + kConnector);
+        line.Put(c.P5, kLead + std::string(v.ownKey));
+        table.rows.push_back({RowKind::RelationHead, line.Value()});
+
+        const std::size_t pairs = std::max(v.ownPairs.size(), v.relatedPairs.size());
+        for (std::size_t k = 0; k < pairs; ++k) {
+            line.Clear();
+            if (k < v.ownPairs.size()) {
+                PutLink(line, c.P2, c.P3, Value(v.ownPairs[k].LEFT), Value(v.ownPairs[k].RIGHT));
+            }
+            if (k < v.relatedPairs.size()) {
+                PutLink(line, c.P4, c.P5, Value(v.relatedPairs[k].LEFT),
+                        Value(v.relatedPairs[k].RIGHT));
+            }
+            const bool last = s + 1 == sides.size() && k + 1 == pairs;
+            table.rows.push_back({last ? RowKind::LastRow : RowKind::Row, line.Value()});
+        }
+        if (s + 1 < sides.size()) table.rows.push_back({RowKind::Separator, {}});
+    }
+    return table;
+}
+
+// --- files summary -------------------------------------------------------
+
+std::string SummaryAttributes(const dict::FileQueue& file) {
+    std::string text;
+    for (const std::string& word : FileAttributeWords(file)) text += word + ",";
+    if (!text.empty()) text.pop_back();
+    return text;
+}
+
+namespace {
+
+const dict::FileQueue* FileOf(const dict::DictionaryModel& model, const FilesToPrintRow& entry) {
+    auto files = RowsOf(model.FILE);
+    if (entry.TYPE != kFileEntry || entry.REF < 1 ||
+        static_cast<std::size_t>(entry.REF) > files.size()) {
+        return nullptr;
+    }
+    return &files[static_cast<std::size_t>(entry.REF - 1)];
+}
+
+}  // namespace
+
+SummaryColumns SummaryColumnsOf(const dict::DictionaryModel& model, const FilesToPrint& entries) {
+    SummaryColumns c;
+    for (const FilesToPrintRow& entry : entries) {
+        const dict::FileQueue* file = FileOf(model, entry);
+        if (!file) continue;
+        Widen(c.w1, Value(file->LABEL));
+        Widen(c.w2, Value(file->PREFIX));
+        const std::size_t driver = file->DRIVER.size();
+        if (driver > 2) c.w3 = std::max(c.w3, driver - 2);
+        Widen(c.w4, Value(file->NAME));
+        const std::size_t attributes = SummaryAttributes(*file).size();
+        c.w5 = std::max(c.w5, attributes);  // the text without its last comma
+    }
+    c.A = c.w1 + 3;
+    c.B = c.A + c.w2 + 2;
+    c.C = c.B + c.w3 + 2;
+    c.D = c.C + c.w4 + 2;
+    c.E = c.D + c.w5 + 2;
+    return c;
+}
+
+ReportTable SummaryTable(const dict::DictionaryModel& model, const FilesToPrint& entries) {
+    const SummaryColumns c = SummaryColumnsOf(model, entries);
+    ReportTable table;
+    ReportLine line;
+    line.Put(1, "FILE");
+    line.Put(c.A, "PRE");
+    line.Put(c.B, "DRIVER");
+    line.Put(c.C, "PATH");
+    line.Put(c.D, "ATTRIBUTES");
+    table.heading = line.Value();
+    for (const FilesToPrintRow& entry : entries) {
+        const dict::FileQueue* file = FileOf(model, entry);
+        if (!file) continue;
+        line = Value(file->LABEL);
+        line.Put(c.A, Value(file->PREFIX));
+        line.Put(c.B, WithoutQuotes(Value(file->DRIVER)));
+        if (file->NAME.has_value()) line.Put(c.C, Value(file->NAME));
+        line.Put(c.D, SummaryAttributes(*file));
+        table.rows.push_back({RowKind::Row, line.Value()});
+    }
+    MarkLastRow(table);
+    return table;
+}
+
+}  // namespace printing

@@ -1,0 +1,202 @@
+// The whole report on small dictionaries: bands in order, page numbers,
+// footers, progress, the alias index and the early ends.
+#include "printing/core/dictionary_report.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/printing/report_models.h"
+
+namespace printing {
+namespace {
+
+using printing_test::AddPair;
+using printing_test::Entry;
+using printing_test::Field;
+using printing_test::File;
+using printing_test::Key;
+using printing_test::Relation;
+
+ReportSettings Settings() {
+    ReportSettings settings;
+    settings.dictionaryPath = "D.TXD";
+    settings.printedAt = "today";
+    settings.titleText = "TITLE";
+    return settings;
+}
+
+ReportFlags Flags(bool title, bool summary) {
+    ReportFlags flags;
+    flags.PrintTitlePage = title;
+    flags.PrintSummary = summary;
+    return flags;
+}
+
+// Orders (key, fields, relation to Cust), Cust (fields), alias AShip of Cust.
+dict::DictionaryModel SmallModel() {
+    dict::DictionaryModel model;
+    model.VERSION = "'4.0'";
+    dict::FileQueue orders = File("Orders", "ORD");
+    dict::Ensure(orders.KEY).push_back(Key("KeyNo", {"No"}));
+    dict::Ensure(orders.FIELD).push_back(Field("No", "LONG"));
+    dict::Ensure(model.FILE).push_back(std::move(orders));
+    dict::FileQueue cust = File("Cust", "CUS");
+    dict::Ensure(cust.FIELD).push_back(Field("Id", "LONG"));
+    dict::Ensure(model.FILE).push_back(std::move(cust));
+    dict::AliasQueue alias;
+    alias.LABEL = "AShip";
+    alias.PREFIX = "SHP";
+    alias.FILE = "Cust";
+    dict::Ensure(model.ALIAS).push_back(std::move(alias));
+    dict::RelationQueue relation = Relation("1:MANY", "Cust", "CUS:K", "Orders", "ORD:K");
+    AddPair(relation.LEFTFIELDS, "CUS:Id", "ORD:Cust");
+    dict::Ensure(model.RELATION).push_back(std::move(relation));
+    return model;
+}
+
+FilesToPrint AllEntries(const dict::DictionaryModel& model) {
+    PrintFlags flags;
+    FilesToPrint entries;
+    FillFilesToPrint(model, flags, entries);
+    return entries;
+}
+
+std::vector<std::string> AllLines(const std::vector<ReportPage>& pages) {
+    std::vector<std::string> lines;
+    for (const ReportPage& page : pages) {
+        for (const std::string& line : page.text) lines.emplace_back(TrimRight(line));
+    }
+    return lines;
+}
+
+TEST(DictionaryReportTest, WholeReportInBandOrder) {
+    dict::DictionaryModel model = SmallModel();
+    FilesToPrint entries = AllEntries(model);
+    auto pages = BuildReport(model, entries, Flags(false, false), Settings());
+    ASSERT_EQ(pages.size(), 1u);
+    const std::string connector = " \x8B\x97\x9B ";
+    EXPECT_EQ(
+        AllLines(pages),
+        (std::vector<std::string>{
+            "Alias AShip",
+            "",
+            "Prefix: SHP",
+            "File  : Cust",
+            "File Cust",
+            "",
+            "Prefix: CUS",
+            "Driver: TOPSPEED",
+            "Alias : AShip",  // listed although the alias sorts before its file
+            "",
+            "FIELD  TYPE  PICTURE  VALID",
+            "Id     LONG",
+            "",
+            "RELATED FILE     FILE" + connector + "RELATED KEY  RELATED FILE" + connector + "KEY",
+            "\xAB\x97\x9B Orders       Cust" + connector + "ORD:K              Orders" + connector +
+                "CUS:K",
+            "               CUS:Id" + connector + "ORD:Cust",
+            "File Orders",
+            "",
+            "Prefix: ORD",
+            "Driver: TOPSPEED",
+            "",
+            "KEY      FIELDS  ATTRIBUTES",
+            "K KeyNo  No",
+            "",
+            "FIELD  TYPE  PICTURE  VALID",
+            "No     LONG",
+            "",
+            "RELATED FILE     FILE" + connector + "RELATED KEY  RELATED FILE" + connector + "KEY",
+            "\x8B\x97\xBB Cust       Orders" + connector + "CUS:K                Cust" + connector +
+                "ORD:K",
+            std::string(45, ' ') + "CUS:Id" + connector + "ORD:Cust",
+            "Page 1",
+        }));
+}
+
+TEST(DictionaryReportTest, TitlePageThenPageOneAgain) {
+    dict::DictionaryModel model = SmallModel();
+    FilesToPrint entries = AllEntries(model);
+    auto pages = BuildReport(model, entries, Flags(true, true), Settings());
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].text,
+              (std::vector<std::string>{"Velmora Data Dictionary", "D.TXD", "Version : 4.0",
+                                        "Created : ", "Modified: ", "Printed : today", "Page 1"}));
+    EXPECT_EQ(pages[1].number, 1);
+    EXPECT_EQ(pages[1].text[0], "Files Summary");
+    EXPECT_EQ(pages[1].text.back(), "Page 1");
+}
+
+TEST(DictionaryReportTest, SummaryAloneIsComplete) {
+    dict::DictionaryModel model = SmallModel();
+    FilesToPrint entries = AllEntries(model);
+    for (auto& entry : entries) entry.SELECTED = 0;
+    std::vector<ReportPage> pages;
+    DictionaryReport report(model, entries, Flags(false, true), Settings(),
+                            [&](ReportPage&& page) { pages.push_back(std::move(page)); });
+    ASSERT_TRUE(report.Start());
+    EXPECT_TRUE(report.Complete());
+    EXPECT_FALSE(report.Step());
+    report.Finish();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].text.size(), 5u);  // two heading lines, two files, the footer
+}
+
+TEST(DictionaryReportTest, NothingWithoutFiles) {
+    dict::DictionaryModel empty;
+    dict::DictionaryModel noRows;
+    dict::Ensure(noRows.FILE);
+    for (const dict::DictionaryModel* model : {&empty, &noRows}) {
+        FilesToPrint entries;
+        EXPECT_FALSE(RunReport(*model, entries, Flags(true, true), Settings(),
+                               [](ReportPage&&) { ADD_FAILURE() << "a page was printed"; }));
+    }
+}
+
+TEST(DictionaryReportTest, ProgressPerEntry) {
+    dict::DictionaryModel model = SmallModel();
+    FilesToPrint entries = AllEntries(model);
+    std::vector<int> percents;
+    BuildReport(model, entries, Flags(false, false), Settings(),
+                [&](int percent) { percents.push_back(percent); });
+    EXPECT_EQ(percents, (std::vector<int>{33, 66, 100}));
+    const ProgressStatus status = ProgressStatusOf(3);
+    EXPECT_EQ(status.bar, "Printing: |||");
+    EXPECT_EQ(status.percent, "3% printed");
+}
+
+TEST(DictionaryReportTest, FooterAndDoubleStruckBands) {
+    dict::DictionaryModel model = SmallModel();
+    FilesToPrint entries = AllEntries(model);
+    ReportSettings settings = Settings();
+    auto pages = BuildReport(model, entries, Flags(false, false), settings);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& ops = pages[0].drawing.ops;
+    auto textAt = [&](int x, int y) {
+        return std::count_if(ops.begin(), ops.end(), [&](const rt::DrawOp& op) {
+            return op.kind == rt::DrawKind::Text && op.x == x && op.y == y;
+        });
+    };
+    // Footer: the path and the last entry's name padded to 40, the title and the page.
+    const int footerTop = settings.metrics.footerTop;
+    auto footer = std::find_if(ops.begin(), ops.end(), [&](const rt::DrawOp& op) {
+        return op.kind == rt::DrawKind::Text && op.y == footerTop && op.x == 1000;
+    });
+    ASSERT_NE(footer, ops.end());
+    EXPECT_EQ(footer->text, "D.TXD - Orders");
+    EXPECT_EQ(textAt(1000 + 6188, footerTop), 1);
+    EXPECT_EQ(textAt(1000, footerTop + 125), 1);
+    // Every relation head row is struck twice, 5 units apart.
+    const auto heads = std::count_if(ops.begin(), ops.end(), [](const rt::DrawOp& op) {
+        return op.kind == rt::DrawKind::Text && op.x == 1005;
+    });
+    EXPECT_EQ(heads, 2);
+    const auto headings = std::count_if(ops.begin(), ops.end(), [](const rt::DrawOp& op) {
+        return op.kind == rt::DrawKind::Text && op.x == 1008;
+    });
+    EXPECT_EQ(headings, 5);  // fields, relations, keys, fields, relations
+}
+
+}  // namespace
+}  // namespace printing

@@ -1,0 +1,156 @@
+// kestrian-doc report on the bundled sample, as text and as a PDF read back
+// with the poppler tools.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/dictionary/temp_folder.h"
+#include "tests/dictionary/tool_run.h"
+
+#if defined(KESTRIAN_DOC_PATH) && defined(KESTRIAN_SAMPLES_DIR)
+
+namespace printing {
+namespace {
+
+using dict_test::ReadBytes;
+using dict_test::TempFolder;
+using dict_test::ToolRun;
+using dict_test::WriteBytes;
+
+bool Contains(const std::string& text, const std::string& piece) {
+    return text.find(piece) != std::string::npos;
+}
+
+std::vector<std::string> Pages(const std::string& text) {
+    std::vector<std::string> pages;
+    std::size_t start = 0;
+    for (std::size_t at = text.find("\f\n"); at != std::string::npos;
+         at = text.find("\f\n", start)) {
+        pages.push_back(text.substr(start, at - start));
+        start = at + 2;
+    }
+    return pages;
+}
+
+class KestrianDocReportTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        WriteBytes(folder.File("SAMPLE.TXD"), ReadBytes(KESTRIAN_SAMPLES_DIR "/SAMPLE.TXD"));
+    }
+    ToolRun Run(const std::string& arguments) {
+        return dict_test::RunToolIn(KESTRIAN_DOC_PATH, folder, arguments);
+    }
+    // Runs a shell command in the folder; its standard output.
+    std::string Shell(const std::string& command) {
+        const std::string out = folder.File("shell.out");
+        std::string line = "cd '" + folder.Path().string() + "' && " + command + " >'" + out + "'";
+        if (std::system(line.c_str()) != 0) return "(failed) " + command;
+        return ReadBytes(out);
+    }
+    TempFolder folder;
+};
+
+TEST_F(KestrianDocReportTest, TextPagesOfTheSample) {
+    ToolRun run = Run("report SAMPLE.TXD --format text");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::string> pages = Pages(run.out);
+    ASSERT_EQ(pages.size(), 3u) << run.out;
+    EXPECT_TRUE(pages[0].starts_with("Velmora Data Dictionary\nSAMPLE.TXD\nVersion : 4.0\n"));
+    EXPECT_TRUE(pages[0].ends_with("\nPage 1\n"));
+    EXPECT_TRUE(
+        pages[1].starts_with("Files Summary\n"
+                             "FILE       PRE  DRIVER PATH            ATTRIBUTES\n"
+                             "Customer   CUS  DOS    'CUSTOMER.DAT'  CREATE,THREAD,BINDABLE\n"))
+        << pages[1];
+    EXPECT_TRUE(pages[1].ends_with("\nPage 1\n"));
+    EXPECT_TRUE(pages[2].ends_with("\nPage 2\n"));
+    EXPECT_TRUE(Contains(run.out,
+                         "File Customer\n\nPrefix: CUS                                    "
+                         "Attributes: CREATE\n"));
+    EXPECT_TRUE(Contains(run.out, "Alias : ShipTo\n"));
+    EXPECT_TRUE(Contains(run.out, "PostCode     CSTRING(11)        @s10\n           END\n"));
+    // The connectors come out as UTF-8, and a NOLINK pair as a lone dash.
+    EXPECT_TRUE(Contains(run.out,
+                         "\xC2\xAB\xE2\x80\x94\xE2\x80\xBA Orders       Customer "
+                         "\xE2\x80\xB9\xE2\x80\x94\xE2\x80\xBA ORD:KeyCust"));
+    EXPECT_TRUE(Contains(run.out, "   \xE2\x80\x94\xE2\x80\xBA ORD:OrderDate\n"));
+    EXPECT_TRUE(Contains(run.out, "Alias ShipTo\n\nPrefix: SHP\nFile  : Customer\n"));
+    for (const std::string& page : pages) {
+        EXPECT_EQ(page.find(" \n"), std::string::npos) << "trailing blanks";
+    }
+}
+
+TEST_F(KestrianDocReportTest, OptionsLeaveOutSections) {
+    ToolRun run =
+        Run("report SAMPLE.TXD --format text --select Product --select ShipTo --no-title-page "
+            "--no-summary --no-relations");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "File Product\n\nPrefix: PRO                                    Attributes: OEM\n"
+              "Driver: ASCII\nPath  : 'PRODUCT.DAT'\n\nFIELD  TYPE        PICTURE  VALID\n"
+              "Line   STRING(80)  @s80\nAlias ShipTo\n\nPrefix: SHP\nFile  : Customer\n"
+              "Page 1\n\f\n");
+    ToolRun noKeys = Run("report SAMPLE.TXD --format text --no-keys --no-aliases");
+    ASSERT_EQ(noKeys.exitCode, 0) << noKeys.err;
+    EXPECT_FALSE(Contains(noKeys.out, "\nKEY "));
+    EXPECT_FALSE(Contains(noKeys.out, "Alias ShipTo"));
+    EXPECT_TRUE(Contains(noKeys.out, "Alias : ShipTo"));  // still named under its file
+}
+
+TEST_F(KestrianDocReportTest, PdfReadBack) {
+    ToolRun run = Run("report SAMPLE.TXD -o report.pdf");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.out.empty());
+    const std::string info = Shell("pdfinfo report.pdf");
+    EXPECT_TRUE(Contains(info, "Pages:           3")) << info;
+    EXPECT_TRUE(Contains(info, "595.29 x 841.89 pts (A4)")) << info;
+    const std::string text = Shell("pdftotext -layout report.pdf -");
+    EXPECT_TRUE(Contains(text, "Velmora Data Dictionary")) << text;
+    EXPECT_TRUE(Contains(text, "Files Summary")) << text;
+    EXPECT_TRUE(Contains(text, "K KeyCustNo")) << text;
+    EXPECT_TRUE(Contains(text, "\xE2\x80\xB9\xE2\x80\x94\xE2\x80\xBA RELATED KEY")) << text;
+    EXPECT_TRUE(Contains(text, "Page 2")) << text;
+    EXPECT_TRUE(Contains(text, "KESTRIAN: the Velmora Dictionary Reporter")) << text;
+
+    ToolRun toStdout = Run("report SAMPLE.TXD --no-title-page");
+    ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
+    EXPECT_TRUE(toStdout.out.starts_with("%PDF-"));
+    EXPECT_TRUE(toStdout.out.ends_with("%%EOF\n"));
+}
+
+TEST_F(KestrianDocReportTest, LinksNoToolkit) {
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizer's link keeps every library of the dictionary's chain,
+    // the toolkit's among them, while that chain still holds one.
+    GTEST_SKIP() << "not checked in a sanitizer build";
+#endif
+    const std::string libraries = Shell("ldd '" KESTRIAN_DOC_PATH "'");
+    EXPECT_FALSE(Contains(libraries, "libQt")) << libraries;
+}
+
+TEST_F(KestrianDocReportTest, BadInputAndOutput) {
+    struct Case {
+        std::string arguments;
+        int exitCode;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"report MISSING.TXD", 2, "MISSING.TXD"},
+        {"report SAMPLE.TXD --select Nobody", 2, "has no file or alias named Nobody"},
+        {"report SAMPLE.TXD --format html", 2, "unknown format html"},
+        {"report", 2, "the export to read is missing"},
+        {"report SAMPLE.TXD -o .", 1, "cannot write ."},
+    };
+    for (const Case& c : cases) {
+        ToolRun run = Run(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
+        EXPECT_TRUE(Contains(run.err, c.message)) << c.arguments << ": " << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace printing
+
+#endif
