@@ -28,11 +28,11 @@ QColor ColourOf(std::uint32_t rgb) {
 
 }  // namespace
 
-QFont PageFont(const FontSpec& spec) {
-    QFont font(FamilyOf(spec.face));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.points * 1000.0 / 72.0))));
-    font.setBold(spec.bold);
-    font.setStyleHint(spec.face == FontFace::Mono ? QFont::TypeWriter : QFont::SansSerif);
+QFont PageFont(const FontSpec& style) {
+    QFont font(FamilyOf(style.face));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(style.points * 1000.0 / 72.0))));
+    font.setBold(style.bold);
+    font.setStyleHint(style.face == FontFace::Mono ? QFont::TypeWriter : QFont::SansSerif);
     font.setKerning(false);
     return font;
 }

@@ -11,10 +11,10 @@ class QPainter;
 
 namespace rt {
 
-// The font of `spec` sized in thousandths of an inch: "DejaVu Sans Mono"
+// The font of `style` sized in thousandths of an inch: "DejaVu Sans Mono"
 // (else "Liberation Mono") for the fixed-pitch face, "Liberation Sans" (else
 // "DejaVu Sans") for the proportional one.
-QFont PageFont(const FontSpec& spec);
+QFont PageFont(const FontSpec& style);
 
 // Draws `page` with its top-left corner at the painter's origin, one
 // thousandth of an inch being logicalDpi / 1000 device units. Text is
