@@ -1,0 +1,21 @@
+// The preview's two small windows: "Jump to a Report Page" and "Change the
+// Report Display". Each runs on the calling thread until OK or Cancel.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace app {
+
+// The page chosen (1 to pageCount), starting from `current`; nothing when
+// cancelled.
+std::optional<std::int32_t> RunJumpWindow(std::int32_t current, std::int32_t pageCount);
+
+struct GridSize {
+    int across = 1;
+    int down = 1;
+};
+// The grid chosen, starting from `current`; nothing when cancelled.
+std::optional<GridSize> RunSelectWindow(GridSize current);
+
+}  // namespace app
