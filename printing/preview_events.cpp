@@ -38,6 +38,9 @@ void PreviewManager::ShowZoom(int row, std::optional<rt::PagePoint> scrollTo) {
 std::uint8_t PreviewManager::OnAccepted() {
     const int accepted = Host().Control();
     printing::PreviewState& state = *state_;
+    // A field the user changed shows the value taken, even when it is the
+    // one shown before.
+    shownFields_.erase(accepted);
     switch (accepted) {
         case control::MenuPrint:
         case control::TbarPrint:

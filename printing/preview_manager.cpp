@@ -139,17 +139,26 @@ void PreviewManager::UpdateControls() {
         rt::ControlPlacement::Enable(control::PagesDown, gridFields),
     };
     window.ApplyPlacements(enabled);
-    window.SetText(control::CurrentPage, std::to_string(state.CurrentPage()));
-    window.SetText(control::PagesAcross, std::to_string(state.Across()));
-    window.SetText(control::PagesDown, std::to_string(state.Down()));
+    // A field is written only when its value changes, so that a redraw for
+    // another reason (a resize) leaves what the user is typing alone.
+    ShowField(control::CurrentPage, std::to_string(state.CurrentPage()));
+    ShowField(control::PagesAcross, std::to_string(state.Across()));
+    ShowField(control::PagesDown, std::to_string(state.Down()));
     if (ALLOWUSERZOOM) {
         const int row = state.ZoomIndex();
-        window.SetText(control::ZoomList,
-                       row == 0 ? std::to_string(state.UserPercentile()) + "% Zoom"
-                                : std::string(printing::ZoomTable()[row - 1].MENUTEXT));
+        ShowField(control::ZoomList,
+                  row == 0 ? std::to_string(state.UserPercentile()) + "% Zoom"
+                           : std::string(printing::ZoomTable()[row - 1].MENUTEXT));
     }
     for (int row = 1; row <= static_cast<int>(printing::ZoomTable().size()); ++row)
         popup_->SetItemCheck(printing::ZoomItemName(row), row == state.ZoomIndex());
+}
+
+void PreviewManager::ShowField(int control, const std::string& text) {
+    std::string& shown = shownFields_[control];
+    if (shown == text) return;
+    shown = text;
+    Ref().SetText(control, text);
 }
 
 void PreviewManager::RememberSize() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,6 +80,7 @@ class PreviewManager : public ProcedureWindow {
     void OnPageClick(int control, int mouseKey);
     int ReadNumber(int control, int fallback) const;
     void RememberSize();
+    void ShowField(int control, const std::string& text);
 
     const rt::PageImages& pages_;
     rt::IniManager* settings_;
@@ -86,6 +88,7 @@ class PreviewManager : public ProcedureWindow {
     std::unique_ptr<PageImageManager> pageManager_;
     std::unique_ptr<WindowPopupHost> popupHost_;
     std::unique_ptr<display::PopupManager> popup_;
+    std::map<int, std::string> shownFields_;  // the text each field was last given
 };
 
 }  // namespace app

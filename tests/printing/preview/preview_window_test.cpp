@@ -310,8 +310,10 @@ TEST(PreviewWindow, TheUserTypesAZoomOfTheirOwn) {
             EXPECT_FALSE(w.IsHidden(control::ZoomList));
             for (const UserZoomCase& c : cases) {
                 Type(w, control::ZoomList, c.typed);
-                EXPECT_TRUE(WaitForText(w, control::ZoomList, c.field)) << c.typed;
-                EXPECT_EQ(w.Status(kZoomZone), c.status) << c.typed;
+                EXPECT_TRUE(testsupport::WaitUntil([&] {
+                    return w.Text(control::ZoomList) == c.field &&
+                           w.Status(kZoomZone) == c.status;
+                })) << c.typed;
             }
         });
         EXPECT_FALSE(preview.Display(1, 2, 1));
