@@ -122,8 +122,6 @@ void PreviewManager::Redraw(std::optional<rt::PagePoint> scrollTo) {
 void PreviewManager::UpdateControls() {
     const rt::WindowRef& window = Ref();
     const printing::PreviewState& state = *state_;
-    window.SetStatus(kPageZone, state.PageStatus());
-    window.SetStatus(kZoomZone, state.ZoomStatus());
     window.Enable(control::Previous, state.PreviousEnabled());
     window.Enable(control::Next, state.NextEnabled());
     window.Enable(control::Jump, state.JumpEnabled());
@@ -152,6 +150,9 @@ void PreviewManager::UpdateControls() {
     }
     for (int row = 1; row <= static_cast<int>(printing::ZoomTable().size()); ++row)
         popup_->SetItemCheck(printing::ZoomItemName(row), row == state.ZoomIndex());
+    // The status zones last: once they read the new state, so does the rest.
+    window.SetStatus(kPageZone, state.PageStatus());
+    window.SetStatus(kZoomZone, state.ZoomStatus());
 }
 
 void PreviewManager::ShowField(int control, const std::string& text) {
