@@ -72,19 +72,19 @@ rt::Layout PreviewLayout() {
         Button(TbarExit, 34, 4, 24, 14, "E&xit", "Exit without printing the report"),
         Button(TbarZoom, 60, 4, 26, 14, "&Zoom", "Zoom in on a page of the report"),
         Prompt(PagePrompt, 94, 7, "&Page:"),
-        Spin(CurrentPage, 116, 5, 34, 1, 9999, "Enter a page number"),
-        Prompt(AcrossPrompt, 158, 7, "&Across:"),
-        Spin(PagesAcross, 186, 5, 26, 1, printing::kMaxThumbnails,
+        Spin(CurrentPage, 120, 5, 34, 1, 9999, "Enter a page number"),
+        Prompt(AcrossPrompt, 162, 7, "&Across:"),
+        Spin(PagesAcross, 194, 5, 26, 1, printing::kMaxThumbnails,
              "Select the number of thumbnails in a row"),
-        Prompt(DownPrompt, 220, 7, "&Down:"),
-        Spin(PagesDown, 242, 5, 26, 1, printing::kMaxThumbnails,
+        Prompt(DownPrompt, 228, 7, "&Down:"),
+        Spin(PagesDown, 254, 5, 26, 1, printing::kMaxThumbnails,
              "Select the number of thumbnails in a column"),
-        Prompt(ZoomPrompt, 276, 7, "Z&oom:"),
+        Prompt(ZoomPrompt, 288, 7, "Z&oom:"),
     };
     rt::ControlDef zoom;
     zoom.number = ZoomList;
     zoom.kind = rt::ControlKind::ComboEntry;
-    zoom.x = 298;
+    zoom.x = 314;
     zoom.y = 5;
     zoom.width = 64;
     zoom.height = 12;

@@ -107,10 +107,13 @@ void PreviewManager::Redraw(std::optional<rt::PagePoint> scrollTo) {
         placement.height = std::max(height - printing::kPageToolbarHeight, 0);
         placement.zoom = static_cast<std::int16_t>(state_->Zoom());
         placement.scale = std::max(view.scale, 0.0001);
-        if (scrollTo) {
+        // A page newly shown at this zoom starts at its top, unless a click
+        // chose the point to see; a redraw for a resize keeps the scroll.
+        const PageNode* shown = pageManager_->Find(placement.page);
+        if (scrollTo || shown == nullptr || shown->ZOOMSTATE != placement.zoom) {
             placement.scroll = true;
-            placement.scrollX = scrollTo->x;
-            placement.scrollY = scrollTo->y;
+            placement.scrollX = scrollTo ? scrollTo->x : 0.5;
+            placement.scrollY = scrollTo ? scrollTo->y : 0.0;
         }
         placements.push_back(placement);
     }
@@ -144,9 +147,9 @@ void PreviewManager::UpdateControls() {
     ShowField(control::PagesDown, std::to_string(state.Down()));
     if (ALLOWUSERZOOM) {
         const int row = state.ZoomIndex();
-        ShowField(control::ZoomList,
-                  row == 0 ? std::to_string(state.UserPercentile()) + "% Zoom"
-                           : std::string(printing::ZoomTable()[row - 1].MENUTEXT));
+        ShowField(control::ZoomList, row == 0
+                                         ? std::to_string(state.UserPercentile()) + "% Zoom"
+                                         : std::string(printing::ZoomTable()[row - 1].MENUTEXT));
     }
     for (int row = 1; row <= static_cast<int>(printing::ZoomTable().size()); ++row)
         popup_->SetItemCheck(printing::ZoomItemName(row), row == state.ZoomIndex());

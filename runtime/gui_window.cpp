@@ -158,6 +158,13 @@ void GuiWindow::BuildContent(const Layout& layout) {
     content->setFont(font_);
     content->setWindowTitle(FromWin1252(layout.title));
     for (const ControlDef& def : layout.controls) BuildControl(def);
+    // A prompt's "&" letter takes the focus to the control that follows it.
+    for (std::size_t i = 0; i + 1 < layout.controls.size(); ++i) {
+        const ControlDef& def = layout.controls[i];
+        if (def.kind != ControlKind::String || def.text.find('&') == std::string::npos) continue;
+        if (auto* label = qobject_cast<QLabel*>(Control(def.number)))
+            label->setBuddy(Control(layout.controls[i + 1].number));
+    }
     // Regions lie over whatever they share a place with.
     for (const ControlDef& def : layout.controls)
         if (def.kind == ControlKind::Region)
