@@ -32,9 +32,8 @@ void PageImageControl::SetPage(const PageImages* pages, int number) {
 void PageImageControl::SetScale(double scale) {
     scale = std::max(scale, 0.0);
     if (scale == scale_) return;
-    const QPointF centre = Centre();
     scale_ = scale;
-    UpdateScrollBars(centre);
+    UpdateScrollBars(centre_);
     viewport()->update();
 }
 
@@ -75,6 +74,7 @@ void PageImageControl::UpdateScrollBars(std::optional<QPointF> keepCentre) {
     const QSize view = viewport()->size();
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
+    adjusting_ = true;
     h->setRange(0, std::max(0, content.width() - view.width()));
     v->setRange(0, std::max(0, content.height() - view.height()));
     h->setPageStep(std::max(1, view.width()));
@@ -82,9 +82,18 @@ void PageImageControl::UpdateScrollBars(std::optional<QPointF> keepCentre) {
     h->setSingleStep(std::max(1, view.width() / 20));
     v->setSingleStep(std::max(1, view.height() / 20));
     if (keepCentre) {
-        h->setValue(static_cast<int>(keepCentre->x() * content.width() - view.width() / 2.0));
-        v->setValue(static_cast<int>(keepCentre->y() * content.height() - view.height() / 2.0));
+        // The view may have changed size as the scroll bars came or went.
+        const QSize shown = viewport()->size();
+        h->setValue(static_cast<int>(keepCentre->x() * content.width() - shown.width() / 2.0));
+        v->setValue(static_cast<int>(keepCentre->y() * content.height() - shown.height() / 2.0));
+        centre_ = *keepCentre;
     }
+    adjusting_ = false;
+}
+
+void PageImageControl::scrollContentsBy(int, int) {
+    if (!adjusting_ && scale_ > 0) centre_ = Centre();
+    viewport()->update();
 }
 
 void PageImageControl::ScrollTo(QPointF fraction) {
@@ -93,9 +102,8 @@ void PageImageControl::ScrollTo(QPointF fraction) {
 }
 
 void PageImageControl::resizeEvent(QResizeEvent* event) {
-    const QPointF centre = Centre();
     QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBars(centre);
+    UpdateScrollBars(centre_);
 }
 
 void PageImageControl::paintEvent(QPaintEvent* event) {

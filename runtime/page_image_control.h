@@ -53,6 +53,7 @@ class PageImageControl : public QAbstractScrollArea {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
   private:
     QRectF PageRect() const;
@@ -66,6 +67,10 @@ class PageImageControl : public QAbstractScrollArea {
     bool focusBorder_ = false;
     std::optional<QPicture> picture_;
     QPointF lastPress_;
+    // The point of the page in the middle of the view, kept as the user
+    // scrolls, so that a resize can keep it there.
+    QPointF centre_{0.5, 0.0};
+    bool adjusting_ = false;
     int loads_ = 0;
 };
 
