@@ -1,6 +1,7 @@
 #include "printing/preview_dialogs.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string>
 
 #include "framework/window_procedure.h"
@@ -28,17 +29,21 @@ class OkCancelWindow : public ProcedureWindow {
 };
 
 int NumberIn(const rt::WindowRef& window, int control, int low, int high) {
-    const std::string text = window.Text(control);
-    int value = low;
-    try {
-        value = std::stoi(text);
-    } catch (...) {
-        value = low;
-    }
-    return std::clamp(value, low, high);
+    return std::clamp(FieldNumber(window, control).value_or(low), low, high);
 }
 
 }  // namespace
+
+std::optional<int> FieldNumber(const rt::WindowRef& window, int control) {
+    const std::string text = window.Text(control);
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    while (first != last && *first == ' ') ++first;
+    int value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end == first) return std::nullopt;
+    return value;
+}
 
 std::optional<std::int32_t> RunJumpWindow(std::int32_t current, std::int32_t pageCount) {
     const int count = std::max<std::int32_t>(pageCount, 1);

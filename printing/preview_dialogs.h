@@ -5,7 +5,14 @@
 #include <cstdint>
 #include <optional>
 
+namespace rt {
+class WindowRef;
+}
+
 namespace app {
+
+// The whole number a field shows; nothing when it shows none.
+std::optional<int> FieldNumber(const rt::WindowRef& window, int control);
 
 // The page chosen (1 to pageCount), starting from `current`; nothing when
 // cancelled.

@@ -21,11 +21,7 @@ int ZoomRowOfName(const std::string& name) {
 }  // namespace
 
 int PreviewManager::ReadNumber(int control, int fallback) const {
-    try {
-        return std::stoi(Ref().Text(control));
-    } catch (...) {
-        return fallback;
-    }
+    return FieldNumber(Ref(), control).value_or(fallback);
 }
 
 void PreviewManager::ShowZoom(int row, std::optional<rt::PagePoint> scrollTo) {
