@@ -38,6 +38,8 @@ constexpr int MouseRight = 2;
 constexpr int MouseLeftDouble = 5;
 constexpr int Esc = 256;
 constexpr int Enter = 13;
+constexpr int PageUp = 545;
+constexpr int PageDown = 546;
 }  // namespace key
 
 struct Event {

@@ -24,7 +24,9 @@
 #include <memory>
 #include <unordered_map>
 
+#include "runtime/field_controls.h"
 #include "runtime/list_control.h"
+#include "runtime/page_image_control.h"
 #include "runtime/program_threads.h"
 #include "runtime/region_control.h"
 #include "runtime/text_codec.h"
@@ -48,6 +50,18 @@ const char* kAutoSizeProperty = "kestrianAutoSize";
 
 QString ImagePath(const std::string& name) {
     return QStringLiteral(":/images/") + FromWin1252(name);
+}
+
+// The runtime's key code for a key the program may alert on; 0 for others.
+int AlertCodeOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_PageUp:
+            return key::PageUp;
+        case Qt::Key_PageDown:
+            return key::PageDown;
+        default:
+            return 0;
+    }
 }
 
 // "&Open...\tCtrl-O" -> ("&Open...", "Ctrl+O")
@@ -144,6 +158,13 @@ void GuiWindow::BuildContent(const Layout& layout) {
     content->setFont(font_);
     content->setWindowTitle(FromWin1252(layout.title));
     for (const ControlDef& def : layout.controls) BuildControl(def);
+    // A prompt's "&" letter takes the focus to the control that follows it.
+    for (std::size_t i = 0; i + 1 < layout.controls.size(); ++i) {
+        const ControlDef& def = layout.controls[i];
+        if (def.kind != ControlKind::String || def.text.find('&') == std::string::npos) continue;
+        if (auto* label = qobject_cast<QLabel*>(Control(def.number)))
+            label->setBuddy(Control(layout.controls[i + 1].number));
+    }
     // Regions lie over whatever they share a place with.
     for (const ControlDef& def : layout.controls)
         if (def.kind == ControlKind::Region)
@@ -189,12 +210,30 @@ void GuiWindow::BuildContent(const Layout& layout) {
         return;
     }
     outer_ = content;
+    QWidget* top = content;
+    // A window of its own with a menu or status zones: a main window around
+    // the controls carries the menu bar and the status bar.
+    if (!layout.menu.empty() || !layout.statusWidths.empty()) {
+        auto* main = new QMainWindow();  // owned by this object (deleted in the destructor)
+        main->setFont(font_);
+        main->setWindowTitle(content->windowTitle());
+        const QSize inner = content->size();
+        main->setCentralWidget(content);
+        BuildMenu(layout, *main);
+        BuildStatusBar(layout, *main);
+        const int bars = (layout.menu.empty() ? 0 : main->menuBar()->sizeHint().height()) +
+                         (layout.statusWidths.empty() ? 0 : main->statusBar()->sizeHint().height());
+        main->resize(inner.width(), inner.height() + bars);
+        main->installEventFilter(this);
+        outer_ = main;
+        top = main;
+    }
     Qt::WindowFlags flags = Qt::Window;
     if (layout.frameless) flags |= Qt::FramelessWindowHint;
     if (frame != nullptr && frame->Outer() != nullptr) {
-        content->setParent(frame->Outer(), flags);
+        top->setParent(frame->Outer(), flags);
     } else {
-        content->setWindowFlags(flags);
+        top->setWindowFlags(flags);
     }
 }
 
@@ -244,6 +283,9 @@ void GuiWindow::BuildControl(const ControlDef& def) {
         case ControlKind::List:
         case ControlKind::DropList:
         case ControlKind::Region:
+        case ControlKind::Spin:
+        case ControlKind::ComboEntry:
+        case ControlKind::PageImage:
             widget = BuildRuntimeControl(def);
             break;
         default:
@@ -262,9 +304,22 @@ void GuiWindow::BuildControl(const ControlDef& def) {
         widget->setProperty(kAutoSizeProperty, true);
         FitToText(widget);
     }
+    if (!def.tip.empty()) widget->setToolTip(FromWin1252(def.tip));
     widget->setHidden(def.hidden);
     widget->setEnabled(!def.disabled);
     controls_[def.number] = widget;
+}
+
+void GuiWindow::AddControl(const ControlDef& def) {
+    RemoveControl(def.number);
+    BuildControl(def);
+}
+
+void GuiWindow::RemoveControl(int number) {
+    auto found = controls_.find(number);
+    if (found == controls_.end()) return;
+    delete found->second.data();
+    controls_.erase(found);
 }
 
 ControlHooks GuiWindow::HooksFor(int control) {
@@ -295,6 +350,12 @@ QWidget* GuiWindow::BuildRuntimeControl(const ControlDef& def) {
             if (!def.format.empty()) drop->SetFormat(def.format);
             return drop;
         }
+        case ControlKind::Spin:
+            return new SpinControl(content_, HooksFor(def.number), def);
+        case ControlKind::ComboEntry:
+            return new ComboEntryControl(content_, HooksFor(def.number), def);
+        case ControlKind::PageImage:
+            return new PageImageControl(content_, HooksFor(def.number));
         default:
             return new RegionControl(content_, HooksFor(def.number), def.cursor);
     }
@@ -457,6 +518,10 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
             if (keyEvent->key() == Qt::Key_Escape && IsAlerted(key::Esc)) {
                 Post(event::AlertKey, 0, key::Esc);
+                return true;
+            }
+            if (const int code = AlertCodeOf(keyEvent->key()); code != 0 && IsAlerted(code)) {
+                Post(event::AlertKey, 0, code);
                 return true;
             }
             // Esc asks a window (not the frame) to close.

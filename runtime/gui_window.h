@@ -60,6 +60,9 @@ class GuiWindow : public QObject {
     // Where the mouse is, in global pixels: the last position a dragging
     // control saw while its button is down, else the pointer's own.
     QPoint MouseGlobal() const;
+    // Controls built or taken down while the window is open.
+    void AddControl(const ControlDef& def);
+    void RemoveControl(int number);
     // Whether a menu item of this window takes the key sequence.
     bool HasShortcut(const QKeySequence& keys) const;
 

@@ -13,7 +13,24 @@ enum class WindowKind {
     Popup,        // a top-level window of its own
 };
 
-enum class ControlKind { String, Image, Button, Panel, Line, Region, List, DropList, Check, Entry };
+enum class ControlKind {
+    String,
+    Image,
+    Button,
+    Panel,
+    Line,
+    Region,
+    List,
+    DropList,
+    Check,
+    Entry,
+    Spin,        // a whole number between `low` and `high`, with arrows
+    ComboEntry,  // a text field with a drop-down list of suggestions (`format`: "a|b|c")
+    PageImage,   // a page of a report's page images, drawn on demand
+};
+
+// A window of kind Popup with a menu or status zones gets a menu bar and a
+// status bar around its controls.
 
 // The mouse cursor shown over a control (regions use the sizing arrows).
 enum class ControlCursor { Arrow, SizeWestEast, SizeNorthSouth, SizeNorthWestSouthEast };
@@ -28,7 +45,9 @@ struct ControlDef {
     bool centered = false;  // text centred in its box
     bool bold = false;
     ControlCursor cursor = ControlCursor::Arrow;
-    std::string format;  // a list's format string
+    std::string format;     // a list's format string
+    std::string tip;        // shown while the mouse rests on the control
+    int low = 0, high = 0;  // a spin field's range
 };
 
 // What the runtime does by itself when a menu item is accepted and the

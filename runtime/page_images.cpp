@@ -61,9 +61,14 @@ QPicture PageImages::Load(int number) const {
 }
 
 void PageImages::Draw(QPainter& painter, int number, const QRectF& target) const {
+    if (PageSize(number).isEmpty() || target.isEmpty()) return;
+    Draw(painter, Load(number), number, target);
+}
+
+void PageImages::Draw(QPainter& painter, const QPicture& picture, int number,
+                      const QRectF& target) const {
     const QSizeF size = PageSize(number);
     if (size.isEmpty() || target.isEmpty()) return;
-    const QPicture picture = Load(number);
     // The picture holds the page in its own device's units.
     const double unitsX = picture.logicalDpiX() / 1000.0;
     const double unitsY = picture.logicalDpiY() / 1000.0;

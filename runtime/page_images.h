@@ -36,6 +36,8 @@ class PageImages {
     // Draws page `number` into `target` (the painter's coordinates), scaled
     // to fill it.
     void Draw(QPainter& painter, int number, const QRectF& target) const;
+    // The same with the page already loaded (what Load(number) returned).
+    void Draw(QPainter& painter, const QPicture& picture, int number, const QRectF& target) const;
     // Removes every page file; the folder stays for new pages.
     void Clear();
 

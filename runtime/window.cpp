@@ -13,6 +13,7 @@
 
 #include "runtime/dialogs.h"
 #include "runtime/event_queue.h"
+#include "runtime/field_controls.h"
 #include "runtime/gui_thread.h"
 #include "runtime/gui_window.h"
 #include "runtime/program_threads.h"
@@ -26,6 +27,8 @@ using detail::Do;
 using detail::WithWindow;
 
 QString ControlText(QWidget* widget) {
+    if (auto* spin = qobject_cast<QSpinBox*>(widget)) return QString::number(spin->value());
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText();
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
@@ -33,6 +36,10 @@ QString ControlText(QWidget* widget) {
 }
 
 void SetControlText(QWidget* widget, const QString& text) {
+    if (auto* spin = qobject_cast<gui::SpinControl*>(widget))
+        return spin->SetValueQuietly(text.toInt());
+    if (auto* combo = qobject_cast<gui::ComboEntryControl*>(widget))
+        return combo->SetTextQuietly(text);
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))

@@ -19,6 +19,25 @@
 
 namespace rt {
 
+class PageImages;
+
+// What a page-image control shows (ControlKind::PageImage).
+struct PageImageView {
+    int control = 0;
+    const PageImages* pages = nullptr;  // must outlive the window's use of it
+    int page = 0;                       // 1-based
+    double scale = 0;                   // 0: fill the control; else of the natural size
+    bool focus = false;                 // the focus border
+    bool scroll = false;                // scroll to (scrollX, scrollY) of the page
+    double scrollX = 0, scrollY = 0;    // fractions of the page's width and height
+};
+
+// A point of a page as fractions of its width and height.
+struct PagePoint {
+    double x = 0, y = 0;
+    bool operator==(const PagePoint&) const = default;
+};
+
 // A copyable reference to an open window, for use from other threads.
 // Operations on a window that has closed do nothing.
 class WindowRef : public PlacementTarget {
@@ -68,6 +87,20 @@ class WindowRef : public PlacementTarget {
     // The row of the last mouse press in a list: 1.. a data row, 0 the
     // column header or the blank area below the rows.
     int ListPressRow(int control) const;
+
+    // Controls made and taken down while the window is open, in one call.
+    void CreateControls(const std::vector<ControlDef>& controls) const;
+    void DestroyControls(const std::vector<int>& controls) const;
+    bool HasControl(int control) const;
+    // A spin field's range and a control's tip.
+    void SetRange(int control, int low, int high) const;
+    void SetTip(int control, const std::string& tip) const;
+    // Page-image controls: what each shows, in one call.
+    void ShowPageImages(const std::vector<PageImageView>& views) const;
+    // Where the last mouse press on a page-image control was.
+    PagePoint LastPagePress(int control) const;
+    // A page's natural size (as the screen shows it at 100%) in dialog units.
+    UnitPoint PageUnits(const PageImages& pages, int page) const;
 
     // Placement of controls, in dialog units. A batch is applied in one call
     // and repainted once.
