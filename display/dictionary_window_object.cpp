@@ -165,13 +165,16 @@ std::uint8_t DictionaryWindowObject::OnNewSelection() {
     const rt::WindowRef& ref = Ref();
     switch (Host().Control()) {
         case kFilesList: {
+            // A list that lost its selection keeps showing the last file.
             const int row = ref.ListSelection(kFilesList);
+            if (row == 0) break;
             ref.SetListSelection(kFileDropList, row);
             BuildLists(row);
             break;
         }
         case kFileDropList: {
             const int row = ref.ListSelection(kFileDropList);
+            if (row == 0) break;
             ref.SetListSelection(kFilesList, row);
             // The list that fills the window takes the focus back.
             ref.Select(splitters_.FullView() != 0 ? splitters_.FullView() : kFilesList);
