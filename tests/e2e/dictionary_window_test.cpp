@@ -1,6 +1,8 @@
 // The dictionary window in the running program: the sample's lists, a new
 // selection, full views and the drop-down file list, the pick popup, Esc,
 // Window > Tile and the splitter positions kept between sessions.
+#include "display/dictionary_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
@@ -204,6 +206,36 @@ TEST(DictionaryWindow, SplittersAreSavedOnCloseRestoredOnOpenAndRetiled) {
     });
     EXPECT_EQ(rt::GetProfileString("DisplayDictionary", "VSplit", "", "KESTRIAN.INI"),
               std::to_string(rt::GetProfileInt("DisplayDictionary", "VSplit", 0, "KESTRIAN.INI")));
+}
+
+TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const rt::WindowRef first = OpenSample(h);
+        const int firstThread = app::DisplayThread.load();
+        // Another dictionary window while the first still holds the display.
+        const int secondThread = rt::Start(app::KESTR009);
+        ASSERT_TRUE(WaitUntil([&] { return h.CountWindows(kDictionaryWindowLabel) == 2; }));
+        rt::WindowRef second;
+        for (const rt::OpenWindowInfo& info : rt::OpenWindows())
+            if (info.thread == secondThread) second = rt::WindowRef(info.id, info.thread);
+        // Waiting, it still handles its own events (a detail list that got
+        // the focus drops its selection) but builds nothing.
+        second.SetListSelection(kKeysList, 1);
+        second.PostEvent(rt::event::Selected, kKeysList);
+        ASSERT_TRUE(WaitUntil([&] { return second.ListSelection(kKeysList) == 0; }));
+        EXPECT_EQ(app::DisplayThread.load(), firstThread);
+        EXPECT_EQ(second.ListRowCount(kFilesList), 0);
+        EXPECT_EQ(second.Text(kHeadingText), "");
+
+        first.PostEvent(rt::event::CloseWindow);
+        EXPECT_TRUE(WaitUntil([&] { return app::DisplayThread.load() == secondThread; }));
+        EXPECT_TRUE(WaitUntil([&] {
+            return second.ListRowCount(kFilesList) == static_cast<int>(kSampleFiles.size());
+        }));
+        EXPECT_EQ(h.CountWindows(kDictionaryWindowLabel), 1);
+        h.Choose(menu::Exit);
+    });
 }
 
 }  // namespace
