@@ -19,6 +19,7 @@
 #include "app/layouts.h"
 #include "bench/txd_generator.h"
 #include "dictionary/model.h"
+#include "display/core/dictionary_lists.h"
 #include "display/core/layout_placements.h"
 #include "display/core/split_layout.h"
 #include "display/dictionary_window_layout.h"
@@ -105,15 +106,12 @@ int main(int argc, char** argv) {
         }
         const rt::WindowRef window = DictionaryWindow();
         const dict::DictionaryModel& model = *app::Model();
-        const std::string large(dict::Rows(model.FILE).front().LABEL.view());
-        // The large file's row and a small one's, by name as the list sorts
-        // files and aliases.
-        std::vector<std::string> names;
-        for (const auto& file : dict::Rows(model.FILE)) names.emplace_back(file.LABEL.view());
-        for (const auto& alias : dict::Rows(model.ALIAS)) names.emplace_back(alias.LABEL.view());
-        std::sort(names.begin(), names.end());
-        const int largeRow =
-            static_cast<int>(std::find(names.begin(), names.end(), large) - names.begin()) + 1;
+        const std::string large(ClipBlanks(dict::Rows(model.FILE).front().LABEL.view()));
+        // The large file's row in the Files list, as the window sorts it.
+        DictionaryLists lists(model, "BENCH.TXD",
+                              [](std::string_view text) { return static_cast<int>(text.size()); });
+        lists.Build(0);
+        const int largeRow = FindFileRow(lists.Files(), large);
         const int smallRow = largeRow == 1 ? 2 : 1;
         for (int run = 0; run < runs * 4; ++run) {
             window.SetListSelection(kFilesList, smallRow);
