@@ -1,5 +1,5 @@
-// The dictionary window: the loaded dictionary, shown on a thread of its own
-// once a parse has completed.
+// The dictionary window: the loaded dictionary in four lists, shown on a
+// thread of its own once a parse has completed.
 #pragma once
 
 namespace app {

@@ -37,6 +37,7 @@ constexpr int MouseLeft = 1;
 constexpr int MouseRight = 2;
 constexpr int MouseLeftDouble = 5;
 constexpr int Esc = 256;
+constexpr int F4 = 115;
 constexpr int Enter = 13;
 constexpr int PageUp = 545;
 constexpr int PageDown = 546;

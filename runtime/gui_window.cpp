@@ -74,6 +74,19 @@ std::pair<QString, QString> SplitMenuText(const std::string& text) {
     return {full.left(tab), shortcut};
 }
 
+// A window's client area: it asks for the size its layout gives it, so that
+// a sub-window of the frame opens at that size.
+class ContentWidget : public QWidget {
+  public:
+    QSize sizeHint() const override {
+        return designed_.isValid() ? designed_ : QWidget::sizeHint();
+    }
+    void SetDesignedSize(const QSize& size) { designed_ = size; }
+
+  private:
+    QSize designed_;
+};
+
 }  // namespace
 
 GuiWindow::GuiWindow(std::uint64_t id, int ownerThread, const Layout& layout)
@@ -153,7 +166,7 @@ void GuiWindow::BuildFrame(const Layout& layout) {
 }
 
 void GuiWindow::BuildContent(const Layout& layout) {
-    auto* content = new QWidget();
+    auto* content = new ContentWidget();
     content_ = content;
     content->setFont(font_);
     content->setWindowTitle(FromWin1252(layout.title));
@@ -174,6 +187,7 @@ void GuiWindow::BuildContent(const Layout& layout) {
     else
         content->resize(content->childrenRect().bottomRight().x() + 1,
                         content->childrenRect().bottomRight().y() + 1);
+    content->SetDesignedSize(content->size());
     content->installEventFilter(this);
 
     GuiWindow* frame = Frame();
@@ -185,6 +199,8 @@ void GuiWindow::BuildContent(const Layout& layout) {
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
         sub->setWindowTitle(content->windowTitle());
         frame->MdiArea()->addSubWindow(sub);
+        // Open at the layout's size, frame and title bar added.
+        sub->resize(sub->sizeHint());
         sub->installEventFilter(this);
         // The sub-window's own system menu must not take the keys of the
         // frame's menu (its Close item claims Ctrl+W, which would leave the
@@ -516,6 +532,12 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::KeyPress: {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
+            // F4 opens a drop-down list where one has the focus.
+            if (keyEvent->key() == Qt::Key_F4 && keyEvent->modifiers() == Qt::NoModifier &&
+                IsAlerted(key::F4) && qobject_cast<DropListControl*>(watched) == nullptr) {
+                Post(event::AlertKey, 0, key::F4);
+                return true;
+            }
             if (keyEvent->key() == Qt::Key_Escape && IsAlerted(key::Esc)) {
                 Post(event::AlertKey, 0, key::Esc);
                 return true;

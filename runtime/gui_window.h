@@ -37,7 +37,7 @@ class GuiWindow : public QObject {
     // The widget that is moved, sized, minimised (frame, sub-window or popup).
     QWidget* Outer() const { return outer_.data(); }
     // The widget that holds the controls.
-    QWidget* Content() const { return content_; }
+    QWidget* Content() const { return content_.data(); }
     QMdiArea* MdiArea() const { return mdiArea_; }
     QWidget* Control(int number) const;
     QAction* MenuItem(int number) const;
@@ -90,7 +90,8 @@ class GuiWindow : public QObject {
     QPointer<QWidget> outer_;
     bool isSubWindow_ = false;
     QMdiArea* mdiArea_ = nullptr;
-    QWidget* content_ = nullptr;
+    // Held weakly: the frame's MDI area takes its sub-windows down with it.
+    QPointer<QWidget> content_;
     std::map<int, QPointer<QWidget>> controls_;
     std::map<int, QPointer<QAction>> items_;
     std::map<int, StandardAction> actions_;

@@ -37,7 +37,8 @@ std::optional<int> PlacementNumber(std::string_view text) {
 }  // namespace
 
 void IniManager::Init(std::string_view fileName) {
-    fileName_ = std::string(Cut(Clip(fileName), kMaxFileName));
+    // FILENAME holds at most 259 characters; blanks are removed on use.
+    fileName_ = std::string(Clip(Cut(fileName, kMaxFileName)));
 }
 
 void IniManager::Update(std::string_view section, std::string_view key, std::string_view value) {
@@ -46,7 +47,9 @@ void IniManager::Update(std::string_view section, std::string_view key, std::str
 
 std::string IniManager::Read(std::string_view section, std::string_view key,
                              std::string_view defaultValue) const {
-    std::string value = rt::GetProfileString(Cut(Clip(section), kMaxName), Cut(Clip(key), kMaxName),
+    // Names are read into fields of 63 characters, then passed on without
+    // their trailing blanks.
+    std::string value = rt::GetProfileString(Clip(Cut(section, kMaxName)), Clip(Cut(key, kMaxName)),
                                              defaultValue, fileName_);
     if (value.size() > kMaxValue) value.resize(kMaxValue);
     return value;

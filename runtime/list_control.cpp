@@ -151,6 +151,10 @@ void ListControl::OnCurrentRowChanged(int row) {
     if (hooks_.post) hooks_.post(event::NewSelection, 0);
 }
 
+int ListControl::CellPadding() const {
+    return 2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1);
+}
+
 void ListControl::ApplyColumnWidths() {
     const ListFormat& format = model_->Format();
     QHeaderView* header = view_->horizontalHeader();
@@ -159,7 +163,8 @@ void ListControl::ApplyColumnWidths() {
         const ListColumn& column = format.columns[static_cast<std::size_t>(c)];
         int width = 0;
         if (column.width >= 0) {
-            width = hooks_.duToPixelsX ? hooks_.duToPixelsX(column.width) : column.width;
+            width = (hooks_.duToPixelsX ? hooks_.duToPixelsX(column.width) : column.width) +
+                    CellPadding();
         } else {
             width = view_->fontMetrics().horizontalAdvance(FromWin1252(column.header)) + 12;
             stretch = true;

@@ -44,6 +44,10 @@ class ListControl : public QWidget {
     QTableView* View() const { return view_; }
     QScrollBar* SidewaysBar() const { return sideways_; }
     ListModel* Model() const { return model_; }
+    // Pixels a cell takes beside its text (the style's margins on both
+    // sides): added to each column's width from the format, so that a column
+    // as wide as its widest text shows that text whole.
+    int CellPadding() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

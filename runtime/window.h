@@ -15,6 +15,7 @@
 #include "runtime/core/list_rows.h"
 #include "runtime/events.h"
 #include "runtime/layout.h"
+#include "runtime/text_measure.h"
 #include "runtime/window_placement.h"
 
 namespace rt {
@@ -114,6 +115,9 @@ class WindowRef : public PlacementTarget {
     UnitPoint MousePosition() const;
     // A point of the client area (dialog units) in screen pixels.
     UnitPoint ToScreen(int x, int y) const;
+    // Measures texts in the window's font, in its dialog units, from the
+    // calling thread (one thread at a time per measure).
+    TextMeasure Measure() const;
 
     // PlacementTarget: the outer window's placement in pixels.
     bool IsIconized() const override;

@@ -259,8 +259,9 @@ TEST(ListControl, ColumnWidthsFollowTheFormatInDialogUnits) {
         OnControl<ListControl>(window, kList, [&](ListControl& list) {
             rt::gui::GuiWindow* gui = rt::gui::Find(window.Ref().Id());
             QHeaderView* header = list.View()->horizontalHeader();
-            EXPECT_EQ(header->sectionSize(0), gui->DuToPixelsX(40) + 1);  // with its border
-            EXPECT_EQ(header->sectionSize(1), gui->DuToPixelsX(60) + 1);
+            // With the cell's own margins and the border.
+            EXPECT_EQ(header->sectionSize(0), gui->DuToPixelsX(40) + list.CellPadding() + 1);
+            EXPECT_EQ(header->sectionSize(1), gui->DuToPixelsX(60) + list.CellPadding() + 1);
         });
     });
 }

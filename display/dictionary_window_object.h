@@ -1,0 +1,48 @@
+// The dictionary window's object: the four lists built from the loaded
+// model, the selection that drives the detail lists, the splitters, the
+// full views, the drop-down file list and the pick popup.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "display/core/dictionary_lists.h"
+#include "display/window_splitters.h"
+#include "framework/window_procedure.h"
+
+namespace display {
+
+class DictionaryWindowObject final : public app::ProcedureWindow {
+  public:
+    DictionaryWindowObject();
+
+    std::uint8_t Teardown() override;
+    void FirstDisplay() override;
+    std::uint8_t DispatchEvent() override;
+    std::uint8_t OnAccepted() override;
+    std::uint8_t OnFieldEvent() override;
+    std::uint8_t OnNewSelection() override;
+    std::uint8_t OnSelected() override;
+    std::uint8_t OnWindowEvent() override;
+
+  protected:
+    void Prepare() override;
+
+  private:
+    // Rebuilds the lists for the Files row `row` (0: the first build) and
+    // hands each list its rows in one snapshot, with its format.
+    void BuildLists(std::int32_t row);
+    void ShowHeading(const std::string& heading);
+    void PickPopup();
+    // Waits for and handles one event while an older window closes.
+    bool HandleOneEvent();
+    // Whether a double-click on `list` toggles its full view.
+    bool DoubleClickToggles(int list) const;
+
+    WindowSplitters splitters_;
+    std::optional<DictionaryLists> lists_;
+    bool firstDisplayRunning_ = false;
+};
+
+}  // namespace display

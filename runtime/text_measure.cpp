@@ -1,0 +1,37 @@
+#include "runtime/text_measure.h"
+
+#include <QFontMetrics>
+#include <cmath>
+
+#include "runtime/text_codec.h"
+#include "runtime/window.h"
+#include "runtime/window_calls_p.h"
+
+namespace rt {
+
+// The font's metrics, loaded on the thread that measures: a font shares its
+// engine only within one thread.
+struct TextMeasure::Font {
+    explicit Font(const QFont& font) : metrics(font), unit(metrics.averageCharWidth()) {}
+    QFontMetrics metrics;
+    int unit;
+};
+
+int TextMeasure::Width(std::string_view text) const {
+    if (!font_ || font_->unit <= 0) return static_cast<int>(text.size()) * 4;
+    const int pixels = font_->metrics.horizontalAdvance(FromWin1252(text));
+    return static_cast<int>(std::lround(pixels * 4.0 / font_->unit));
+}
+
+TextMeasure WindowRef::Measure() const {
+    const QFont font = detail::WithWindow<QFont>(id_, QFont(), [](gui::GuiWindow& w) {
+        QFont copy = w.Font();
+        // A setter detaches the copy from the window's own font data.
+        copy.setPointSizeF(copy.pointSizeF());
+        return copy;
+    });
+    if (IsNull()) return TextMeasure();
+    return TextMeasure(std::make_shared<const TextMeasure::Font>(font));
+}
+
+}  // namespace rt

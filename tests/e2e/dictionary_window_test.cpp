@@ -1,0 +1,241 @@
+// The dictionary window in the running program: the sample's lists, a new
+// selection, full views and the drop-down file list, the pick popup, Esc,
+// Window > Tile and the splitter positions kept between sessions.
+#include "display/dictionary_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QtTest/QTest>
+#include <filesystem>
+#include <string>
+
+#include "app/layouts.h"
+#include "display/core/dictionary_lists.h"
+#include "display/core/split_layout.h"
+#include "display/dictionary_window_layout.h"
+#include "framework/globals.h"
+#include "runtime/core/profile.h"
+#include "runtime/gui_thread.h"
+#include "runtime/gui_window.h"
+#include "runtime/list_control.h"
+#include "runtime/program_threads.h"
+#include "tests/e2e/program_harness.h"
+
+namespace {
+
+using e2e::ProgramHarness;
+using e2e::SamplePath;
+using e2e::WaitUntil;
+namespace menu = app::frame_menu;
+using namespace display;
+
+// The sample's Files list, sorted by name: four files and the alias ShipTo.
+const std::vector<std::string> kSampleFiles = {"Customer", "OrderLine", "Orders", "Product",
+                                               "ShipTo"};
+
+// The open dictionary window, once its lists are built.
+rt::WindowRef OpenSample(ProgramHarness& h) {
+    h.WaitForFrame();
+    h.Dialogs().QueueOpenFile(SamplePath().string());
+    h.Choose(menu::Open);
+    rt::WindowRef window;
+    EXPECT_TRUE(WaitUntil([&] {
+        for (const rt::OpenWindowInfo& info : rt::OpenWindows())
+            if (info.label == kDictionaryWindowLabel) window = rt::WindowRef(info.id, info.thread);
+        // Built and laid out: the Files list at the grid's top left corner.
+        return !window.IsNull() && window.ListRowCount(kFilesList) > 0 &&
+               window.ListSelection(kFilesList) == 1 && window.ControlPosition(kFilesList).x == 2;
+    }));
+    return window;
+}
+
+// What the lists hold for Files row `row`, built from the loaded model.
+DictionaryLists Expected(std::int32_t row) {
+    DictionaryLists lists(*app::Model(), app::DictionaryPath.Get(),
+                          [](std::string_view text) { return static_cast<int>(text.size()); });
+    lists.Build(0);
+    lists.Build(row);
+    return lists;
+}
+
+// Chooses Files row `row` as the user's click does.
+void ChooseFile(const rt::WindowRef& window, int list, int row) {
+    window.SetListSelection(list, row);
+    window.PostEvent(rt::event::NewSelection, list);
+}
+
+// A left double-click on the column header of `list`, as the mouse gives it.
+void DoubleClickHeader(const rt::WindowRef& window, int list) {
+    rt::GuiInvoke([&] {
+        auto* control =
+            qobject_cast<rt::gui::ListControl*>(rt::gui::Find(window.Id())->Control(list));
+        QWidget* header = control->View()->horizontalHeader()->viewport();
+        QTest::mouseDClick(header, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    });
+}
+
+std::string Setting(const char* key) {
+    return rt::GetProfileString("DisplayDictionary", key, "", "KESTRIAN.INI");
+}
+
+TEST(DictionaryWindow, OpeningTheSampleShowsItsListsAndASelectionRebuildsThem) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const rt::WindowRef window = OpenSample(h);
+        EXPECT_EQ(window.ListRowCount(kFilesList), static_cast<int>(kSampleFiles.size()));
+        EXPECT_EQ(window.ListRowCount(kFileDropList), static_cast<int>(kSampleFiles.size()));
+        DictionaryLists first = Expected(1);
+        EXPECT_EQ(window.Text(kHeadingText), first.Heading());
+        EXPECT_NE(window.Text(kHeadingText).find("    FILE: Customer"), std::string::npos);
+        EXPECT_EQ(window.ListRowCount(kFieldsList), static_cast<int>(first.Fields().rows.size()));
+        EXPECT_EQ(window.ListRowCount(kKeysList), static_cast<int>(first.Keys().rows.size()));
+        EXPECT_EQ(window.ListRowCount(kRelationsList),
+                  static_cast<int>(first.Relations().rows.size()));
+        EXPECT_GT(window.ListRowCount(kFieldsList), 0);
+        EXPECT_EQ(window.ListSelection(kFieldsList), 0);
+
+        // Orders (row 3): its own fields, keys and relations.
+        ChooseFile(window, kFilesList, 3);
+        DictionaryLists orders = Expected(3);
+        EXPECT_TRUE(WaitUntil([&] { return window.Text(kHeadingText) == orders.Heading(); }));
+        EXPECT_EQ(window.ListRowCount(kFieldsList), static_cast<int>(orders.Fields().rows.size()));
+        EXPECT_EQ(window.ListRowCount(kKeysList), static_cast<int>(orders.Keys().rows.size()));
+        EXPECT_EQ(window.ListRowCount(kRelationsList),
+                  static_cast<int>(orders.Relations().rows.size()));
+        EXPECT_EQ(window.ListSelection(kFileDropList), 3);
+
+        // The alias shows the aliased file's lists under its own name.
+        ChooseFile(window, kFilesList, 5);
+        EXPECT_TRUE(WaitUntil([&] {
+            return window.Text(kHeadingText).find("    ALIAS: ShipTo") != std::string::npos;
+        }));
+        EXPECT_EQ(window.ListRowCount(kFieldsList), static_cast<int>(first.Fields().rows.size()));
+
+        // A detail list that gets the focus gives it back and drops its selection.
+        window.SetListSelection(kKeysList, 1);
+        window.PostEvent(rt::event::Selected, kKeysList);
+        EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kKeysList) == 0; }));
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(DictionaryWindow, FullViewsTheDropDownListAndThePickPopup) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const rt::WindowRef window = OpenSample(h);
+        const rt::ControlBox grid = window.ControlPosition(kFilesList);
+
+        // A double-click on the Fields header: it fills the window, the
+        // drop-down list stands where the heading was.
+        DoubleClickHeader(window, kFieldsList);
+        EXPECT_TRUE(WaitUntil([&] { return window.IsHidden(kFilesList); }));
+        EXPECT_TRUE(window.IsHidden(kKeysList));
+        EXPECT_TRUE(window.IsHidden(kRelationsList));
+        EXPECT_FALSE(window.IsHidden(kFileDropList));
+        EXPECT_TRUE(window.IsHidden(kHeadingText));
+        EXPECT_FALSE(window.IsEnabled(kVSplitUpper));
+        EXPECT_GE(window.ControlPosition(kFieldsList).width, window.ClientWidth() - 6);
+
+        // Choosing Product in the drop-down list rebuilds the detail lists.
+        ChooseFile(window, kFileDropList, 4);
+        EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kFilesList) == 4; }));
+        EXPECT_TRUE(WaitUntil([&] {
+            return window.ListRowCount(kFieldsList) ==
+                   static_cast<int>(Expected(4).Fields().rows.size());
+        }));
+
+        // A second double-click returns to the grid as it was.
+        DoubleClickHeader(window, kFieldsList);
+        EXPECT_TRUE(WaitUntil([&] { return !window.IsHidden(kFilesList); }));
+        EXPECT_EQ(window.ControlPosition(kFilesList), grid);
+        EXPECT_TRUE(window.IsHidden(kFileDropList));
+        EXPECT_TRUE(window.IsEnabled(kVSplitUpper));
+
+        // The pick button and F4: every Files row in a popup below the button.
+        h.Dialogs().QueuePopupChoice(2);
+        window.PostEvent(rt::event::Accepted, kPickButton);
+        ASSERT_TRUE(h.Dialogs().WaitForPopups(1, std::chrono::seconds(20)));
+        EXPECT_EQ(h.Dialogs().Popups()[0].menuText, "Customer|OrderLine|Orders|Product|ShipTo");
+        EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kFilesList) == 2; }));
+        EXPECT_TRUE(WaitUntil([&] { return window.Text(kPickButton) == "OrderLine"; }));
+        h.Dialogs().QueuePopupChoice(0);
+        window.PressKey(Qt::Key_F4);
+        ASSERT_TRUE(h.Dialogs().WaitForPopups(2, std::chrono::seconds(20)));
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(DictionaryWindow, SplittersAreSavedOnCloseRestoredOnOpenAndRetiled) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        rt::WindowRef window = OpenSample(h);
+        const int width = window.ClientWidth();
+        const int height = window.ClientHeight();
+        const int yorigin = window.ControlPosition(kHeadingPanel).height + 3;
+        // First run: both bars in the middle of the grid.
+        const int middleX = width / 2;
+        const int middleY = (height - yorigin) / 2 + yorigin;
+
+        // Esc does not close the window; a full view left open at closing
+        // still saves the grid's position.
+        window.PressKey(Qt::Key_Escape);
+        DoubleClickHeader(window, kRelationsList);
+        EXPECT_TRUE(WaitUntil([&] { return window.IsHidden(kFilesList); }));
+        EXPECT_TRUE(h.DictionaryWindowOpen());
+        h.Choose(menu::Close);
+        EXPECT_TRUE(WaitUntil([&] { return !h.DictionaryWindowOpen(); }));
+        EXPECT_EQ(Setting("VSplit"), std::to_string(middleX));
+        EXPECT_EQ(Setting("HSplit"), std::to_string(middleY));
+
+        // Saved positions come back on the next open.
+        rt::WriteProfileString("DisplayDictionary", "VSplit", "120", "KESTRIAN.INI");
+        rt::WriteProfileString("DisplayDictionary", "HSplit", "90", "KESTRIAN.INI");
+        window = OpenSample(h);
+        EXPECT_NEAR(window.ControlPosition(kFilesList).width, 120 - 3, 1);
+        EXPECT_NEAR(window.ControlPosition(kFilesList).height, 90 - yorigin - 3, 1);
+
+        // Window > Tile puts both bars back in the middle.
+        h.Choose(menu::Tile);
+        EXPECT_TRUE(WaitUntil([&] {
+            return std::abs(window.ControlPosition(kFilesList).width - (middleX - 3)) <= 1;
+        }));
+        h.Choose(menu::Exit);
+        EXPECT_TRUE(WaitUntil([&] { return !h.DictionaryWindowOpen(); }));
+    });
+    EXPECT_EQ(rt::GetProfileString("DisplayDictionary", "VSplit", "", "KESTRIAN.INI"),
+              std::to_string(rt::GetProfileInt("DisplayDictionary", "VSplit", 0, "KESTRIAN.INI")));
+}
+
+TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const rt::WindowRef first = OpenSample(h);
+        const int firstThread = app::DisplayThread.load();
+        // Another dictionary window while the first still holds the display.
+        const int secondThread = rt::Start(app::KESTR009);
+        ASSERT_TRUE(WaitUntil([&] { return h.CountWindows(kDictionaryWindowLabel) == 2; }));
+        rt::WindowRef second;
+        for (const rt::OpenWindowInfo& info : rt::OpenWindows())
+            if (info.thread == secondThread) second = rt::WindowRef(info.id, info.thread);
+        // Waiting, it still handles its own events (a detail list that got
+        // the focus drops its selection) but builds nothing.
+        second.SetListSelection(kKeysList, 1);
+        second.PostEvent(rt::event::Selected, kKeysList);
+        ASSERT_TRUE(WaitUntil([&] { return second.ListSelection(kKeysList) == 0; }));
+        EXPECT_EQ(app::DisplayThread.load(), firstThread);
+        EXPECT_EQ(second.ListRowCount(kFilesList), 0);
+        EXPECT_EQ(second.Text(kHeadingText), "");
+
+        first.PostEvent(rt::event::CloseWindow);
+        EXPECT_TRUE(WaitUntil([&] { return app::DisplayThread.load() == secondThread; }));
+        EXPECT_TRUE(WaitUntil([&] {
+            return second.ListRowCount(kFilesList) == static_cast<int>(kSampleFiles.size());
+        }));
+        EXPECT_EQ(h.CountWindows(kDictionaryWindowLabel), 1);
+        h.Choose(menu::Exit);
+    });
+}
+
+}  // namespace
