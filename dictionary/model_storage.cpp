@@ -2,15 +2,37 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace dict {
 
 namespace {
 
-// The first block of copies; each next one is larger (the resource's rule).
-constexpr std::size_t kFirstBlockBytes = 64 * 1024;
+constexpr std::size_t kBlockBytes = 64 * 1024;
+// Longer values get a block of their own rather than waste the rest of one.
+constexpr std::size_t kOwnBlockBytes = kBlockBytes / 8;
 
 }  // namespace
+
+ModelStorage::ModelStorage(ModelStorage&& other) noexcept
+    : adopted_(std::move(other.adopted_)),
+      blocks_(std::move(other.blocks_)),
+      free_(std::exchange(other.free_, nullptr)),
+      room_(std::exchange(other.room_, 0)) {
+    other.blocks_.clear();
+}
+
+ModelStorage& ModelStorage::operator=(ModelStorage&& other) noexcept {
+    if (this != &other) {
+        adopted_ = std::move(other.adopted_);
+        blocks_ = std::move(other.blocks_);
+        other.blocks_.clear();
+        free_ = std::exchange(other.free_, nullptr);
+        room_ = std::exchange(other.room_, 0);
+    }
+    return *this;
+}
 
 std::string_view ModelStorage::Adopt(std::string bytes) {
     adopted_ = std::make_unique<std::string>(std::move(bytes));
@@ -29,18 +51,33 @@ bool ModelStorage::InAdopted(std::string_view value) const noexcept {
 
 std::string_view ModelStorage::Keep(std::string_view value) {
     if (value.empty() || InAdopted(value)) return value;
-    if (!copies_) {
-        copies_ = std::make_unique<std::pmr::monotonic_buffer_resource>(
-            kFirstBlockBytes, std::pmr::new_delete_resource());
-    }
-    auto* p = static_cast<char*>(copies_->allocate(value.size(), 1));
+    char* p = Allocate(value.size());
     std::memcpy(p, value.data(), value.size());
     return {p, value.size()};
 }
 
+char* ModelStorage::Allocate(std::size_t size) {
+    if (size > kOwnBlockBytes) {
+        // The last shared block keeps its free bytes for the next values.
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        return blocks_.back().get();
+    }
+    if (size > room_) {
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockBytes));
+        free_ = blocks_.back().get();
+        room_ = kBlockBytes;
+    }
+    char* p = free_;
+    free_ += size;
+    room_ -= size;
+    return p;
+}
+
 void ModelStorage::Clear() noexcept {
     adopted_.reset();
-    copies_.reset();
+    blocks_.clear();
+    free_ = nullptr;
+    room_ = 0;
 }
 
 }  // namespace dict

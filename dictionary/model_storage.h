@@ -4,18 +4,20 @@
 // All of it is freed at once with the model, instead of text by text.
 #pragma once
 
+#include <cstddef>
 #include <memory>
-#include <memory_resource>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dict {
 
 class ModelStorage {
   public:
     ModelStorage() = default;
-    ModelStorage(ModelStorage&&) noexcept = default;
-    ModelStorage& operator=(ModelStorage&&) noexcept = default;
+    // A storage moved from is empty.
+    ModelStorage(ModelStorage&& other) noexcept;
+    ModelStorage& operator=(ModelStorage&& other) noexcept;
 
     // Takes the export the model is about to be parsed from; texts that are
     // found in it as they are point into it. Returns the export as kept.
@@ -31,9 +33,15 @@ class ModelStorage {
   private:
     bool InAdopted(std::string_view value) const noexcept;
 
+    char* Allocate(std::size_t size);
+
     // Held by pointer so that a moved model's texts stay where they are.
     std::unique_ptr<std::string> adopted_;
-    std::unique_ptr<std::pmr::monotonic_buffer_resource> copies_;
+    // Copies go into blocks of one size, small enough for the allocator to
+    // keep them in its heap; a long value gets a block of its own.
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* free_ = nullptr;  // next free byte of the last shared block
+    std::size_t room_ = 0;  // bytes left after free_
 };
 
 }  // namespace dict

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dictionary/model_json.h"
 #include "dictionary/txd_parser.h"
@@ -52,6 +54,22 @@ TEST(ModelStorageTest, ViewsIntoTheAdoptedExportAreKeptInPlaceOthersAreCopied) {
     // The export's last bytes are inside it too.
     const std::string_view straddling(adopted.data() + adopted.size() - 3, 3);
     EXPECT_EQ(storage.Keep(straddling).data(), straddling.data());
+}
+
+TEST(ModelStorageTest, CopiesOfEverySizeKeepTheirCharacters) {
+    ModelStorage storage;
+    std::vector<std::pair<std::string, std::string_view>> kept;
+    for (std::size_t size : {1u, 17u, 5000u, 8193u, 70000u, 64u * 1024u, 30u}) {
+        for (int copy = 0; copy < 20; ++copy) {
+            std::string value(size, static_cast<char>('a' + copy));
+            const std::string_view view = storage.Keep(value);
+            kept.emplace_back(std::move(value), view);
+        }
+    }
+    ModelStorage moved = std::move(storage);
+    for (const auto& [value, view] : kept) EXPECT_EQ(view, value);
+    // The storage moved from starts again with nothing.
+    EXPECT_EQ(storage.Keep(kLong), kLong);
 }
 
 // The same export parsed from a buffer the caller keeps and from one the
