@@ -1,5 +1,6 @@
 #include "app/parse_window.h"
 
+#include <chrono>
 #include <new>
 #include <optional>
 
@@ -10,14 +11,19 @@
 #include "framework/window_procedure.h"
 #include "runtime/core/error_state.h"
 #include "runtime/dialogs.h"
+#include "runtime/event_queue.h"
+#include "runtime/program_threads.h"
 
 namespace app {
 namespace {
 
-// Lines parsed per timer tick, and the tick: short enough that a large
-// export parses quickly, with the event queue looked at between slices.
+// Lines parsed per slice, and the timer tick that starts a run of slices.
+// Within a tick slices follow one another while no event waits for this
+// thread (a key such as Esc ends the run after the slice under way), for at
+// most kRunLimit, so that a large export parses at the parser's own speed.
 constexpr int kLinesPerSlice = dict::TxdParser::kLinesPerSlice;
 constexpr std::chrono::microseconds kSlicePeriod{500};
+constexpr std::chrono::milliseconds kRunLimit{20};
 
 rt::Layout ParseLayout() {
     rt::Layout layout;
@@ -71,12 +77,18 @@ class ParseWindowObject final : public ProcedureWindow {
   private:
     void ParseSlice() {
         const rt::WindowRef frame = FrameWindow();
+        const auto showPercent = [&frame](int percent) {
+            frame.SetStatus(2, dict::ParsedPercentText(percent));
+            frame.SetStatus(1, dict::ParsingBarText(percent));
+            frame.Display();
+        };
+        const rt::EventQueue* queue = rt::ThisQueue();
+        const auto runEnd = std::chrono::steady_clock::now() + kRunLimit;
         try {
-            done_ = parser_->ParseLines(kLinesPerSlice, [&frame](int percent) {
-                frame.SetStatus(2, dict::ParsedPercentText(percent));
-                frame.SetStatus(1, dict::ParsingBarText(percent));
-                frame.Display();
-            });
+            do {
+                done_ = parser_->ParseLines(kLinesPerSlice, showPercent);
+            } while (!done_ && queue != nullptr && queue->Size() == 0 &&
+                     std::chrono::steady_clock::now() < runEnd);
         } catch (const std::bad_alloc&) {
             // The dictionary does not fit in memory: the parse is abandoned
             // as Esc abandons it.

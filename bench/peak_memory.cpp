@@ -1,18 +1,22 @@
-// Peak memory of kestrian-doc on a large synthetic export: the maximum
-// resident set of the child process, against the size of the export.
+// Peak memory and speed of kestrian-doc as a whole process on a large
+// synthetic export: the maximum resident set of the child process against
+// the size of the export, and its wall time.
 //
-//   bench_peak_memory [MEGABYTES]      (default 50)
+//   bench_peak_memory [MEGABYTES [RUNS]]      (default 50 and 5)
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "bench/txd_generator.h"
 
@@ -20,9 +24,13 @@ extern char** environ;
 
 namespace {
 
-// Runs kestrian-doc with `command` on `path`, its output thrown away;
-// returns the child's maximum resident set in KiB, or -1.
-long MaxResidentKib(const char* command, const std::string& path) {
+struct ToolRun {
+    long maxResidentKib = -1;  // -1 when the run failed
+    double seconds = 0;        // wall time of the whole process
+};
+
+// Runs kestrian-doc with `command` on `path`, its output thrown away.
+ToolRun RunTool(const char* command, const std::string& path) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -30,16 +38,18 @@ long MaxResidentKib(const char* command, const std::string& path) {
     char* argv[] = {tool.data(), const_cast<char*>(command), const_cast<char*>(path.c_str()),
                     nullptr};
     pid_t child = 0;
+    const auto start = std::chrono::steady_clock::now();
     int failed = posix_spawn(&child, tool.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0) return -1;
+    if (failed != 0) return {};
     int status = 0;
     struct rusage usage {};
     if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0) {
-        return -1;
+        return {};
     }
-    return usage.ru_maxrss;
+    return {usage.ru_maxrss,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
 }
 
 }  // namespace
@@ -60,16 +70,29 @@ int main(int argc, char** argv) {
                     stats.relations);
     }
     int result = 0;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     for (const char* command : {"model", "writeback"}) {
-        long kib = MaxResidentKib(command, path.string());
+        // The median of the runs' times, the largest peak.
+        std::vector<double> seconds;
+        long kib = 0;
+        for (int run = 0; run < runs && kib >= 0; ++run) {
+            const ToolRun result = RunTool(command, path.string());
+            kib = result.maxResidentKib < 0 ? -1 : std::max(kib, result.maxResidentKib);
+            seconds.push_back(result.seconds);
+        }
         if (kib < 0) {
             std::printf("kestrian-doc %s: failed\n", command);
             result = 1;
             continue;
         }
         double ratio = static_cast<double>(kib) * 1024 / static_cast<double>(bytes);
-        std::printf("kestrian-doc %-9s peak RSS %.1f MiB = %.2f x export size\n", command,
-                    static_cast<double>(kib) / 1024, ratio);
+        std::sort(seconds.begin(), seconds.end());
+        const double median = seconds[seconds.size() / 2];
+        std::printf(
+            "kestrian-doc %-9s peak RSS %.1f MiB = %.2f x export size; "
+            "%.3f s = %.0f MB/s (median of %d)\n",
+            command, static_cast<double>(kib) / 1024, ratio, median,
+            static_cast<double>(bytes) / 1e6 / median, runs);
     }
     std::filesystem::remove(path);
     return result;

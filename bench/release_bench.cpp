@@ -29,4 +29,18 @@ void BM_ReleaseModel(benchmark::State& state) {
 }
 BENCHMARK(BM_ReleaseModel)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 
+// Freeing a parsed model alone, without the write-back.
+void BM_FreeModel(benchmark::State& state) {
+    const std::string& text = bench::ExportOfMegabytes(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = std::make_unique<dict::DictionaryModel>();
+        dict::ParseAll(*model, text, "BENCH.TXD");
+        state.ResumeTiming();
+        model.reset();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_FreeModel)->Arg(20)->Unit(benchmark::kMillisecond);
+
 }  // namespace

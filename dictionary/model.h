@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "dictionary/fixed_string.h"
+#include "dictionary/model_storage.h"
 #include "dictionary/text.h"
 
 namespace dict {
@@ -160,6 +161,9 @@ struct ViewQueue {
 
 // The loaded dictionary. A new model has every text and list null.
 struct DictionaryModel {
+    // The characters of the texts the parser made; freed at once with the
+    // model, after every text (declared first, it goes last).
+    ModelStorage storage;
     Text VERSION;
     Text CREATED;
     Text MODIFIED;

@@ -265,11 +265,28 @@ class ModelJson {
 
 }  // namespace
 
+namespace {
+
+bool IsPlainJson(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\';
+}
+
+}  // namespace
+
 void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out.push_back('"');
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A run of printable ASCII other than quote and backslash is itself.
+        std::size_t plain = i;
+        while (plain < text.size() && IsPlainJson(text[plain])) ++plain;
+        if (plain > i) {
+            out.append(text.data() + i, plain - i);
+            i = plain;
+            if (i == text.size()) break;
+        }
+        auto byte = static_cast<unsigned char>(text[i]);
         switch (byte) {
             case '"':
                 out.append("\\\"");

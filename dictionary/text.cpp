@@ -9,7 +9,7 @@ namespace dict {
 
 std::string_view Text::view() const noexcept {
     if (tag_ == kNullTag) return {};
-    if (tag_ == kHeapTag) return {HeapPointer(), HeapLength()};
+    if (tag_ == kHeapTag || tag_ == kBorrowedTag) return {HeapPointer(), HeapLength()};
     return {bytes_, tag_};
 }
 
@@ -30,6 +30,23 @@ std::uint32_t Text::HeapLength() const noexcept {
     return n;
 }
 
+void Text::Point(const char* p, std::uint32_t n, std::uint8_t tag) noexcept {
+    std::memcpy(bytes_, &p, sizeof p);
+    std::memcpy(bytes_ + sizeof p, &n, sizeof n);
+    tag_ = tag;
+}
+
+Text Text::Borrow(std::string_view stable) {
+    Text text;
+    if (stable.size() <= kInlineCapacity ||
+        stable.size() > std::numeric_limits<std::uint32_t>::max()) {
+        text.Assign(stable);
+    } else {
+        text.Point(stable.data(), static_cast<std::uint32_t>(stable.size()), kBorrowedTag);
+    }
+    return text;
+}
+
 void Text::Assign(std::string_view value) {
     if (value.size() <= kInlineCapacity) {
         // The value may live inside this text's own storage: copy it first.
@@ -47,9 +64,7 @@ void Text::Assign(std::string_view value) {
     std::memcpy(p, value.data(), value.size());
     const auto n = static_cast<std::uint32_t>(value.size());
     reset();
-    std::memcpy(bytes_, &p, sizeof p);
-    std::memcpy(bytes_ + sizeof p, &n, sizeof n);
-    tag_ = kHeapTag;
+    Point(p, n, kHeapTag);
 }
 
 std::ostream& operator<<(std::ostream& out, const Text& text) {

@@ -13,7 +13,8 @@ namespace dict {
 //
 // Null and empty are different values: a null text means "absent", an empty
 // text means "present with no characters". The value is 16 bytes: up to 15
-// bytes are held inline, longer values are allocated to their exact length.
+// bytes are held inline, longer values are allocated to their exact length,
+// or are borrowed from storage that outlives the text (see Borrow).
 class Text {
   public:
     static constexpr std::size_t kInlineCapacity = 15;
@@ -63,6 +64,12 @@ class Text {
     }
     ~Text() { reset(); }
 
+    // A text of `stable`'s characters that does not own them when they are
+    // too long to be held inline: the caller keeps them in place for as long
+    // as this text, or a text moved from it, lives (the model's storage does
+    // that for the texts of a model). A copy of it owns its characters.
+    static Text Borrow(std::string_view stable);
+
     bool IsNull() const noexcept { return tag_ == kNullTag; }
     bool has_value() const noexcept { return tag_ != kNullTag; }
     explicit operator bool() const noexcept { return has_value(); }
@@ -93,13 +100,16 @@ class Text {
   private:
     static constexpr std::uint8_t kNullTag = 0xFF;
     static constexpr std::uint8_t kHeapTag = 0xFE;
+    static constexpr std::uint8_t kBorrowedTag = 0xFD;
 
     void Assign(std::string_view value);
     char* HeapPointer() const noexcept;
     std::uint32_t HeapLength() const noexcept;
 
-    // Inline: the characters, tag_ = their count. Heap: a pointer to the
-    // characters in bytes 0..7 and their count in bytes 8..11.
+    void Point(const char* p, std::uint32_t n, std::uint8_t tag) noexcept;
+
+    // Inline: the characters, tag_ = their count. Heap and borrowed: a
+    // pointer to the characters in bytes 0..7 and their count in bytes 8..11.
     alignas(8) char bytes_[kInlineCapacity];
     std::uint8_t tag_;
 };

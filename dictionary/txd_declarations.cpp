@@ -73,7 +73,7 @@ bool TxdParser::ApplyDeclaration(std::string_view t1, std::string_view t2) {
     } else if (t2 == "BLOB") {
         AddBlob(*file, t1);
     } else {
-        file->RECORD = Declaration();
+        file->RECORD = Keep(Declaration());
     }
     return true;
 }
@@ -83,17 +83,17 @@ void TxdParser::AddFile(std::string_view label) {
     if (FileQueue* previous = CurrentFile()) ShrinkFile(*previous);
     FileQueue& file = Ensure(model_.FILE).emplace_back();
     file.TEXT = TakeAnnotationObject();
-    file.LABEL = label;
+    file.LABEL = Keep(label);
     for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
         const std::string_view item = scanner_.Item(n);
         if (item == "DRIVER") {
-            file.DRIVER = FirstArgument(n);
+            file.DRIVER = Keep(FirstArgument(n));
         } else if (item == "OWNER") {
-            file.OWNER = FirstArgument(n);
+            file.OWNER = Keep(FirstArgument(n));
         } else if (item == "PRE") {
-            file.PREFIX = FirstArgument(n);
+            file.PREFIX = Keep(FirstArgument(n));
         } else if (item == "NAME") {
-            file.NAME = FirstArgument(n);
+            file.NAME = Keep(FirstArgument(n));
         } else if (item == "CREATE") {
             file.CREATE = 1;
         } else if (item == "RECLAIM") {
@@ -117,10 +117,10 @@ void TxdParser::AddFile(std::string_view label) {
 void TxdParser::AddAlias(std::string_view label) {
     AliasQueue& alias = Ensure(model_.ALIAS).emplace_back();
     alias.TEXT = TakeAnnotationObject();
-    alias.LABEL = label;
+    alias.LABEL = Keep(label);
     // Attributes follow the label and the keyword.
-    if (const std::int32_t pre = scanner_.Find("PRE", 3)) alias.PREFIX = FirstArgument(pre);
-    if (scanner_.ArgumentCount(2) > 0) alias.FILE = FirstArgument(2);
+    if (const std::int32_t pre = scanner_.Find("PRE", 3)) alias.PREFIX = Keep(FirstArgument(pre));
+    if (scanner_.ArgumentCount(2) > 0) alias.FILE = Keep(FirstArgument(2));
 }
 
 // A key or an index: its components, then its attributes from the third
@@ -129,12 +129,12 @@ template <class Row>
 void TxdParser::AddKeyRow(const FileQueue& file, List<Row>& list, std::string_view label) {
     Row& row = Ensure(list).emplace_back();
     row.TEXT = TakeAnnotationObject();
-    row.LABEL = label;
+    row.LABEL = Keep(label);
     AddComponents(file, row.FIELD);
     for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
         const std::string_view item = scanner_.Item(n);
         if (item == "NAME") {
-            row.NAME = FirstArgument(n);
+            row.NAME = Keep(FirstArgument(n));
         } else if (item == "NOCASE") {
             row.NOCASE = 1;
         } else if (item == "OPT") {
@@ -162,18 +162,18 @@ void TxdParser::AddComponents(const FileQueue& file, List<TextLineQueue>& compon
         if (first == std::string_view::npos) break;
         Text& line = Ensure(components).emplace_back().TEXT;
         if (cut == 0) {
-            line = argument;  // no prefix: the component is stored whole
+            line = Keep(argument);  // no prefix: the component is stored whole
         } else if (argument[first] == '-') {
             // "-" and the argument after the cut, counted from position 2.
             if (cut + 1 < argument.size()) {
                 joined_.assign(1, '-');
                 joined_.append(argument.substr(cut + 1));
-                line = joined_;
+                line = Keep(joined_);
             } else {
-                line = argument;
+                line = Keep(argument);
             }
         } else {
-            line = cut < argument.size() ? argument.substr(cut) : argument;
+            line = Keep(cut < argument.size() ? argument.substr(cut) : argument);
         }
     }
 }
@@ -182,7 +182,7 @@ void TxdParser::AddMemo(FileQueue& file, std::string_view label) {
     std::vector<MemoQueue>& memos = Ensure(file.MEMO);
     MemoQueue& memo = memos.emplace_back();
     memo.TEXT = TakeAnnotationObject();
-    memo.LABEL = label;
+    memo.LABEL = Keep(label);
     memo.SIZE = NumericValue(FirstArgument(2));
     pendingMemos_ = &memos;
 }
@@ -191,7 +191,7 @@ void TxdParser::AddBlob(FileQueue& file, std::string_view label) {
     std::vector<BlobQueue>& blobs = Ensure(file.BLOB);
     BlobQueue& blob = blobs.emplace_back();
     blob.TEXT = TakeAnnotationObject();
-    blob.LABEL = label;
+    blob.LABEL = Keep(label);
     blob.SIZE = NumericValue(FirstArgument(2));
     pendingBlobs_ = &blobs;
 }
@@ -200,18 +200,18 @@ void TxdParser::AddField(FileQueue& file, std::string_view label, std::string_vi
     std::vector<FieldQueue>& fields = Ensure(file.FIELD);
     FieldQueue& field = fields.emplace_back();
     field.TEXT = TakeAnnotationObject();
-    field.LABEL = label;
-    field.TYPE = type;
+    field.LABEL = Keep(label);
+    field.TYPE = Keep(type);
     if (scanner_.ArgumentCount(2) > 0) {
         scanner_.TokenItem(2);
         scanner_.Arguments(joined_);
-        field.SIZE = joined_;
+        field.SIZE = Keep(joined_);
     }
     // The DIM attribute follows the label and the type.
     if (const std::int32_t dim = scanner_.Find("DIM", 3)) {
         scanner_.TokenItem(dim);
         scanner_.Arguments(joined_);
-        field.DIM = joined_;
+        field.DIM = Keep(joined_);
     }
     pendingFields_ = &fields;
     if (type == "GROUP") ++groupDepth_;

@@ -202,9 +202,14 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
     }
 }
 
+Text TxdParser::Keep(std::string_view value) {
+    if (value.size() <= Text::kInlineCapacity) return Text(value);
+    return Text::Borrow(model_.storage.Keep(value));
+}
+
 void TxdParser::SetHeaderValue(Text& value) {
     scanner_.Join(joined_, 2, 0, true, " ", false);
-    value = joined_;
+    value = Keep(joined_);
 }
 
 void TxdParser::StartFiles() {
@@ -215,7 +220,7 @@ void TxdParser::StartFiles() {
     std::string line(kDctPath);
     line += ' ';
     line += dictionaryPath_;
-    description.push_back({Text(line)});
+    description.push_back({Keep(line)});
 
     if (FileQueue* file = CurrentFile()) ShrinkFile(*file);
     Restart(model_.FILE);
@@ -225,10 +230,10 @@ void TxdParser::StartRelation(std::string_view t2) {
     RelationQueue& relation = Ensure(model_.RELATION).emplace_back();
     relation.TYPE = t2;
     if (const std::int32_t update = scanner_.Find("UPDATE", 2)) {
-        relation.RIUPDATE = FirstArgument(update);
+        relation.RIUPDATE = Keep(FirstArgument(update));
     }
     if (const std::int32_t del = scanner_.Find("DELETE", 2)) {
-        relation.RIDELETE = FirstArgument(del);
+        relation.RIDELETE = Keep(FirstArgument(del));
     }
 }
 
@@ -247,11 +252,11 @@ void TxdParser::ApplyRelationLine(std::string_view t1, std::string_view t2) {
     RelationQueue* relation = CurrentRelation();
     if (relation == nullptr) return;
     if (t2 == "FILE") {
-        relation->LEFTFILE = t1;
-        relation->LEFTKEY = FirstArgument(2);
+        relation->LEFTFILE = Keep(t1);
+        relation->LEFTKEY = Keep(FirstArgument(2));
     } else if (t2 == "RELATED_FILE") {
-        relation->RIGHTFILE = t1;
-        relation->RIGHTKEY = FirstArgument(2);
+        relation->RIGHTFILE = Keep(t1);
+        relation->RIGHTKEY = Keep(FirstArgument(2));
     }
 }
 
@@ -260,7 +265,7 @@ void TxdParser::ApplyTextLine() {
     std::string_view text = line_.substr(1, lineLength_ > 0 ? lineLength_ - 1 : 0);
     const std::size_t first = text.find_first_not_of(' ');
     text.remove_prefix(first == std::string_view::npos ? text.size() : first);
-    currentText_->push_back({Text(text)});
+    currentText_->push_back({Keep(text)});
 }
 
 void TxdParser::StartAnnotationSection(List<TextLineQueue> ObjectText::*section) {
@@ -272,7 +277,7 @@ void TxdParser::StartAnnotationSection(List<TextLineQueue> ObjectText::*section)
 void TxdParser::ApplyAnnotationLine() {
     if (pending_ != nullptr) {
         scanner_.Join(joined_, 2, 0, true, ",", false);
-        pending_->KEYWORDS = joined_;
+        pending_->KEYWORDS = Keep(joined_);
         DropPendingObject();
     }
     // The picture is the PICTURE token's last argument.
@@ -280,7 +285,7 @@ void TxdParser::ApplyAnnotationLine() {
     if (pendingMemos_ != nullptr) {
         if (picture != 0) {
             scanner_.TokenItem(picture);
-            pendingMemos_->back().PICTURE = scanner_.CurrentArgument();
+            pendingMemos_->back().PICTURE = Keep(scanner_.CurrentArgument());
         }
         pendingMemos_ = nullptr;
     }
@@ -288,7 +293,7 @@ void TxdParser::ApplyAnnotationLine() {
     if (pendingFields_ != nullptr) {
         if (picture != 0) {
             scanner_.TokenItem(picture);
-            pendingFields_->back().PICTURE = scanner_.CurrentArgument();
+            pendingFields_->back().PICTURE = Keep(scanner_.CurrentArgument());
         }
         pendingFields_ = nullptr;
     }
@@ -318,7 +323,7 @@ ObjectTextRef TxdParser::TakeAnnotationObject() {
         pendingOwned_ = std::make_unique<ObjectText>();
         pending_ = pendingOwned_.get();
     }
-    pending_->DEFINITION = Declaration();
+    pending_->DEFINITION = Keep(Declaration());
     return std::move(pendingOwned_);
 }
 

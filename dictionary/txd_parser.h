@@ -89,6 +89,8 @@ class TxdParser {
     RelationQueue* CurrentRelation() noexcept;
     std::string_view Declaration() const noexcept { return line_.substr(0, lineLength_); }
     std::string_view FirstArgument(std::int32_t token) noexcept;
+    // A text of the model: `value`'s characters kept in the model's storage.
+    Text Keep(std::string_view value);
     void Finish();
 
     DictionaryModel& model_;

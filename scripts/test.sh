@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test through CTest.
 # SANITIZE=1 builds into build-asan with address and undefined-behaviour
-# sanitizers instead; TSAN=1 into build-tsan with the thread sanitizer.
+# sanitizers instead; TSAN=1 into build-tsan with the thread sanitizer;
+# FUZZ=1 into build-fuzz with clang, the two sanitizers and the fuzz targets
+# of fuzz/ (the Qt-free libraries only), and runs those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${SANITIZE:-0}" = 1 ]; then
@@ -13,6 +15,11 @@ elif [ "${TSAN:-0}" = 1 ]; then
     BUILD_DIR=build-tsan BUILD_TYPE=Debug scripts/setup.sh -DKESTRIAN_TSAN=ON
     dir=build-tsan
     export TSAN_OPTIONS=${TSAN_OPTIONS:-suppressions=$PWD/tests/tsan.supp}
+elif [ "${FUZZ:-0}" = 1 ]; then
+    CC=clang CXX=clang++ BUILD_DIR=build-fuzz BUILD_TYPE=Debug scripts/setup.sh \
+        -DKESTRIAN_GUI=OFF -DKESTRIAN_SANITIZE=ON -DKESTRIAN_FUZZ=ON
+    dir=build-fuzz
+    export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 else
     scripts/setup.sh
     dir=build

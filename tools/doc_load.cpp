@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "dictionary/export_file.h"
@@ -18,14 +19,41 @@ std::nullptr_t CannotRead(const std::string& path, int error) {
     return nullptr;
 }
 
+// A dictionary export is text: a NUL byte (a sparse file, a disk image or
+// some other binary named by mistake) means the file is none.
+std::nullptr_t NotAnExport(const std::string& path) {
+    std::fprintf(stderr,
+                 "kestrian-doc: cannot read %s: it holds NUL bytes, so it is no dictionary "
+                 "export\n",
+                 path.c_str());
+    return nullptr;
+}
+
+bool HoldsNul(std::string_view bytes) {
+    return std::memchr(bytes.data(), '\0', bytes.size()) != nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<dict::DictionaryModel> LoadExport(const std::string& path) {
     try {
-        dict::ExportRead read = dict::ReadExport(path);
+        dict::ExportFile file(path);
+        if (const int error = file.Open(); error != 0) return CannotRead(path, error);
+        dict::ExportRead read = dict::ReserveExportBuffer(file);
         if (read.error != 0) return CannotRead(path, read.error);
+        // The first block decides at once for a file that is all NUL bytes
+        // (a large sparse file) before the rest is read.
+        if (const int error = file.Next(); error != 0 && error != dict::kRecordNotAvailable) {
+            return CannotRead(path, error);
+        }
+        if (HoldsNul(file.Block())) return NotAnExport(path);
+        dict::ReadIntoBuffer(file, read);
+        if (read.error != 0) return CannotRead(path, read.error);
+        if (HoldsNul(read.bytes)) return NotAnExport(path);
+        // The model keeps the export: its texts point into it.
         auto model = std::make_unique<dict::DictionaryModel>();
-        dict::ParseAll(*model, read.bytes, path);
+        const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));
+        dict::ParseAll(*model, bytes, path);
         return model;
     } catch (const std::bad_alloc&) {
         rt::SetError(dict::kInsufficientMemory);

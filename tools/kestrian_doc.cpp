@@ -1,5 +1,7 @@
 // kestrian-doc: documents a dictionary export from the command line with the
 // program's own code.
+#include <malloc.h>
+
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -67,6 +69,10 @@ int Dispatch(Args words) {
 }  // namespace doc
 
 int main(int argc, char** argv) {
+    // The tool builds one large model of small blocks and frees it at once.
+    // Without the allocator's fast bins those frees do not set off the
+    // repeated consolidation that otherwise costs a fifth of a run.
+    mallopt(M_MXFAST, 0);
     std::vector<std::string_view> words(argv + 1, argv + argc);
     return doc::Dispatch(words);
 }

@@ -43,7 +43,8 @@ std::vector<PictureElement> SplitPattern(std::string_view pattern,
 void AppendDigits(std::string& out, std::string_view positions, int number, bool valid) {
     std::string digits(positions.size(), ' ');
     if (valid) {
-        int rest = number < 0 ? -number : number;
+        // Widened first: the lowest int has no int negation.
+        long long rest = number < 0 ? -static_cast<long long>(number) : number;
         for (std::size_t i = positions.size(); i-- > 0;) {
             digits[i] = static_cast<char>('0' + rest % 10);
             rest /= 10;

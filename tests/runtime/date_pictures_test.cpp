@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "runtime/core/dates.h"
+#include "runtime/core/picture_layout.h"
 #include "tests/support/scoped_settings.h"
 
 namespace rt {
@@ -152,3 +155,13 @@ TEST(RegionalSettingsTest, MissingFileOrBlankValuesKeepDefaults) {
 
 }  // namespace
 }  // namespace rt
+
+// Any number lays out its lowest digits, the lowest int too.
+TEST(PictureLayoutTest, ExtremeNumbersLayOutTheirLowestDigits) {
+    rt::PictureValues values;
+    values.valid = true;
+    values.year = std::numeric_limits<int>::min();
+    values.month = std::numeric_limits<int>::max();
+    values.day = -7;
+    EXPECT_EQ(rt::RenderPicture(rt::DatePattern("mm/dd/yyyy", false), values), "47/07/3648");
+}

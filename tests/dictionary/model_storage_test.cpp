@@ -1,0 +1,96 @@
+// The model's storage for its texts, and texts that borrow their characters.
+#include "dictionary/model_storage.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dictionary/model_json.h"
+#include "dictionary/txd_parser.h"
+#include "tests/dictionary/worked_example.h"
+
+namespace dict {
+namespace {
+
+const std::string kLong = "a value longer than fifteen characters";
+
+TEST(TextBorrowTest, LongValuesPointAtTheirSourceShortOnesAreHeldInline) {
+    const std::string shortValue = "SHORT";
+    const Text borrowedShort = Text::Borrow(shortValue);
+    EXPECT_EQ(borrowedShort, "SHORT");
+    EXPECT_NE(borrowedShort.view().data(), shortValue.data());
+
+    const Text borrowed = Text::Borrow(kLong);
+    EXPECT_EQ(borrowed, kLong);
+    EXPECT_EQ(borrowed.view().data(), kLong.data());
+
+    // A copy owns its characters; a move keeps pointing at the source.
+    const Text copy = borrowed;
+    EXPECT_EQ(copy, kLong);
+    EXPECT_NE(copy.view().data(), kLong.data());
+    Text moved = Text::Borrow(kLong);
+    const Text target = std::move(moved);
+    EXPECT_EQ(target.view().data(), kLong.data());
+    EXPECT_TRUE(moved.IsNull());
+
+    // Empty stays present, not null.
+    const Text empty = Text::Borrow("");
+    EXPECT_FALSE(empty.IsNull());
+    EXPECT_EQ(empty, "");
+}
+
+TEST(ModelStorageTest, ViewsIntoTheAdoptedExportAreKeptInPlaceOthersAreCopied) {
+    ModelStorage storage;
+    const std::string_view adopted = storage.Adopt("[DICTIONARY]\r\n" + kLong);
+    const std::string_view inside = adopted.substr(14);
+    EXPECT_EQ(storage.Keep(inside).data(), inside.data());
+
+    const std::string outside = kLong;
+    const std::string_view kept = storage.Keep(outside);
+    EXPECT_EQ(kept, kLong);
+    EXPECT_NE(kept.data(), outside.data());
+    // The export's last bytes are inside it too.
+    const std::string_view straddling(adopted.data() + adopted.size() - 3, 3);
+    EXPECT_EQ(storage.Keep(straddling).data(), straddling.data());
+}
+
+TEST(ModelStorageTest, CopiesOfEverySizeKeepTheirCharacters) {
+    ModelStorage storage;
+    std::vector<std::pair<std::string, std::string_view>> kept;
+    for (std::size_t size : {1u, 17u, 5000u, 8193u, 70000u, 64u * 1024u, 30u}) {
+        for (int copy = 0; copy < 20; ++copy) {
+            std::string value(size, static_cast<char>('a' + copy));
+            const std::string_view view = storage.Keep(value);
+            kept.emplace_back(std::move(value), view);
+        }
+    }
+    ModelStorage moved = std::move(storage);
+    for (const auto& [value, view] : kept) EXPECT_EQ(view, value);
+    // The storage moved from starts again with nothing.
+    EXPECT_EQ(storage.Keep(kLong), kLong);
+}
+
+// The same export parsed from a buffer the caller keeps and from one the
+// model adopts gives the same model, before and after the model is moved.
+TEST(ModelStorageTest, AnAdoptedExportParsesToTheSameModel) {
+    const std::string json = ModelToJson(dict_test::WorkedExampleModel("ORDERS.TXD"));
+
+    DictionaryModel copied;
+    ParseAll(copied, std::string(dict_test::kWorkedExampleExport), "ORDERS.TXD");
+    EXPECT_EQ(ModelToJson(copied), json);
+
+    auto adopted = std::make_unique<DictionaryModel>();
+    const std::string_view bytes =
+        adopted->storage.Adopt(std::string(dict_test::kWorkedExampleExport));
+    ParseAll(*adopted, bytes, "ORDERS.TXD");
+    EXPECT_EQ(ModelToJson(*adopted), json);
+
+    DictionaryModel moved = std::move(*adopted);
+    adopted.reset();
+    EXPECT_EQ(ModelToJson(moved), json);
+}
+
+}  // namespace
+}  // namespace dict
