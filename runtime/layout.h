@@ -13,7 +13,9 @@ enum class WindowKind {
     Popup,        // a top-level window of its own
 };
 
-enum class ControlKind { String, Image, Button, Panel, Line, Region, List, DropList, Check, Entry };
+// Group: a titled box drawn around other controls. Check: a box the user
+// ticks, raising EVENT:Accepted.
+enum class ControlKind { String, Image, Button, Panel, Line, Region, List, DropList, Check, Entry, Group };
 
 // The mouse cursor shown over a control (regions use the sizing arrows).
 enum class ControlCursor { Arrow, SizeWestEast, SizeNorthSouth, SizeNorthWestSouthEast };
@@ -29,6 +31,8 @@ struct ControlDef {
     bool bold = false;
     ControlCursor cursor = ControlCursor::Arrow;
     std::string format;  // a list's format string
+    std::string tip;     // tooltip
+    bool marks = false;  // a list whose rows carry multiple-selection marks
 };
 
 // What the runtime does by itself when a menu item is accepted and the
@@ -59,6 +63,7 @@ struct Layout {
     bool maximizeBox = true;
     bool frameless = false;
     bool centered = true;
+    bool modal = false;  // a popup that blocks input to every other window
     std::vector<ControlDef> controls;
     std::vector<MenuDef> menu;
     std::vector<int> statusWidths;  // one entry per zone; -1 stretches
