@@ -71,6 +71,7 @@ class ReportWindowObject final : public ProcedureWindow {
         report_.emplace(*model, files_, flags_, std::move(settings),
                         [this](printing::ReportPage&& page) {
                             if (!pages_.Add(page.drawing)) pagesLost_ = true;
+                            drawings_.push_back(std::move(page.drawing));
                         });
         if (!report_->Start()) {
             report_.reset();  // no files: nothing is printed
@@ -98,6 +99,7 @@ class ReportWindowObject final : public ProcedureWindow {
             report_.reset();
         }
         pages_.Clear();
+        drawings_.clear();
         return WindowObject::Teardown();
     }
 
@@ -130,12 +132,13 @@ class ReportWindowObject final : public ProcedureWindow {
         }
         if (pages_.Count() == 0) return;
         if (flags_.PrintPreview && !PreviewPages(pages_)) return;
-        rt::SendToProgramPrinter(pages_, kJobName);
+        rt::SendToProgramPrinter(drawings_, kJobName);
     }
 
     const printing::FilesToPrint& files_;
     printing::ReportFlags flags_;
-    rt::PageImages pages_;
+    rt::PageImages pages_;      // what the preview shows
+    std::vector<rt::Page> drawings_;  // what the printer gets: the same pages
     std::optional<printing::DictionaryReport> report_;
     bool stopped_ = false;
     bool pagesLost_ = false;

@@ -15,7 +15,7 @@
 #include "runtime/core/printer_codes.h"
 #include "runtime/core/safe_file.h"
 #include "runtime/gui_thread.h"
-#include "runtime/page_images.h"
+#include "runtime/page_painter.h"
 #include "runtime/text_codec.h"
 
 namespace rt {
@@ -45,20 +45,18 @@ bool PrintsToPdf(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat;
 }
 
-// Each page image drawn over its whole sheet, a page per sheet.
-bool PaintPages(QPainter& painter, QPagedPaintDevice& device, const PageImages& pages) {
-    const double dpiX = painter.device()->logicalDpiX() / 1000.0;
-    const double dpiY = painter.device()->logicalDpiY() / 1000.0;
-    for (int n = 1; n <= pages.Count(); ++n) {
-        if (n > 1 && !device.newPage()) return false;
-        const QSizeF size = pages.PageSize(n);
-        pages.Draw(painter, n, QRectF(0, 0, size.width() * dpiX, size.height() * dpiY));
+// Each page drawn from its sheet's corner, a page per sheet. The pages are
+// painted from their operations: text stays text at any resolution.
+bool PaintPages(QPainter& painter, QPagedPaintDevice& device, const std::vector<Page>& pages) {
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+        if (n > 0 && !device.newPage()) return false;
+        PaintPage(painter, pages[n]);
     }
     return true;
 }
 
 // The pages as the bytes of one PDF document on the printer's paper.
-QByteArray PdfBytes(const PageImages& pages, const std::string& jobName) {
+QByteArray PdfBytes(const std::vector<Page>& pages, const std::string& jobName) {
     return GuiCall<QByteArray>([&]() -> QByteArray {
         const QPrinter& printer = ProgramPrinter();
         QByteArray bytes;
@@ -89,7 +87,7 @@ bool WriteFile(const std::string& path, const QByteArray& bytes, std::string& wh
     return false;
 }
 
-bool SendToPdfFile(const PageImages& pages, const std::string& jobName, std::string proposal) {
+bool SendToPdfFile(const std::vector<Page>& pages, const std::string& jobName, std::string proposal) {
     QByteArray bytes;
     for (;;) {
         OpenFileRequest request;
@@ -166,8 +164,8 @@ bool ProgramPrinterDialog(const std::string& caption, PrinterDialogMode mode) {
     return Dialogs().PrinterSetup(PrinterDialogRequest{caption, mode});
 }
 
-bool SendToProgramPrinter(const PageImages& pages, const std::string& jobName) {
-    if (pages.Count() == 0) return false;
+bool SendToProgramPrinter(const std::vector<Page>& pages, const std::string& jobName) {
+    if (pages.empty()) return false;
     const PrinterState state = ReadProgramPrinter();
     if (state.pdfFile) return SendToPdfFile(pages, jobName, state.port);
     const bool printed = GuiCall<bool>([&]() -> bool {

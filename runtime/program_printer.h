@@ -7,14 +7,14 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "runtime/core/page_drawing.h"
 #include "runtime/dialogs.h"
 
 class QPrinter;
 
 namespace rt {
-
-class PageImages;
 
 // The printer as the print options show it.
 struct PrinterState {
@@ -43,12 +43,12 @@ PrinterState ReadProgramPrinter();
 // service; true when the user accepted it.
 bool ProgramPrinterDialog(const std::string& caption, PrinterDialogMode mode);
 
-// Sends every page image to the program-wide printer as one job named
+// Sends every page to the program-wide printer as one job named
 // `jobName`, from a program thread. On the PDF printer the user first
 // chooses the file; a file that cannot be written is reported in a box that
 // names it and the choice is offered again, so nothing is lost. False when
 // nothing was printed (cancelled, or the queue refused the job, which is
 // reported too).
-bool SendToProgramPrinter(const PageImages& pages, const std::string& jobName);
+bool SendToProgramPrinter(const std::vector<Page>& pages, const std::string& jobName);
 
 }  // namespace rt

@@ -100,7 +100,8 @@ class PrintTest : public testing::Test {
         rt::WindowRef options;
         EXPECT_TRUE(WaitUntil([&] {
             options = FindWindow(kOptions);
-            return !options.IsNull() && !options.Text(opt::PrinterName).empty();
+            // The resolution is the last text the window fills.
+            return !options.IsNull() && !options.Text(opt::Resolution).empty();
         }));
         return options;
     }
@@ -219,6 +220,8 @@ TEST_F(PrintTest, SectionsADictionaryLacksAreClearedAndStayClearedForTheNext) {
         }
         EXPECT_TRUE(options.IsEnabled(opt::Summary));
         CloseOptions(h, options);
+        h.Choose(menu::Close);
+        ASSERT_TRUE(WaitUntil([&] { return !h.DictionaryWindowOpen(); }));
 
         // The sample has all three: the boxes can be ticked again, but are not.
         OpenDictionary(h, SamplePath());
@@ -252,6 +255,8 @@ TEST_F(PrintTest, ReportIsPrintedThroughTheSystemQueueAndItsPagesGo) {
         EXPECT_EQ(frame.Status(2), "");
         h.Choose(menu::Exit);
     });
+    EXPECT_TRUE(harness_.Dialogs().Messages().empty())
+        << harness_.Dialogs().Messages().front().text;
     ASSERT_TRUE(cups.WaitForJobs(1));
     const std::vector<std::string> jobs = cups.Jobs();
     ASSERT_EQ(jobs.size(), 1u);  // one job for the whole report
@@ -266,8 +271,8 @@ TEST_F(PrintTest, ReportIsPrintedThroughTheSystemQueueAndItsPagesGo) {
 }
 
 TEST_F(PrintTest, PrintSetupChoiceHoldsForTheOptionsAndTheReport) {
-    testsupport::PrivateCups cups;
-    if (!cups.Ready()) GTEST_SKIP() << cups.Why();
+    const fs::path pdf = harness_.Root() / "letter.pdf";
+    harness_.Dialogs().QueueSaveFile(pdf.string());
     // The user picks Letter paper in the dialog.
     harness_.Dialogs().QueuePrinterSetup(true, [] {
         rt::GuiInvoke([] { rt::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter)); });
@@ -292,9 +297,7 @@ TEST_F(PrintTest, PrintSetupChoiceHoldsForTheOptionsAndTheReport) {
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[1].caption, "Page Setup");
     EXPECT_EQ(dialogs[1].mode, rt::PrinterDialogMode::PageSetup);
-    ASSERT_TRUE(cups.WaitForJobs(1));
-    EXPECT_NE(PdfPageSize(cups.Jobs().front()).find("612 x 792"), std::string::npos)
-        << PdfPageSize(cups.Jobs().front());
+    EXPECT_NE(PdfPageSize(pdf).find("612 x 792"), std::string::npos) << PdfPageSize(pdf);
 }
 
 // A dictionary of many files, so that its report takes many ticks.
