@@ -148,9 +148,7 @@ class PrintOptionsWindow final : public ProcedureWindow {
         w.SetChecked(c::Preview, flags.PrintPreview);
     }
 
-    void TestPrint() {
-        Ref().Enable(c::Print, printing::PrintEnabled(rows_, PrintOptionFlags()));
-    }
+    void TestPrint() { Ref().Enable(c::Print, printing::PrintEnabled(rows_, PrintOptionFlags())); }
 
     void FillPrinter() {
         const rt::PrinterState state = rt::ReadProgramPrinter();

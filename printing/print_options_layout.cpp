@@ -1,6 +1,5 @@
 // The layout of "Print Dictionary", in dialog units of the system font.
 #include "printing/print_options.h"
-
 #include "runtime/events.h"
 
 namespace app {

@@ -137,7 +137,7 @@ class ReportWindowObject final : public ProcedureWindow {
 
     const printing::FilesToPrint& files_;
     printing::ReportFlags flags_;
-    rt::PageImages pages_;      // what the preview shows
+    rt::PageImages pages_;            // what the preview shows
     std::vector<rt::Page> drawings_;  // what the printer gets: the same pages
     std::optional<printing::DictionaryReport> report_;
     bool stopped_ = false;
@@ -146,8 +146,8 @@ class ReportWindowObject final : public ProcedureWindow {
 
 }  // namespace
 
-void KESTR008(printing::FilesToPrint& files, bool printKeys, bool printRelations,
-              bool printPreview, bool printSummary, bool printTitlePage) {
+void KESTR008(printing::FilesToPrint& files, bool printKeys, bool printRelations, bool printPreview,
+              bool printSummary, bool printTitlePage) {
     printing::ReportFlags flags;
     flags.PrintKeys = printKeys;
     flags.PrintRelations = printRelations;

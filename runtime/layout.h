@@ -15,7 +15,19 @@ enum class WindowKind {
 
 // Group: a titled box drawn around other controls. Check: a box the user
 // ticks, raising EVENT:Accepted.
-enum class ControlKind { String, Image, Button, Panel, Line, Region, List, DropList, Check, Entry, Group };
+enum class ControlKind {
+    String,
+    Image,
+    Button,
+    Panel,
+    Line,
+    Region,
+    List,
+    DropList,
+    Check,
+    Entry,
+    Group
+};
 
 // The mouse cursor shown over a control (regions use the sizing arrows).
 enum class ControlCursor { Arrow, SizeWestEast, SizeNorthSouth, SizeNorthWestSouthEast };

@@ -87,7 +87,8 @@ bool WriteFile(const std::string& path, const QByteArray& bytes, std::string& wh
     return false;
 }
 
-bool SendToPdfFile(const std::vector<Page>& pages, const std::string& jobName, std::string proposal) {
+bool SendToPdfFile(const std::vector<Page>& pages, const std::string& jobName,
+                   std::string proposal) {
     QByteArray bytes;
     for (;;) {
         OpenFileRequest request;
@@ -118,17 +119,17 @@ bool SendToPdfFile(const std::vector<Page>& pages, const std::string& jobName, s
 QPrinter& ProgramPrinter() {
     std::unique_ptr<QPrinter>& printer = Slot();
     if (printer) return *printer;
-    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrinterInfo queue = QPrinterInfo::defaultPrinter();
     if (queue.isNull()) {
         const QList<QPrinterInfo> queues = QPrinterInfo::availablePrinters();
         if (!queues.isEmpty()) queue = queues.front();
     }
     if (queue.isNull()) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(QDir::current().absoluteFilePath(kPdfFileName));
     } else {
-        printer->setPrinterName(queue.printerName());
+        printer = std::make_unique<QPrinter>(queue, QPrinter::HighResolution);
     }
     return *printer;
 }
@@ -171,7 +172,7 @@ bool SendToProgramPrinter(const std::vector<Page>& pages, const std::string& job
     const bool printed = GuiCall<bool>([&]() -> bool {
         QPrinter& printer = ProgramPrinter();
         printer.setDocName(FromWin1252(jobName));
-        printer.setFullPage(true);  // page images are drawn from the sheet's corner
+        printer.setFullPage(true);  // pages are drawn from the sheet's corner
         QPainter painter;
         if (!painter.begin(&printer)) return false;
         const bool painted = PaintPages(painter, printer, pages);

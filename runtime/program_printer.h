@@ -18,8 +18,8 @@ namespace rt {
 
 // The printer as the print options show it.
 struct PrinterState {
-    std::string name;  // the queue's name, or the PDF printer's
-    std::string port;  // the queue's device URI, or the PDF file's path
+    std::string name;             // the queue's name, or the PDF printer's
+    std::string port;             // the queue's device URI, or the PDF file's path
     std::int32_t paperCode = 0;   // Windows paper code of the page size
     std::int32_t binCode = 0;     // Windows paper-source code
     std::int32_t resolution = 0;  // dots per inch
