@@ -7,6 +7,7 @@
 
 #include "runtime/gui_thread.h"
 #include "runtime/gui_window.h"
+#include "runtime/program_printer.h"
 #include "runtime/qt_dialog_service.h"
 
 namespace rt {
@@ -42,6 +43,7 @@ int RunApplication(Procedure mainProcedure, bool keepDialogService) {
     ReapThreads();
     // Windows of threads that never ended go while Qt is still there.
     gui::DestroyAllWindows();
+    ReleaseProgramPrinter();
     if (!keepDialogService) SetDialogService(previous);
     return 0;
 }

@@ -9,7 +9,7 @@ class HeadlessDialogs final : public DialogService {
   public:
     unsigned Message(const MessageRequest& request) override { return request.defaultButton; }
     std::optional<std::string> OpenFile(const OpenFileRequest&) override { return std::nullopt; }
-    bool PrinterSetup() override { return false; }
+    bool PrinterSetup(const PrinterDialogRequest&) override { return false; }
 };
 
 std::shared_ptr<DialogService>& Slot() {

@@ -43,6 +43,16 @@ struct OpenFileRequest {
     std::string initialPath;  // a file or folder to start from; may be blank
 };
 
+// The printer dialogs of the program-wide printer: the platform's print
+// dialog (choice of printer and its properties) or its page-setup form
+// (paper size, source and orientation).
+enum class PrinterDialogMode { Print = 0, PageSetup = 1 };
+
+struct PrinterDialogRequest {
+    std::string caption;
+    PrinterDialogMode mode = PrinterDialogMode::Print;
+};
+
 // A popup menu at a screen position (pixels); an unset coordinate is taken
 // from the mouse. The text follows the menu-text grammar (core/menu_text.h).
 struct PopupRequest {
@@ -58,8 +68,14 @@ class DialogService {
     virtual unsigned Message(const MessageRequest& request) = 0;
     // The open-file dialog; nullopt when the user cancels.
     virtual std::optional<std::string> OpenFile(const OpenFileRequest& request) = 0;
-    // The platform's printer-setup dialog; true when the user accepted it.
-    virtual bool PrinterSetup() = 0;
+    // A file to write; nullopt when the user cancels.
+    virtual std::optional<std::string> SaveFile(const OpenFileRequest& request) {
+        (void)request;
+        return std::nullopt;
+    }
+    // A printer dialog on the program-wide printer; true when the user
+    // accepted it (what was chosen then holds for all later printing).
+    virtual bool PrinterSetup(const PrinterDialogRequest& request) = 0;
     // Shows a popup menu and returns the number of the chosen command item,
     // 0 when the menu is dismissed.
     virtual int Popup(const PopupRequest& request) {

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -251,6 +253,7 @@ void GuiWindow::BuildContent(const Layout& layout) {
     } else {
         top->setWindowFlags(flags);
     }
+    if (layout.modal) content->setWindowModality(Qt::ApplicationModal);
 }
 
 void GuiWindow::BuildControl(const ControlDef& def) {
@@ -290,6 +293,19 @@ void GuiWindow::BuildControl(const ControlDef& def) {
             widget = panel;
             break;
         }
+        case ControlKind::Group: {
+            widget = new QGroupBox(text, content_);
+            break;
+        }
+        case ControlKind::Check: {
+            auto* box = new QCheckBox(text, content_);
+            const int number = def.number;
+            // Only the user's tick is an event; the program's setChecked is not.
+            QObject::connect(box, &QCheckBox::clicked, this,
+                             [this, number] { Post(event::Accepted, number); });
+            widget = box;
+            break;
+        }
         case ControlKind::Line: {
             auto* line = new QFrame(content_);
             line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -315,8 +331,13 @@ void GuiWindow::BuildControl(const ControlDef& def) {
                             DuToPixelsY(def.height));
     else
         widget->move(DuToPixelsX(def.x), DuToPixelsY(def.y));
-    // A string without a size takes the size of its text, and follows it.
-    if (def.kind == ControlKind::String && (def.width <= 0 || def.height <= 0)) {
+    if (!def.tip.empty()) widget->setToolTip(FromWin1252(def.tip));
+    if (def.kind == ControlKind::Group) widget->lower();  // behind what it groups
+    // A string, check box or button without a size takes the size of its
+    // text, and follows it.
+    if ((def.kind == ControlKind::String || def.kind == ControlKind::Check ||
+         def.kind == ControlKind::Button) &&
+        (def.width <= 0 || def.height <= 0)) {
         widget->setProperty(kAutoSizeProperty, true);
         FitToText(widget);
     }
@@ -359,6 +380,7 @@ QWidget* GuiWindow::BuildRuntimeControl(const ControlDef& def) {
             auto* list = new ListControl(content_, HooksFor(def.number));
             list->View()->setProperty(kControlProperty, def.number);
             if (!def.format.empty()) list->SetFormat(def.format);
+            list->SetMarking(def.marks);
             return list;
         }
         case ControlKind::DropList: {

@@ -13,6 +13,8 @@ enum class WindowKind {
     Popup,        // a top-level window of its own
 };
 
+// Group: a titled box drawn around other controls. Check: a box the user
+// ticks, raising EVENT:Accepted.
 enum class ControlKind {
     String,
     Image,
@@ -27,6 +29,7 @@ enum class ControlKind {
     Spin,        // a whole number between `low` and `high`, with arrows
     ComboEntry,  // a text field with a drop-down list of suggestions (`format`: "a|b|c")
     PageImage,   // a page of a report's page images, drawn on demand
+    Group,       // a titled box drawn around other controls
 };
 
 // A window of kind Popup with a menu or status zones gets a menu bar and a
@@ -48,6 +51,7 @@ struct ControlDef {
     std::string format;     // a list's format string
     std::string tip;        // shown while the mouse rests on the control
     int low = 0, high = 0;  // a spin field's range
+    bool marks = false;     // a list whose rows carry multiple-selection marks
 };
 
 // What the runtime does by itself when a menu item is accepted and the
@@ -78,6 +82,7 @@ struct Layout {
     bool maximizeBox = true;
     bool frameless = false;
     bool centered = true;
+    bool modal = false;  // a popup that blocks input to every other window
     std::vector<ControlDef> controls;
     std::vector<MenuDef> menu;
     std::vector<int> statusWidths;  // one entry per zone; -1 stretches

@@ -132,6 +132,7 @@ void ListControl::SetFormat(const std::string& format) {
 
 void ListControl::SetSelection(int row) {
     selection_ = std::max(row, 0);
+    if (marking_) return;  // the marks are the selection
     programChange_ = true;
     QItemSelectionModel* selection = view_->selectionModel();
     if (selection_ >= 1 && selection_ <= model_->rowCount()) {
@@ -143,6 +144,38 @@ void ListControl::SetSelection(int row) {
         selection->clear();
     }
     programChange_ = false;
+}
+
+void ListControl::SetMarking(bool marking) {
+    if (marking == marking_) return;
+    marking_ = marking;
+    view_->setSelectionMode(marking ? QAbstractItemView::MultiSelection
+                                    : QAbstractItemView::SingleSelection);
+    if (!marking) return;
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!programChange_ && hooks_.post) hooks_.post(event::Accepted, 0);
+    });
+}
+
+void ListControl::SetMarks(const std::vector<bool>& marks) {
+    if (!marking_) return;
+    programChange_ = true;
+    QItemSelection selection;
+    const int rows = std::min<int>(model_->rowCount(), static_cast<int>(marks.size()));
+    for (int row = 0; row < rows; ++row)
+        if (marks[static_cast<std::size_t>(row)])
+            selection.select(model_->index(row, 0),
+                             model_->index(row, std::max(model_->columnCount() - 1, 0)));
+    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    programChange_ = false;
+}
+
+std::vector<bool> ListControl::Marks() const {
+    std::vector<bool> marks(static_cast<std::size_t>(model_->rowCount()), false);
+    for (const QModelIndex& index : view_->selectionModel()->selectedRows())
+        if (index.row() >= 0 && index.row() < static_cast<int>(marks.size()))
+            marks[static_cast<std::size_t>(index.row())] = true;
+    return marks;
 }
 
 void ListControl::OnCurrentRowChanged(int row) {

@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "runtime/control_hooks.h"
 #include "runtime/core/list_rows.h"
@@ -40,6 +41,11 @@ class ListControl : public QWidget {
     void SetSelection(int row);
     int Selection() const { return selection_; }
     int LastPressRow() const { return lastPressRow_; }
+    // Multiple-selection marks: a click toggles a row's mark and posts
+    // EVENT:Accepted; the program sets them all at once without an event.
+    void SetMarking(bool marking);
+    void SetMarks(const std::vector<bool>& marks);
+    std::vector<bool> Marks() const;
     int RowCount() const { return model_->rowCount(); }
     QTableView* View() const { return view_; }
     QScrollBar* SidewaysBar() const { return sideways_; }
@@ -66,6 +72,7 @@ class ListControl : public QWidget {
     int selection_ = 0;
     int lastPressRow_ = 0;
     bool programChange_ = false;
+    bool marking_ = false;
 };
 
 class DropListControl : public QComboBox {

@@ -6,12 +6,14 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 
 #include "runtime/core/menu_text.h"
 #include "runtime/gui_thread.h"
 #include "runtime/gui_window.h"
 #include "runtime/popup_menu.h"
+#include "runtime/program_printer.h"
 #include "runtime/text_codec.h"
 
 namespace rt {
@@ -75,6 +77,35 @@ QString CaseFreePattern(const std::string& pattern) {
     return out.join(QLatin1Char(' '));
 }
 
+std::optional<std::string> RunFileDialog(const OpenFileRequest& request,
+                                         QFileDialog::AcceptMode mode) {
+    return GuiCall<std::optional<std::string>>([&]() -> std::optional<std::string> {
+        QStringList filters;
+        for (const FileFilter& filter : request.filters)
+            filters << FromWin1252(filter.name) + QStringLiteral(" (") +
+                           CaseFreePattern(filter.pattern) + QLatin1Char(')');
+        QFileDialog dialog(DialogParent(), FromWin1252(request.title));
+        // The folder must exist, the file need not: a typed name comes back as typed.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setAcceptMode(mode);
+        dialog.setNameFilters(filters);
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        if (!request.initialPath.empty()) {
+            const QString initial = QString::fromStdString(request.initialPath);
+            QFileInfo info(initial);
+            if (info.isDir()) {
+                dialog.setDirectory(initial);
+            } else {
+                if (info.dir().exists()) dialog.setDirectory(info.dir());
+                dialog.selectFile(info.fileName());
+            }
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().front().toStdString();
+    });
+}
+
 }  // namespace
 
 unsigned QtDialogService::Message(const MessageRequest& request) {
@@ -97,44 +128,30 @@ unsigned QtDialogService::Message(const MessageRequest& request) {
 }
 
 std::optional<std::string> QtDialogService::OpenFile(const OpenFileRequest& request) {
-    return GuiCall<std::optional<std::string>>([&]() -> std::optional<std::string> {
-        QStringList filters;
-        for (const FileFilter& filter : request.filters)
-            filters << FromWin1252(filter.name) + QStringLiteral(" (") +
-                           CaseFreePattern(filter.pattern) + QLatin1Char(')');
-        QFileDialog dialog(DialogParent(), FromWin1252(request.title));
-        // The folder must exist, the file need not: a typed name comes back as typed.
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setNameFilters(filters);
-        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        if (!request.initialPath.empty()) {
-            const QString initial = QString::fromStdString(request.initialPath);
-            QFileInfo info(initial);
-            if (info.isDir()) {
-                dialog.setDirectory(initial);
-            } else {
-                if (info.dir().exists()) dialog.setDirectory(info.dir());
-                dialog.selectFile(info.fileName());
-            }
-        }
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return std::nullopt;
-        return dialog.selectedFiles().front().toStdString();
-    });
+    return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtDialogService::SaveFile(const OpenFileRequest& request) {
+    return RunFileDialog(request, QFileDialog::AcceptSave);
 }
 
 QtDialogService::QtDialogService() = default;
 QtDialogService::~QtDialogService() = default;
 
-QPrinter& QtDialogService::Printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
-    return *printer_;
-}
-
-bool QtDialogService::PrinterSetup() {
-    return GuiCall<bool>([this]() -> bool {
-        QPageSetupDialog dialog(&Printer(), DialogParent());
+bool QtDialogService::PrinterSetup(const PrinterDialogRequest& request) {
+    return GuiCall<bool>([&]() -> bool {
+        QPrinter& printer = ProgramPrinter();
+        if (request.mode == PrinterDialogMode::PageSetup) {
+            QPageSetupDialog dialog(&printer, DialogParent());
+            dialog.setWindowTitle(FromWin1252(request.caption));
+            return dialog.exec() == QDialog::Accepted;
+        }
+        QPrintDialog dialog(&printer, DialogParent());
+        dialog.setWindowTitle(FromWin1252(request.caption));
+        // The whole report prints: no selection, no page range.
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
         return dialog.exec() == QDialog::Accepted;
     });
 }

@@ -2,11 +2,7 @@
 // asking program thread waits for the answer.
 #pragma once
 
-#include <memory>
-
 #include "runtime/dialogs.h"
-
-class QPrinter;
 
 namespace rt {
 
@@ -17,16 +13,11 @@ class QtDialogService final : public DialogService {
 
     unsigned Message(const MessageRequest& request) override;
     std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
-    // Page setup of the program-wide printer: what the user chooses is kept
-    // for every later print.
-    bool PrinterSetup() override;
+    std::optional<std::string> SaveFile(const OpenFileRequest& request) override;
+    // The print dialog or the page setup of the program-wide printer: what
+    // the user chooses is kept for every later print.
+    bool PrinterSetup(const PrinterDialogRequest& request) override;
     int Popup(const PopupRequest& request) override;
-
-    // The program-wide printer, created on first use. GUI thread only.
-    QPrinter& Printer();
-
-  private:
-    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace rt

@@ -376,7 +376,7 @@ void Window::DefaultHandling(const Event& event) {
                     ref_.PostEvent(event::CloseWindow);
                     break;
                 case StandardAction::PrintSetup:
-                    Dialogs().PrinterSetup();
+                    Dialogs().PrinterSetup({"Print Setup", PrinterDialogMode::Print});
                     break;
                 case StandardAction::Cut:
                 case StandardAction::Copy:

@@ -58,6 +58,9 @@ class WindowRef : public PlacementTarget {
     void Hide(int control, bool hidden) const;
     bool IsHidden(int control) const;
     void Select(int control) const;
+    // Check boxes.
+    void SetChecked(int control, bool checked) const;
+    bool IsChecked(int control) const;
     // The number of the control that has the keyboard focus; 0 for none.
     int FocusedControl() const;
     void SetStatus(int zone, const std::string& text) const;
@@ -85,6 +88,11 @@ class WindowRef : public PlacementTarget {
     void SetListSelection(int control, int row) const;
     int ListSelection(int control) const;
     int ListRowCount(int control) const;
+    // A list with multiple-selection marks: one mark per row. Setting them
+    // posts no event; a user's click toggles a row's mark and posts
+    // EVENT:Accepted.
+    void SetListMarks(int control, const std::vector<bool>& marks) const;
+    std::vector<bool> ListMarks(int control) const;
     // The row of the last mouse press in a list: 1.. a data row, 0 the
     // column header or the blank area below the rows.
     int ListPressRow(int control) const;

@@ -1,4 +1,5 @@
 // WindowRef operations on list controls and on the placement of controls.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 
@@ -75,6 +76,32 @@ int WindowRef::ListRowCount(int control) const {
         if (auto* list = ListAt(w, control)) return list->RowCount();
         if (auto* drop = DropListAt(w, control)) return drop->count();
         return 0;
+    });
+}
+
+void WindowRef::SetChecked(int control, bool checked) const {
+    Do(id_, [&](gui::GuiWindow& w) {
+        if (auto* box = qobject_cast<QCheckBox*>(w.Control(control))) box->setChecked(checked);
+    });
+}
+
+bool WindowRef::IsChecked(int control) const {
+    return WithWindow<bool>(id_, false, [&](gui::GuiWindow& w) {
+        auto* box = qobject_cast<QCheckBox*>(w.Control(control));
+        return box != nullptr && box->isChecked();
+    });
+}
+
+void WindowRef::SetListMarks(int control, const std::vector<bool>& marks) const {
+    Do(id_, [&](gui::GuiWindow& w) {
+        if (auto* list = ListAt(w, control)) list->SetMarks(marks);
+    });
+}
+
+std::vector<bool> WindowRef::ListMarks(int control) const {
+    return WithWindow<std::vector<bool>>(id_, {}, [&](gui::GuiWindow& w) {
+        auto* list = ListAt(w, control);
+        return list != nullptr ? list->Marks() : std::vector<bool>{};
     });
 }
 

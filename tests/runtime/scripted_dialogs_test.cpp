@@ -18,7 +18,7 @@ TEST(ScriptedDialogs, EmptyQueuesGiveTheDefaultAnswers) {
                                rt::ButtonNo}),
               rt::ButtonNo);
     EXPECT_EQ(dialogs.OpenFile({"Open", {}, ""}), std::nullopt);
-    EXPECT_FALSE(dialogs.PrinterSetup());
+    EXPECT_FALSE(dialogs.PrinterSetup({}));
 }
 
 TEST(ScriptedDialogs, QueuedAnswersAreUsedInOrder) {
@@ -39,8 +39,8 @@ TEST(ScriptedDialogs, QueuedAnswersAreUsedInOrder) {
     EXPECT_EQ(dialogs.OpenFile({}), std::nullopt);
     EXPECT_EQ(dialogs.OpenFile({}), "/tmp/b.dct");
     EXPECT_EQ(dialogs.OpenFile({}), std::nullopt);
-    EXPECT_TRUE(dialogs.PrinterSetup());
-    EXPECT_FALSE(dialogs.PrinterSetup());
+    EXPECT_TRUE(dialogs.PrinterSetup({}));
+    EXPECT_FALSE(dialogs.PrinterSetup({}));
     EXPECT_EQ(dialogs.PrinterSetupCount(), 2u);
 }
 

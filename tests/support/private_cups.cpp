@@ -69,7 +69,9 @@ bool PrivateCups::Start() {
     if (lp == nullptr || lpGroup == nullptr) return Fail("no user lp");
     if (::access("/usr/sbin/cupsd", X_OK) != 0) return Fail("cupsd is not installed");
 
-    std::string pattern = (fs::temp_directory_path() / "kestrian-cups-XXXXXX").string();
+    // Not under TMPDIR: a test's own temporary folder is private to root,
+    // and the scheduler's filters and backend run as lp.
+    std::string pattern = "/tmp/kestrian-cups-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) return Fail("no temporary folder");
     folder_ = pattern;
     const fs::path root(folder_);

@@ -14,9 +14,38 @@ void ScriptedDialogs::QueueOpenFile(std::optional<std::string> path) {
     openFileAnswers_.push_back(std::move(path));
 }
 
-void ScriptedDialogs::QueuePrinterSetup(bool accepted) {
+void ScriptedDialogs::QueuePrinterSetup(bool accepted, std::function<void()> choice) {
     std::lock_guard lock(mutex_);
-    printerSetupAnswers_.push_back(accepted);
+    printerSetupAnswers_.emplace_back(accepted, std::move(choice));
+}
+
+void ScriptedDialogs::QueueSaveFile(std::optional<std::string> path) {
+    std::lock_guard lock(mutex_);
+    saveFileAnswers_.push_back(std::move(path));
+}
+
+std::optional<std::string> ScriptedDialogs::SaveFile(const rt::OpenFileRequest& request) {
+    std::optional<std::string> answer;
+    {
+        std::lock_guard lock(mutex_);
+        saveFileRequests_.push_back(request);
+        if (!saveFileAnswers_.empty()) {
+            answer = std::move(saveFileAnswers_.front());
+            saveFileAnswers_.pop_front();
+        }
+    }
+    seen_.notify_all();
+    return answer;
+}
+
+std::vector<rt::PrinterDialogRequest> ScriptedDialogs::PrinterDialogs() const {
+    std::lock_guard lock(mutex_);
+    return printerDialogs_;
+}
+
+std::vector<rt::OpenFileRequest> ScriptedDialogs::SaveFileRequests() const {
+    std::lock_guard lock(mutex_);
+    return saveFileRequests_;
 }
 
 void ScriptedDialogs::QueuePopupChoice(int item) {
@@ -71,18 +100,20 @@ std::optional<std::string> ScriptedDialogs::OpenFile(const rt::OpenFileRequest& 
     return answer;
 }
 
-bool ScriptedDialogs::PrinterSetup() {
-    bool answer = false;
+bool ScriptedDialogs::PrinterSetup(const rt::PrinterDialogRequest& request) {
+    std::pair<bool, std::function<void()>> answer{false, {}};
     {
         std::lock_guard lock(mutex_);
         ++printerSetupCount_;
+        printerDialogs_.push_back(request);
         if (!printerSetupAnswers_.empty()) {
-            answer = printerSetupAnswers_.front();
+            answer = std::move(printerSetupAnswers_.front());
             printerSetupAnswers_.pop_front();
         }
     }
+    if (answer.first && answer.second) answer.second();
     seen_.notify_all();
-    return answer;
+    return answer.first;
 }
 
 std::vector<rt::MessageRequest> ScriptedDialogs::Messages() const {

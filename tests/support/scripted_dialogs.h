@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -31,20 +32,27 @@ class ScriptedDialogs : public rt::DialogService {
     // printer setup is declined.
     void QueueMessageAnswer(unsigned button);
     void QueueOpenFile(std::optional<std::string> path);
-    void QueuePrinterSetup(bool accepted);
+    // An accepted printer dialog runs `choice` first (what the user picked
+    // there, e.g. another paper on the program-wide printer).
+    void QueuePrinterSetup(bool accepted, std::function<void()> choice = {});
+    // The file named in the next save dialog (nullopt cancels it).
+    void QueueSaveFile(std::optional<std::string> path);
     // The number of the item chosen in the next popup menu (0 dismisses it;
     // an empty queue dismisses every menu).
     void QueuePopupChoice(int item);
 
     unsigned Message(const rt::MessageRequest& request) override;
     std::optional<std::string> OpenFile(const rt::OpenFileRequest& request) override;
-    bool PrinterSetup() override;
+    std::optional<std::string> SaveFile(const rt::OpenFileRequest& request) override;
+    bool PrinterSetup(const rt::PrinterDialogRequest& request) override;
     int Popup(const rt::PopupRequest& request) override;
 
     // Copies of every request seen so far, in the order they were made.
     std::vector<rt::MessageRequest> Messages() const;
     std::vector<rt::OpenFileRequest> OpenFileRequests() const;
     std::size_t PrinterSetupCount() const;
+    std::vector<rt::PrinterDialogRequest> PrinterDialogs() const;
+    std::vector<rt::OpenFileRequest> SaveFileRequests() const;
     std::vector<rt::PopupRequest> Popups() const;
 
     // Waits until at least `count` message boxes were asked for; false when
@@ -60,7 +68,10 @@ class ScriptedDialogs : public rt::DialogService {
     mutable std::condition_variable seen_;
     std::deque<unsigned> messageAnswers_;
     std::deque<std::optional<std::string>> openFileAnswers_;
-    std::deque<bool> printerSetupAnswers_;
+    std::deque<std::pair<bool, std::function<void()>>> printerSetupAnswers_;
+    std::deque<std::optional<std::string>> saveFileAnswers_;
+    std::vector<rt::PrinterDialogRequest> printerDialogs_;
+    std::vector<rt::OpenFileRequest> saveFileRequests_;
     std::deque<int> popupAnswers_;
     std::vector<rt::PopupRequest> popups_;
     std::vector<rt::MessageRequest> messages_;

@@ -1,0 +1,161 @@
+#include "printing/report_window.h"
+
+#include <chrono>
+#include <optional>
+
+#include "framework/window_procedure.h"
+#include "printing/core/dictionary_report.h"
+#include "printing/preview_window.h"
+#include "runtime/core/date_pictures.h"
+#include "runtime/core/dates.h"
+#include "runtime/core/program_title.h"
+#include "runtime/dialogs.h"
+#include "runtime/page_images.h"
+#include "runtime/program_printer.h"
+
+namespace app {
+namespace {
+
+// One entry per tick, the tick as fine as the parse window's, so that a
+// large dictionary prints quickly with Esc looked at between entries.
+constexpr std::chrono::microseconds kTick{500};
+constexpr int kPrintedDatePicture = 7;
+constexpr int kPrintedTimePicture = 6;
+constexpr const char* kJobName = "Velmora Data Dictionary";
+
+rt::Layout ReportLayout() {
+    rt::Layout layout;
+    layout.label = "KESTR008";
+    layout.kind = rt::WindowKind::MdiChild;
+    layout.title = "Printing";
+    layout.width = 129;
+    layout.height = 26;
+    layout.resizable = false;
+    rt::ControlDef preparing;
+    preparing.number = report_window::Preparing;
+    preparing.kind = rt::ControlKind::String;
+    preparing.text = "Preparing Report: Please wait...";
+    preparing.x = 10;
+    preparing.y = 4;
+    rt::ControlDef esc = preparing;
+    esc.number = report_window::PressEsc;
+    esc.text = "(Press Esc to abort)";
+    esc.x = 35;
+    esc.y = 13;
+    layout.controls = {preparing, esc};
+    return layout;
+}
+
+std::string PrintedAt() {
+    return rt::FormatDate(rt::Today(), kPrintedDatePicture) + " " +
+           rt::FormatTime(rt::Clock(), kPrintedTimePicture);
+}
+
+class ReportWindowObject final : public ProcedureWindow {
+  public:
+    ReportWindowObject(const printing::FilesToPrint& files, printing::ReportFlags flags)
+        : ProcedureWindow(ReportLayout(), 0), files_(files), flags_(flags) {}
+
+    void Prepare() override {
+        const dict::DictionaryModel* model = Model();
+        if (model == nullptr || !pages_.Ok()) return Stop();
+        const rt::PrinterState printer = rt::ReadProgramPrinter();
+        printing::ReportSettings settings;
+        settings.dictionaryPath = DictionaryPath.Get();
+        settings.printedAt = PrintedAt();
+        settings.titleText = rt::kProgramTitle;
+        if (printer.sheetWidth > 0 && printer.sheetHeight > 0) {
+            settings.metrics.sheetWidth = printer.sheetWidth;
+            settings.metrics.sheetHeight = printer.sheetHeight;
+        }
+        report_.emplace(*model, files_, flags_, std::move(settings),
+                        [this](printing::ReportPage&& page) {
+                            if (!pages_.Add(page.drawing)) pagesLost_ = true;
+                            drawings_.push_back(std::move(page.drawing));
+                        });
+        if (!report_->Start()) {
+            report_.reset();  // no files: nothing is printed
+            return Stop();
+        }
+        if (report_->EntryCount() == 0) return Stop();
+        Win().SetTimerPeriod(kTick);
+    }
+
+    std::uint8_t OnWindowEvent() override {
+        if (Host().Event() == rt::event::Timer && report_ && !stopped_) PrintNextEntry();
+        return WindowObject::OnWindowEvent();
+    }
+
+    std::uint8_t Teardown() override {
+        const rt::WindowRef frame = FrameWindow();
+        frame.SetStatus(1, "");
+        frame.SetStatus(2, "");
+        frame.Display();
+        Win().SetTimer(0);
+        Win().Close();
+        if (report_) {
+            report_->Finish();
+            if (report_->Complete()) Deliver();
+            report_.reset();
+        }
+        pages_.Clear();
+        drawings_.clear();
+        return WindowObject::Teardown();
+    }
+
+  private:
+    void Stop() {
+        stopped_ = true;
+        Host().PostToWindow(rt::event::CloseWindow);
+    }
+
+    void PrintNextEntry() {
+        const bool more = report_->Step();
+        if (const int percent = report_->Percent(); percent > 0) {
+            const printing::ProgressStatus status = printing::ProgressStatusOf(percent);
+            const rt::WindowRef frame = FrameWindow();
+            frame.SetStatus(2, status.percent);
+            frame.SetStatus(1, status.bar);
+            frame.Display();
+        }
+        if (!more) Stop();
+    }
+
+    // The finished report goes to the preview, whose answer decides, or
+    // straight to the printer.
+    void Deliver() {
+        if (pagesLost_) {
+            rt::Message("The report's pages could not be kept in " + pages_.Folder() +
+                            "; nothing is printed.",
+                        "Print", rt::Icon::Error);
+            return;
+        }
+        if (pages_.Count() == 0) return;
+        if (flags_.PrintPreview && !PreviewPages(pages_)) return;
+        rt::SendToProgramPrinter(drawings_, kJobName);
+    }
+
+    const printing::FilesToPrint& files_;
+    printing::ReportFlags flags_;
+    rt::PageImages pages_;            // what the preview shows
+    std::vector<rt::Page> drawings_;  // what the printer gets: the same pages
+    std::optional<printing::DictionaryReport> report_;
+    bool stopped_ = false;
+    bool pagesLost_ = false;
+};
+
+}  // namespace
+
+void KESTR008(printing::FilesToPrint& files, bool printKeys, bool printRelations, bool printPreview,
+              bool printSummary, bool printTitlePage) {
+    printing::ReportFlags flags;
+    flags.PrintKeys = printKeys;
+    flags.PrintRelations = printRelations;
+    flags.PrintPreview = printPreview;
+    flags.PrintSummary = printSummary;
+    flags.PrintTitlePage = printTitlePage;
+    ReportWindowObject window(files, flags);
+    RunProcedure(window);
+}
+
+}  // namespace app
