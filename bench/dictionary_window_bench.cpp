@@ -132,11 +132,12 @@ int main(int argc, char** argv) {
             select.push_back(Milliseconds(Clock::now() - start));
         }
         // The window's own layout arithmetic, batch and paint for each
-        // position a dragged vertical bar passes.
-        SplitLayout layout([&] { return WindowSize{window.ClientWidth(), window.ClientHeight()}; });
+        // position a dragged vertical bar passes. Like the window, the layout
+        // works from the client size taken when the window was last sized.
+        const WindowSize size{window.ClientWidth(), window.ClientHeight()};
+        SplitLayout layout([&] { return size; });
         layout.Restore(std::nullopt, std::nullopt, window.ControlPosition(kHeadingPanel).height);
-        const int width = window.ClientWidth();
-        for (int x = 60; x < width - 60; x += 3) {
+        for (int x = 60; x < size.width - 60; x += 3) {
             const auto start = Clock::now();
             if (auto result = layout.SetVertical(x)) {
                 window.ApplyPlacements(

@@ -38,9 +38,11 @@ void DictionaryWindowObject::Prepare() {
     if (const dict::DictionaryModel* model = app::Model()) {
         rt::TextMeasure measure = ref.Measure();
         // The width an auto-sized string control takes for the text, plus 3.
-        TextWidth width = [measure = std::move(measure)](std::string_view text) {
+        // Names and keys recur from one selection to the next: each distinct
+        // text is measured once.
+        TextWidth width = RememberingWidths([measure = std::move(measure)](std::string_view text) {
             return measure.Width(ClipBlanks(text)) + 3;
-        };
+        });
         lists_.emplace(*model, app::DictionaryPath.Get(), std::move(width));
     }
 }
@@ -204,6 +206,7 @@ std::uint8_t DictionaryWindowObject::OnWindowEvent() {
             splitters_.OnTimer();
             break;
         case rt::event::Sized:
+            splitters_.TakeSize();
             if (app::FrameIconized.load() == 0) splitters_.OnSized();
             break;
         default:

@@ -24,12 +24,15 @@ std::optional<std::string> Setting(const char* key) {
 }  // namespace
 
 WindowSplitters::WindowSplitters(rt::Window& window)
-    : window_(window), layout_([this] {
-          const rt::WindowRef& ref = window_.Ref();
-          return WindowSize{ref.ClientWidth(), ref.ClientHeight()};
-      }) {}
+    : window_(window), layout_([this] { return size_; }) {}
+
+void WindowSplitters::TakeSize() {
+    const rt::WindowRef& ref = window_.Ref();
+    size_ = WindowSize{ref.ClientWidth(), ref.ClientHeight()};
+}
 
 void WindowSplitters::Restore() {
+    TakeSize();
     bandHeight_ = window_.Ref().ControlPosition(kHeadingPanel).height;
     Apply(layout_.Restore(Setting("VSplit"), Setting("HSplit"), bandHeight_));
     restored_ = true;
@@ -43,7 +46,9 @@ void WindowSplitters::Save() const {
 }
 
 void WindowSplitters::Retile() {
-    if (restored_) Apply(layout_.Retile());
+    if (!restored_) return;
+    TakeSize();
+    Apply(layout_.Retile());
 }
 
 void WindowSplitters::ToggleFullView(int list) {

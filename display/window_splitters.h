@@ -23,7 +23,11 @@ class WindowSplitters {
     void Retile();
     // A list's full view entered or left.
     void ToggleFullView(int list);
-    // The window was resized.
+    // Reads the window's client size again. The layout works from the size
+    // read last, so that a drag step costs no extra trips to the window: call
+    // it whenever the window was resized.
+    void TakeSize();
+    // The window was resized (its size taken already).
     void OnSized();
     // Region events (Dragging, Drag, MouseUp); true when the event was one.
     bool OnRegionEvent(int eventNumber, int region, int keyCode);
@@ -39,6 +43,7 @@ class WindowSplitters {
     void Apply(const LayoutResult& result);
 
     rt::Window& window_;
+    WindowSize size_;
     SplitLayout layout_;
     char dragMode_ = ' ';
     bool restored_ = false;

@@ -12,6 +12,8 @@
 
 namespace display {
 
+class RelationIndex;
+
 // A built list: its rows and the format string that lays out its columns.
 struct BuiltList {
     rt::ListRows rows;
@@ -47,6 +49,11 @@ BuiltList BuildKeyList(const dict::FileQueue& file, const TextWidth& measure);
 // right (RIGHTFILE equals `currentLabel`), a header row then field rows.
 BuiltList BuildRelationList(const dict::DictionaryModel& model, std::string_view selectedName,
                             std::string_view currentLabel, const TextWidth& measure);
+// The same, looking only at the relations `index` (built for `model`) holds
+// for the two labels.
+BuiltList BuildRelationList(const dict::DictionaryModel& model, const RelationIndex& index,
+                            std::string_view selectedName, std::string_view currentLabel,
+                            const TextWidth& measure);
 
 // Format strings of the three lists for the given column widths.
 std::string FieldListFormat(int name, int type, int picture);

@@ -19,6 +19,7 @@ DictionaryLists::DictionaryLists(const dict::DictionaryModel& model, std::string
     : model_(model),
       dictionaryPath_(std::move(dictionaryPath)),
       measure_(std::move(measure)),
+      relationIndex_(model),
       heading_("DICTIONARY: " + dictionaryPath_) {}
 
 bool DictionaryLists::Build(std::int32_t selectedRow) {
@@ -58,7 +59,8 @@ bool DictionaryLists::Build(std::int32_t selectedRow) {
     const dict::FileQueue& file = files[static_cast<std::size_t>(row->ID - 1)];
     fields_ = BuildFieldList(file, scanner_, measure_);
     keys_ = BuildKeyList(file, measure_);
-    relations_ = BuildRelationList(model_, selectedName_, file.LABEL.view(), measure_);
+    relations_ =
+        BuildRelationList(model_, relationIndex_, selectedName_, file.LABEL.view(), measure_);
     return true;
 }
 

@@ -1,8 +1,34 @@
 #include "display/core/list_cells.h"
 
 #include <algorithm>
+#include <memory>
+#include <unordered_map>
+#include <utility>
 
 namespace display {
+
+namespace {
+
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept {
+        return std::hash<std::string_view>()(text);
+    }
+};
+
+}  // namespace
+
+TextWidth RememberingWidths(TextWidth measure) {
+    using Widths = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+    return
+        [measure = std::move(measure), widths = std::make_shared<Widths>()](std::string_view text) {
+            const auto known = widths->find(text);
+            if (known != widths->end()) return known->second;
+            const int width = measure(text);
+            widths->emplace(std::string(text), width);
+            return width;
+        };
+}
 
 std::string_view ClipBlanks(std::string_view text) noexcept {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);

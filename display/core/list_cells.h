@@ -19,6 +19,11 @@ namespace display {
 // plain character count. Texts come without trailing blanks.
 using TextWidth = std::function<int(std::string_view)>;
 
+// `measure` remembering the width of each distinct text it was given, so a
+// text met again is not measured again. The copies share what is remembered;
+// like `measure` itself, it is used from one thread.
+TextWidth RememberingWidths(TextWidth measure);
+
 inline constexpr std::int32_t kDefaultColour = -1;
 inline constexpr std::int32_t kShadeColour = 0xE7E7E7;           // alternate rows
 inline constexpr std::int32_t kRelationHeaderColour = 0xC0C0C0;  // relation header rows

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "display/core/detail_lists.h"
+#include "display/core/relation_index.h"
 
 namespace display {
 
@@ -93,8 +94,17 @@ BuiltList EmptyRelationList(const TextWidth& measure) {
 
 BuiltList BuildRelationList(const dict::DictionaryModel& model, std::string_view selectedName,
                             std::string_view currentLabel, const TextWidth& measure) {
+    return BuildRelationList(model, RelationIndex(model), selectedName, currentLabel, measure);
+}
+
+BuiltList BuildRelationList(const dict::DictionaryModel& model, const RelationIndex& index,
+                            std::string_view selectedName, std::string_view currentLabel,
+                            const TextWidth& measure) {
     RelationListBuilder builder(measure);
-    for (const dict::RelationQueue& relation : dict::Rows(model.RELATION)) {
+    auto relations = dict::Rows(model.RELATION);
+    for (std::size_t position : index.OfEither(selectedName, currentLabel)) {
+        if (position >= relations.size()) continue;
+        const dict::RelationQueue& relation = relations[position];
         const bool oneFirst = relation.TYPE.view().starts_with('O');
         if (SameLabel(relation.LEFTFILE, selectedName)) {
             builder.Add({relation.LEFTFILE, relation.LEFTKEY, relation.LEFTFIELDS,

@@ -1,0 +1,39 @@
+#include "display/core/relation_index.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "display/core/list_cells.h"
+
+namespace display {
+
+RelationIndex::RelationIndex(const dict::DictionaryModel& model) {
+    std::size_t position = 0;
+    for (const dict::RelationQueue& relation : dict::Rows(model.RELATION)) {
+        const std::string_view left = ClipBlanks(relation.LEFTFILE.view());
+        const std::string_view right = ClipBlanks(relation.RIGHTFILE.view());
+        positions_[std::string(left)].push_back(position);
+        // A relation of a file with itself is listed once under its label.
+        if (right != left) positions_[std::string(right)].push_back(position);
+        ++position;
+    }
+}
+
+const std::vector<std::size_t>& RelationIndex::Of(std::string_view label) const {
+    static const std::vector<std::size_t> kNone;
+    const auto found = positions_.find(ClipBlanks(label));
+    return found != positions_.end() ? found->second : kNone;
+}
+
+std::vector<std::size_t> RelationIndex::OfEither(std::string_view first,
+                                                 std::string_view second) const {
+    const std::vector<std::size_t>& a = Of(first);
+    if (ClipBlanks(first) == ClipBlanks(second)) return a;
+    const std::vector<std::size_t>& b = Of(second);
+    std::vector<std::size_t> both;
+    both.reserve(a.size() + b.size());
+    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
+    return both;
+}
+
+}  // namespace display

@@ -1,0 +1,89 @@
+// The index from a file label to the relations it takes part in, and the
+// widths remembered per text.
+#include "display/core/relation_index.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/display/list_test_support.h"
+
+namespace display {
+namespace {
+
+using display_test::Parse;
+using Positions = std::vector<std::size_t>;
+
+// Relations 0: A -> B, 1: B -> C, 2: A -> A, 3: C -> A.
+std::unique_ptr<dict::DictionaryModel> FourRelations() {
+    std::vector<std::string> lines = {"[RELATIONS]"};
+    for (const auto& [left, right] : {std::pair{"A", "B"}, {"B", "C"}, {"A", "A"}, {"C", "A"}}) {
+        lines.push_back("  RELATION,1:MANY");
+        lines.push_back(std::string(left) + "   FILE(" + left + ":K)");
+        lines.push_back(std::string(right) + "   RELATED_FILE(" + right + ":K)");
+        lines.push_back("    END");
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return Parse(text);
+}
+
+TEST(RelationIndexTest, PositionsOfOneLabel) {
+    const auto model = FourRelations();
+    ASSERT_EQ(dict::Rows(model->RELATION).size(), 4u);
+    const RelationIndex index(*model);
+    const struct {
+        std::string label;
+        Positions expected;
+    } cases[] = {
+        {"A", {0, 2, 3}},                                     // a relation with itself counted once
+        {"B", {0, 1}},    {"C", {1, 3}}, {"A  ", {0, 2, 3}},  // trailing blanks
+        {"a", {}},                                            // labels compare as written
+        {"Z", {}},        {"", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(index.Of(c.label), c.expected) << c.label;
+}
+
+TEST(RelationIndexTest, PositionsOfEitherLabelInModelOrder) {
+    const auto model = FourRelations();
+    const RelationIndex index(*model);
+    const struct {
+        std::string first, second;
+        Positions expected;
+    } cases[] = {
+        {"A", "C", {0, 1, 2, 3}}, {"B", "B", {0, 1}},    {"Z", "B", {0, 1}},
+        {"B", "Z", {0, 1}},       {"C", "B", {0, 1, 3}}, {"Y", "Z", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(index.OfEither(c.first, c.second), c.expected) << c.first << "," << c.second;
+}
+
+TEST(RelationIndexTest, EmptyModelHasNoPositions) {
+    const dict::DictionaryModel model;
+    EXPECT_TRUE(RelationIndex(model).Of("A").empty());
+}
+
+TEST(RememberingWidthsTest, MeasuresEachDistinctTextOnce) {
+    int calls = 0;
+    TextWidth width = RememberingWidths([&calls](std::string_view text) {
+        ++calls;
+        return static_cast<int>(text.size()) * 5;
+    });
+    const TextWidth copy = width;
+    const struct {
+        const char* text;
+        int width;
+        int callsAfter;
+    } steps[] = {{"ab", 10, 1}, {"abc", 15, 2}, {"ab", 10, 2}, {"", 0, 3}, {"abc", 15, 3}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(width(step.text), step.width) << step.text;
+        EXPECT_EQ(calls, step.callsAfter) << step.text;
+    }
+    // Copies share what was measured.
+    EXPECT_EQ(copy("abc"), 15);
+    EXPECT_EQ(calls, 3);
+}
+
+}  // namespace
+}  // namespace display
