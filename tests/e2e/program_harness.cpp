@@ -5,6 +5,7 @@
 
 #include <thread>
 
+#include "app/layouts.h"
 #include "app/program_main.h"
 #include "framework/globals.h"
 #include "runtime/application.h"
@@ -47,7 +48,12 @@ ProgramHarness::~ProgramHarness() {
 }
 
 int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver) {
-    std::thread user([&] { driver(*this); });
+    std::thread user([&] {
+        driver(*this);
+        // A driver cut short by a failed assertion never chose Exit: end the
+        // program so that the test fails at once instead of hanging.
+        if (testing::Test::HasFatalFailure()) Choose(app::frame_menu::Exit);
+    });
     const int code = rt::RunApplication(app::Main, /*keepDialogService=*/true);
     user.join();
     return code;
