@@ -75,7 +75,7 @@ std::vector<std::pair<std::string, std::string>> HostileExports() {
     std::vector<std::pair<std::string, std::string>> inputs = {
         {"empty", ""},
         {"only-blanks", std::string(70000, ' ')},
-        {"one-long-line", "[FILES]\r\n" + std::string(300000, 'A') + " FILE,DRIVER('X')\r\n"},
+        {"one-long-line", "[FILES]\r\n" + std::string(300000, 'A') + " FILE,DRIVER('DOS')\r\n"},
         {"deep-brackets", "[FILES]\r\nF FILE," + std::string(50000, '(') + "\r\n"},
         {"open-quote", "[FILES]\r\nF FILE,NAME('" + std::string(50000, 'q') + "\r\n"},
         {"lone-carriage-returns", "[FILES]\rF FILE\rFIELD LONG\r"},
