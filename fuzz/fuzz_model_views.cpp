@@ -39,12 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     printing::FilesToPrint entries;
     printing::FillFilesToPrint(model, flags, entries);
     for (std::size_t i = kMaxSelections; i < entries.size(); ++i) entries[i].SELECTED = 0;
-    printing::ReportFlags reportFlags;
-    reportFlags.PrintKeys = flags.PrintKeys;
-    reportFlags.PrintRelations = flags.PrintRelations;
-    reportFlags.PrintPreview = false;
-    reportFlags.PrintSummary = flags.PrintSummary;
-    reportFlags.PrintTitlePage = flags.PrintTitlePage;
+    const printing::ReportFlags reportFlags = printing::ReportFlagsOf(flags, /*preview=*/false);
     printing::ReportSettings settings;
     settings.dictionaryPath = "FUZZ.TXD";
     settings.printedAt = "01/02/2026 12:00";

@@ -7,10 +7,10 @@
 #include "dictionary/windows1252.h"
 #include "printing/core/dictionary_report.h"
 #include "printing/core/print_options.h"
-#include "runtime/core/pdf_writer.h"
-#include "runtime/core/program_title.h"
 #include "runtime/core/date_pictures.h"
 #include "runtime/core/dates.h"
+#include "runtime/core/pdf_writer.h"
+#include "runtime/core/program_title.h"
 #include "runtime/core/safe_file.h"
 #include "tools/doc_commands.h"
 
@@ -152,12 +152,7 @@ int RunReport(Args args) {
     printing::FillFilesToPrint(*model, flags, entries);
     if (!options.selected.empty() && !SelectNamed(entries, options)) return kExitBadInput;
 
-    printing::ReportFlags reportFlags;
-    reportFlags.PrintKeys = flags.PrintKeys;
-    reportFlags.PrintRelations = flags.PrintRelations;
-    reportFlags.PrintPreview = false;
-    reportFlags.PrintSummary = flags.PrintSummary;
-    reportFlags.PrintTitlePage = flags.PrintTitlePage;
+    const printing::ReportFlags reportFlags = printing::ReportFlagsOf(flags, /*preview=*/false);
     printing::ReportSettings settings;
     settings.dictionaryPath = options.path;
     settings.printedAt = PrintedAt();

@@ -7,6 +7,16 @@
 
 namespace printing {
 
+ReportFlags ReportFlagsOf(const PrintFlags& options, bool preview) {
+    ReportFlags flags;
+    flags.PrintKeys = options.PrintKeys;
+    flags.PrintRelations = options.PrintRelations;
+    flags.PrintPreview = preview;
+    flags.PrintSummary = options.PrintSummary;
+    flags.PrintTitlePage = options.PrintTitlePage;
+    return flags;
+}
+
 namespace {
 
 // Widths of the pictures the report's variables are shown through.

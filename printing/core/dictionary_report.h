@@ -32,6 +32,9 @@ struct ReportFlags {
     bool PrintTitlePage = true;
 };
 
+// The report's flags from the print options' flags, with Preview as given.
+ReportFlags ReportFlagsOf(const PrintFlags& options, bool preview);
+
 struct ReportSettings {
     std::string dictionaryPath;  // DictionaryPath
     std::string printedAt;       // today's date (picture 7), a blank, the time (picture 6)
