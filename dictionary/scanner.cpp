@@ -47,7 +47,8 @@ void AppendPart(std::string& out, bool& blank, char separator, std::string_view 
 }  // namespace
 
 void Scanner::Init() {
-    line_.clear();
+    copy_.clear();
+    line_ = {};
     tokens_.clear();
     arguments_.clear();
     current_ = -1;
@@ -59,19 +60,35 @@ void Scanner::SetDelimiters(std::string_view delimiters) {
 }
 
 void Scanner::Dispose() noexcept {
-    std::string().swap(line_);
+    std::string().swap(copy_);
+    line_ = {};
     std::vector<TokenQueue>().swap(tokens_);
     std::vector<ArgumentQueue>().swap(arguments_);
     std::vector<char>().swap(closers_);
     current_ = -1;
 }
 
+// Character classes for Split(): plain, delimiter, an opener of brackets,
+// the quote.
+enum : std::uint8_t { kPlain = 0, kDelimiter = 1, kOpener = 2, kQuoteOpener = 3 };
+
+void Scanner::Classify(std::string_view delimiters) {
+    if (classesMade_ && delimiters == classified_) return;
+    classes_.fill(kPlain);
+    for (char c : delimiters) classes_[static_cast<unsigned char>(c)] = kDelimiter;
+    // An opener is one even when it is also named as a delimiter.
+    for (std::size_t c = 0; c < kClosers.size(); ++c) {
+        if (kClosers[c] != 0) classes_[c] = kOpener;
+    }
+    classes_[static_cast<unsigned char>(kQuote)] = kQuoteOpener;
+    classified_.assign(delimiters);
+    classesMade_ = true;
+}
+
 std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
                             bool useOwnDelimiters) {
-    std::array<bool, 256> isDelimiter{};
-    const std::string_view set =
-        useOwnDelimiters ? std::string_view(delimiters_) : delimiters.substr(0, kMaxDelimiters);
-    for (char c : set) isDelimiter[static_cast<unsigned char>(c)] = true;
+    Classify(useOwnDelimiters ? std::string_view(delimiters_)
+                              : delimiters.substr(0, kMaxDelimiters));
 
     // Normalise: one "!" in column 1 goes with the blanks after it;
     // otherwise the leading blanks go. Trailing blanks go as well.
@@ -82,7 +99,12 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
     // Positions are 32-bit; a line cannot be longer than they can count.
     line = line.substr(0, std::numeric_limits<std::int32_t>::max() - 1);
 
-    line_.assign(line);
+    if (inPlace_) {
+        line_ = line;
+    } else {
+        copy_.assign(line);
+        line_ = copy_;
+    }
     tokens_.clear();
     arguments_.clear();
     closers_.clear();
@@ -90,28 +112,43 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
 
     const char* text = line_.data();
     const std::size_t length = line_.size();
+    // Past the closing apostrophe of a quote opened at `from`; the end of the
+    // line when it has none (the quote then stays open).
+    const auto pastQuote = [&](std::size_t from) -> std::size_t {
+        const void* close = std::memchr(text + from, kQuote, length - from);
+        if (close == nullptr) {
+            closers_.push_back(kQuote);
+            return length;
+        }
+        return static_cast<std::size_t>(static_cast<const char*>(close) - text) + 1;
+    };
     std::size_t start = 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        const char c = text[i];
-        if (!closers_.empty()) {
-            const char expected = closers_.back();
-            if (expected == kQuote) {
-                // Inside a quoted string only the closing apostrophe counts.
-                if (c == kQuote) closers_.pop_back();
-                continue;
-            }
-            if (const char closer = kClosers[static_cast<unsigned char>(c)]) {
-                closers_.push_back(closer);
-            } else if (c == expected) {
-                closers_.pop_back();
+    std::size_t i = 0;
+    while (i < length) {
+        if (closers_.empty()) {
+            std::uint8_t kind = kPlain;
+            while (i < length && (kind = classes_[static_cast<unsigned char>(text[i])]) == kPlain)
+                ++i;
+            if (i == length) break;
+            if (kind == kDelimiter) {
+                Emit(start, i);
+                start = ++i;
+            } else if (kind == kQuoteOpener) {
+                i = pastQuote(i + 1);
+            } else {
+                closers_.push_back(kClosers[static_cast<unsigned char>(text[i])]);
+                ++i;
             }
             continue;
         }
-        if (const char closer = kClosers[static_cast<unsigned char>(c)]) {
+        // Inside brackets: only openers and the expected closer count.
+        const char c = text[i++];
+        if (c == kQuote) {
+            i = pastQuote(i);
+        } else if (const char closer = kClosers[static_cast<unsigned char>(c)]) {
             closers_.push_back(closer);
-        } else if (isDelimiter[static_cast<unsigned char>(c)]) {
-            Emit(start, i);
-            start = i + 1;
+        } else if (c == closers_.back()) {
+            closers_.pop_back();
         }
     }
     if (start < length) Emit(start, length);
@@ -164,7 +201,7 @@ void Scanner::Emit(std::size_t s, std::size_t end) {
 
 std::string_view Scanner::Slice(std::int32_t left, std::int32_t right) const noexcept {
     if (left < 1 || right < left || static_cast<std::size_t>(right) > line_.size()) return {};
-    return std::string_view(line_).substr(left - 1, right - left + 1);
+    return line_.substr(left - 1, right - left + 1);
 }
 
 std::span<const ArgumentQueue> Scanner::Value(const TokenQueue& token) const noexcept {

@@ -5,12 +5,14 @@
 // Split() cuts one line into tokens at delimiter characters outside brackets
 // and quotes; each token has an item (the text before its first "(") and,
 // when it ends with ")", the arguments between the parentheses cut at every
-// comma. The line is copied once; tokens and arguments are 1-based positions
-// into that copy, and every text returned as a std::string_view refers into
-// it and stays valid until the next Split() or Dispose().
+// comma. The line is copied once, or not at all for a caller that keeps its
+// lines in place (KeepLinesInPlace); tokens and arguments are 1-based
+// positions into the line, and every text returned as a std::string_view
+// refers into it and stays valid until the next Split() or Dispose().
 //
 // A scanner holds one line at a time and is not safe for concurrent use.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -92,6 +94,11 @@ class Scanner {
     // Frees the line and every token; the scanner is then empty.
     void Dispose() noexcept;
 
+    // When set, Split() keeps a view of the line it is given instead of a
+    // copy: the caller keeps that line's characters in place until the next
+    // Split() or Dispose(), and the texts returned point into them.
+    void KeepLinesInPlace(bool inPlace) noexcept { inPlace_ = inPlace; }
+
     // Read access without selecting anything.
     std::string_view Line() const noexcept { return line_; }
     std::span<const TokenQueue> Q() const noexcept { return tokens_; }
@@ -112,11 +119,19 @@ class Scanner {
     const TokenQueue* Current() const noexcept;
     std::string_view ArgumentText(const TokenQueue& token, std::int32_t n) const noexcept;
 
-    std::string line_;
+    // The delimiters and openers of the last Split(), by character.
+    void Classify(std::string_view delimiters);
+
+    std::string copy_;       // the line, when it is copied
+    std::string_view line_;  // the line being scanned
+    bool inPlace_ = false;
     std::vector<TokenQueue> tokens_;
     std::vector<ArgumentQueue> arguments_;  // the argument lists of all tokens
     std::vector<char> closers_;             // expected closing characters while scanning
     std::string delimiters_;
+    std::string classified_;                   // the delimiters `classes_` was made for
+    std::array<std::uint8_t, 256> classes_{};  // what each character does outside quotes
+    bool classesMade_ = false;
     std::int32_t current_ = -1;  // index of the current token
 };
 

@@ -168,7 +168,7 @@ void TxdParser::AddComponents(const FileQueue& file, List<TextLineQueue>& compon
             if (cut + 1 < argument.size()) {
                 joined_.assign(1, '-');
                 joined_.append(argument.substr(cut + 1));
-                line = Keep(joined_);
+                line = KeepBuilt(joined_);
             } else {
                 line = Keep(argument);
             }
@@ -205,13 +205,13 @@ void TxdParser::AddField(FileQueue& file, std::string_view label, std::string_vi
     if (scanner_.ArgumentCount(2) > 0) {
         scanner_.TokenItem(2);
         scanner_.Arguments(joined_);
-        field.SIZE = Keep(joined_);
+        field.SIZE = KeepBuilt(joined_);
     }
     // The DIM attribute follows the label and the type.
     if (const std::int32_t dim = scanner_.Find("DIM", 3)) {
         scanner_.TokenItem(dim);
         scanner_.Arguments(joined_);
-        field.DIM = Keep(joined_);
+        field.DIM = KeepBuilt(joined_);
     }
     pendingFields_ = &fields;
     if (type == "GROUP") ++groupDepth_;

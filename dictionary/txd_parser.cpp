@@ -61,7 +61,10 @@ void TxdParser::Restart(List<Row>& list) {
 }
 
 TxdParser::TxdParser(DictionaryModel& model, std::string_view buffer, std::string dictionaryPath)
-    : model_(model), dictionaryPath_(std::move(dictionaryPath)), lines_(buffer) {}
+    : model_(model), dictionaryPath_(std::move(dictionaryPath)), lines_(buffer) {
+    // Lines are views into the buffer, which outlives the parser.
+    scanner_.KeepLinesInPlace(true);
+}
 
 TxdParser::~TxdParser() = default;
 
@@ -207,9 +210,20 @@ Text TxdParser::Keep(std::string_view value) {
     return Text::Borrow(model_.storage.Keep(value));
 }
 
+// Most values built from several tokens are found in the line as they are
+// (tokens separated by one comma); those are kept where the line is.
+Text TxdParser::KeepBuilt(std::string_view built) {
+    if (built.size() > Text::kInlineCapacity) {
+        if (const std::size_t at = line_.find(built); at != std::string_view::npos) {
+            return Keep(line_.substr(at, built.size()));
+        }
+    }
+    return Keep(built);
+}
+
 void TxdParser::SetHeaderValue(Text& value) {
     scanner_.Join(joined_, 2, 0, true, " ", false);
-    value = Keep(joined_);
+    value = KeepBuilt(joined_);
 }
 
 void TxdParser::StartFiles() {
@@ -277,7 +291,7 @@ void TxdParser::StartAnnotationSection(List<TextLineQueue> ObjectText::*section)
 void TxdParser::ApplyAnnotationLine() {
     if (pending_ != nullptr) {
         scanner_.Join(joined_, 2, 0, true, ",", false);
-        pending_->KEYWORDS = Keep(joined_);
+        pending_->KEYWORDS = KeepBuilt(joined_);
         DropPendingObject();
     }
     // The picture is the PICTURE token's last argument.

@@ -91,6 +91,8 @@ class TxdParser {
     std::string_view FirstArgument(std::int32_t token) noexcept;
     // A text of the model: `value`'s characters kept in the model's storage.
     Text Keep(std::string_view value);
+    // A value built from parts of the line, kept as Keep() does.
+    Text KeepBuilt(std::string_view built);
     void Finish();
 
     DictionaryModel& model_;

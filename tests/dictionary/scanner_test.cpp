@@ -156,6 +156,35 @@ TEST(ScannerSplitTest, BytesAreKept) {
     EXPECT_EQ(ArgumentsOfToken(scanner, 2), Strings{"1"});
 }
 
+// A scanner that keeps lines in place cuts them as a copying one does, and
+// its texts lie in the caller's line; switching delimiters between lines
+// takes effect each time.
+TEST(ScannerSplitTest, LinesKeptInPlaceCutAsCopiedOnes) {
+    const std::string lines[] = {"Payment0   FILE,DRIVER('ODBC'),PRE(F0),CREATE",
+                                 "!!> IDENT(6),PROMPT('&Phone0:'),PICTURE(@n-15.2)",
+                                 "A [B C] {D,E} <F G> 'it''s, here'",
+                                 "P('(' x) Q([a) b]) 'open",
+                                 "   ",
+                                 "K  KEY(F:A,-F:B),NOCASE"};
+    Scanner copying;
+    Scanner inPlace;
+    inPlace.KeepLinesInPlace(true);
+    for (const std::string& line : lines) {
+        for (const char* delimiters : {", ", ",", "(", ""}) {
+            SCOPED_TRACE(line + " / [" + delimiters + "]");
+            ASSERT_EQ(inPlace.Split(line, delimiters, false),
+                      copying.Split(line, delimiters, false));
+            EXPECT_EQ(Tokens(inPlace), Tokens(copying));
+            for (std::int32_t n = 1; n <= inPlace.TokenCount(); ++n) {
+                EXPECT_EQ(ArgumentsOfToken(inPlace, n), ArgumentsOfToken(copying, n));
+                const std::string_view text = inPlace.TokenText(n);
+                EXPECT_TRUE(text.data() >= line.data() &&
+                            text.data() + text.size() <= line.data() + line.size());
+            }
+        }
+    }
+}
+
 TEST(ScannerSelectionTest, ByNumberAndByItem) {
     Scanner scanner;
     scanner.Split("Cust FILE,DRIVER('ASCII'),PRE(CUS),NAME('a','b')");
