@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <memory_resource>
 #include <span>
 #include <vector>
 
@@ -19,9 +20,38 @@
 
 namespace dict {
 
-// An owned list of rows; null until the first row is needed.
+// Frees a list or an annotation object into the memory it came from.
+struct ModelDelete {
+    template <class Object>
+    void operator()(Object* object) const noexcept {
+        std::pmr::memory_resource* memory = ResourceOf(*object);
+        std::destroy_at(object);
+        memory->deallocate(object, sizeof(Object), alignof(Object));
+    }
+
+  private:
+    template <class Row>
+    static std::pmr::memory_resource* ResourceOf(const std::pmr::vector<Row>& rows) noexcept {
+        return rows.get_allocator().resource();
+    }
+    template <class Object>
+    static std::pmr::memory_resource* ResourceOf(const Object& object) noexcept {
+        return object.memory;
+    }
+};
+
+// An owned list of rows; null until the first row is needed. Its rows live
+// in the memory the list was made with: a parsed model's own (see
+// ModelStorage), or the program's heap.
 template <class Row>
-using List = std::unique_ptr<std::vector<Row>>;
+using List = std::unique_ptr<std::pmr::vector<Row>, ModelDelete>;
+
+// A new empty list whose rows go into `memory`.
+template <class Row>
+List<Row> MakeList(std::pmr::memory_resource* memory = std::pmr::new_delete_resource()) {
+    std::pmr::polymorphic_allocator<> allocator(memory);
+    return List<Row>(allocator.new_object<std::pmr::vector<Row>>());
+}
 
 // The rows of a list; no rows for a null list.
 template <class Row>
@@ -30,10 +60,11 @@ std::span<const Row> Rows(const List<Row>& list) noexcept {
     return {list->data(), list->size()};
 }
 
-// The list, created empty when it is null.
+// The list, created empty (in `memory`) when it is null.
 template <class Row>
-std::vector<Row>& Ensure(List<Row>& list) {
-    if (!list) list = std::make_unique<std::vector<Row>>();
+std::pmr::vector<Row>& Ensure(List<Row>& list,
+                              std::pmr::memory_resource* memory = std::pmr::new_delete_resource()) {
+    if (!list) list = MakeList<Row>(memory);
     return *list;
 }
 
@@ -53,9 +84,20 @@ struct ObjectText {
     List<TextLineQueue> REPORTCONTROL;
     Text DEFINITION;  // the declaration line, leading blanks kept, trailing blanks cut
     Text KEYWORDS;    // tokens of the "!!>" line from the second on, joined by commas
+    // Where the object itself was made (see MakeObjectText).
+    std::pmr::memory_resource* memory = std::pmr::new_delete_resource();
 };
 
-using ObjectTextRef = std::unique_ptr<ObjectText>;
+using ObjectTextRef = std::unique_ptr<ObjectText, ModelDelete>;
+
+// A new empty annotation object made in `memory`.
+inline ObjectTextRef MakeObjectText(
+    std::pmr::memory_resource* memory = std::pmr::new_delete_resource()) {
+    std::pmr::polymorphic_allocator<> allocator(memory);
+    ObjectTextRef object(allocator.new_object<ObjectText>());
+    object->memory = memory;
+    return object;
+}
 
 // One field of a file, or the END row that closes a GROUP.
 struct FieldQueue {
@@ -161,8 +203,43 @@ struct ViewQueue {
 
 // The loaded dictionary. A new model has every text and list null.
 struct DictionaryModel {
-    // The characters of the texts the parser made; freed at once with the
-    // model, after every text (declared first, it goes last).
+    DictionaryModel() = default;
+    DictionaryModel(DictionaryModel&& other) noexcept = default;
+    // The lists and objects go before the storage they may live in.
+    DictionaryModel& operator=(DictionaryModel&& other) noexcept {
+        if (this != &other) {
+            ClearContents();
+            storage = std::move(other.storage);
+            VERSION = std::move(other.VERSION);
+            CREATED = std::move(other.CREATED);
+            MODIFIED = std::move(other.MODIFIED);
+            PASSWORD = std::move(other.PASSWORD);
+            DESCRIPTION = std::move(other.DESCRIPTION);
+            FILE = std::move(other.FILE);
+            VIEW = std::move(other.VIEW);
+            ALIAS = std::move(other.ALIAS);
+            RELATION = std::move(other.RELATION);
+        }
+        return *this;
+    }
+    ~DictionaryModel() { ClearContents(); }
+
+    // Makes every text and list null; the storage is kept.
+    void ClearContents() noexcept {
+        VERSION.reset();
+        CREATED.reset();
+        MODIFIED.reset();
+        PASSWORD.reset();
+        DESCRIPTION.reset();
+        FILE.reset();
+        VIEW.reset();
+        ALIAS.reset();
+        RELATION.reset();
+    }
+
+    // The characters of the texts the parser made, and the memory of its
+    // lists and annotation objects; freed at once with the model, after
+    // every text and list.
     ModelStorage storage;
     Text VERSION;
     Text CREATED;

@@ -1,5 +1,8 @@
 #include "dictionary/model_json.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 
 #include "dictionary/windows1252.h"
@@ -13,7 +16,7 @@ constexpr std::size_t kChunkSize = 1 << 16;
 // Builds indented JSON into a buffer that goes to the sink in chunks.
 class JsonWriter {
   public:
-    explicit JsonWriter(const JsonSink& sink) : sink_(sink) {}
+    explicit JsonWriter(const JsonSink& sink) : sink_(sink) { out_.reserve(2 * kChunkSize); }
     ~JsonWriter() = default;
 
     void Finish() {
@@ -31,9 +34,12 @@ class JsonWriter {
 
     void Key(std::string_view name) {
         Separate();
-        out_.push_back('"');
-        out_.append(name);
-        out_.append("\": ");
+        char* at = Grow(name.size() + 4);
+        *at++ = '"';
+        at = std::copy(name.begin(), name.end(), at);
+        *at++ = '"';
+        *at++ = ':';
+        *at = ' ';
         afterKey_ = true;
     }
 
@@ -43,7 +49,9 @@ class JsonWriter {
     }
     void Number(std::int64_t value) {
         Value();
-        out_.append(std::to_string(value));
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        out_.append(digits, end);
     }
     void String(std::string_view value) {
         Value();
@@ -81,8 +89,15 @@ class JsonWriter {
         }
     }
     void NewLine() {
-        out_.push_back('\n');
-        out_.append(2 * depth_, ' ');
+        static constexpr std::string_view kIndent =
+            "\n                                                              ";
+        const std::size_t width = 1 + 2 * depth_;
+        if (width <= kIndent.size()) {
+            out_.append(kIndent.substr(0, width));
+        } else {
+            out_.push_back('\n');
+            out_.append(2 * depth_, ' ');
+        }
     }
     void Open(char bracket) {
         Value();
@@ -95,6 +110,13 @@ class JsonWriter {
         if (!first_) NewLine();
         out_.push_back(bracket);
         first_ = false;
+    }
+
+    // `bytes` more characters at the end of the buffer, to be written.
+    char* Grow(std::size_t bytes) {
+        const std::size_t at = out_.size();
+        out_.resize(at + bytes);
+        return out_.data() + at;
     }
 
     const JsonSink& sink_;
@@ -267,9 +289,15 @@ class ModelJson {
 
 namespace {
 
+constexpr std::array<bool, 256> MakePlainJson() {
+    std::array<bool, 256> plain{};
+    for (int byte = 0x20; byte < 0x7F; ++byte) plain[byte] = byte != '"' && byte != '\\';
+    return plain;
+}
+constexpr std::array<bool, 256> kPlainJson = MakePlainJson();
+
 bool IsPlainJson(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\';
+    return kPlainJson[static_cast<unsigned char>(c)];
 }
 
 }  // namespace

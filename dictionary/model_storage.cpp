@@ -17,6 +17,7 @@ constexpr std::size_t kOwnBlockBytes = kBlockBytes / 8;
 
 ModelStorage::ModelStorage(ModelStorage&& other) noexcept
     : adopted_(std::move(other.adopted_)),
+      memory_(std::move(other.memory_)),
       blocks_(std::move(other.blocks_)),
       free_(std::exchange(other.free_, nullptr)),
       room_(std::exchange(other.room_, 0)) {
@@ -26,6 +27,7 @@ ModelStorage::ModelStorage(ModelStorage&& other) noexcept
 ModelStorage& ModelStorage::operator=(ModelStorage&& other) noexcept {
     if (this != &other) {
         adopted_ = std::move(other.adopted_);
+        memory_ = std::move(other.memory_);
         blocks_ = std::move(other.blocks_);
         other.blocks_.clear();
         free_ = std::exchange(other.free_, nullptr);
@@ -73,8 +75,14 @@ char* ModelStorage::Allocate(std::size_t size) {
     return p;
 }
 
+std::pmr::memory_resource* ModelStorage::Memory() {
+    if (!memory_) memory_ = std::make_unique<ModelMemory>();
+    return memory_.get();
+}
+
 void ModelStorage::Clear() noexcept {
     adopted_.reset();
+    memory_.reset();
     blocks_.clear();
     free_ = nullptr;
     room_ = 0;

@@ -1,14 +1,18 @@
-// Where the texts of a parsed model keep their characters: the export the
-// model was parsed from, when the model was handed it, and blocks of the
-// model's own for the texts that are not found in the export as they are.
-// All of it is freed at once with the model, instead of text by text.
+// Where a parsed model keeps its texts' characters: the export the model was
+// parsed from, when the model was handed it, and blocks of the model's own
+// for the texts that are not found in the export as they are; and the memory
+// of its lists and annotation objects. All of it is freed at once with the
+// model, instead of piece by piece.
 #pragma once
 
 #include <cstddef>
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "dictionary/model_memory.h"
 
 namespace dict {
 
@@ -27,7 +31,13 @@ class ModelStorage {
     // when it lies in the adopted export, else a copy of its characters.
     std::string_view Keep(std::string_view value);
 
-    // Frees the export and every copy made.
+    // Memory for the model's lists and annotation objects: blocks of a few
+    // sizes reused as lists grow, given back all at once by Clear(). The
+    // same resource for as long as the storage lives (also when moved).
+    std::pmr::memory_resource* Memory();
+
+    // Frees the export, every copy made and the memory of every list and
+    // object: none of them may be used afterwards.
     void Clear() noexcept;
 
   private:
@@ -37,6 +47,7 @@ class ModelStorage {
 
     // Held by pointer so that a moved model's texts stay where they are.
     std::unique_ptr<std::string> adopted_;
+    std::unique_ptr<ModelMemory> memory_;
     // Copies go into blocks of one size, small enough for the allocator to
     // keep them in its heap; a long value gets a block of its own.
     std::vector<std::unique_ptr<char[]>> blocks_;

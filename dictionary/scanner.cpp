@@ -70,7 +70,21 @@ void Scanner::Dispose() noexcept {
 
 // Character classes for Split(): plain, delimiter, an opener of brackets,
 // the quote.
-enum : std::uint8_t { kPlain = 0, kDelimiter = 1, kOpener = 2, kQuoteOpener = 3 };
+enum : std::uint8_t { kPlain = 0, kDelimiter = 1, kOpener = 2, kQuoteOpener = 3, kCloser = 4 };
+
+// What each character does inside brackets, where delimiters are plain.
+constexpr std::array<std::uint8_t, 256> MakeNestedClasses() {
+    std::array<std::uint8_t, 256> classes{};
+    for (std::size_t c = 0; c < kClosers.size(); ++c) {
+        if (kClosers[c] != 0) {
+            classes[c] = kOpener;
+            classes[static_cast<unsigned char>(kClosers[c])] = kCloser;
+        }
+    }
+    classes[static_cast<unsigned char>(kQuote)] = kQuoteOpener;
+    return classes;
+}
+constexpr std::array<std::uint8_t, 256> kNestedClasses = MakeNestedClasses();
 
 void Scanner::Classify(std::string_view delimiters) {
     if (classesMade_ && delimiters == classified_) return;
@@ -131,7 +145,7 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
                 ++i;
             if (i == length) break;
             if (kind == kDelimiter) {
-                Emit(start, i);
+                if (i > start) Emit(start, i);
                 start = ++i;
             } else if (kind == kQuoteOpener) {
                 i = pastQuote(i + 1);
@@ -142,11 +156,15 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
             continue;
         }
         // Inside brackets: only openers and the expected closer count.
+        std::uint8_t kind = kPlain;
+        while (i < length && (kind = kNestedClasses[static_cast<unsigned char>(text[i])]) == kPlain)
+            ++i;
+        if (i == length) break;
         const char c = text[i++];
-        if (c == kQuote) {
+        if (kind == kQuoteOpener) {
             i = pastQuote(i);
-        } else if (const char closer = kClosers[static_cast<unsigned char>(c)]) {
-            closers_.push_back(closer);
+        } else if (kind == kOpener) {
+            closers_.push_back(kClosers[static_cast<unsigned char>(c)]);
         } else if (c == closers_.back()) {
             closers_.pop_back();
         }
@@ -316,6 +334,21 @@ void Scanner::Join(std::string& out, std::int32_t first, std::int32_t last, bool
     for (std::int32_t n = std::max(first, 1); n <= last; ++n) {
         AppendPart(out, blank, glue, TokenText(n));
     }
+}
+
+std::string_view Scanner::JoinedInLine(std::int32_t first, char glue) const noexcept {
+    first = std::max(first, 1);
+    if (first > TokenCount()) return {};
+    for (std::int32_t n = first; n < TokenCount(); ++n) {
+        const TokenQueue& token = tokens_[n - 1];
+        // 1-based TEXTR is the 0-based position of the character after it.
+        if (tokens_[n].TEXTL != token.TEXTR + 2 ||
+            line_[static_cast<std::size_t>(token.TEXTR)] != glue) {
+            return {};
+        }
+    }
+    const std::string_view joined = Slice(tokens_[first - 1].TEXTL, tokens_.back().TEXTR);
+    return joined.size() <= kMaxResult ? joined : std::string_view();
 }
 
 std::string Scanner::Join(std::int32_t first, std::int32_t last, bool toEnd,

@@ -91,6 +91,11 @@ class Scanner {
     void Join(std::string& out, std::int32_t first, std::int32_t last, bool toEnd,
               std::string_view separator, bool useOwnSeparator) const;
 
+    // What Join(first, 0, true, glue) would give, as a view into the line,
+    // when the line holds it as it is (the tokens separated by one glue
+    // character each); an empty view otherwise, or when there are no tokens.
+    std::string_view JoinedInLine(std::int32_t first, char glue) const noexcept;
+
     // Frees the line and every token; the scanner is then empty.
     void Dispose() noexcept;
 

@@ -7,27 +7,8 @@
 
 namespace dict {
 
-std::string_view Text::view() const noexcept {
-    if (tag_ == kNullTag) return {};
-    if (tag_ == kHeapTag || tag_ == kBorrowedTag) return {HeapPointer(), HeapLength()};
-    return {bytes_, tag_};
-}
-
-void Text::reset() noexcept {
-    if (tag_ == kHeapTag) delete[] HeapPointer();
-    tag_ = kNullTag;
-}
-
-char* Text::HeapPointer() const noexcept {
-    char* p;
-    std::memcpy(&p, bytes_, sizeof p);
-    return p;
-}
-
-std::uint32_t Text::HeapLength() const noexcept {
-    std::uint32_t n;
-    std::memcpy(&n, bytes_ + sizeof(char*), sizeof n);
-    return n;
+void Text::FreeHeap() noexcept {
+    delete[] HeapPointer();
 }
 
 void Text::Point(const char* p, std::uint32_t n, std::uint8_t tag) noexcept {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -75,13 +76,20 @@ class Text {
     explicit operator bool() const noexcept { return has_value(); }
 
     // The characters; an empty view for a null text.
-    std::string_view view() const noexcept;
+    std::string_view view() const noexcept {
+        if (tag_ == kNullTag) return {};
+        if (tag_ == kHeapTag || tag_ == kBorrowedTag) return {HeapPointer(), HeapLength()};
+        return {bytes_, tag_};
+    }
     std::string_view operator*() const noexcept { return view(); }
     std::string str() const { return std::string(view()); }
     std::size_t size() const noexcept { return view().size(); }
 
     // Makes the text null and frees its storage.
-    void reset() noexcept;
+    void reset() noexcept {
+        if (tag_ == kHeapTag) FreeHeap();
+        tag_ = kNullTag;
+    }
 
     friend bool operator==(const Text& a, const Text& b) noexcept {
         return a.IsNull() == b.IsNull() && a.view() == b.view();
@@ -103,8 +111,17 @@ class Text {
     static constexpr std::uint8_t kBorrowedTag = 0xFD;
 
     void Assign(std::string_view value);
-    char* HeapPointer() const noexcept;
-    std::uint32_t HeapLength() const noexcept;
+    char* HeapPointer() const noexcept {
+        char* p;
+        std::memcpy(&p, bytes_, sizeof p);
+        return p;
+    }
+    std::uint32_t HeapLength() const noexcept {
+        std::uint32_t n;
+        std::memcpy(&n, bytes_ + sizeof(char*), sizeof n);
+        return n;
+    }
+    void FreeHeap() noexcept;
 
     void Point(const char* p, std::uint32_t n, std::uint8_t tag) noexcept;
 

@@ -81,7 +81,7 @@ bool TxdParser::ApplyDeclaration(std::string_view t1, std::string_view t2) {
 void TxdParser::AddFile(std::string_view label) {
     // The previous file is complete.
     if (FileQueue* previous = CurrentFile()) ShrinkFile(*previous);
-    FileQueue& file = Ensure(model_.FILE).emplace_back();
+    FileQueue& file = Ensure(model_.FILE, memory_).emplace_back();
     file.TEXT = TakeAnnotationObject();
     file.LABEL = Keep(label);
     for (std::int32_t n = 3; n <= scanner_.TokenCount(); ++n) {
@@ -115,7 +115,7 @@ void TxdParser::AddFile(std::string_view label) {
 }
 
 void TxdParser::AddAlias(std::string_view label) {
-    AliasQueue& alias = Ensure(model_.ALIAS).emplace_back();
+    AliasQueue& alias = Ensure(model_.ALIAS, memory_).emplace_back();
     alias.TEXT = TakeAnnotationObject();
     alias.LABEL = Keep(label);
     // Attributes follow the label and the keyword.
@@ -127,7 +127,7 @@ void TxdParser::AddAlias(std::string_view label) {
 // token on (an index has no DUP or PRIMARY).
 template <class Row>
 void TxdParser::AddKeyRow(const FileQueue& file, List<Row>& list, std::string_view label) {
-    Row& row = Ensure(list).emplace_back();
+    Row& row = Ensure(list, memory_).emplace_back();
     row.TEXT = TakeAnnotationObject();
     row.LABEL = Keep(label);
     AddComponents(file, row.FIELD);
@@ -160,7 +160,7 @@ void TxdParser::AddComponents(const FileQueue& file, List<TextLineQueue>& compon
         const std::string_view argument = scanner_.Argument(2, n);
         const std::size_t first = argument.find_first_not_of(' ');
         if (first == std::string_view::npos) break;
-        Text& line = Ensure(components).emplace_back().TEXT;
+        Text& line = Ensure(components, memory_).emplace_back().TEXT;
         if (cut == 0) {
             line = Keep(argument);  // no prefix: the component is stored whole
         } else if (argument[first] == '-') {
@@ -179,7 +179,7 @@ void TxdParser::AddComponents(const FileQueue& file, List<TextLineQueue>& compon
 }
 
 void TxdParser::AddMemo(FileQueue& file, std::string_view label) {
-    std::vector<MemoQueue>& memos = Ensure(file.MEMO);
+    std::pmr::vector<MemoQueue>& memos = Ensure(file.MEMO, memory_);
     MemoQueue& memo = memos.emplace_back();
     memo.TEXT = TakeAnnotationObject();
     memo.LABEL = Keep(label);
@@ -188,7 +188,7 @@ void TxdParser::AddMemo(FileQueue& file, std::string_view label) {
 }
 
 void TxdParser::AddBlob(FileQueue& file, std::string_view label) {
-    std::vector<BlobQueue>& blobs = Ensure(file.BLOB);
+    std::pmr::vector<BlobQueue>& blobs = Ensure(file.BLOB, memory_);
     BlobQueue& blob = blobs.emplace_back();
     blob.TEXT = TakeAnnotationObject();
     blob.LABEL = Keep(label);
@@ -197,7 +197,7 @@ void TxdParser::AddBlob(FileQueue& file, std::string_view label) {
 }
 
 void TxdParser::AddField(FileQueue& file, std::string_view label, std::string_view type) {
-    std::vector<FieldQueue>& fields = Ensure(file.FIELD);
+    std::pmr::vector<FieldQueue>& fields = Ensure(file.FIELD, memory_);
     FieldQueue& field = fields.emplace_back();
     field.TEXT = TakeAnnotationObject();
     field.LABEL = Keep(label);

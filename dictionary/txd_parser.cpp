@@ -33,7 +33,7 @@ void ShrinkList(List<Row>& list) {
     if (list) list->shrink_to_fit();
 }
 
-bool ListBelongsTo(const std::vector<TextLineQueue>* list, const ObjectText& object) {
+bool ListBelongsTo(const std::pmr::vector<TextLineQueue>* list, const ObjectText& object) {
     for (const auto* section : {&object.LONGDESC, &object.QUICKCODE, &object.USEROPTION,
                                 &object.SCREENCONTROL, &object.REPORTCONTROL}) {
         if (*section && section->get() == list) return true;
@@ -57,11 +57,14 @@ void TxdParser::ShrinkFile(FileQueue& file) {
 template <class Row>
 void TxdParser::Restart(List<Row>& list) {
     if (list) retired_.emplace_back(std::move(list));
-    list = std::make_unique<std::vector<Row>>();
+    list = MakeList<Row>(memory_);
 }
 
 TxdParser::TxdParser(DictionaryModel& model, std::string_view buffer, std::string dictionaryPath)
-    : model_(model), dictionaryPath_(std::move(dictionaryPath)), lines_(buffer) {
+    : model_(model),
+      memory_(model.storage.Memory()),
+      dictionaryPath_(std::move(dictionaryPath)),
+      lines_(buffer) {
     // Lines are views into the buffer, which outlives the parser.
     scanner_.KeepLinesInPlace(true);
 }
@@ -125,7 +128,7 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
         case '[':
             if (t1 == "[DICTIONARY]") return true;
             if (t1 == "[DESCRIPTION]") {
-                model_.DESCRIPTION = std::make_unique<std::vector<TextLineQueue>>();
+                model_.DESCRIPTION = MakeList<TextLineQueue>(memory_);
                 currentText_ = model_.DESCRIPTION.get();
                 return true;
             }
@@ -143,7 +146,7 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
                 return true;
             }
             if (t1 == "[VIEWS]") {
-                model_.VIEW = std::make_unique<std::vector<ViewQueue>>();
+                model_.VIEW = MakeList<ViewQueue>(memory_);
                 return true;
             }
             for (const auto& [header, section] : kAnnotationSections) {
@@ -227,7 +230,7 @@ void TxdParser::SetHeaderValue(Text& value) {
 }
 
 void TxdParser::StartFiles() {
-    std::vector<TextLineQueue>& description = Ensure(model_.DESCRIPTION);
+    std::pmr::vector<TextLineQueue>& description = Ensure(model_.DESCRIPTION, memory_);
     if (!description.empty() && description.back().TEXT.view().starts_with(kDctPath)) {
         description.pop_back();
     }
@@ -241,7 +244,7 @@ void TxdParser::StartFiles() {
 }
 
 void TxdParser::StartRelation(std::string_view t2) {
-    RelationQueue& relation = Ensure(model_.RELATION).emplace_back();
+    RelationQueue& relation = Ensure(model_.RELATION, memory_).emplace_back();
     relation.TYPE = t2;
     if (const std::int32_t update = scanner_.Find("UPDATE", 2)) {
         relation.RIUPDATE = Keep(FirstArgument(update));
@@ -256,7 +259,7 @@ void TxdParser::StartPairList(List<FieldPairQueue> RelationQueue::*pairs) {
     RelationQueue* relation = inRelations_ ? CurrentRelation() : nullptr;
     if (relation == nullptr) return;
     List<FieldPairQueue>& list = relation->*pairs;
-    list = std::make_unique<std::vector<FieldPairQueue>>();
+    list = MakeList<FieldPairQueue>(memory_);
     currentPairs_ = list.get();
 }
 
@@ -284,14 +287,18 @@ void TxdParser::ApplyTextLine() {
 
 void TxdParser::StartAnnotationSection(List<TextLineQueue> ObjectText::*section) {
     List<TextLineQueue>& list = EnsurePendingObject().*section;
-    list = std::make_unique<std::vector<TextLineQueue>>();
+    list = MakeList<TextLineQueue>(memory_);
     currentText_ = list.get();
 }
 
 void TxdParser::ApplyAnnotationLine() {
     if (pending_ != nullptr) {
-        scanner_.Join(joined_, 2, 0, true, ",", false);
-        pending_->KEYWORDS = KeepBuilt(joined_);
+        if (const std::string_view inLine = scanner_.JoinedInLine(2, ','); !inLine.empty()) {
+            pending_->KEYWORDS = Keep(inLine);
+        } else {
+            scanner_.Join(joined_, 2, 0, true, ",", false);
+            pending_->KEYWORDS = KeepBuilt(joined_);
+        }
         DropPendingObject();
     }
     // The picture is the PICTURE token's last argument.
@@ -316,7 +323,7 @@ void TxdParser::ApplyAnnotationLine() {
 void TxdParser::AddGroupEnd() {
     FileQueue* file = CurrentFile();
     if (groupDepth_ <= 0 || file == nullptr) return;
-    FieldQueue& row = Ensure(file->FIELD).emplace_back();
+    FieldQueue& row = Ensure(file->FIELD, memory_).emplace_back();
     row.TEXT = TakeAnnotationObject();
     row.TYPE = "END";
     --groupDepth_;
@@ -324,7 +331,7 @@ void TxdParser::AddGroupEnd() {
 
 ObjectText& TxdParser::EnsurePendingObject() {
     if (pending_ == nullptr) {
-        pendingOwned_ = std::make_unique<ObjectText>();
+        pendingOwned_ = MakeObjectText(memory_);
         pending_ = pendingOwned_.get();
     }
     return *pending_;
@@ -334,7 +341,7 @@ ObjectText& TxdParser::EnsurePendingObject() {
 // by an earlier row stays with that row; this row gets a new one.
 ObjectTextRef TxdParser::TakeAnnotationObject() {
     if (pendingOwned_ == nullptr) {
-        pendingOwned_ = std::make_unique<ObjectText>();
+        pendingOwned_ = MakeObjectText(memory_);
         pending_ = pendingOwned_.get();
     }
     pending_->DEFINITION = Keep(Declaration());

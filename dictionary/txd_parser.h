@@ -96,6 +96,7 @@ class TxdParser {
     void Finish();
 
     DictionaryModel& model_;
+    std::pmr::memory_resource* memory_;  // the model's, for its lists and objects
     std::string dictionaryPath_;
     LineCutter lines_;
     Scanner scanner_;
@@ -108,16 +109,16 @@ class TxdParser {
 
     bool inRelations_ = false;
     int groupDepth_ = 0;
-    std::vector<FieldPairQueue>* currentPairs_ = nullptr;
+    std::pmr::vector<FieldPairQueue>* currentPairs_ = nullptr;
 
     // Where text lines go, and the annotation object and lists that the
     // next annotation line completes.
-    std::vector<TextLineQueue>* currentText_ = nullptr;
+    std::pmr::vector<TextLineQueue>* currentText_ = nullptr;
     ObjectText* pending_ = nullptr;
     ObjectTextRef pendingOwned_;  // the pending object while no row owns it
-    std::vector<FieldQueue>* pendingFields_ = nullptr;
-    std::vector<MemoQueue>* pendingMemos_ = nullptr;
-    std::vector<BlobQueue>* pendingBlobs_ = nullptr;
+    std::pmr::vector<FieldQueue>* pendingFields_ = nullptr;
+    std::pmr::vector<MemoQueue>* pendingMemos_ = nullptr;
+    std::pmr::vector<BlobQueue>* pendingBlobs_ = nullptr;
 
     // Lists replaced by a repeated section header: no longer reachable from
     // the model, kept until the parse ends because the state above may

@@ -12,7 +12,9 @@ namespace dict {
 
 namespace {
 
-constexpr std::size_t kFlushSize = 1 << 20;
+// Lines are written out in blocks of about this size; the buffer is made
+// once, large enough for a block and one more line.
+constexpr std::size_t kFlushSize = 64 * 1024;
 
 int Report(int code) {
     return SetFileLayerError(code);
@@ -49,6 +51,8 @@ int WritebackFile::Add(std::string_view value) {
     if (!IsOpen() || failed_) return Report(kAccessDenied);
     std::string_view line = value.substr(0, kLineSize);
     line = rt::TrimTrailingSpaces(line);
+    if (buffer_.capacity() < kFlushSize + kLineSize + 2)
+        buffer_.reserve(kFlushSize + kLineSize + 2);
     buffer_.append(line);
     buffer_.append("\r\n");
     if (buffer_.size() >= kFlushSize && !Flush()) return Report(kAccessDenied);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dictionary/model_json.h"
+#include "dictionary/model_memory.h"
 #include "dictionary/txd_parser.h"
 #include "tests/dictionary/worked_example.h"
 
@@ -90,6 +91,36 @@ TEST(ModelStorageTest, AnAdoptedExportParsesToTheSameModel) {
     DictionaryModel moved = std::move(*adopted);
     adopted.reset();
     EXPECT_EQ(ModelToJson(moved), json);
+
+    // Assigned over a parsed model, and assigned away: each model's lists go
+    // before the memory they live in (the sanitizer build checks the order).
+    DictionaryModel assigned;
+    ParseAll(assigned, std::string(dict_test::kWorkedExampleExport), "OTHER.TXD");
+    assigned = std::move(moved);
+    EXPECT_EQ(ModelToJson(assigned), json);
+    assigned = DictionaryModel{};
+    EXPECT_EQ(ModelToJson(assigned), ModelToJson(DictionaryModel{}));
+}
+
+// Blocks given back are used again for the same size; large blocks go back
+// to the heap at once; all of it goes with the memory.
+TEST(ModelMemoryTest, BlocksAreReusedAndLargeOnesReturned) {
+    ModelMemory memory;
+    for (const std::size_t bytes :
+         {std::size_t{1}, std::size_t{16}, std::size_t{24}, std::size_t{1024}}) {
+        SCOPED_TRACE(bytes);
+        void* first = memory.allocate(bytes, 8);
+        memory.deallocate(first, bytes, 8);
+        EXPECT_EQ(memory.allocate(bytes, 8), first);
+    }
+    const std::size_t held = memory.HeldBytes();
+    void* large = memory.allocate(100000, 16);
+    EXPECT_GE(memory.HeldBytes(), held + 100000);
+    static_cast<char*>(large)[99999] = 'x';
+    memory.deallocate(large, 100000, 16);
+    EXPECT_EQ(memory.HeldBytes(), held);
+    EXPECT_NE(memory.allocate(200000, 8), nullptr);  // still held: freed with the memory
+    EXPECT_THROW(static_cast<void>(memory.allocate(64, 64)), std::bad_alloc);
 }
 
 }  // namespace

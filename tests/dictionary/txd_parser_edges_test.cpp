@@ -242,7 +242,7 @@ TEST(TxdFieldTest, SizesDimsAndPictures) {
     Parse(model, Export({"[FILES]", "F FILE,PRE(F)", "Amount DECIMAL(7,2),DIM(3,4)",
                          "!!> IDENT(1),PICTURE(@n7.2),PICTURE(@n9.2,x)", "Name CSTRING()",
                          "!!> IDENT(2),PICTURE(@n9.2,x)", "DIM STRING(1)", "Flag BYTE,DIM()"}));
-    const std::vector<FieldQueue>& fields = *OnlyFile(model).FIELD;
+    const auto& fields = *OnlyFile(model).FIELD;
     ASSERT_EQ(fields.size(), 4u);
     EXPECT_EQ(fields[0].SIZE, "7,2");
     EXPECT_EQ(fields[0].DIM, "3,4");

@@ -107,7 +107,7 @@ TEST_F(WorkedExampleTest, RecordLineKeptAsRead) {
 
 TEST_F(WorkedExampleTest, FieldRowsInDeclarationOrderWithGroupEnd) {
     ASSERT_NE(Customer().FIELD, nullptr);
-    const std::vector<FieldQueue>& fields = *Customer().FIELD;
+    const auto& fields = *Customer().FIELD;
     ASSERT_EQ(fields.size(), 4u);
 
     EXPECT_EQ(fields[0].LABEL, "Number");

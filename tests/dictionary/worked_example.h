@@ -42,14 +42,14 @@ inline constexpr const char* kWorkedExampleExport =
     "END\r\n";
 
 inline dict::ObjectTextRef Annotation(const char* definition, const char* keywords) {
-    auto text = std::make_unique<dict::ObjectText>();
+    auto text = dict::MakeObjectText();
     text->DEFINITION = definition;
     if (keywords != nullptr) text->KEYWORDS = keywords;
     return text;
 }
 
 inline dict::List<dict::TextLineQueue> Lines(std::initializer_list<const char*> lines) {
-    dict::List<dict::TextLineQueue> list = std::make_unique<std::vector<dict::TextLineQueue>>();
+    dict::List<dict::TextLineQueue> list = dict::MakeList<dict::TextLineQueue>();
     for (const char* line : lines) list->push_back({dict::Text(line)});
     return list;
 }

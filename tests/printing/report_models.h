@@ -18,7 +18,7 @@ inline dict::List<dict::TextLineQueue> Lines(std::vector<std::string_view> texts
 }
 
 inline dict::ObjectTextRef Keywords(std::string_view keywords) {
-    auto text = std::make_unique<dict::ObjectText>();
+    auto text = dict::MakeObjectText();
     text->KEYWORDS = keywords;
     return text;
 }
