@@ -40,7 +40,7 @@ bool PageImages::Add(const Page& page) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer)) return false;
-    if (!ReplaceFileContents(
+    if (!WriteScratchFile(
             PathOf(Count() + 1),
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         return false;

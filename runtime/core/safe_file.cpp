@@ -244,4 +244,14 @@ bool ReplaceFileContents(const std::string& path, std::string_view content) {
     return file.Open(path) && file.Write(content) && file.Commit();
 }
 
+bool WriteScratchFile(const std::string& path, std::string_view content) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, content);
+    const bool closed = ::close(fd) == 0;
+    if (written && closed) return true;
+    ::unlink(path.c_str());
+    return false;
+}
+
 }  // namespace rt

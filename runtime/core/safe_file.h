@@ -69,4 +69,10 @@ class FileReplacement {
 // Writes `content` to `path` as FileReplacement does; false on any failure.
 bool ReplaceFileContents(const std::string& path, std::string_view content);
 
+// Writes `content` to a new file `path` in a folder of the program's own
+// (scratch data that is thrown away with the folder): no temporary, no
+// flush to the disk; fails when `path` exists. A file written in part is
+// removed. False on any failure.
+bool WriteScratchFile(const std::string& path, std::string_view content);
+
 }  // namespace rt

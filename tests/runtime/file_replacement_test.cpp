@@ -42,6 +42,19 @@ TEST(FileReplacement, PlainFilesNewAndOldAreReplacedWhole) {
     EXPECT_EQ(Entries(folder), 1u);
 }
 
+// Scratch files are new files, private to the user; an existing name or a
+// missing folder is refused and nothing is left behind.
+TEST(FileReplacement, ScratchFilesAreNewAndPrivate) {
+    TempFolder folder;
+    EXPECT_TRUE(WriteScratchFile(folder.File("page-1.pic"), "picture"));
+    EXPECT_EQ(ReadBytes(folder.File("page-1.pic")), "picture");
+    EXPECT_EQ(ModeOf(folder.File("page-1.pic")), 0600u);
+    EXPECT_FALSE(WriteScratchFile(folder.File("page-1.pic"), "again"));
+    EXPECT_EQ(ReadBytes(folder.File("page-1.pic")), "picture");
+    EXPECT_FALSE(WriteScratchFile(folder.File("missing/page-2.pic"), "x"));
+    EXPECT_EQ(Entries(folder), 1u);
+}
+
 TEST(FileReplacement, AbandonedContentsLeaveTheOldFileAndNoTemporary) {
     TempFolder folder;
     WriteBytes(folder.File("A.TXD"), "old");
