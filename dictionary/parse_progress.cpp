@@ -1,6 +1,7 @@
 #include "dictionary/parse_progress.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace dict {
 
@@ -20,9 +21,16 @@ std::string ParsedPercentText(int percent) {
 }
 
 std::optional<int> ParseProgress::Advance(std::uint64_t position, std::uint64_t size) noexcept {
+    if (size == forSize_ && position < nextAt_) return std::nullopt;
     const int percent = ParsedPercent(position, size);
-    if (percent <= shown_) return std::nullopt;
-    shown_ = percent;
+    const bool grown = percent > shown_;
+    if (grown) shown_ = percent;
+    // The first position whose percentage is above the one shown.
+    forSize_ = size;
+    nextAt_ = size == 0 || shown_ >= 100
+                  ? UINT64_MAX
+                  : (static_cast<std::uint64_t>(shown_ + 1) * size + 99) / 100;
+    if (!grown) return std::nullopt;
     return percent;
 }
 

@@ -25,6 +25,10 @@ class ParseProgress {
 
   private:
     int shown_ = 0;
+    // Below this position (for an export of size forSize_) the percentage
+    // cannot have grown: most lines need no division.
+    std::uint64_t nextAt_ = 0;
+    std::uint64_t forSize_ = 0;
 };
 
 }  // namespace dict

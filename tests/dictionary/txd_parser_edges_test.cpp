@@ -476,6 +476,23 @@ TEST(TxdRobustnessTest, ProgressTextsAndPercent) {
     EXPECT_EQ(progress.Advance(25, 1000), std::nullopt);
     EXPECT_EQ(progress.Advance(2000, 1000), 100);
     EXPECT_EQ(progress.Shown(), 100);
+
+    // Every position of exports of several sizes, in steps of one byte and of
+    // many: a percentage is reported exactly when it grows.
+    for (const std::uint64_t size : {1ULL, 7ULL, 99ULL, 100ULL, 101ULL, 1000ULL, 12345ULL}) {
+        for (const std::uint64_t step : {1ULL, 13ULL}) {
+            SCOPED_TRACE(testing::Message() << size << " by " << step);
+            ParseProgress stepped;
+            int shown = 0;
+            for (std::uint64_t position = 0; position <= size + step; position += step) {
+                const int percent = ParsedPercent(position, size);
+                const std::optional<int> expected =
+                    percent > shown ? std::optional<int>(percent) : std::nullopt;
+                if (expected) shown = percent;
+                ASSERT_EQ(stepped.Advance(position, size), expected) << position;
+            }
+        }
+    }
 }
 
 }  // namespace
