@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "runtime/core/error_state.h"
+#include "runtime/core/large_pages.h"
 
 namespace dict {
 
@@ -142,6 +143,7 @@ ExportRead ReserveExportBuffer(const ExportFile& file) {
     }
     try {
         result.bytes.reserve(static_cast<std::size_t>(size));
+        rt::AdviseLargePages(result.bytes.data(), result.bytes.capacity());
     } catch (const std::bad_alloc&) {
         result.error = Report(kInsufficientMemory);
     } catch (const std::length_error&) {

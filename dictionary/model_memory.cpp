@@ -1,6 +1,9 @@
 #include "dictionary/model_memory.h"
 
 #include <new>
+#include <utility>
+
+#include "runtime/core/large_pages.h"
 
 namespace dict {
 
@@ -30,12 +33,7 @@ void* ModelMemory::do_allocate(std::size_t bytes, std::size_t alignment) {
         given = block->next;
         return block;
     }
-    if (size > room_) {
-        slabs_.push_back(std::make_unique_for_overwrite<std::byte[]>(kSlabBytes));
-        held_ += kSlabBytes;
-        free_ = slabs_.back().get();
-        room_ = kSlabBytes;
-    }
+    if (size > room_) AddSlab();
     std::byte* block = free_;
     free_ += size;
     room_ -= size;
@@ -50,6 +48,19 @@ void ModelMemory::do_deallocate(void* p, std::size_t bytes, std::size_t /*alignm
     }
     FreeBlock*& given = given_back_[size / kGrain];
     given = ::new (p) FreeBlock{given};
+}
+
+void ModelMemory::AddSlab() {
+    const bool large = slabs_.size() >= kSmallSlabs;
+    const std::size_t bytes = large ? rt::kLargePageBytes : kSlabBytes;
+    const std::align_val_t alignment{large ? rt::kLargePageBytes : kGrain};
+    slabs_.reserve(slabs_.size() + 1);
+    Slab slab(static_cast<std::byte*>(::operator new(bytes, alignment)), SlabDelete{alignment});
+    if (large) rt::AdviseLargePages(slab.get(), bytes);
+    free_ = slab.get();
+    room_ = bytes;
+    held_ += bytes;
+    slabs_.push_back(std::move(slab));
 }
 
 void* ModelMemory::AllocateLarge(std::size_t bytes) {

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <memory>
 #include <memory_resource>
+#include <new>
 #include <vector>
 
 namespace dict {
@@ -29,6 +30,9 @@ class ModelMemory final : public std::pmr::memory_resource {
     static constexpr std::size_t kGrain = 16;      // block sizes are multiples of it
     static constexpr std::size_t kLargest = 1024;  // larger blocks come from the heap
     static constexpr std::size_t kSlabBytes = 64 * 1024;
+    // After this many slabs the model is a large one: its further slabs are
+    // 2 MB each, on 2 MB boundaries, so that large pages can back them.
+    static constexpr std::size_t kSmallSlabs = 8;
 
     struct FreeBlock {
         FreeBlock* next;
@@ -49,7 +53,15 @@ class ModelMemory final : public std::pmr::memory_resource {
     void* AllocateLarge(std::size_t bytes);
     void DeallocateLarge(void* p) noexcept;
 
-    std::vector<std::unique_ptr<std::byte[]>> slabs_;
+    struct SlabDelete {
+        std::align_val_t alignment;
+        void operator()(std::byte* slab) const noexcept { ::operator delete(slab, alignment); }
+    };
+    using Slab = std::unique_ptr<std::byte, SlabDelete>;
+
+    void AddSlab();
+
+    std::vector<Slab> slabs_;
     std::byte* free_ = nullptr;  // next unused byte of the last slab
     std::size_t room_ = 0;       // unused bytes after free_
     std::array<FreeBlock*, kLargest / kGrain + 1> given_back_{};  // by size / kGrain

@@ -9,6 +9,7 @@ namespace dict {
 namespace {
 
 constexpr char kBlank = ' ';
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 constexpr char kQuote = '\'';
 
 // Closing character for each opening one; 0 for a character that opens nothing.
@@ -137,6 +138,8 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
         return static_cast<std::size_t>(static_cast<const char*>(close) - text) + 1;
     };
     std::size_t start = 0;
+    // The first opener of the token under way outside brackets, if any.
+    std::size_t opener = kNone;
     std::size_t i = 0;
     while (i < length) {
         if (closers_.empty()) {
@@ -145,9 +148,13 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
                 ++i;
             if (i == length) break;
             if (kind == kDelimiter) {
-                if (i > start) Emit(start, i);
+                if (i > start) Emit(start, i, opener);
                 start = ++i;
-            } else if (kind == kQuoteOpener) {
+                opener = kNone;
+                continue;
+            }
+            if (opener == kNone) opener = i;
+            if (kind == kQuoteOpener) {
                 i = pastQuote(i + 1);
             } else {
                 closers_.push_back(kClosers[static_cast<unsigned char>(text[i])]);
@@ -169,12 +176,14 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
             closers_.pop_back();
         }
     }
-    if (start < length) Emit(start, length);
+    if (start < length) Emit(start, length, opener);
     return TokenCount();
 }
 
 // Adds the token found between offsets s (inclusive) and end (exclusive).
-void Scanner::Emit(std::size_t s, std::size_t end) {
+// `opener` is the offset of its first opener outside brackets (kNone when it
+// has none): a "(" there is its first "(", and without one it has no "(".
+void Scanner::Emit(std::size_t s, std::size_t end, std::size_t opener) {
     const char* text = line_.data();
     while (s < end && text[s] == kBlank) ++s;
     if (s >= end) return;
@@ -183,7 +192,10 @@ void Scanner::Emit(std::size_t s, std::size_t end) {
     TokenQueue token;
     token.TEXTL = token.ITEML = static_cast<std::int32_t>(s + 1);
     token.TEXTR = static_cast<std::int32_t>(last + 1);
-    const void* paren = std::memchr(text + s, '(', end - s);
+    const void* paren = nullptr;
+    if (opener != kNone) {
+        paren = text[opener] == '(' ? text + opener : std::memchr(text + s, '(', end - s);
+    }
     if (paren == nullptr) {
         token.ITEMR = token.TEXTR;
         tokens_.push_back(token);

@@ -120,7 +120,7 @@ class Scanner {
     void SetDelimiters(std::string_view delimiters);
 
   private:
-    void Emit(std::size_t s, std::size_t end);
+    void Emit(std::size_t s, std::size_t end, std::size_t opener);
     const TokenQueue* Current() const noexcept;
     std::string_view ArgumentText(const TokenQueue& token, std::int32_t n) const noexcept;
 
