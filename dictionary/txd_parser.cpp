@@ -185,8 +185,8 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
             if (t1 == "FIELD") {
                 if (inRelations_ && currentPairs_ != nullptr) {
                     FieldPairQueue& pair = currentPairs_->emplace_back();
-                    pair.LEFT = scanner_.Argument(1, 1);
-                    pair.RIGHT = scanner_.Argument(1, 2);
+                    pair.LEFT = Keep(scanner_.Argument(1, 1));
+                    pair.RIGHT = Keep(scanner_.Argument(1, 2));
                 }
                 return true;
             }
