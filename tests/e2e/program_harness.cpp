@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <atomic>
 #include <thread>
 
 #include "app/layouts.h"
@@ -12,6 +13,11 @@
 #include "runtime/program_threads.h"
 
 namespace e2e {
+
+namespace {
+// How long the program may take to end once the session is over.
+constexpr std::chrono::seconds kEndDeadline{60};
+}  // namespace
 
 std::filesystem::path SamplePath() {
     return std::filesystem::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD";
@@ -48,13 +54,23 @@ ProgramHarness::~ProgramHarness() {
 }
 
 int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver) {
+    std::atomic<bool> ended{false};
     std::thread user([&] {
         driver(*this);
         // A driver cut short by a failed assertion never chose Exit: end the
         // program so that the test fails at once instead of hanging.
         if (testing::Test::HasFatalFailure()) Choose(app::frame_menu::Exit);
+        // The session is over and the program must end by itself. One that
+        // does not fails the test and is closed down: each close-down ends
+        // the window on top of each thread, so it is repeated until the
+        // program has ended.
+        if (WaitUntil([&] { return ended.load(); }, kEndDeadline)) return;
+        ADD_FAILURE() << "the program did not end after the session";
+        while (!WaitUntil([&] { return ended.load(); }, std::chrono::seconds(1)))
+            rt::CloseDownOtherThreads(std::chrono::milliseconds(0));
     });
     const int code = rt::RunApplication(app::Main, /*keepDialogService=*/true);
+    ended.store(true);
     user.join();
     return code;
 }

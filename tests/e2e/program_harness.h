@@ -31,7 +31,8 @@ class ProgramHarness {
     testsupport::ScriptedDialogs& Dialogs() { return *dialogs_; }
 
     // Runs the program's Main until it ends, with `driver` on its own thread.
-    // Returns the program's exit code.
+    // A program that has not ended a minute after the driver returned fails
+    // the test and is closed down. Returns the program's exit code.
     int Run(const std::function<void(ProgramHarness&)>& driver);
 
     // Driver helpers.
