@@ -309,8 +309,8 @@ TEST_F(PrintTest, PrintSetupChoiceHoldsForTheOptionsAndTheReport) {
         OpenDictionary(h, SamplePath());
         rt::WindowRef options = OpenOptions(h);
         EXPECT_EQ(options.Text(opt::Paper), "Letter 8 1/2 x 11 in");
-        // Unticked before the dialog: the window shows its boxes again once
-        // the dialog is done, and events are handled in the order given.
+        // Unticked before the dialog: the window handles its events in the
+        // order given, so the untick still holds once the dialog is done.
         SetBox(options, opt::Preview, false);
         // Page Setup cancelled keeps the choice and refills the texts.
         Click(options, opt::PageSetup);
