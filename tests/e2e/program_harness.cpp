@@ -14,11 +14,6 @@
 
 namespace e2e {
 
-namespace {
-// How long the program may take to end once the session is over.
-constexpr std::chrono::seconds kEndDeadline{60};
-}  // namespace
-
 std::filesystem::path SamplePath() {
     return std::filesystem::path(KESTRIAN_SOURCE_DIR) / "samples" / "SAMPLE.TXD";
 }
@@ -64,7 +59,7 @@ int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver) {
         // does not fails the test and is closed down: each close-down ends
         // the window on top of each thread, so it is repeated until the
         // program has ended.
-        if (WaitUntil([&] { return ended.load(); }, kEndDeadline)) return;
+        if (WaitUntil([&] { return ended.load(); }, endDeadline_)) return;
         ADD_FAILURE() << "the program did not end after the session";
         while (!WaitUntil([&] { return ended.load(); }, std::chrono::seconds(1)))
             rt::CloseDownOtherThreads(std::chrono::milliseconds(0));
