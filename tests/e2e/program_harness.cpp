@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <atomic>
 #include <thread>
 
 #include "app/layouts.h"
@@ -48,13 +49,23 @@ ProgramHarness::~ProgramHarness() {
 }
 
 int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver) {
+    std::atomic<bool> ended{false};
     std::thread user([&] {
         driver(*this);
         // A driver cut short by a failed assertion never chose Exit: end the
         // program so that the test fails at once instead of hanging.
         if (testing::Test::HasFatalFailure()) Choose(app::frame_menu::Exit);
+        // The session is over and the program must end by itself. One that
+        // does not fails the test and is closed down: each close-down ends
+        // the window on top of each thread, so it is repeated until the
+        // program has ended.
+        if (WaitUntil([&] { return ended.load(); }, endDeadline_)) return;
+        ADD_FAILURE() << "the program did not end after the session";
+        while (!WaitUntil([&] { return ended.load(); }, std::chrono::seconds(1)))
+            rt::CloseDownOtherThreads(std::chrono::milliseconds(0));
     });
     const int code = rt::RunApplication(app::Main, /*keepDialogService=*/true);
+    ended.store(true);
     user.join();
     return code;
 }

@@ -31,8 +31,12 @@ class ProgramHarness {
     testsupport::ScriptedDialogs& Dialogs() { return *dialogs_; }
 
     // Runs the program's Main until it ends, with `driver` on its own thread.
-    // Returns the program's exit code.
+    // A program that has not ended within the end deadline after the driver
+    // returned fails the test and is closed down. Returns the program's exit
+    // code.
     int Run(const std::function<void(ProgramHarness&)>& driver);
+    // How long the program may take to end after the driver (a minute).
+    void SetEndDeadline(std::chrono::milliseconds deadline) { endDeadline_ = deadline; }
 
     // Driver helpers.
     rt::WindowRef WaitForFrame();
@@ -45,6 +49,7 @@ class ProgramHarness {
     std::filesystem::path root_;
     std::filesystem::path previousDirectory_;
     testsupport::ScopedDialogs dialogs_;
+    std::chrono::milliseconds endDeadline_ = std::chrono::minutes(1);
 };
 
 }  // namespace e2e

@@ -4,13 +4,16 @@
 #include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -44,6 +47,21 @@ void WriteText(const fs::path& path, const std::string& text) {
 
 bool Run(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Whether a scheduler accepts connections on `socketPath`. (`lpstat -r`
+// cannot tell: it exits 0 whether the scheduler runs or not.)
+bool Listening(const std::string& socketPath) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool connected =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return connected;
 }
 
 }  // namespace
@@ -121,7 +139,7 @@ bool PrivateCups::Start() {
     pid_ = pid;
 
     ::setenv("CUPS_SERVER", socket_.c_str(), 1);
-    if (!WaitUntil([&] { return Run("lpstat -r"); }, std::chrono::seconds(20)))
+    if (!WaitUntil([&] { return Listening(socket_); }, std::chrono::seconds(20)))
         return Fail("cupsd did not answer");
     const std::string queue = kQueue;
     if (!Run("lpadmin -p " + queue + " -v 'capture:" + (root / "out").string() + "' -E -m raw") ||
