@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 
 #include "dictionary/windows1252.h"
 
@@ -13,16 +15,21 @@ namespace {
 
 constexpr std::size_t kChunkSize = 1 << 16;
 
-// Builds indented JSON into a buffer that goes to the sink in chunks.
+bool IsPlainJson(char c);
+
+// Builds indented JSON into a buffer that goes to the sink in chunks of
+// about kChunkSize.
 class JsonWriter {
   public:
-    explicit JsonWriter(const JsonSink& sink) : sink_(sink) { out_.reserve(2 * kChunkSize); }
-    ~JsonWriter() = default;
+    explicit JsonWriter(const JsonSink& sink)
+        : sink_(sink),
+          buffer_(std::make_unique_for_overwrite<char[]>(2 * kChunkSize)),
+          capacity_(2 * kChunkSize),
+          at_(buffer_.get()) {}
 
     void Finish() {
-        out_.push_back('\n');
-        sink_(out_);
-        out_.clear();
+        Put("\n");
+        Drain();
     }
 
     // Objects and arrays. Members and elements after the first are preceded
@@ -34,28 +41,37 @@ class JsonWriter {
 
     void Key(std::string_view name) {
         Separate();
-        char* at = Grow(name.size() + 4);
-        *at++ = '"';
-        at = std::copy(name.begin(), name.end(), at);
-        *at++ = '"';
-        *at++ = ':';
-        *at = ' ';
+        Need(name.size() + 4);
+        *at_++ = '"';
+        Copy(name);
+        *at_++ = '"';
+        *at_++ = ':';
+        *at_++ = ' ';
         afterKey_ = true;
     }
 
     void Null() {
         Value();
-        out_.append("null");
+        Put("null");
     }
     void Number(std::int64_t value) {
         Value();
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        out_.append(digits, end);
+        Need(24);
+        at_ = std::to_chars(at_, at_ + 24, value).ptr;
     }
     void String(std::string_view value) {
         Value();
-        AppendJsonString(out_, value);
+        // Mostly printable ASCII, which stands as it is.
+        if (std::all_of(value.begin(), value.end(), IsPlainJson)) {
+            Need(value.size() + 2);
+            *at_++ = '"';
+            Copy(value);
+            *at_++ = '"';
+        } else {
+            escaped_.clear();
+            AppendJsonString(escaped_, value);
+            Put(escaped_);
+        }
     }
 
     void Field(std::string_view name, const Text& value) {
@@ -80,47 +96,61 @@ class JsonWriter {
         }
     }
     void Separate() {
-        if (!first_) out_.push_back(',');
+        if (static_cast<std::size_t>(at_ - buffer_.get()) >= kChunkSize) Drain();
+        if (!first_) Put(",");
         first_ = false;
         if (depth_ > 0) NewLine();
-        if (out_.size() >= kChunkSize) {
-            sink_(out_);
-            out_.clear();
-        }
     }
     void NewLine() {
-        static constexpr std::string_view kIndent =
-            "\n                                                              ";
-        const std::size_t width = 1 + 2 * depth_;
-        if (width <= kIndent.size()) {
-            out_.append(kIndent.substr(0, width));
-        } else {
-            out_.push_back('\n');
-            out_.append(2 * depth_, ' ');
-        }
+        const std::size_t blanks = 2 * depth_;
+        Need(blanks + 1);
+        *at_++ = '\n';
+        std::memset(at_, ' ', blanks);
+        at_ += blanks;
     }
     void Open(char bracket) {
         Value();
-        out_.push_back(bracket);
+        Put(std::string_view(&bracket, 1));
         ++depth_;
         first_ = true;
     }
     void Close(char bracket) {
         --depth_;
         if (!first_) NewLine();
-        out_.push_back(bracket);
+        Put(std::string_view(&bracket, 1));
         first_ = false;
     }
 
-    // `bytes` more characters at the end of the buffer, to be written.
-    char* Grow(std::size_t bytes) {
-        const std::size_t at = out_.size();
-        out_.resize(at + bytes);
-        return out_.data() + at;
+    // Room for `bytes` more characters after at_.
+    void Need(std::size_t bytes) {
+        if (bytes <= capacity_ - static_cast<std::size_t>(at_ - buffer_.get())) return;
+        Drain();
+        if (bytes > capacity_) {
+            buffer_ = std::make_unique_for_overwrite<char[]>(bytes);
+            capacity_ = bytes;
+            at_ = buffer_.get();
+        }
+    }
+    void Copy(std::string_view text) {
+        std::memcpy(at_, text.data(), text.size());
+        at_ += text.size();
+    }
+    void Put(std::string_view text) {
+        Need(text.size());
+        Copy(text);
+    }
+    // Hands what the buffer holds to the sink.
+    void Drain() {
+        if (at_ == buffer_.get()) return;
+        sink_(std::string_view(buffer_.get(), static_cast<std::size_t>(at_ - buffer_.get())));
+        at_ = buffer_.get();
     }
 
     const JsonSink& sink_;
-    std::string out_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
+    char* at_;
+    std::string escaped_;  // a string value that needs escapes
     std::size_t depth_ = 0;
     bool first_ = true;
     bool afterKey_ = false;
