@@ -1,5 +1,7 @@
 #include "runtime/gui_window.h"
 
+#include "runtime/dialog_units.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -136,13 +138,13 @@ StandardAction GuiWindow::ActionOf(int menuNumber) const {
 
 // Rounded both ways, so that a position set in dialog units reads back the same.
 int GuiWindow::DuToPixelsX(int du) const {
-    return static_cast<int>(std::lround(du * QFontMetrics(font_).averageCharWidth() / 4.0));
+    return static_cast<int>(std::lround(du * DialogBaseUnitX(QFontMetrics(font_)) / 4.0));
 }
 int GuiWindow::DuToPixelsY(int du) const {
     return static_cast<int>(std::lround(du * QFontMetrics(font_).height() / 8.0));
 }
 int GuiWindow::PixelsToDuX(int px) const {
-    const int unit = QFontMetrics(font_).averageCharWidth();
+    const int unit = DialogBaseUnitX(QFontMetrics(font_));
     return unit > 0 ? static_cast<int>(std::lround(px * 4.0 / unit)) : px;
 }
 int GuiWindow::PixelsToDuY(int px) const {

@@ -1,5 +1,7 @@
 #include "runtime/list_control.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QListView>
@@ -206,6 +208,9 @@ void ListControl::ApplyColumnWidths() {
         header->resizeSection(c, width);
     }
     header->setStretchLastSection(stretch);
+    // A list whose format names no column shows no header.
+    header->setVisible(std::any_of(format.columns.begin(), format.columns.end(),
+                                   [](const ListColumn& column) { return !column.header.empty(); }));
 }
 
 void ListControl::UpdateSideways() {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
+#include "runtime/dialog_units.h"
 #include "runtime/text_codec.h"
 #include "runtime/window.h"
 #include "runtime/window_calls_p.h"
@@ -12,7 +13,7 @@ namespace rt {
 // The font's metrics, loaded on the thread that measures: a font shares its
 // engine only within one thread.
 struct TextMeasure::Font {
-    explicit Font(const QFont& font) : metrics(font), unit(metrics.averageCharWidth()) {}
+    explicit Font(const QFont& font) : metrics(font), unit(DialogBaseUnitX(metrics)) {}
     QFontMetrics metrics;
     int unit;
 };

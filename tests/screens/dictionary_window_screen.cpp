@@ -1,9 +1,13 @@
 // Puts the dictionary window on the screen for a screenshot: the real
 // program opens the bundled sample through a scripted open-file dialog,
-// Orders is selected, and the command given runs against the display.
+// Orders is selected, and the command given runs against the display. With
+// --print-options, File > Print is chosen first and the picture shows the
+// print options window over the dictionary window.
 //
-//     xvfb-run -s "-screen 0 1024x700x24" kestrian-screen "import -window root OUT.png"
+//     xvfb-run -s "-screen 0 1024x700x24" kestrian-screen [--print-options] "import ..."
 #include <stdlib.h>
+
+#include <QAbstractButton>
 
 #include <cstdio>
 #include <string>
@@ -12,14 +16,37 @@
 #include "display/core/split_layout.h"
 #include "display/dictionary_window_layout.h"
 #include "framework/globals.h"
+#include "printing/print_options.h"
+#include "runtime/gui_thread.h"
+#include "runtime/gui_window.h"
 #include "tests/e2e/program_harness.h"
 
+namespace {
+
+rt::WindowRef FindWindow(const std::string& label) {
+    for (const rt::OpenWindowInfo& info : rt::OpenWindows())
+        if (info.label == label) return rt::WindowRef(info.id, info.thread);
+    return {};
+}
+
+// A click on a button, as the mouse gives it.
+void Click(const rt::WindowRef& window, int control) {
+    rt::GuiInvoke([&] {
+        rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
+        if (auto* button = gui ? qobject_cast<QAbstractButton*>(gui->Control(control)) : nullptr)
+            button->click();
+    });
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: kestrian-screen COMMAND\n");
+    const bool printOptions = argc > 2 && std::string(argv[1]) == "--print-options";
+    if (argc < 2 || (argc > 2 && !printOptions)) {
+        std::fprintf(stderr, "usage: kestrian-screen [--print-options] COMMAND\n");
         return 2;
     }
-    const std::string command = argv[1];
+    const std::string command = argv[argc - 1];
     e2e::ProgramHarness harness;
     // The harness runs offscreen; the picture needs the real display.
     setenv("QT_QPA_PLATFORM", "xcb", 1);
@@ -34,9 +61,7 @@ int main(int argc, char** argv) {
         h.Choose(app::frame_menu::Open);
         rt::WindowRef window;
         e2e::WaitUntil([&] {
-            for (const rt::OpenWindowInfo& info : rt::OpenWindows())
-                if (info.label == display::kDictionaryWindowLabel)
-                    window = rt::WindowRef(info.id, info.thread);
+            window = FindWindow(display::kDictionaryWindowLabel);
             return !window.IsNull() && window.ControlPosition(display::kFilesList).x == 2;
         });
         window.SetWidth(940);
@@ -45,9 +70,23 @@ int main(int argc, char** argv) {
         window.SetListSelection(display::kFilesList, 3);
         window.PostEvent(rt::event::NewSelection, display::kFilesList);
         e2e::WaitUntil([&] { return window.ListSelection(display::kFileDropList) == 3; });
+        rt::WindowRef options;
+        if (printOptions) {
+            h.Choose(app::frame_menu::Print);
+            e2e::WaitUntil([&] {
+                options = FindWindow("KESTR004");
+                // The resolution is the last text the window fills.
+                return !options.IsNull() &&
+                       !options.Text(app::print_options::Resolution).empty();
+            });
+        }
         // Let the windows paint before the picture is taken.
         e2e::WaitUntil([] { return false; }, std::chrono::milliseconds(1500));
         result = std::system(command.c_str());
+        if (!options.IsNull()) {
+            Click(options, app::print_options::Close);
+            e2e::WaitUntil([&] { return !h.WindowOpen("KESTR004"); });
+        }
         h.Choose(app::frame_menu::Exit);
     });
     return result == 0 ? 0 : 1;
