@@ -40,8 +40,7 @@ class JsonWriter {
     void EndArray() { Close(']'); }
 
     void Key(std::string_view name) {
-        Separate();
-        Need(name.size() + 4);
+        Separate(name.size() + 4);
         *at_++ = '"';
         Copy(name);
         *at_++ = '"';
@@ -95,17 +94,30 @@ class JsonWriter {
             Separate();
         }
     }
-    void Separate() {
+    // The comma and the new line that go before a member or an element,
+    // with room for `more` characters after them.
+    void Separate(std::size_t more = 0) {
         if (static_cast<std::size_t>(at_ - buffer_.get()) >= kChunkSize) Drain();
-        if (!first_) Put(",");
+        const std::size_t blanks = 2 * depth_;
+        Need(2 + blanks + more);
+        if (!first_) *at_++ = ',';
         first_ = false;
-        if (depth_ > 0) NewLine();
+        if (depth_ > 0) Indent(blanks);
     }
     void NewLine() {
         const std::size_t blanks = 2 * depth_;
-        Need(blanks + 1);
+        Need(1 + blanks);
+        Indent(blanks);
+    }
+    // A line feed and `blanks` blanks; there is room for them.
+    void Indent(std::size_t blanks) {
+        static constexpr std::string_view kBlanks = "                                ";
         *at_++ = '\n';
-        std::memset(at_, ' ', blanks);
+        if (blanks <= kBlanks.size()) {
+            std::memcpy(at_, kBlanks.data(), blanks);
+        } else {
+            std::memset(at_, ' ', blanks);
+        }
         at_ += blanks;
     }
     void Open(char bracket) {
