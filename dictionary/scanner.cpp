@@ -9,7 +9,6 @@ namespace dict {
 namespace {
 
 constexpr char kBlank = ' ';
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 constexpr char kQuote = '\'';
 
 // Closing character for each opening one; 0 for a character that opens nothing.
@@ -53,6 +52,7 @@ void Scanner::Init() {
     tokens_.clear();
     arguments_.clear();
     current_ = -1;
+    scanAt_ = kNone;
     delimiters_ = ", ";
 }
 
@@ -67,6 +67,7 @@ void Scanner::Dispose() noexcept {
     std::vector<ArgumentQueue>().swap(arguments_);
     std::vector<char>().swap(closers_);
     current_ = -1;
+    scanAt_ = kNone;
 }
 
 // Character classes for Split(): plain, delimiter, an opener of brackets,
@@ -102,8 +103,25 @@ void Scanner::Classify(std::string_view delimiters) {
 
 std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
                             bool useOwnDelimiters) {
-    Classify(useOwnDelimiters ? std::string_view(delimiters_)
-                              : delimiters.substr(0, kMaxDelimiters));
+    Start(line,
+          useOwnDelimiters ? std::string_view(delimiters_) : delimiters.substr(0, kMaxDelimiters));
+    Scan(kNone);
+    return TokenCount();
+}
+
+std::int32_t Scanner::SplitFirst(std::string_view line, std::int32_t tokens) {
+    Start(line, delimiters_);
+    Scan(static_cast<std::size_t>(std::max(tokens, 1)));
+    return TokenCount();
+}
+
+void Scanner::Complete() {
+    if (scanAt_ != kNone) Scan(kNone);
+}
+
+// Normalises the line and makes it the one being scanned, with no tokens.
+void Scanner::Start(std::string_view line, std::string_view delimiters) {
+    Classify(delimiters);
 
     // Normalise: one "!" in column 1 goes with the blanks after it;
     // otherwise the leading blanks go. Trailing blanks go as well.
@@ -124,7 +142,14 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
     arguments_.clear();
     closers_.clear();
     current_ = -1;
+    scanAt_ = 0;
+    tokenStart_ = 0;
+    opener_ = kNone;
+}
 
+// Cuts tokens from where the scan stopped until `wanted` tokens are there
+// (the scan then stops after a delimiter outside brackets) or the line ends.
+void Scanner::Scan(std::size_t wanted) {
     const char* text = line_.data();
     const std::size_t length = line_.size();
     // Past the closing apostrophe of a quote opened at `from`; the end of the
@@ -137,10 +162,10 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
         }
         return static_cast<std::size_t>(static_cast<const char*>(close) - text) + 1;
     };
-    std::size_t start = 0;
+    std::size_t start = tokenStart_;
     // The first opener of the token under way outside brackets, if any.
-    std::size_t opener = kNone;
-    std::size_t i = 0;
+    std::size_t opener = opener_;
+    std::size_t i = scanAt_;
     while (i < length) {
         if (closers_.empty()) {
             std::uint8_t kind = kPlain;
@@ -151,6 +176,11 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
                 if (i > start) Emit(start, i, opener);
                 start = ++i;
                 opener = kNone;
+                if (tokens_.size() >= wanted) {
+                    scanAt_ = tokenStart_ = i;
+                    opener_ = kNone;
+                    return;
+                }
                 continue;
             }
             if (opener == kNone) opener = i;
@@ -177,7 +207,7 @@ std::int32_t Scanner::Split(std::string_view line, std::string_view delimiters,
         }
     }
     if (start < length) Emit(start, length, opener);
-    return TokenCount();
+    scanAt_ = kNone;  // the line is cut whole
 }
 
 // Adds the token found between offsets s (inclusive) and end (exclusive).

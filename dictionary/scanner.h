@@ -57,6 +57,14 @@ class Scanner {
     std::int32_t Split(std::string_view line, std::string_view delimiters, bool useOwnDelimiters);
     std::int32_t Split(std::string_view line) { return Split(line, {}, true); }
 
+    // Splits the line with the scanner's own delimiters only as far as its
+    // first `tokens` tokens (all of them when it has no more), for a caller
+    // that may need no more: until Complete(), only those tokens, their
+    // items and their arguments may be asked for. Returns their count.
+    std::int32_t SplitFirst(std::string_view line, std::int32_t tokens);
+    // Cuts the rest of a line that SplitFirst() left unfinished.
+    void Complete();
+
     std::int32_t TokenCount() const noexcept { return static_cast<std::int32_t>(tokens_.size()); }
 
     // Selects a token by number, or the first token whose item equals the
@@ -121,11 +129,20 @@ class Scanner {
 
   private:
     void Emit(std::size_t s, std::size_t end, std::size_t opener);
+
+    // Where an unfinished scan goes on (kNone once the line is cut whole),
+    // where its token under way starts, and that token's first opener.
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t scanAt_ = kNone;
+    std::size_t tokenStart_ = 0;
+    std::size_t opener_ = kNone;
     const TokenQueue* Current() const noexcept;
     std::string_view ArgumentText(const TokenQueue& token, std::int32_t n) const noexcept;
 
     // The delimiters and openers of the last Split(), by character.
     void Classify(std::string_view delimiters);
+    void Start(std::string_view line, std::string_view delimiters);
+    void Scan(std::size_t wanted);
 
     std::string copy_;       // the line, when it is copied
     std::string_view line_;  // the line being scanned

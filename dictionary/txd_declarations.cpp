@@ -47,11 +47,15 @@ std::int32_t NumericValue(std::string_view text) noexcept {
 }  // namespace
 
 bool TxdParser::ApplyDeclaration(std::string_view t1, std::string_view t2) {
+    if (t2.empty()) return false;
+    // Every declaration looks beyond its first two tokens.
     if (t2 == "FILE") {
+        scanner_.Complete();
         AddFile(t1);
         return true;
     }
     if (t2 == "ALIAS") {
+        scanner_.Complete();
         AddAlias(t1);
         return true;
     }
@@ -62,6 +66,7 @@ bool TxdParser::ApplyDeclaration(std::string_view t1, std::string_view t2) {
     }
     FileQueue* file = CurrentFile();
     if (file == nullptr) return true;  // a declaration before any file
+    scanner_.Complete();
     if (fieldType) {
         AddField(*file, t1, t2);
     } else if (t2 == "KEY") {

@@ -109,7 +109,9 @@ void TxdParser::ParseLine(std::string_view line) {
     line_ = line;
     lineLength_ = rt::TrimTrailingSpaces(line).size();
 
-    scanner_.Split(line);
+    // Most lines are classified by their first two tokens; the handlers that
+    // need more cut the rest (a text line never does).
+    scanner_.SplitFirst(line, 2);
     const std::string_view t1 = scanner_.Item(1);
     const std::string_view t2 = scanner_.Item(2);
     if (ApplyFirstToken(t1, t2)) return;
@@ -225,6 +227,7 @@ Text TxdParser::KeepBuilt(std::string_view built) {
 }
 
 void TxdParser::SetHeaderValue(Text& value) {
+    scanner_.Complete();
     scanner_.Join(joined_, 2, 0, true, " ", false);
     value = KeepBuilt(joined_);
 }
@@ -244,6 +247,7 @@ void TxdParser::StartFiles() {
 }
 
 void TxdParser::StartRelation(std::string_view t2) {
+    scanner_.Complete();
     RelationQueue& relation = Ensure(model_.RELATION, memory_).emplace_back();
     relation.TYPE = t2;
     if (const std::int32_t update = scanner_.Find("UPDATE", 2)) {
@@ -292,6 +296,7 @@ void TxdParser::StartAnnotationSection(List<TextLineQueue> ObjectText::*section)
 }
 
 void TxdParser::ApplyAnnotationLine() {
+    scanner_.Complete();
     if (pending_ != nullptr) {
         if (const std::string_view inLine = scanner_.JoinedInLine(2, ','); !inLine.empty()) {
             pending_->KEYWORDS = Keep(inLine);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,38 @@ TEST(ScannerSplitTest, LinesKeptInPlaceCutAsCopiedOnes) {
                 EXPECT_TRUE(text.data() >= line.data() &&
                             text.data() + text.size() <= line.data() + line.size());
             }
+        }
+    }
+}
+
+// A line cut only as far as its first tokens gives those tokens as a whole
+// split does, and the rest once completed.
+TEST(ScannerSplitTest, FirstTokensThenTheRest) {
+    const std::string lines[] = {"Payment0   FILE,DRIVER('ODBC'),PRE(F0),CREATE",
+                                 "!!> IDENT(6),PROMPT('&Phone0:'),PICTURE(@n-15.2)",
+                                 "!Describes the Employee, and its Code",
+                                 "A('x, y' [B C]) D",
+                                 "P('(' x) Q([a) b]) 'open",
+                                 "single",
+                                 "",
+                                 "  , ,  "};
+    Scanner whole;
+    Scanner first;
+    first.KeepLinesInPlace(true);
+    for (const std::string& line : lines) {
+        const Strings all = (whole.Split(line), Tokens(whole));
+        for (std::int32_t wanted : {1, 2, 3}) {
+            SCOPED_TRACE(line + " / " + std::to_string(wanted));
+            const std::int32_t found = first.SplitFirst(line, wanted);
+            EXPECT_EQ(found, std::min<std::int32_t>(wanted, whole.TokenCount()));
+            for (std::int32_t n = 1; n <= found; ++n) {
+                EXPECT_EQ(first.Item(n), whole.Item(n));
+                EXPECT_EQ(ArgumentsOfToken(first, n), ArgumentsOfToken(whole, n));
+            }
+            first.Complete();
+            EXPECT_EQ(Tokens(first), all);
+            first.Complete();  // a second time changes nothing
+            EXPECT_EQ(Tokens(first), all);
         }
     }
 }
