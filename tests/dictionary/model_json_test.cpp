@@ -49,6 +49,23 @@ TEST(Windows1252Test, EveryByteHasACodePoint) {
     EXPECT_EQ(four, "\U0001F600");
 }
 
+// Every byte at every place of a text longer than one word comes out in the
+// model's JSON as the string writer gives it.
+TEST(ModelJsonTest, EveryByteAnywhereInAValueIsWrittenAsAJsonString) {
+    for (int byte = 1; byte < 256; ++byte) {
+        for (std::size_t at = 0; at < 17; ++at) {
+            std::string text(17, 'x');
+            text[at] = static_cast<char>(byte);
+            DictionaryModel model;
+            model.VERSION = text;
+            std::string expected = "\"VERSION\": ";
+            AppendJsonString(expected, text);
+            ASSERT_NE(ModelToJson(model).find(expected + ",\n"), std::string::npos)
+                << byte << " at " << at;
+        }
+    }
+}
+
 TEST(ModelJsonTest, EmptyModelHasEveryMemberNull) {
     EXPECT_EQ(ModelToJson(DictionaryModel{}),
               "{\n"
