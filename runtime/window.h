@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/core/control_placement.h"
@@ -64,6 +65,10 @@ class WindowRef : public PlacementTarget {
     // The number of the control that has the keyboard focus; 0 for none.
     int FocusedControl() const;
     void SetStatus(int zone, const std::string& text) const;
+    // Sets status zones as SetStatus does, in the order given, without
+    // waiting for the GUI thread: for progress shown while work goes on.
+    // Calls made on the window afterwards, waiting or not, come after it.
+    void PostStatus(std::vector<std::pair<int, std::string>> texts) const;
     std::string Status(int zone) const;
     void SetMinimumSize(int width, int height) const;  // dialog units
     void SetAlertKey(int keyCode, bool on = true) const;
