@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +39,15 @@ struct PageImageView {
 struct PagePoint {
     double x = 0, y = 0;
     bool operator==(const PagePoint&) const = default;
+};
+
+// What WindowRef::SetLists hands one list: its rows (unless null), its
+// format (when given) and its selection (when given), in that order.
+struct ListContents {
+    int control = 0;
+    std::shared_ptr<const ListRows> rows;
+    std::optional<std::string> format;
+    std::optional<int> selection;
 };
 
 // A copyable reference to an open window, for use from other threads.
@@ -92,6 +102,9 @@ class WindowRef : public PlacementTarget {
     // choice posts EVENT:NewSelection.
     void SetListSelection(int control, int row) const;
     int ListSelection(int control) const;
+    // Several lists filled in one call, in the order given, as the calls
+    // above would fill them one by one; the window is repainted once.
+    void SetLists(const std::vector<ListContents>& lists) const;
     int ListRowCount(int control) const;
     // A list with multiple-selection marks: one mark per row. Setting them
     // posts no event; a user's click toggles a row's mark and posts
