@@ -1,11 +1,13 @@
 #include "app/dictionary_lifecycle.h"
 
 #include <chrono>
+#include <string_view>
 
 #include "app/dictionary_acquisition.h"
 #include "app/frame_services.h"
 #include "app/parse_window.h"
 #include "dictionary/export_file.h"
+#include "dictionary/model.h"
 #include "display/dictionary_window.h"
 #include "framework/globals.h"
 #include "runtime/core/error_state.h"
@@ -104,11 +106,13 @@ void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFil
         ReportExportError(read.error, txdPath);
         return;
     }
-    auto bytes = std::make_shared<const std::string>(std::move(read.bytes));
-    CreateModel();
+    // The model keeps the export for its life: its texts point into it, and
+    // a model released (or a parse abandoned) frees it with the rest.
+    dict::DictionaryModel* model = CreateModel();
+    const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));
     UpdateFrameMenu();
-    const int thread = rt::Start([this, bytes = std::move(bytes)]() mutable {
-        ParseEnded(KESTR003(std::move(bytes)));
+    const int thread = rt::Start([this, bytes] {
+        ParseEnded(KESTR003(bytes));
         std::int32_t self = rt::ThisThread();
         ParseThread.compare_exchange_strong(self, 0);
     });

@@ -53,9 +53,9 @@ rt::Layout ParseLayout() {
 
 class ParseWindowObject final : public ProcedureWindow {
   public:
-    ParseWindowObject(std::shared_ptr<const std::string> bytes, dict::DictionaryModel& model)
-        : ProcedureWindow(ParseLayout()), bytes_(std::move(bytes)) {
-        parser_.emplace(model, *bytes_, DictionaryPath.Get());
+    ParseWindowObject(std::string_view bytes, dict::DictionaryModel& model)
+        : ProcedureWindow(ParseLayout()) {
+        parser_.emplace(model, bytes, DictionaryPath.Get());
     }
 
     void Prepare() override { Win().SetTimerPeriod(kSlicePeriod); }
@@ -66,9 +66,8 @@ class ParseWindowObject final : public ProcedureWindow {
     }
 
     std::uint8_t Teardown() override {
-        // The parser refers into the model and the export: both go first.
+        // The parser refers into the model and its export: it goes first.
         parser_.reset();
-        bytes_.reset();
         return WindowObject::Teardown();
     }
 
@@ -77,10 +76,10 @@ class ParseWindowObject final : public ProcedureWindow {
   private:
     void ParseSlice() {
         const rt::WindowRef frame = FrameWindow();
+        // Posted, not waited for: the parse goes on while the frame shows it.
         const auto showPercent = [&frame](int percent) {
-            frame.SetStatus(2, dict::ParsedPercentText(percent));
-            frame.SetStatus(1, dict::ParsingBarText(percent));
-            frame.Display();
+            frame.PostStatus(
+                {{2, dict::ParsedPercentText(percent)}, {1, dict::ParsingBarText(percent)}});
         };
         const rt::EventQueue* queue = rt::ThisQueue();
         const auto runEnd = std::chrono::steady_clock::now() + kRunLimit;
@@ -99,12 +98,10 @@ class ParseWindowObject final : public ProcedureWindow {
         }
         if (done_) {
             parser_.reset();
-            bytes_.reset();
             Host().PostToWindow(rt::event::CloseWindow);
         }
     }
 
-    std::shared_ptr<const std::string> bytes_;
     std::optional<dict::TxdParser> parser_;
     bool done_ = false;
 };
@@ -117,10 +114,10 @@ void ReportExportError(int error, const std::string& txdPath) {
                 "ERROR OPENING DICTIONARY", rt::Icon::None, rt::ButtonOk, rt::ButtonOk);
 }
 
-bool KESTR003(std::shared_ptr<const std::string> exportBytes) {
+bool KESTR003(std::string_view exportBytes) {
     dict::DictionaryModel* model = Model();
-    if (model == nullptr || !exportBytes) return false;
-    ParseWindowObject window(std::move(exportBytes), *model);
+    if (model == nullptr) return false;
+    ParseWindowObject window(exportBytes, *model);
     RunProcedure(window);
     return window.Completed();
 }

@@ -2,8 +2,8 @@
 // progress in the frame's status bar.
 #pragma once
 
-#include <memory>
 #include <string>
+#include <string_view>
 
 namespace app {
 
@@ -11,9 +11,10 @@ namespace app {
 // read or held: the runtime's error `error` and its text, and the path.
 void ReportExportError(int error, const std::string& txdPath);
 
-// Parses the bytes into the loaded model, a slice of lines per timer tick,
+// Parses the export into the loaded model, a slice of lines per timer tick,
 // until the export is done or the window is closed (Esc, or a close posted by
-// the dictionary lifecycle). Returns true when the parse completed.
-bool KESTR003(std::shared_ptr<const std::string> exportBytes);
+// the dictionary lifecycle). `exportBytes` are the export as the loaded model
+// keeps it. Returns true when the parse completed.
+bool KESTR003(std::string_view exportBytes);
 
 }  // namespace app

@@ -2,11 +2,12 @@
 // platform, on an export of 5,000 files of 40 fields, a first file of 500
 // fields and 50 keys, and 20,000 relations:
 //   - from the parse window's hand-over to the window painted with all four
-//     lists built;
+//     lists built (the paint is watched for, not forced);
 //   - selecting the large file until its detail lists are rebuilt and painted;
 //   - one splitter layout while a bar is dragged: the layout, its batch of
 //     moves applied and the window painted.
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "app/layouts.h"
+#include "bench/paint_watch.h"
 #include "bench/txd_generator.h"
 #include "dictionary/model.h"
 #include "display/core/dictionary_lists.h"
@@ -26,6 +28,7 @@
 #include "framework/globals.h"
 #include "runtime/gui_thread.h"
 #include "runtime/gui_window.h"
+#include "runtime/list_control.h"
 #include "runtime/window.h"
 #include "tests/e2e/program_harness.h"
 
@@ -62,9 +65,27 @@ void Paint(const rt::WindowRef& window) {
     });
 }
 
+// The dictionary window of the thread that holds DisplayThread, other than
+// `older` (a window about to close), painted with its heading showing
+// `heading` exactly; with an empty `heading`, with any file selected and the
+// Files list filled.
+bench::PaintWatch::State Showing(std::string heading, int older = 0) {
+    return [heading = QString::fromLatin1(heading), older](rt::gui::GuiWindow& window) {
+        const int thread = window.OwnerThread();
+        if (thread != app::DisplayThread.load() || thread == older) return false;
+        auto* label = qobject_cast<QLabel*>(window.Control(kHeadingText));
+        auto* files = qobject_cast<rt::gui::ListControl*>(window.Control(kFilesList));
+        if (label == nullptr || files == nullptr || files->RowCount() == 0) return false;
+        if (!heading.isEmpty()) return label->text() == heading;
+        return label->text().contains(QStringLiteral("    FILE: ")) ||
+               label->text().contains(QStringLiteral("    ALIAS: "));
+    };
+}
+
 rt::WindowRef DictionaryWindow() {
     for (const rt::OpenWindowInfo& info : rt::OpenWindows())
-        if (info.label == kDictionaryWindowLabel) return rt::WindowRef(info.id, info.thread);
+        if (info.label == kDictionaryWindowLabel && info.thread == app::DisplayThread.load())
+            return rt::WindowRef(info.id, info.thread);
     return {};
 }
 
@@ -86,50 +107,52 @@ int main(int argc, char** argv) {
     std::vector<double> firstDisplay, select, drag;
     harness.Run([&](e2e::ProgramHarness& h) {
         h.WaitForFrame();
+        bench::PaintWatch watch;
         for (int run = 0; run < runs; ++run) {
             h.Dialogs().QueueOpenFile(exportPath.string());
             const int before = app::DisplayThread.load();
+            watch.Arm(kDictionaryWindowLabel, Showing({}, before));
             h.Choose(app::frame_menu::Open);
             Await([&] {
                 const int display = app::DisplayThread.load();
                 return display != 0 && display != before;
             });
             const auto handOver = Clock::now();
-            rt::WindowRef window;
-            Await([&] {
-                if (window.IsNull()) window = DictionaryWindow();
-                return !window.IsNull() && window.ListRowCount(kFilesList) > 0 &&
-                       window.ControlPosition(kFilesList).x == 2;
-            });
-            Paint(window);
-            firstDisplay.push_back(Milliseconds(Clock::now() - handOver));
+            const auto end = watch.WaitPainted();
+            firstDisplay.push_back(Milliseconds(end.value_or(Clock::now()) - handOver));
         }
         const rt::WindowRef window = DictionaryWindow();
         const dict::DictionaryModel& model = *app::Model();
         const std::string large(ClipBlanks(dict::Rows(model.FILE).front().LABEL.view()));
-        // The large file's row in the Files list, as the window sorts it.
-        DictionaryLists lists(model, "BENCH.TXD",
+        // The large file's row in the Files list, as the window sorts it, and
+        // the heading the window shows for each of the two rows.
+        DictionaryLists lists(model, app::DictionaryPath.Get(),
                               [](std::string_view text) { return static_cast<int>(text.size()); });
         lists.Build(0);
         const int largeRow = FindFileRow(lists.Files(), large);
         const int smallRow = largeRow == 1 ? 2 : 1;
-        const std::string smallHeading =
-            ": " +
-            std::string(ClipBlanks(
-                lists.Files().rows[static_cast<std::size_t>(smallRow - 1)].Text(kFileName))) +
-            " ";
+        lists.Build(largeRow);
+        const std::string largeHeading = lists.Heading();
+        lists.Build(smallRow);
+        const std::string smallHeading = lists.Heading();
+        // Each selection is waited for until the window has painted it, so
+        // that no build is still under way when the next one is asked for.
+        const auto choose = [&](int row, const std::string& heading) -> Clock::time_point {
+            watch.Arm(kDictionaryWindowLabel, Showing(heading));
+            window.SetListSelection(kFilesList, row);
+            window.PostEvent(rt::event::NewSelection, kFilesList);
+            const auto end = watch.WaitPainted();
+            if (!end)
+                std::fprintf(stderr, "not painted: row %d, heading [%s], expected [%s]\n", row,
+                             window.Text(kHeadingText).c_str(), heading.c_str());
+            return end.value_or(Clock::now());
+        };
+        // The first display selected row 1: the first choice must change it.
+        if (smallRow == 1) choose(largeRow, largeHeading);
         for (int run = 0; run < runs * 4; ++run) {
-            window.SetListSelection(kFilesList, smallRow);
-            window.PostEvent(rt::event::NewSelection, kFilesList);
-            // The heading is the last thing a build sets.
-            Await(
-                [&] { return window.Text(kHeadingText).find(smallHeading) != std::string::npos; });
+            choose(smallRow, smallHeading);
             const auto start = Clock::now();
-            window.SetListSelection(kFilesList, largeRow);
-            window.PostEvent(rt::event::NewSelection, kFilesList);
-            Await([&] { return window.Text(kHeadingText).find(large) != std::string::npos; });
-            Paint(window);
-            select.push_back(Milliseconds(Clock::now() - start));
+            select.push_back(Milliseconds(choose(largeRow, largeHeading) - start));
         }
         // The window's own layout arithmetic, batch and paint for each
         // position a dragged vertical bar passes. Like the window, the layout

@@ -1,6 +1,7 @@
 #include "display/dictionary_window_object.h"
 
 #include <utility>
+#include <vector>
 
 #include "dictionary/model.h"
 #include "display/dictionary_window_layout.h"
@@ -85,24 +86,26 @@ void DictionaryWindowObject::BuildLists(std::int32_t row) {
         // No files: the lists keep their design formats.
         return;
     }
+    // The lists change in one call, so that the window is not painted with
+    // some of them new and the others old.
+    std::vector<rt::ListContents> contents;
+    const std::int32_t selected = lists_->Selected();
     if (first) {
         const FileList& files = lists_->Files();
         auto rows = Snapshot(files.ControlRows());
-        ref.SetListRows(kFilesList, rows);
-        ref.SetListFormat(kFilesList, files.format);
-        ref.SetListRows(kFileDropList, rows);
+        contents.push_back({kFilesList, rows, files.format, selected});
+        contents.push_back({kFileDropList, rows, std::nullopt, selected});
         splitters_.SetFilesColumnWidth(files.nameWidth);
+    } else {
+        contents.push_back({kFilesList, nullptr, std::nullopt, selected});
+        contents.push_back({kFileDropList, nullptr, std::nullopt, selected});
     }
-    ref.SetListSelection(kFilesList, lists_->Selected());
-    ref.SetListSelection(kFileDropList, lists_->Selected());
     const std::pair<int, const BuiltList*> details[] = {{kFieldsList, &lists_->Fields()},
                                                         {kKeysList, &lists_->Keys()},
                                                         {kRelationsList, &lists_->Relations()}};
-    for (const auto& [control, list] : details) {
-        ref.SetListRows(control, Snapshot(list->rows));
-        ref.SetListFormat(control, list->format);
-        ref.SetListSelection(control, 0);
-    }
+    for (const auto& [control, list] : details)
+        contents.push_back({control, Snapshot(list->rows), list->format, 0});
+    ref.SetLists(contents);
     ShowHeading(lists_->Heading());
 }
 

@@ -175,15 +175,29 @@ void Beep() {
     GuiInvoke([] { QApplication::beep(); });
 }
 
+namespace {
+
+void ShowStatusText(gui::GuiWindow& w, int zone, const std::string& text) {
+    QLabel* label = w.StatusZone(zone);
+    if (label == nullptr) return;
+    label->setText(FromWin1252(text));
+    // A zone of fixed width grows (never shrinks) to show its whole text.
+    const int needed = label->sizeHint().width();
+    if (label->minimumWidth() == label->maximumWidth() && needed > label->width())
+        label->setFixedWidth(needed);
+}
+
+}  // namespace
+
 void WindowRef::SetStatus(int zone, const std::string& text) const {
-    Do(id_, [&](gui::GuiWindow& w) {
-        QLabel* label = w.StatusZone(zone);
-        if (label == nullptr) return;
-        label->setText(FromWin1252(text));
-        // A zone of fixed width grows (never shrinks) to show its whole text.
-        const int needed = label->sizeHint().width();
-        if (label->minimumWidth() == label->maximumWidth() && needed > label->width())
-            label->setFixedWidth(needed);
+    Do(id_, [&](gui::GuiWindow& w) { ShowStatusText(w, zone, text); });
+}
+
+void WindowRef::PostStatus(std::vector<std::pair<int, std::string>> texts) const {
+    if (id_ == 0) return;
+    GuiPost([id = id_, texts = std::move(texts)] {
+        if (gui::GuiWindow* w = gui::Find(id))
+            for (const auto& [zone, text] : texts) ShowStatusText(*w, zone, text);
     });
 }
 

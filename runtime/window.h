@@ -8,7 +8,9 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/core/control_placement.h"
@@ -39,6 +41,15 @@ struct PagePoint {
     bool operator==(const PagePoint&) const = default;
 };
 
+// What WindowRef::SetLists hands one list: its rows (unless null), its
+// format (when given) and its selection (when given), in that order.
+struct ListContents {
+    int control = 0;
+    std::shared_ptr<const ListRows> rows;
+    std::optional<std::string> format;
+    std::optional<int> selection;
+};
+
 // A copyable reference to an open window, for use from other threads.
 // Operations on a window that has closed do nothing.
 class WindowRef : public PlacementTarget {
@@ -64,6 +75,10 @@ class WindowRef : public PlacementTarget {
     // The number of the control that has the keyboard focus; 0 for none.
     int FocusedControl() const;
     void SetStatus(int zone, const std::string& text) const;
+    // Sets status zones as SetStatus does, in the order given, without
+    // waiting for the GUI thread: for progress shown while work goes on.
+    // Calls made on the window afterwards, waiting or not, come after it.
+    void PostStatus(std::vector<std::pair<int, std::string>> texts) const;
     std::string Status(int zone) const;
     void SetMinimumSize(int width, int height) const;  // dialog units
     void SetAlertKey(int keyCode, bool on = true) const;
@@ -87,6 +102,9 @@ class WindowRef : public PlacementTarget {
     // choice posts EVENT:NewSelection.
     void SetListSelection(int control, int row) const;
     int ListSelection(int control) const;
+    // Several lists filled in one call, in the order given, as the calls
+    // above would fill them one by one; the window is repainted once.
+    void SetLists(const std::vector<ListContents>& lists) const;
     int ListRowCount(int control) const;
     // A list with multiple-selection marks: one mark per row. Setting them
     // posts no event; a user's click toggles a row's mark and posts

@@ -34,32 +34,48 @@ void Place(gui::GuiWindow& w, const ControlPlacement& placement) {
     if (placement.enabled) widget->setEnabled(*placement.enabled);
 }
 
+void ApplyRows(gui::GuiWindow& w, int control, const std::shared_ptr<const ListRows>& rows) {
+    if (auto* list = ListAt(w, control))
+        list->SetRows(rows);
+    else if (auto* drop = DropListAt(w, control))
+        drop->SetRows(rows);
+}
+
+void ApplyFormat(gui::GuiWindow& w, int control, const std::string& format) {
+    if (auto* list = ListAt(w, control))
+        list->SetFormat(format);
+    else if (auto* drop = DropListAt(w, control))
+        drop->SetFormat(format);
+}
+
+void ApplySelection(gui::GuiWindow& w, int control, int row) {
+    if (auto* list = ListAt(w, control))
+        list->SetSelection(row);
+    else if (auto* drop = DropListAt(w, control))
+        drop->SetSelection(row);
+}
+
 }  // namespace
 
 void WindowRef::SetListRows(int control, std::shared_ptr<const ListRows> rows) const {
-    Do(id_, [&](gui::GuiWindow& w) {
-        if (auto* list = ListAt(w, control))
-            list->SetRows(rows);
-        else if (auto* drop = DropListAt(w, control))
-            drop->SetRows(rows);
-    });
+    Do(id_, [&](gui::GuiWindow& w) { ApplyRows(w, control, rows); });
 }
 
 void WindowRef::SetListFormat(int control, const std::string& format) const {
-    Do(id_, [&](gui::GuiWindow& w) {
-        if (auto* list = ListAt(w, control))
-            list->SetFormat(format);
-        else if (auto* drop = DropListAt(w, control))
-            drop->SetFormat(format);
-    });
+    Do(id_, [&](gui::GuiWindow& w) { ApplyFormat(w, control, format); });
 }
 
 void WindowRef::SetListSelection(int control, int row) const {
+    Do(id_, [&](gui::GuiWindow& w) { ApplySelection(w, control, row); });
+}
+
+void WindowRef::SetLists(const std::vector<ListContents>& lists) const {
     Do(id_, [&](gui::GuiWindow& w) {
-        if (auto* list = ListAt(w, control))
-            list->SetSelection(row);
-        else if (auto* drop = DropListAt(w, control))
-            drop->SetSelection(row);
+        for (const ListContents& contents : lists) {
+            if (contents.rows) ApplyRows(w, contents.control, contents.rows);
+            if (contents.format) ApplyFormat(w, contents.control, *contents.format);
+            if (contents.selection) ApplySelection(w, contents.control, *contents.selection);
+        }
     });
 }
 

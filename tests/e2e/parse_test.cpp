@@ -107,6 +107,54 @@ TEST(Parse, ChosenExportIsParsedAndHandedToTheDictionaryWindow) {
     EXPECT_TRUE(fs::exists(harness.WorkFolder() / "TEST.TXD"));
 }
 
+TEST(Parse, TheModelKeepsTheExportItsTextsPointInto) {
+    ProgramHarness harness;
+    harness.Dialogs().QueueOpenFile(SamplePath().string());
+    harness.Run([&](ProgramHarness& h) {
+        h.WaitForFrame();
+        h.Choose(menu::Open);
+        ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
+        dict::DictionaryModel* model = app::Model();
+        ASSERT_NE(model, nullptr);
+        // A declaration line is a text of the export as it stands: the model
+        // keeps it in place (a copy would lie elsewhere) once it holds the export.
+        int inPlace = 0;
+        for (const dict::FileQueue& file : dict::Rows(model->FILE)) {
+            if (!file.TEXT) continue;
+            const std::string_view line = file.TEXT->DEFINITION.view();
+            if (line.size() > 15 && model->storage.Keep(line).data() == line.data()) ++inPlace;
+        }
+        EXPECT_GT(inPlace, 0);
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(Parse, TheFrameShowsTheProgressWhileParsing) {
+    ProgramHarness harness;
+    QueueLargeExport(harness);
+    harness.Run([&](ProgramHarness& h) {
+        const rt::WindowRef frame = h.WaitForFrame();
+        ASSERT_TRUE(OpenAndWaitForProgress(h, frame));
+        // The two zones are set together: the bar is never behind the figure
+        // read before it, and both grow until the parse ends.
+        int percent = 0;
+        ASSERT_TRUE(WaitUntil([&] {
+            const std::string figure = frame.Status(2);
+            const std::string bar = frame.Status(1);
+            // Both are blanked once the parse window has closed.
+            if (figure.empty() || bar.empty()) return !h.WindowOpen("KESTR003");
+            EXPECT_EQ(figure, std::to_string(std::atoi(figure.c_str())) + "% parsed");
+            EXPECT_EQ(bar.rfind("Parsing: ", 0), 0u);
+            const int shown = std::atoi(figure.c_str());
+            EXPECT_GE(shown, percent);
+            EXPECT_GE(bar.size() - 9, static_cast<std::size_t>(shown));
+            percent = shown;
+            return percent >= 50;
+        }));
+        h.Choose(menu::Exit);
+    });
+}
+
 TEST(Parse, EscAbandonsTheParseAndReleasesTheModel) {
     ProgramHarness harness;
     const fs::path big = QueueLargeExport(harness);

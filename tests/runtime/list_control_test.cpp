@@ -165,6 +165,34 @@ TEST(ListControl, TakesTwentyThousandRowsInOneCallAndKeepsItsSelection) {
     });
 }
 
+TEST(ListControl, SeveralListsAreFilledInOneCallAndWhatIsNotGivenStays) {
+    RunProgram([] {
+        rt::Window window(ListWindow());
+        window.Open();
+        const rt::WindowRef ref = window.Ref();
+        ref.SetListFormat(kList, "40L~A~40L~B~");
+        ref.SetListRows(kList, Rows(10));
+        ref.SetListSelection(kList, 4);
+        auto rows = Rows(6, 1);
+        ref.SetLists({{kDrop, rows, std::nullopt, 5},
+                      {kList, nullptr, std::nullopt, 2},
+                      {kList, Rows(3), "30L~X~", std::nullopt}});
+        EXPECT_EQ(ref.ListRowCount(kDrop), 6);
+        EXPECT_EQ(ref.ListSelection(kDrop), 5);
+        EXPECT_EQ(ref.ListRowCount(kList), 3);
+        // The selection set before the new rows in the same call holds.
+        EXPECT_EQ(ref.ListSelection(kList), 2);
+        OnControl<ListControl>(window, kList, [](ListControl& list) {
+            EXPECT_EQ(list.Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole), "X");
+            EXPECT_EQ(list.View()->selectionModel()->currentIndex().row(), 1);
+        });
+        // Nothing given changes nothing.
+        ref.SetLists({{kList, nullptr, std::nullopt, std::nullopt}});
+        EXPECT_EQ(ref.ListRowCount(kList), 3);
+        EXPECT_EQ(ref.ListSelection(kList), 2);
+    });
+}
+
 TEST(ListControl, AUsersClickPostsNewSelectionAndTheProgramsDoesNot) {
     RunProgram([] {
         rt::Window window(ListWindow());
