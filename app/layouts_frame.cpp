@@ -50,11 +50,7 @@ rt::Layout SplashLayout() {
     layout.height = 0;
     // Mouse clicks close the window: alerted from the moment it appears.
     layout.alertKeys = {rt::key::MouseLeft, rt::key::MouseLeftDouble, rt::key::MouseRight};
-    rt::ControlDef image;
-    image.number = 1;
-    image.kind = rt::ControlKind::Image;
-    image.text = "Kestrian.bmp";
-    layout.controls.push_back(image);
+    layout.controls.push_back(rt::MakeControl(1, rt::ControlKind::Image, "Kestrian.bmp", 0, 0));
     return layout;
 }
 

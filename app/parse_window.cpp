@@ -34,14 +34,8 @@ rt::Layout ParseLayout() {
     layout.height = 40;
     layout.resizable = false;
     layout.timer = 1;
-    rt::ControlDef wait;
-    wait.number = 1;
-    wait.kind = rt::ControlKind::String;
-    wait.text = "Parsing Dictionary:  Please wait...";
-    wait.x = 8;
-    wait.y = 8;
-    wait.width = 144;
-    wait.height = 10;
+    rt::ControlDef wait = rt::MakeControl(1, rt::ControlKind::String,
+                                          "Parsing Dictionary:  Please wait...", 8, 8, 144, 10);
     wait.centered = true;
     rt::ControlDef abort = wait;
     abort.number = 2;

@@ -5,26 +5,15 @@
 namespace display {
 namespace {
 
-rt::ControlDef Control(int number, rt::ControlKind kind, int x, int y, int width, int height) {
-    rt::ControlDef def;
-    def.number = number;
-    def.kind = kind;
-    def.x = x;
-    def.y = y;
-    def.width = width;
-    def.height = height;
-    return def;
-}
-
 rt::ControlDef Region(int number, const char* caption, rt::ControlCursor cursor) {
-    rt::ControlDef def = Control(number, rt::ControlKind::Region, 0, 0, 2, 2);
+    rt::ControlDef def = rt::MakeControl(number, rt::ControlKind::Region, {}, 0, 0, 2, 2);
     def.text = caption;
     def.cursor = cursor;
     return def;
 }
 
 rt::ControlDef List(int number, int x, int y, int width, int height, const char* format) {
-    rt::ControlDef def = Control(number, rt::ControlKind::List, x, y, width, height);
+    rt::ControlDef def = rt::MakeControl(number, rt::ControlKind::List, {}, x, y, width, height);
     def.format = format;
     return def;
 }
@@ -44,21 +33,22 @@ rt::Layout DictionaryWindowLayout(const std::string& title) {
     layout.fontSize = 8;
 
     auto& controls = layout.controls;
-    controls.push_back(Control(kHeadingPanel, rt::ControlKind::Panel, 31, 11, 249, 10));
-    rt::ControlDef heading = Control(kHeadingText, rt::ControlKind::String, 34, 12, 0, 0);
+    controls.push_back(rt::MakeControl(kHeadingPanel, rt::ControlKind::Panel, {}, 31, 11, 249, 10));
+    rt::ControlDef heading = rt::MakeControl(kHeadingText, rt::ControlKind::String, {}, 34, 12);
     heading.bold = true;
     controls.push_back(heading);
-    rt::ControlDef measure = Control(kMeasureText, rt::ControlKind::String, 303, 21, 0, 0);
+    rt::ControlDef measure = rt::MakeControl(kMeasureText, rt::ControlKind::String, {}, 303, 21);
     measure.hidden = true;
     controls.push_back(measure);
     rt::ControlDef pick =
-        Control(kPickButton, rt::ControlKind::Button, 306, 48, kPickButtonWidth, 14);
+        rt::MakeControl(kPickButton, rt::ControlKind::Button, {}, 306, 48, kPickButtonWidth, 14);
     pick.text = "Pick... (F4)";
     controls.push_back(pick);
     // The two lines run along the whole top edge, however wide the window.
-    controls.push_back(Control(kTopLineLight, rt::ControlKind::Line, 0, 1, 4000, 1));
-    controls.push_back(Control(kTopLineDark, rt::ControlKind::Line, 0, 1, 4000, 1));
-    rt::ControlDef drop = Control(kFileDropList, rt::ControlKind::DropList, -500, -500, 120, 10);
+    controls.push_back(rt::MakeControl(kTopLineLight, rt::ControlKind::Line, {}, 0, 1, 4000, 1));
+    controls.push_back(rt::MakeControl(kTopLineDark, rt::ControlKind::Line, {}, 0, 1, 4000, 1));
+    rt::ControlDef drop =
+        rt::MakeControl(kFileDropList, rt::ControlKind::DropList, {}, -500, -500, 120, 10);
     drop.format = kDropListFormat;
     drop.hidden = true;
     controls.push_back(drop);

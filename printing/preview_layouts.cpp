@@ -8,23 +8,11 @@ namespace app::preview {
 namespace {
 
 rt::ControlDef Prompt(int number, int x, int y, const char* text) {
-    rt::ControlDef def;
-    def.number = number;
-    def.kind = rt::ControlKind::String;
-    def.x = x;
-    def.y = y;
-    def.text = text;
-    return def;
+    return rt::MakeControl(number, rt::ControlKind::String, text, x, y);
 }
 
 rt::ControlDef Spin(int number, int x, int y, int width, int low, int high, const char* tip) {
-    rt::ControlDef def;
-    def.number = number;
-    def.kind = rt::ControlKind::Spin;
-    def.x = x;
-    def.y = y;
-    def.width = width;
-    def.height = 12;
+    rt::ControlDef def = rt::MakeControl(number, rt::ControlKind::Spin, {}, x, y, width, 12);
     def.low = low;
     def.high = high;
     def.tip = tip;
@@ -33,14 +21,8 @@ rt::ControlDef Spin(int number, int x, int y, int width, int low, int high, cons
 
 rt::ControlDef Button(int number, int x, int y, int width, int height, const char* text,
                       const char* tip) {
-    rt::ControlDef def;
-    def.number = number;
-    def.kind = rt::ControlKind::Button;
-    def.x = x;
-    def.y = y;
-    def.width = width;
-    def.height = height;
-    def.text = text;
+    rt::ControlDef def =
+        rt::MakeControl(number, rt::ControlKind::Button, text, x, y, width, height);
     def.tip = tip;
     return def;
 }
@@ -81,13 +63,8 @@ rt::Layout PreviewLayout() {
              "Select the number of thumbnails in a column"),
         Prompt(ZoomPrompt, 288, 7, "Z&oom:"),
     };
-    rt::ControlDef zoom;
-    zoom.number = ZoomList;
-    zoom.kind = rt::ControlKind::ComboEntry;
-    zoom.x = 314;
-    zoom.y = 5;
-    zoom.width = 64;
-    zoom.height = 12;
+    rt::ControlDef zoom =
+        rt::MakeControl(ZoomList, rt::ControlKind::ComboEntry, {}, 314, 5, 64, 12);
     zoom.format = ZoomChoices();
     zoom.tip = "Set zoom to standard or user defined value";
     layout.controls.push_back(zoom);
@@ -147,15 +124,8 @@ rt::Layout SelectLayout() {
     layout.height = 70;
     layout.resizable = false;
     layout.maximizeBox = false;
-    rt::ControlDef group;
-    group.number = select::Group;
-    group.kind = rt::ControlKind::Panel;
-    group.x = 6;
-    group.y = 6;
-    group.width = 138;
-    group.height = 36;
     layout.controls = {
-        group,
+        rt::MakeControl(select::Group, rt::ControlKind::Panel, {}, 6, 6, 138, 36),
         Prompt(select::GroupTitle, 12, 10, "Pages Displayed"),
         Prompt(select::AcrossPrompt, 12, 24, "&Across"),
         Spin(select::Across, 42, 22, 28, 1, printing::kMaxThumbnails, ""),

@@ -51,13 +51,9 @@ void PageImageManager::Show(const std::vector<PagePlacement>& placements) {
             PageNode node = Measure(placement.page);
             node.IMAGEFEQ = firstControl_ + placement.page;
             node.BORDERFEQ = node.IMAGEFEQ;
-            rt::ControlDef def;
-            def.number = node.IMAGEFEQ;
-            def.kind = rt::ControlKind::PageImage;
-            def.x = placement.x;
-            def.y = placement.y;
-            def.width = std::max(placement.width, 1);
-            def.height = std::max(placement.height, 1);
+            rt::ControlDef def = rt::MakeControl(
+                node.IMAGEFEQ, rt::ControlKind::PageImage, {}, placement.x, placement.y,
+                std::max(placement.width, 1), std::max(placement.height, 1));
             def.hidden = placement.width <= 0 || placement.height <= 0;
             made.push_back(def);
             found = nodes_.emplace(placement.page, node).first;

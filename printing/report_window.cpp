@@ -31,18 +31,12 @@ rt::Layout ReportLayout() {
     layout.width = 129;
     layout.height = 26;
     layout.resizable = false;
-    rt::ControlDef preparing;
-    preparing.number = report_window::Preparing;
-    preparing.kind = rt::ControlKind::String;
-    preparing.text = "Preparing Report: Please wait...";
-    preparing.x = 10;
-    preparing.y = 4;
-    rt::ControlDef esc = preparing;
-    esc.number = report_window::PressEsc;
-    esc.text = "(Press Esc to abort)";
-    esc.x = 35;
-    esc.y = 13;
-    layout.controls = {preparing, esc};
+    layout.controls = {
+        rt::MakeControl(report_window::Preparing, rt::ControlKind::String,
+                        "Preparing Report: Please wait...", 10, 4),
+        rt::MakeControl(report_window::PressEsc, rt::ControlKind::String, "(Press Esc to abort)",
+                        35, 13),
+    };
     return layout;
 }
 

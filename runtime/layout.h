@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rt {
@@ -53,6 +54,21 @@ struct ControlDef {
     int low = 0, high = 0;  // a spin field's range
     bool marks = false;     // a list whose rows carry multiple-selection marks
 };
+
+// A control `number` of `kind` with its caption at (x, y), `width` by
+// `height` dialog units (0: the size its caption needs).
+inline ControlDef MakeControl(int number, ControlKind kind, std::string text, int x, int y,
+                              int width = 0, int height = 0) {
+    ControlDef def;
+    def.number = number;
+    def.kind = kind;
+    def.text = std::move(text);
+    def.x = x;
+    def.y = y;
+    def.width = width;
+    def.height = height;
+    return def;
+}
 
 // What the runtime does by itself when a menu item is accepted and the
 // program lets the event carry on.
