@@ -47,20 +47,17 @@ std::optional<int> FieldNumber(const rt::WindowRef& window, int control) {
 
 std::optional<std::int32_t> RunJumpWindow(std::int32_t current, std::int32_t pageCount) {
     const int count = std::max<std::int32_t>(pageCount, 1);
-    OkCancelWindow window(preview::JumpLayout(count), preview::jump::Page, preview::jump::Ok,
-                          preview::jump::Cancel);
+    OkCancelWindow window(preview::JumpLayout(count, std::clamp(current, 1, count)),
+                          preview::jump::Page, preview::jump::Ok, preview::jump::Cancel);
     window.Win().Open();
-    window.Ref().SetText(preview::jump::Page, std::to_string(std::clamp(current, 1, count)));
     if (window.Execute() != response::Completed) return std::nullopt;
     return NumberIn(window.Ref(), preview::jump::Page, 1, count);
 }
 
 std::optional<GridSize> RunSelectWindow(GridSize current) {
-    OkCancelWindow window(preview::SelectLayout(), preview::select::Across, preview::select::Ok,
-                          preview::select::Cancel);
+    OkCancelWindow window(preview::SelectLayout(current.across, current.down),
+                          preview::select::Across, preview::select::Ok, preview::select::Cancel);
     window.Win().Open();
-    window.Ref().SetText(preview::select::Across, std::to_string(current.across));
-    window.Ref().SetText(preview::select::Down, std::to_string(current.down));
     if (window.Execute() != response::Completed) return std::nullopt;
     return GridSize{NumberIn(window.Ref(), preview::select::Across, 1, printing::kMaxThumbnails),
                     NumberIn(window.Ref(), preview::select::Down, 1, printing::kMaxThumbnails)};

@@ -1,5 +1,6 @@
 #include "printing/preview_layouts.h"
 
+#include <optional>
 #include <string>
 
 #include "printing/core/preview_grid.h"
@@ -11,8 +12,11 @@ rt::ControlDef Prompt(int number, int x, int y, const char* text) {
     return rt::MakeControl(number, rt::ControlKind::String, text, x, y);
 }
 
-rt::ControlDef Spin(int number, int x, int y, int width, int low, int high, const char* tip) {
-    rt::ControlDef def = rt::MakeControl(number, rt::ControlKind::Spin, {}, x, y, width, 12);
+rt::ControlDef Spin(int number, int x, int y, int width, int low, int high, const char* tip,
+                    std::optional<int> opening = std::nullopt) {
+    rt::ControlDef def = rt::MakeControl(number, rt::ControlKind::Spin,
+                                         opening ? std::to_string(*opening) : std::string(), x,
+                                         y, width, 12);
     def.low = low;
     def.high = high;
     def.tip = tip;
@@ -95,7 +99,7 @@ rt::Layout PreviewLayout() {
     return layout;
 }
 
-rt::Layout JumpLayout(int pageCount) {
+rt::Layout JumpLayout(int pageCount, int current) {
     rt::Layout layout;
     layout.label = "P30$JUMPWINDOW";
     layout.kind = rt::WindowKind::Popup;
@@ -107,14 +111,15 @@ rt::Layout JumpLayout(int pageCount) {
     layout.maximizeBox = false;
     layout.controls = {
         Prompt(jump::PagePrompt, 8, 10, "&Page:"),
-        Spin(jump::Page, 36, 8, 50, 1, std::max(pageCount, 1), "Select a page of the report"),
+        Spin(jump::Page, 36, 8, 50, 1, std::max(pageCount, 1), "Select a page of the report",
+             current),
         Button(jump::Ok, 40, 28, 45, 14, "OK", "Jump to the selected page"),
         Button(jump::Cancel, 95, 28, 45, 14, "Cancel", "Cancel this selection"),
     };
     return layout;
 }
 
-rt::Layout SelectLayout() {
+rt::Layout SelectLayout(int across, int down) {
     rt::Layout layout;
     layout.label = "P31$SELECTWINDOW";
     layout.kind = rt::WindowKind::Popup;
@@ -128,9 +133,9 @@ rt::Layout SelectLayout() {
         rt::MakeControl(select::Group, rt::ControlKind::Panel, {}, 6, 6, 138, 36),
         Prompt(select::GroupTitle, 12, 10, "Pages Displayed"),
         Prompt(select::AcrossPrompt, 12, 24, "&Across"),
-        Spin(select::Across, 42, 22, 28, 1, printing::kMaxThumbnails, ""),
+        Spin(select::Across, 42, 22, 28, 1, printing::kMaxThumbnails, "", across),
         Prompt(select::DownPrompt, 80, 24, "&Down"),
-        Spin(select::Down, 106, 22, 28, 1, printing::kMaxThumbnails, ""),
+        Spin(select::Down, 106, 22, 28, 1, printing::kMaxThumbnails, "", down),
         Button(select::Ok, 40, 50, 45, 14, "OK", ""),
         Button(select::Cancel, 95, 50, 45, 14, "Cancel", ""),
     };

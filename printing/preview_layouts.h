@@ -57,7 +57,8 @@ constexpr int Page = 2;
 constexpr int Ok = 3;
 constexpr int Cancel = 4;
 }  // namespace jump
-rt::Layout JumpLayout(int pageCount);
+// Opens showing `current`.
+rt::Layout JumpLayout(int pageCount, int current);
 
 // "Change the Report Display": Across and Down in a group, and buttons.
 namespace select {
@@ -70,6 +71,7 @@ constexpr int Ok = 6;
 constexpr int Cancel = 7;
 constexpr int GroupTitle = 8;
 }  // namespace select
-rt::Layout SelectLayout();
+// Opens showing `across` and `down`.
+rt::Layout SelectLayout(int across, int down);
 
 }  // namespace app::preview

@@ -153,9 +153,9 @@ void PreviewManager::UpdateControls() {
     }
     for (int row = 1; row <= static_cast<int>(printing::ZoomTable().size()); ++row)
         popup_->SetItemCheck(printing::ZoomItemName(row), row == state.ZoomIndex());
-    // The status zones last: once they read the new state, so does the rest.
-    window.SetStatus(kPageZone, state.PageStatus());
-    window.SetStatus(kZoomZone, state.ZoomStatus());
+    // The status zones last and together: once they read the new state, so
+    // does the rest.
+    window.SetStatus({{kPageZone, state.PageStatus()}, {kZoomZone, state.ZoomStatus()}});
 }
 
 void PreviewManager::ShowField(int control, const std::string& text) {

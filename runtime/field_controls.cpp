@@ -13,6 +13,11 @@ SpinControl::SpinControl(QWidget* parent, ControlHooks hooks, const ControlDef& 
     setRange(def.low, std::max(def.low, def.high));
     // Typing commits on Enter or on leaving the field, not on every digit.
     setKeyboardTracking(false);
+    // A window shows its opening value from the start, so nothing on the
+    // window's own thread has to race the user to fill it in.
+    bool isNumber = false;
+    const int opening = QString::fromStdString(def.text).trimmed().toInt(&isNumber);
+    if (isNumber) setValue(opening);
     connect(this, &QSpinBox::valueChanged, this, [hooks = std::move(hooks)](int) {
         if (hooks.post) hooks.post(event::Accepted, 0);
     });

@@ -43,7 +43,7 @@ struct ControlDef {
     int number = 0;
     ControlKind kind = ControlKind::String;
     int x = 0, y = 0, width = 0, height = 0;
-    std::string text;  // caption, or the image's resource name
+    std::string text;  // caption, a spin field's opening value, or the image's resource name
     bool hidden = false;
     bool disabled = false;
     bool centered = false;  // text centred in its box

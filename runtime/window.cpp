@@ -193,6 +193,12 @@ void WindowRef::SetStatus(int zone, const std::string& text) const {
     Do(id_, [&](gui::GuiWindow& w) { ShowStatusText(w, zone, text); });
 }
 
+void WindowRef::SetStatus(const std::vector<std::pair<int, std::string>>& texts) const {
+    Do(id_, [&](gui::GuiWindow& w) {
+        for (const auto& [zone, text] : texts) ShowStatusText(w, zone, text);
+    });
+}
+
 void WindowRef::PostStatus(std::vector<std::pair<int, std::string>> texts) const {
     if (id_ == 0) return;
     GuiPost([id = id_, texts = std::move(texts)] {

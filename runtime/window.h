@@ -75,6 +75,9 @@ class WindowRef : public PlacementTarget {
     // The number of the control that has the keyboard focus; 0 for none.
     int FocusedControl() const;
     void SetStatus(int zone, const std::string& text) const;
+    // Sets several zones in one step: a reader on another thread sees all of
+    // them changed or none.
+    void SetStatus(const std::vector<std::pair<int, std::string>>& texts) const;
     // Sets status zones as SetStatus does, in the order given, without
     // waiting for the GUI thread: for progress shown while work goes on.
     // Calls made on the window afterwards, waiting or not, come after it.
