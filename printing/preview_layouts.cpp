@@ -14,9 +14,9 @@ rt::ControlDef Prompt(int number, int x, int y, const char* text) {
 
 rt::ControlDef Spin(int number, int x, int y, int width, int low, int high, const char* tip,
                     std::optional<int> opening = std::nullopt) {
-    rt::ControlDef def = rt::MakeControl(number, rt::ControlKind::Spin,
-                                         opening ? std::to_string(*opening) : std::string(), x,
-                                         y, width, 12);
+    rt::ControlDef def =
+        rt::MakeControl(number, rt::ControlKind::Spin,
+                        opening ? std::to_string(*opening) : std::string(), x, y, width, 12);
     def.low = low;
     def.high = high;
     def.tip = tip;
