@@ -2,28 +2,34 @@
 
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <new>
 #include <ostream>
 #include <stdexcept>
 
 namespace dict {
 
-void Text::FreeHeap() noexcept {
-    delete[] HeapPointer();
+void Text::ResetPointer() noexcept {
+    const std::uint64_t word = Word();
+    if (((word >> kAddressBits) & kLengthMask) == kOwnedLength)
+        delete[] reinterpret_cast<char*>(word & kAddressMask);
 }
 
-void Text::Point(const char* p, std::uint32_t n, std::uint8_t tag) noexcept {
-    std::memcpy(bytes_, &p, sizeof p);
-    std::memcpy(bytes_ + sizeof p, &n, sizeof n);
-    tag_ = tag;
+bool Text::Point(const char* p, std::size_t length) noexcept {
+    const auto address = reinterpret_cast<std::uintptr_t>(p);
+    if ((address & ~kAddressMask) != 0) return false;
+    const std::uint64_t word = std::uint64_t{address} |
+                               (std::uint64_t{length} << kAddressBits) |
+                               (std::uint64_t{kPointerBit} << 56);
+    std::memcpy(bytes_, &word, sizeof word);
+    return true;
 }
 
 Text Text::Borrow(std::string_view stable) {
     Text text;
-    if (stable.size() <= kInlineCapacity ||
-        stable.size() > std::numeric_limits<std::uint32_t>::max()) {
+    if (stable.size() <= kInlineCapacity || stable.size() >= kBorrowLimit ||
+        !text.Point(stable.data(), stable.size())) {
         text.Assign(stable);
-    } else {
-        text.Point(stable.data(), static_cast<std::uint32_t>(stable.size()), kBorrowedTag);
     }
     return text;
 }
@@ -41,11 +47,13 @@ void Text::Assign(std::string_view value) {
     if (value.size() > std::numeric_limits<std::uint32_t>::max()) {
         throw std::length_error("dictionary text too long");
     }
-    char* p = new char[value.size()];
-    std::memcpy(p, value.data(), value.size());
     const auto n = static_cast<std::uint32_t>(value.size());
+    std::unique_ptr<char[]> owned(new char[sizeof n + n]);
+    std::memcpy(owned.get(), &n, sizeof n);
+    std::memcpy(owned.get() + sizeof n, value.data(), n);
     reset();
-    Point(p, n, kHeapTag);
+    if (!Point(owned.get(), kOwnedLength)) throw std::bad_alloc();
+    owned.release();
 }
 
 std::ostream& operator<<(std::ostream& out, const Text& text) {

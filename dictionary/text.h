@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -13,12 +14,15 @@ namespace dict {
 // A dictionary text value: bytes as read from the export, or null.
 //
 // Null and empty are different values: a null text means "absent", an empty
-// text means "present with no characters". The value is 16 bytes: up to 15
-// bytes are held inline, longer values are allocated to their exact length,
-// or are borrowed from storage that outlives the text (see Borrow).
+// text means "present with no characters". The value is 8 bytes, because a
+// large model holds millions of them: up to 7 bytes are held inline; longer
+// values are either borrowed from storage that outlives the text (see
+// Borrow) or allocated with their length in front of them.
 class Text {
   public:
-    static constexpr std::size_t kInlineCapacity = 15;
+    static constexpr std::size_t kInlineCapacity = 7;
+    // Borrowed values are shorter than this; longer ones are copied.
+    static constexpr std::size_t kBorrowLimit = 0x7FFF;
 
     Text() noexcept { tag_ = kNullTag; }
     Text(std::nullopt_t) noexcept : Text() {}
@@ -30,7 +34,7 @@ class Text {
         if (!other.IsNull()) Assign(other.view());
     }
     Text(Text&& other) noexcept {
-        std::char_traits<char>::copy(bytes_, other.bytes_, sizeof bytes_);
+        std::memcpy(bytes_, other.bytes_, sizeof bytes_);
         tag_ = other.tag_;
         other.tag_ = kNullTag;
     }
@@ -47,7 +51,7 @@ class Text {
     Text& operator=(Text&& other) noexcept {
         if (this != &other) {
             reset();
-            std::char_traits<char>::copy(bytes_, other.bytes_, sizeof bytes_);
+            std::memcpy(bytes_, other.bytes_, sizeof bytes_);
             tag_ = other.tag_;
             other.tag_ = kNullTag;
         }
@@ -68,7 +72,8 @@ class Text {
     // A text of `stable`'s characters that does not own them when they are
     // too long to be held inline: the caller keeps them in place for as long
     // as this text, or a text moved from it, lives (the model's storage does
-    // that for the texts of a model). A copy of it owns its characters.
+    // that for the texts of a model). A copy of it owns its characters. A
+    // value of kBorrowLimit bytes or more is copied.
     static Text Borrow(std::string_view stable);
 
     bool IsNull() const noexcept { return tag_ == kNullTag; }
@@ -77,9 +82,17 @@ class Text {
 
     // The characters; an empty view for a null text.
     std::string_view view() const noexcept {
-        if (tag_ == kNullTag) return {};
-        if (tag_ == kHeapTag || tag_ == kBorrowedTag) return {HeapPointer(), HeapLength()};
-        return {bytes_, tag_};
+        if (tag_ < kPointerBit) {
+            if (tag_ == kNullTag) return {};
+            return {bytes_, tag_};
+        }
+        const std::uint64_t word = Word();
+        const char* p = reinterpret_cast<const char*>(word & kAddressMask);
+        const auto n = static_cast<std::size_t>((word >> kAddressBits) & kLengthMask);
+        if (n != kOwnedLength) return {p, n};
+        std::uint32_t owned;
+        std::memcpy(&owned, p, sizeof owned);
+        return {p + sizeof owned, owned};
     }
     std::string_view operator*() const noexcept { return view(); }
     std::string str() const { return std::string(view()); }
@@ -87,7 +100,7 @@ class Text {
 
     // Makes the text null and frees its storage.
     void reset() noexcept {
-        if (tag_ == kHeapTag) FreeHeap();
+        if (tag_ >= kPointerBit) ResetPointer();
         tag_ = kNullTag;
     }
 
@@ -106,32 +119,35 @@ class Text {
     }
 
   private:
-    static constexpr std::uint8_t kNullTag = 0xFF;
-    static constexpr std::uint8_t kHeapTag = 0xFE;
-    static constexpr std::uint8_t kBorrowedTag = 0xFD;
+    // The last byte: below kPointerBit, the count of inline characters or
+    // kNullTag; with kPointerBit set, the text is one 64-bit word holding an
+    // address in its low kAddressBits bits and a length above it. The length
+    // kOwnedLength marks an allocation of this text's own, whose first four
+    // bytes are the length of the characters that follow them.
+    static constexpr std::uint8_t kNullTag = 0x7F;
+    static constexpr std::uint8_t kPointerBit = 0x80;
+    static constexpr int kAddressBits = 48;
+    static constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << kAddressBits) - 1;
+    static constexpr std::uint64_t kLengthMask = kBorrowLimit;
+    static constexpr std::size_t kOwnedLength = kBorrowLimit;
 
+    std::uint64_t Word() const noexcept {
+        std::uint64_t word;
+        std::memcpy(&word, bytes_, sizeof word);
+        return word;
+    }
     void Assign(std::string_view value);
-    char* HeapPointer() const noexcept {
-        char* p;
-        std::memcpy(&p, bytes_, sizeof p);
-        return p;
-    }
-    std::uint32_t HeapLength() const noexcept {
-        std::uint32_t n;
-        std::memcpy(&n, bytes_ + sizeof(char*), sizeof n);
-        return n;
-    }
-    void FreeHeap() noexcept;
+    // Points at `p`; false when the address does not fit the word.
+    bool Point(const char* p, std::size_t length) noexcept;
+    void ResetPointer() noexcept;
 
-    void Point(const char* p, std::uint32_t n, std::uint8_t tag) noexcept;
-
-    // Inline: the characters, tag_ = their count. Heap and borrowed: a
-    // pointer to the characters in bytes 0..7 and their count in bytes 8..11.
     alignas(8) char bytes_[kInlineCapacity];
     std::uint8_t tag_;
 };
 
-static_assert(sizeof(Text) == 16);
+static_assert(sizeof(Text) == 8);
+static_assert(std::endian::native == std::endian::little,
+              "the tag byte is the top byte of a text's word");
 
 // Writes the bytes, or "(null)" for a null text (for diagnostics).
 std::ostream& operator<<(std::ostream& out, const Text& text);

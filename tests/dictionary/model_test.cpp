@@ -22,17 +22,38 @@ TEST(TextTest, NullAndEmptyAreDistinct) {
     EXPECT_TRUE(null == Text());
 }
 
-TEST(TextTest, HoldsShortAndLongValuesExactly) {
-    const std::string exactInline(15, 'a');
-    const std::string justLonger(16, 'b');
+TEST(TextTest, HoldsAndBorrowsValuesOfEveryLengthExactly) {
+    // Either side of each boundary: inline, borrowed or allocated, copied
+    // when too long to borrow, and very long.
+    const std::size_t lengths[] = {0,
+                                   1,
+                                   Text::kInlineCapacity,
+                                   Text::kInlineCapacity + 1,
+                                   255,
+                                   Text::kBorrowLimit - 1,
+                                   Text::kBorrowLimit,
+                                   Text::kBorrowLimit + 1,
+                                   1 << 20};
+    for (std::size_t length : lengths) {
+        std::string bytes(length, 'v');
+        for (std::size_t i = 0; i < length; i += 7) bytes[i] = static_cast<char>(i % 256);
+        const Text owned(bytes);
+        const Text borrowed = Text::Borrow(bytes);
+        EXPECT_EQ(owned.view(), bytes) << length;
+        EXPECT_EQ(borrowed.view(), bytes) << length;
+        EXPECT_FALSE(owned.IsNull()) << length;
+        const bool borrows = length > Text::kInlineCapacity && length < Text::kBorrowLimit;
+        EXPECT_EQ(borrowed.view().data() == bytes.data(), borrows) << length;
+        EXPECT_NE(owned.view().data(), bytes.data()) << length;
+        // A copy of a borrowed text owns its characters.
+        const Text copy = borrowed;
+        EXPECT_EQ(copy.view(), bytes) << length;
+        if (length > 0) {
+            EXPECT_NE(copy.view().data(), bytes.data()) << length;
+        }
+    }
     std::string bytes("a\0b\x1A\xE9", 5);
-    Text a(exactInline);
-    Text b(justLonger);
-    Text c(bytes);
-    EXPECT_EQ(a.view(), exactInline);
-    EXPECT_EQ(b.view(), justLonger);
-    EXPECT_EQ(c.view(), bytes);
-    EXPECT_EQ(c.size(), 5u);
+    EXPECT_EQ(Text(bytes).size(), 5u);
 }
 
 TEST(TextTest, CopyMoveAndReassign) {
