@@ -12,6 +12,7 @@
 #include <memory>
 #include <memory_resource>
 #include <span>
+#include <stdexcept>
 #include <vector>
 
 #include "dictionary/fixed_string.h"
@@ -20,25 +21,21 @@
 
 namespace dict {
 
-// Frees a list or an annotation object into the memory it came from.
-struct ModelDelete {
-    template <class Object>
-    void operator()(Object* object) const noexcept {
-        std::pmr::memory_resource* memory = ResourceOf(*object);
-        std::destroy_at(object);
-        memory->deallocate(object, sizeof(Object), alignof(Object));
-    }
+struct ObjectText;
 
-  private:
+// Frees a list into the memory it came from, or an annotation object (see
+// ObjectText).
+struct ModelDelete {
     template <class Row>
-    static std::pmr::memory_resource* ResourceOf(const std::pmr::vector<Row>& rows) noexcept {
-        return rows.get_allocator().resource();
+    void operator()(std::pmr::vector<Row>* rows) const noexcept {
+        std::pmr::memory_resource* memory = rows->get_allocator().resource();
+        std::destroy_at(rows);
+        memory->deallocate(rows, sizeof *rows, alignof(std::pmr::vector<Row>));
     }
-    template <class Object>
-    static std::pmr::memory_resource* ResourceOf(const Object& object) noexcept {
-        return object.memory;
-    }
+    void operator()(ObjectText* object) const noexcept;
 };
+
+using ObjectTextRef = std::unique_ptr<ObjectText, ModelDelete>;
 
 // An owned list of rows; null until the first row is needed. Its rows live
 // in the memory the list was made with: a parsed model's own (see
@@ -75,28 +72,104 @@ struct TextLineQueue {
     Text TEXT;
 };
 
-// The annotations the export places around one declaration.
-struct ObjectText {
+// The annotation sections of one declaration; each is null until its
+// section header is read.
+struct AnnotationSections {
     List<TextLineQueue> LONGDESC;
     List<TextLineQueue> QUICKCODE;
     List<TextLineQueue> USEROPTION;
     List<TextLineQueue> SCREENCONTROL;
     List<TextLineQueue> REPORTCONTROL;
-    Text DEFINITION;  // the declaration line, leading blanks kept, trailing blanks cut
-    Text KEYWORDS;    // tokens of the "!!>" line from the second on, joined by commas
-    // Where the object itself was made (see MakeObjectText).
-    std::pmr::memory_resource* memory = std::pmr::new_delete_resource();
 };
 
-using ObjectTextRef = std::unique_ptr<ObjectText, ModelDelete>;
+// The annotations the export places around one declaration. Most
+// declarations have no annotation sections: theirs are made on first use.
+//
+// A model has hundreds of thousands of these, so an object does not record
+// the memory it was made in, only whether that was the heap. Objects and
+// sections made in a model's memory are given back with the whole memory
+// (or by GiveBack); those made on the heap are freed one by one.
+struct ObjectText {
+    ObjectText() = default;
+    ObjectText(const ObjectText&) = delete;
+    ObjectText& operator=(const ObjectText&) = delete;
+    ~ObjectText() { FreeSections(); }
+
+    Text DEFINITION;  // the declaration line, leading blanks kept, trailing blanks cut
+    Text KEYWORDS;    // tokens of the "!!>" line from the second on, joined by commas
+
+    // The sections; every one null when the declaration has none.
+    const AnnotationSections& Sections() const noexcept {
+        static const AnnotationSections none;
+        const AnnotationSections* sections = SectionsMade();
+        return sections != nullptr ? *sections : none;
+    }
+    // The sections, made when there are none yet, in `memory`: the memory
+    // this object was made in.
+    AnnotationSections& EnsureSections(
+        std::pmr::memory_resource* memory = std::pmr::new_delete_resource()) {
+        if (InModelMemory() != (memory != std::pmr::new_delete_resource()))
+            throw std::invalid_argument("annotation sections made apart from their object");
+        if (SectionsMade() == nullptr) {
+            std::pmr::polymorphic_allocator<> allocator(memory);
+            AnnotationSections* made = allocator.new_object<AnnotationSections>();
+            sections_ = reinterpret_cast<std::uintptr_t>(made) | (sections_ & kInModelMemory);
+        }
+        return *SectionsMade();
+    }
+    bool InModelMemory() const noexcept { return (sections_ & kInModelMemory) != 0; }
+
+    // Frees `object` into `memory`, the memory it was made in, for reuse.
+    static void GiveBack(ObjectTextRef object, std::pmr::memory_resource* memory) noexcept;
+
+  private:
+    friend ObjectTextRef MakeObjectText(std::pmr::memory_resource* memory);
+    friend struct ModelDelete;
+
+    static constexpr std::uintptr_t kInModelMemory = 1;
+
+    AnnotationSections* SectionsMade() const noexcept {
+        return reinterpret_cast<AnnotationSections*>(sections_ & ~kInModelMemory);
+    }
+    // Destroys the sections; frees them too when they are the heap's.
+    void FreeSections() noexcept {
+        AnnotationSections* sections = SectionsMade();
+        if (sections == nullptr) return;
+        std::destroy_at(sections);
+        if (!InModelMemory())
+            std::pmr::new_delete_resource()->deallocate(sections, sizeof *sections);
+        sections_ &= kInModelMemory;
+    }
+
+    // The sections' address, and kInModelMemory in its lowest bit.
+    std::uintptr_t sections_ = 0;
+};
 
 // A new empty annotation object made in `memory`.
 inline ObjectTextRef MakeObjectText(
     std::pmr::memory_resource* memory = std::pmr::new_delete_resource()) {
     std::pmr::polymorphic_allocator<> allocator(memory);
     ObjectTextRef object(allocator.new_object<ObjectText>());
-    object->memory = memory;
+    if (memory != std::pmr::new_delete_resource()) object->sections_ = ObjectText::kInModelMemory;
     return object;
+}
+
+inline void ModelDelete::operator()(ObjectText* object) const noexcept {
+    const bool onHeap = !object->InModelMemory();
+    std::destroy_at(object);
+    if (onHeap) std::pmr::new_delete_resource()->deallocate(object, sizeof *object);
+}
+
+inline void ObjectText::GiveBack(ObjectTextRef object, std::pmr::memory_resource* memory) noexcept {
+    if (object == nullptr) return;
+    if (AnnotationSections* sections = object->SectionsMade()) {
+        std::destroy_at(sections);
+        memory->deallocate(sections, sizeof *sections, alignof(AnnotationSections));
+        object->sections_ &= kInModelMemory;
+    }
+    ObjectText* raw = object.release();
+    std::destroy_at(raw);
+    memory->deallocate(raw, sizeof *raw, alignof(ObjectText));
 }
 
 // One field of a file, or the END row that closes a GROUP.

@@ -227,11 +227,11 @@ class ModelJson {
             return;
         }
         json_.BeginObject();
-        Lines("LONGDESC", text->LONGDESC);
-        Lines("QUICKCODE", text->QUICKCODE);
-        Lines("USEROPTION", text->USEROPTION);
-        Lines("SCREENCONTROL", text->SCREENCONTROL);
-        Lines("REPORTCONTROL", text->REPORTCONTROL);
+        Lines("LONGDESC", text->Sections().LONGDESC);
+        Lines("QUICKCODE", text->Sections().QUICKCODE);
+        Lines("USEROPTION", text->Sections().USEROPTION);
+        Lines("SCREENCONTROL", text->Sections().SCREENCONTROL);
+        Lines("REPORTCONTROL", text->Sections().REPORTCONTROL);
         json_.Field("DEFINITION", text->DEFINITION);
         json_.Field("KEYWORDS", text->KEYWORDS);
         json_.EndObject();

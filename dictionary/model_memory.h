@@ -27,7 +27,7 @@ class ModelMemory final : public std::pmr::memory_resource {
     std::size_t HeldBytes() const noexcept { return held_; }
 
   private:
-    static constexpr std::size_t kGrain = 16;      // block sizes are multiples of it
+    static constexpr std::size_t kGrain = 8;       // block sizes and alignments: multiples of it
     static constexpr std::size_t kLargest = 1024;  // larger blocks come from the heap
     static constexpr std::size_t kSlabBytes = 64 * 1024;
     // After this many slabs the model is a large one: its further slabs are

@@ -146,11 +146,11 @@ class ExportWriter {
     // Writes a row's annotation object and frees it.
     void Annotation(ObjectTextRef& text) {
         if (!text) return;
-        TextLines("[LONGDESC]", text->LONGDESC);
-        TextLines("[QUICKCODE]", text->QUICKCODE);
-        TextLines("[USEROPTION]", text->USEROPTION);
-        TextLines("[SCREENCONTROLS]", text->SCREENCONTROL);
-        TextLines("[REPORTCONTROLS]", text->REPORTCONTROL);
+        TextLines("[LONGDESC]", text->Sections().LONGDESC);
+        TextLines("[QUICKCODE]", text->Sections().QUICKCODE);
+        TextLines("[USEROPTION]", text->Sections().USEROPTION);
+        TextLines("[SCREENCONTROLS]", text->Sections().SCREENCONTROL);
+        TextLines("[REPORTCONTROLS]", text->Sections().REPORTCONTROL);
         if (!text->DEFINITION.IsNull()) Line(text->DEFINITION.view());
         if (!text->KEYWORDS.IsNull()) Join("!!> ", text->KEYWORDS.view());
         text.reset();

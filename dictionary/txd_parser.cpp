@@ -12,12 +12,13 @@ namespace {
 constexpr std::string_view kDctPath = "DCT Path:";
 
 // The headers of the annotation sections and the list each one starts.
-constexpr std::pair<std::string_view, List<TextLineQueue> ObjectText::*> kAnnotationSections[] = {
-    {"[LONGDESC]", &ObjectText::LONGDESC},
-    {"[QUICKCODE]", &ObjectText::QUICKCODE},
-    {"[USEROPTION]", &ObjectText::USEROPTION},
-    {"[SCREENCONTROLS]", &ObjectText::SCREENCONTROL},
-    {"[REPORTCONTROLS]", &ObjectText::REPORTCONTROL},
+constexpr std::pair<std::string_view, List<TextLineQueue> AnnotationSections::*>
+    kAnnotationSections[] = {
+        {"[LONGDESC]", &AnnotationSections::LONGDESC},
+        {"[QUICKCODE]", &AnnotationSections::QUICKCODE},
+        {"[USEROPTION]", &AnnotationSections::USEROPTION},
+        {"[SCREENCONTROLS]", &AnnotationSections::SCREENCONTROL},
+        {"[REPORTCONTROLS]", &AnnotationSections::REPORTCONTROL},
 };
 
 // The header lines and the value each one sets.
@@ -34,8 +35,9 @@ void ShrinkList(List<Row>& list) {
 }
 
 bool ListBelongsTo(const std::pmr::vector<TextLineQueue>* list, const ObjectText& object) {
-    for (const auto* section : {&object.LONGDESC, &object.QUICKCODE, &object.USEROPTION,
-                                &object.SCREENCONTROL, &object.REPORTCONTROL}) {
+    const AnnotationSections& sections = object.Sections();
+    for (const auto* section : {&sections.LONGDESC, &sections.QUICKCODE, &sections.USEROPTION,
+                                &sections.SCREENCONTROL, &sections.REPORTCONTROL}) {
         if (*section && section->get() == list) return true;
     }
     return false;
@@ -99,7 +101,7 @@ void TxdParser::Finish() {
     pendingMemos_ = nullptr;
     pendingBlobs_ = nullptr;
     pending_ = nullptr;
-    pendingOwned_.reset();
+    ObjectText::GiveBack(std::move(pendingOwned_), memory_);
     retired_.clear();
     scanner_.Dispose();
     finished_ = true;
@@ -289,8 +291,8 @@ void TxdParser::ApplyTextLine() {
     currentText_->push_back({Keep(text)});
 }
 
-void TxdParser::StartAnnotationSection(List<TextLineQueue> ObjectText::*section) {
-    List<TextLineQueue>& list = EnsurePendingObject().*section;
+void TxdParser::StartAnnotationSection(List<TextLineQueue> AnnotationSections::*section) {
+    List<TextLineQueue>& list = EnsurePendingObject().EnsureSections(memory_).*section;
     list = MakeList<TextLineQueue>(memory_);
     currentText_ = list.get();
 }
@@ -358,7 +360,7 @@ ObjectTextRef TxdParser::TakeAnnotationObject() {
 void TxdParser::DropPendingObject() {
     if (pendingOwned_ != nullptr) {
         if (ListBelongsTo(currentText_, *pendingOwned_)) currentText_ = nullptr;
-        pendingOwned_.reset();
+        ObjectText::GiveBack(std::move(pendingOwned_), memory_);
     }
     pending_ = nullptr;
 }

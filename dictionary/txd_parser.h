@@ -66,7 +66,7 @@ class TxdParser {
     void StartFiles();
     void StartRelation(std::string_view t2);
     void StartPairList(List<FieldPairQueue> RelationQueue::*pairs);
-    void StartAnnotationSection(List<TextLineQueue> ObjectText::*section);
+    void StartAnnotationSection(List<TextLineQueue> AnnotationSections::*section);
     void ApplyAnnotationLine();
     void AddGroupEnd();
 

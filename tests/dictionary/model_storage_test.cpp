@@ -114,10 +114,10 @@ TEST(ModelMemoryTest, BlocksAreReusedAndLargeOnesReturned) {
         EXPECT_EQ(memory.allocate(bytes, 8), first);
     }
     const std::size_t held = memory.HeldBytes();
-    void* large = memory.allocate(100000, 16);
+    void* large = memory.allocate(100000, 8);
     EXPECT_GE(memory.HeldBytes(), held + 100000);
     static_cast<char*>(large)[99999] = 'x';
-    memory.deallocate(large, 100000, 16);
+    memory.deallocate(large, 100000, 8);
     EXPECT_EQ(memory.HeldBytes(), held);
     EXPECT_NE(memory.allocate(200000, 8), nullptr);  // still held: freed with the memory
     EXPECT_THROW(static_cast<void>(memory.allocate(64, 64)), std::bad_alloc);

@@ -83,11 +83,11 @@ TEST(ReleaseModelTest, KeysIndexesMemosAndBlobsPrecedeTheRecord) {
     Ensure(file.KEY).push_back({});
     Ensure(file.KEY).back().TEXT = dict_test::Annotation("K KEY(X)", "K");
     file.TEXT = dict_test::Annotation("T FILE", "T");
-    file.TEXT->QUICKCODE = dict_test::Lines({"q"});
-    file.TEXT->REPORTCONTROL = dict_test::Lines({"r1", "r2"});
-    file.TEXT->SCREENCONTROL = dict_test::Lines({"s"});
-    file.TEXT->USEROPTION = dict_test::Lines({});
-    file.TEXT->LONGDESC = dict_test::Lines({"l"});
+    file.TEXT->EnsureSections().QUICKCODE = dict_test::Lines({"q"});
+    file.TEXT->EnsureSections().REPORTCONTROL = dict_test::Lines({"r1", "r2"});
+    file.TEXT->EnsureSections().SCREENCONTROL = dict_test::Lines({"s"});
+    file.TEXT->EnsureSections().USEROPTION = dict_test::Lines({});
+    file.TEXT->EnsureSections().LONGDESC = dict_test::Lines({"l"});
     Ensure(model.FILE).push_back(std::move(file));
     EXPECT_EQ(Release(model),
               "[DICTIONARY]\r\n\r\n[FILES]\r\n\r\n"

@@ -330,11 +330,11 @@ TEST(TxdAnnotationTest, SectionsAndKeywordsGoToThePendingObject) {
                   "!user", "[SCREENCONTROLS]", "!screen", "[REPORTCONTROLS]", "!report",
                   "   F    FILE,PRE(F)   ", "!!>   IDENT(1), VALID(INLIST('A,B'))   "}));
     const ObjectText& text = *OnlyFile(model).TEXT;
-    EXPECT_EQ(Lines(text.LONGDESC), Strings{"long 1"});
-    EXPECT_EQ(Lines(text.QUICKCODE), Strings{"quick"});
-    EXPECT_EQ(Lines(text.USEROPTION), Strings{"user"});
-    EXPECT_EQ(Lines(text.SCREENCONTROL), Strings{"screen"});
-    EXPECT_EQ(Lines(text.REPORTCONTROL), Strings{"report"});
+    EXPECT_EQ(Lines(text.Sections().LONGDESC), Strings{"long 1"});
+    EXPECT_EQ(Lines(text.Sections().QUICKCODE), Strings{"quick"});
+    EXPECT_EQ(Lines(text.Sections().USEROPTION), Strings{"user"});
+    EXPECT_EQ(Lines(text.Sections().SCREENCONTROL), Strings{"screen"});
+    EXPECT_EQ(Lines(text.Sections().REPORTCONTROL), Strings{"report"});
     EXPECT_EQ(text.DEFINITION, "   F    FILE,PRE(F)");
     EXPECT_EQ(text.KEYWORDS, "IDENT(1),VALID(INLIST('A,B'))");
 }
@@ -348,9 +348,10 @@ TEST(TxdAnnotationTest, TwoDeclarationsWithoutAnnotationLineOwnOneObjectEach) {
     const ObjectText& fileText = *file.TEXT;
     const ObjectText& fieldText = *file.FIELD->front().TEXT;
     EXPECT_NE(&fileText, &fieldText);
-    EXPECT_EQ(Lines(fileText.LONGDESC), (Strings{"belongs to F", "after the annotation line"}));
+    EXPECT_EQ(Lines(fileText.Sections().LONGDESC),
+              (Strings{"belongs to F", "after the annotation line"}));
     EXPECT_TRUE(fileText.KEYWORDS.IsNull());
-    EXPECT_EQ(fieldText.LONGDESC, nullptr);
+    EXPECT_EQ(fieldText.Sections().LONGDESC, nullptr);
     EXPECT_EQ(fieldText.DEFINITION, "A LONG");
     EXPECT_EQ(fieldText.KEYWORDS, "IDENT(2)");
 }
@@ -363,7 +364,7 @@ TEST(TxdAnnotationTest, AnnotationWithoutDeclarationDropsItsSections) {
                          "!also lost", "F FILE", "!!> IDENT(1)"}));
     EXPECT_EQ(Rows(model.DESCRIPTION).size(), 2u);
     const ObjectText& text = *OnlyFile(model).TEXT;
-    EXPECT_EQ(text.LONGDESC, nullptr);
+    EXPECT_EQ(text.Sections().LONGDESC, nullptr);
     EXPECT_EQ(text.KEYWORDS, "IDENT(1)");
 }
 
@@ -374,7 +375,7 @@ TEST(TxdAnnotationTest, StatePointingIntoAReplacedFileListStaysHarmless) {
                   "!more text", "!!> PICTURE(@s1)", "[LONGDESC]", "!y", "G FILE", "!!> IDENT(1)"}));
     const FileQueue& file = OnlyFile(model);
     EXPECT_EQ(file.LABEL, "G");
-    EXPECT_EQ(Lines(file.TEXT->LONGDESC), Strings{"y"});
+    EXPECT_EQ(Lines(file.TEXT->Sections().LONGDESC), Strings{"y"});
 }
 
 TEST(TxdAliasTest, AliasRows) {
@@ -392,7 +393,7 @@ TEST(TxdAliasTest, AliasRows) {
                          "!!> IDENT(7)", "PRE ALIAS"}));
     ASSERT_EQ(Rows(first.ALIAS).size(), 2u);
     EXPECT_EQ(first.ALIAS->front().PREFIX, "CU2");
-    EXPECT_EQ(Lines(first.ALIAS->front().TEXT->LONGDESC), Strings{"alias text"});
+    EXPECT_EQ(Lines(first.ALIAS->front().TEXT->Sections().LONGDESC), Strings{"alias text"});
     EXPECT_EQ(first.ALIAS->front().TEXT->KEYWORDS, "IDENT(7)");
     EXPECT_TRUE(first.ALIAS->back().PREFIX.IsNull());
     EXPECT_TRUE(first.ALIAS->back().FILE.IsNull());

@@ -74,10 +74,10 @@ TEST_F(WorkedExampleTest, FileRowWithItsAnnotationObject) {
 
     ASSERT_NE(file.TEXT, nullptr);
     const ObjectText& a = *file.TEXT;
-    ASSERT_NE(a.LONGDESC, nullptr);
-    ASSERT_EQ(a.LONGDESC->size(), 1u);
-    EXPECT_EQ(a.LONGDESC->front().TEXT, "Customer master");
-    EXPECT_EQ(a.QUICKCODE, nullptr);
+    ASSERT_NE(a.Sections().LONGDESC, nullptr);
+    ASSERT_EQ(a.Sections().LONGDESC->size(), 1u);
+    EXPECT_EQ(a.Sections().LONGDESC->front().TEXT, "Customer master");
+    EXPECT_EQ(a.Sections().QUICKCODE, nullptr);
     EXPECT_EQ(a.DEFINITION, "Customer                 FILE,DRIVER('ASCII'),PRE(CUS),CREATE,THREAD");
     EXPECT_EQ(a.KEYWORDS, "IDENT(1)");
 }
@@ -98,7 +98,7 @@ TEST_F(WorkedExampleTest, KeyRowWithComponentsWithoutPrefix) {
     ASSERT_NE(key.TEXT, nullptr);
     EXPECT_NE(key.TEXT.get(), Customer().TEXT.get());
     EXPECT_EQ(key.TEXT->KEYWORDS, "IDENT(2)");
-    EXPECT_EQ(key.TEXT->LONGDESC, nullptr);
+    EXPECT_EQ(key.TEXT->Sections().LONGDESC, nullptr);
 }
 
 TEST_F(WorkedExampleTest, RecordLineKeptAsRead) {

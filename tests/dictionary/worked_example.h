@@ -66,7 +66,7 @@ inline dict::DictionaryModel WorkedExampleModel(const std::string& dctPath) {
 
     FileQueue customer;
     customer.TEXT = Annotation("Customer  FILE,DRIVER('ASCII'),PRE(CUS),CREATE,THREAD", "IDENT(1)");
-    customer.TEXT->LONGDESC = Lines({"Customer master"});
+    customer.TEXT->EnsureSections().LONGDESC = Lines({"Customer master"});
     customer.LABEL = "Customer";
     customer.DRIVER = "'ASCII'";
     customer.PREFIX = "CUS";
