@@ -123,5 +123,26 @@ TEST(ModelMemoryTest, BlocksAreReusedAndLargeOnesReturned) {
     EXPECT_THROW(static_cast<void>(memory.allocate(64, 64)), std::bad_alloc);
 }
 
+// Annotation objects and their sections live where they were made: a model's
+// memory takes them back for reuse, and sections cannot be made elsewhere.
+TEST(ModelMemoryTest, AnnotationObjectsAndSectionsStayInTheirMemory) {
+    ModelMemory memory;
+    ObjectTextRef inModel = MakeObjectText(&memory);
+    EXPECT_TRUE(inModel->InModelMemory());
+    EXPECT_EQ(inModel->Sections().LONGDESC, nullptr);
+    EXPECT_THROW(inModel->EnsureSections(), std::invalid_argument);
+    Ensure(inModel->EnsureSections(&memory).LONGDESC, &memory).push_back({Text(kLong)});
+    EXPECT_EQ(inModel->Sections().LONGDESC->front().TEXT, kLong);
+    const void* place = inModel.get();
+    ObjectText::GiveBack(std::move(inModel), &memory);
+    EXPECT_EQ(MakeObjectText(&memory).get(), place);
+
+    ObjectTextRef onHeap = MakeObjectText();
+    EXPECT_FALSE(onHeap->InModelMemory());
+    EXPECT_THROW(onHeap->EnsureSections(&memory), std::invalid_argument);
+    onHeap->EnsureSections().QUICKCODE = MakeList<TextLineQueue>();
+    EXPECT_NE(onHeap->Sections().QUICKCODE, nullptr);
+}
+
 }  // namespace
 }  // namespace dict
