@@ -17,6 +17,25 @@ constexpr std::size_t kChunkSize = 1 << 16;
 
 bool IsPlainJson(char c);
 
+// A member name, held in a block that is copied whole: names are short and
+// written millions of times.
+class JsonKey {
+  public:
+    static constexpr std::size_t kRoom = 16;
+
+    template <std::size_t N>
+    consteval JsonKey(const char (&name)[N]) : size_(N - 1) {
+        static_assert(N - 1 <= kRoom, "a member name longer than a key holds");
+        for (std::size_t i = 0; i + 1 < N; ++i) bytes_[i] = name[i];
+    }
+    const char* Bytes() const noexcept { return bytes_.data(); }
+    std::size_t Size() const noexcept { return size_; }
+
+  private:
+    std::array<char, kRoom> bytes_{};
+    std::size_t size_;
+};
+
 // Builds indented JSON into a buffer that goes to the sink in chunks of
 // about kChunkSize.
 class JsonWriter {
@@ -39,10 +58,11 @@ class JsonWriter {
     void BeginArray() { Open('['); }
     void EndArray() { Close(']'); }
 
-    void Key(std::string_view name) {
-        Separate(name.size() + 4);
+    void Key(const JsonKey& name) {
+        Separate(JsonKey::kRoom + 4);
         *at_++ = '"';
-        Copy(name);
+        std::memcpy(at_, name.Bytes(), JsonKey::kRoom);
+        at_ += name.Size();
         *at_++ = '"';
         *at_++ = ':';
         *at_++ = ' ';
@@ -73,7 +93,7 @@ class JsonWriter {
         }
     }
 
-    void Field(std::string_view name, const Text& value) {
+    void Field(const JsonKey& name, const Text& value) {
         Key(name);
         if (value.IsNull()) {
             Null();
@@ -81,12 +101,14 @@ class JsonWriter {
             String(value.view());
         }
     }
-    void Field(std::string_view name, std::int64_t value) {
+    void Field(const JsonKey& name, std::int64_t value) {
         Key(name);
         Number(value);
     }
 
   private:
+    static constexpr std::string_view kBlanks = "                                ";
+
     void Value() {
         if (afterKey_) {
             afterKey_ = false;
@@ -99,22 +121,22 @@ class JsonWriter {
     void Separate(std::size_t more = 0) {
         if (static_cast<std::size_t>(at_ - buffer_.get()) >= kChunkSize) Drain();
         const std::size_t blanks = 2 * depth_;
-        Need(2 + blanks + more);
+        Need(2 + std::max(blanks, kBlanks.size()) + more);
         if (!first_) *at_++ = ',';
         first_ = false;
         if (depth_ > 0) Indent(blanks);
     }
     void NewLine() {
         const std::size_t blanks = 2 * depth_;
-        Need(1 + blanks);
+        Need(1 + std::max(blanks, kBlanks.size()));
         Indent(blanks);
     }
-    // A line feed and `blanks` blanks; there is room for them.
+    // A line feed and `blanks` blanks; there is room for them, and for all
+    // of kBlanks.
     void Indent(std::size_t blanks) {
-        static constexpr std::string_view kBlanks = "                                ";
         *at_++ = '\n';
         if (blanks <= kBlanks.size()) {
-            std::memcpy(at_, kBlanks.data(), blanks);
+            std::memcpy(at_, kBlanks.data(), kBlanks.size());
         } else {
             std::memset(at_, ' ', blanks);
         }
@@ -188,7 +210,7 @@ class ModelJson {
 
   private:
     template <class Row>
-    void Rows(std::string_view name, const List<Row>& list, void (ModelJson::*write)(const Row&)) {
+    void Rows(const JsonKey& name, const List<Row>& list, void (ModelJson::*write)(const Row&)) {
         json_.Key(name);
         if (!list) {
             json_.Null();
@@ -203,7 +225,7 @@ class ModelJson {
         json_.EndArray();
     }
 
-    void Lines(std::string_view name, const List<TextLineQueue>& list) {
+    void Lines(const JsonKey& name, const List<TextLineQueue>& list) {
         json_.Key(name);
         if (!list) {
             json_.Null();
