@@ -137,7 +137,8 @@ struct ObjectText {
         if (sections == nullptr) return;
         std::destroy_at(sections);
         if (!InModelMemory())
-            std::pmr::new_delete_resource()->deallocate(sections, sizeof *sections);
+            std::pmr::new_delete_resource()->deallocate(sections, sizeof *sections,
+                                                        alignof(AnnotationSections));
         sections_ &= kInModelMemory;
     }
 
@@ -157,7 +158,8 @@ inline ObjectTextRef MakeObjectText(
 inline void ModelDelete::operator()(ObjectText* object) const noexcept {
     const bool onHeap = !object->InModelMemory();
     std::destroy_at(object);
-    if (onHeap) std::pmr::new_delete_resource()->deallocate(object, sizeof *object);
+    if (onHeap)
+        std::pmr::new_delete_resource()->deallocate(object, sizeof *object, alignof(ObjectText));
 }
 
 inline void ObjectText::GiveBack(ObjectTextRef object, std::pmr::memory_resource* memory) noexcept {
