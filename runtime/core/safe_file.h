@@ -3,6 +3,7 @@
 // a plain file (a link, a device, a pipe, a folder) is ever replaced.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,6 +61,10 @@ class FileReplacement {
     int fd_ = -1;
     bool inPlace_ = false;
     bool failed_ = false;
+    // Bytes written to the temporary, and how many of them the disk was
+    // asked to start writing already.
+    std::uint64_t written_ = 0;
+    std::uint64_t started_ = 0;
     std::string target_;
     std::string temporary_;
     int error_ = 0;
