@@ -124,7 +124,6 @@ struct ObjectText {
 
   private:
     friend ObjectTextRef MakeObjectText(std::pmr::memory_resource* memory);
-    friend struct ModelDelete;
 
     static constexpr std::uintptr_t kInModelMemory = 1;
 

@@ -10,18 +10,15 @@
 namespace dict {
 
 void Text::ResetPointer() noexcept {
-    const std::uint64_t word = Word();
-    if (((word >> kAddressBits) & kLengthMask) == kOwnedLength)
-        delete[] reinterpret_cast<char*>(word & kAddressMask);
+    if (((word_ >> kAddressBits) & kLengthMask) == kOwnedLength)
+        delete[] reinterpret_cast<char*>(word_ & kAddressMask);
 }
 
 bool Text::Point(const char* p, std::size_t length) noexcept {
     const auto address = reinterpret_cast<std::uintptr_t>(p);
     if ((address & ~kAddressMask) != 0) return false;
-    const std::uint64_t word = std::uint64_t{address} |
-                               (std::uint64_t{length} << kAddressBits) |
-                               (std::uint64_t{kPointerBit} << 56);
-    std::memcpy(bytes_, &word, sizeof word);
+    word_ = std::uint64_t{address} | (std::uint64_t{length} << kAddressBits) |
+            (std::uint64_t{kPointerBit} << kTagShift);
     return true;
 }
 
@@ -40,8 +37,8 @@ void Text::Assign(std::string_view value) {
         char copy[kInlineCapacity];
         if (!value.empty()) std::memcpy(copy, value.data(), value.size());
         reset();
-        if (!value.empty()) std::memcpy(bytes_, copy, value.size());
-        tag_ = static_cast<std::uint8_t>(value.size());
+        word_ = std::uint64_t{value.size()} << kTagShift;
+        if (!value.empty()) std::memcpy(&word_, copy, value.size());
         return;
     }
     if (value.size() > std::numeric_limits<std::uint32_t>::max()) {

@@ -24,7 +24,7 @@ class Text {
     // Borrowed values are shorter than this; longer ones are copied.
     static constexpr std::size_t kBorrowLimit = 0x7FFF;
 
-    Text() noexcept { tag_ = kNullTag; }
+    Text() noexcept : word_(kNullWord) {}
     Text(std::nullopt_t) noexcept : Text() {}
     Text(std::string_view value) : Text() { Assign(value); }
     Text(const char* value) : Text(std::string_view(value)) {}
@@ -33,11 +33,7 @@ class Text {
     Text(const Text& other) : Text() {
         if (!other.IsNull()) Assign(other.view());
     }
-    Text(Text&& other) noexcept {
-        std::memcpy(bytes_, other.bytes_, sizeof bytes_);
-        tag_ = other.tag_;
-        other.tag_ = kNullTag;
-    }
+    Text(Text&& other) noexcept : word_(other.word_) { other.word_ = kNullWord; }
     Text& operator=(const Text& other) {
         if (this != &other) {
             if (other.IsNull()) {
@@ -51,9 +47,8 @@ class Text {
     Text& operator=(Text&& other) noexcept {
         if (this != &other) {
             reset();
-            std::memcpy(bytes_, other.bytes_, sizeof bytes_);
-            tag_ = other.tag_;
-            other.tag_ = kNullTag;
+            word_ = other.word_;
+            other.word_ = kNullWord;
         }
         return *this;
     }
@@ -76,19 +71,19 @@ class Text {
     // value of kBorrowLimit bytes or more is copied.
     static Text Borrow(std::string_view stable);
 
-    bool IsNull() const noexcept { return tag_ == kNullTag; }
-    bool has_value() const noexcept { return tag_ != kNullTag; }
+    bool IsNull() const noexcept { return word_ == kNullWord; }
+    bool has_value() const noexcept { return word_ != kNullWord; }
     explicit operator bool() const noexcept { return has_value(); }
 
     // The characters; an empty view for a null text.
     std::string_view view() const noexcept {
-        if (tag_ < kPointerBit) {
-            if (tag_ == kNullTag) return {};
-            return {bytes_, tag_};
+        const std::uint8_t tag = Tag();
+        if (tag < kPointerBit) {
+            if (tag == kNullTag) return {};
+            return {reinterpret_cast<const char*>(&word_), tag};
         }
-        const std::uint64_t word = Word();
-        const char* p = reinterpret_cast<const char*>(word & kAddressMask);
-        const auto n = static_cast<std::size_t>((word >> kAddressBits) & kLengthMask);
+        const char* p = reinterpret_cast<const char*>(word_ & kAddressMask);
+        const auto n = static_cast<std::size_t>((word_ >> kAddressBits) & kLengthMask);
         if (n != kOwnedLength) return {p, n};
         std::uint32_t owned;
         std::memcpy(&owned, p, sizeof owned);
@@ -100,8 +95,8 @@ class Text {
 
     // Makes the text null and frees its storage.
     void reset() noexcept {
-        if (tag_ >= kPointerBit) ResetPointer();
-        tag_ = kNullTag;
+        if (Tag() >= kPointerBit) ResetPointer();
+        word_ = kNullWord;
     }
 
     friend bool operator==(const Text& a, const Text& b) noexcept {
@@ -119,9 +114,10 @@ class Text {
     }
 
   private:
-    // The last byte: below kPointerBit, the count of inline characters or
-    // kNullTag; with kPointerBit set, the text is one 64-bit word holding an
-    // address in its low kAddressBits bits and a length above it. The length
+    // The text is one 64-bit word. Its top byte is the tag: below
+    // kPointerBit, the count of inline characters, held in the word's first
+    // bytes, or kNullTag; with kPointerBit set, the word holds an address in
+    // its low kAddressBits bits and a length above it. The length
     // kOwnedLength marks an allocation of this text's own, whose first four
     // bytes are the length of the characters that follow them.
     static constexpr std::uint8_t kNullTag = 0x7F;
@@ -130,24 +126,21 @@ class Text {
     static constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << kAddressBits) - 1;
     static constexpr std::uint64_t kLengthMask = kBorrowLimit;
     static constexpr std::size_t kOwnedLength = kBorrowLimit;
+    static constexpr int kTagShift = 56;
+    static constexpr std::uint64_t kNullWord = std::uint64_t{kNullTag} << kTagShift;
 
-    std::uint64_t Word() const noexcept {
-        std::uint64_t word;
-        std::memcpy(&word, bytes_, sizeof word);
-        return word;
-    }
+    std::uint8_t Tag() const noexcept { return static_cast<std::uint8_t>(word_ >> kTagShift); }
     void Assign(std::string_view value);
     // Points at `p`; false when the address does not fit the word.
     bool Point(const char* p, std::size_t length) noexcept;
     void ResetPointer() noexcept;
 
-    alignas(8) char bytes_[kInlineCapacity];
-    std::uint8_t tag_;
+    std::uint64_t word_;
 };
 
 static_assert(sizeof(Text) == 8);
 static_assert(std::endian::native == std::endian::little,
-              "the tag byte is the top byte of a text's word");
+              "inline characters come first in a text's word, the tag last");
 
 // Writes the bytes, or "(null)" for a null text (for diagnostics).
 std::ostream& operator<<(std::ostream& out, const Text& text);
