@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/layouts.h"
@@ -36,22 +37,22 @@ double Milliseconds(Clock::duration span) {
     return std::chrono::duration<double, std::milli>(span).count();
 }
 
-// The process's peak resident memory so far, in KiB.
-long PeakKilobytes() {
+// A field of /proc/self/status in KiB ("VmHWM:", the peak resident memory
+// so far; "VmRSS:", the resident memory now); 0 when it is not there.
+long StatusKilobytes(std::string_view field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+        if (line.starts_with(field)) return std::atol(line.c_str() + field.size());
     return 0;
 }
 
-// The process's resident memory now, in KiB.
+long PeakKilobytes() {
+    return StatusKilobytes("VmHWM:");
+}
+
 long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    return 0;
+    return StatusKilobytes("VmRSS:");
 }
 
 double Median(std::vector<double> values) {

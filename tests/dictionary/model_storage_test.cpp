@@ -15,7 +15,7 @@
 namespace dict {
 namespace {
 
-const std::string kLong = "a value longer than fifteen characters";
+const std::string kLong = "a value too long to be held inline";
 
 TEST(TextBorrowTest, LongValuesPointAtTheirSourceShortOnesAreHeldInline) {
     const std::string shortValue = "SHORT";

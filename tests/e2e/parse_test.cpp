@@ -122,7 +122,9 @@ TEST(Parse, TheModelKeepsTheExportItsTextsPointInto) {
         for (const dict::FileQueue& file : dict::Rows(model->FILE)) {
             if (!file.TEXT) continue;
             const std::string_view line = file.TEXT->DEFINITION.view();
-            if (line.size() > 15 && model->storage.Keep(line).data() == line.data()) ++inPlace;
+            if (line.size() > dict::Text::kInlineCapacity &&
+                model->storage.Keep(line).data() == line.data())
+                ++inPlace;
         }
         EXPECT_GT(inPlace, 0);
         h.Choose(menu::Exit);

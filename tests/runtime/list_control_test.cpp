@@ -106,19 +106,19 @@ rt::Layout ListWindow() {
     layout.kind = rt::WindowKind::Popup;
     layout.width = 300;
     layout.height = 200;
-    rt::ControlDef drop;
-    drop.number = kDrop;
-    drop.kind = rt::ControlKind::DropList;
-    drop.x = 5, drop.y = 2, drop.width = 100, drop.height = 12;
+    rt::ControlDef drop = rt::MakeControl(kDrop, rt::ControlKind::DropList, {}, 5, 2, 100, 12);
     drop.format = "120L(2)@s40@";
-    rt::ControlDef list;
-    list.number = kList;
-    list.kind = rt::ControlKind::List;
-    list.x = 5, list.y = 20, list.width = 200, list.height = 150;
+    rt::ControlDef list = rt::MakeControl(kList, rt::ControlKind::List, {}, 5, 20, 200, 150);
     list.format = "L~Files~";
     layout.controls = {drop, list};
     layout.alertKeys = {rt::key::MouseLeftDouble};
     return layout;
+}
+
+// The list with two columns and ten rows.
+void ShowTenRows(const rt::WindowRef& ref) {
+    ref.SetListFormat(kList, "40L~A~40L~B~");
+    ref.SetListRows(kList, Rows(10));
 }
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
@@ -170,8 +170,7 @@ TEST(ListControl, SeveralListsAreFilledInOneCallAndWhatIsNotGivenStays) {
         rt::Window window(ListWindow());
         window.Open();
         const rt::WindowRef ref = window.Ref();
-        ref.SetListFormat(kList, "40L~A~40L~B~");
-        ref.SetListRows(kList, Rows(10));
+        ShowTenRows(ref);
         ref.SetListSelection(kList, 4);
         auto rows = Rows(6, 1);
         ref.SetLists({{kDrop, rows, std::nullopt, 5},
@@ -198,8 +197,7 @@ TEST(ListControl, AUsersClickPostsNewSelectionAndTheProgramsDoesNot) {
         rt::Window window(ListWindow());
         window.Open();
         const rt::WindowRef ref = window.Ref();
-        ref.SetListFormat(kList, "40L~A~40L~B~");
-        ref.SetListRows(kList, Rows(10));
+        ShowTenRows(ref);
         ref.SetListSelection(kList, 1);
         ClickRow(window, 4);
         ASSERT_TRUE(WaitForEvent(window, rt::event::NewSelection, kList).has_value());
@@ -229,8 +227,7 @@ TEST(ListControl, ADoubleClickAlertsAndThePressRowTellsHeaderFromRow) {
         rt::Window window(ListWindow());
         window.Open();
         const rt::WindowRef ref = window.Ref();
-        ref.SetListFormat(kList, "40L~A~40L~B~");
-        ref.SetListRows(kList, Rows(10));
+        ShowTenRows(ref);
         ClickRow(window, 2, /*twice=*/true);
         EXPECT_EQ(WaitForEvent(window, rt::event::AlertKey, kList), rt::key::MouseLeftDouble);
         EXPECT_EQ(ref.ListPressRow(kList), 2);
