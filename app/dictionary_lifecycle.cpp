@@ -30,9 +30,9 @@ void CloseAndWait(std::int32_t thread) {
     rt::WaitForThreadEnd(thread, kPatience);
 }
 
-// Opens the export at `txdPath`. When it cannot be opened, or is larger than
-// the memory that can be had, shows the "ERROR OPENING DICTIONARY" box and
-// returns null.
+// Opens the export at `txdPath`. When it cannot be opened, is larger than
+// the memory that can be had or is no text (it holds NUL bytes), shows the
+// "ERROR OPENING DICTIONARY" box and returns null.
 std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath) {
     auto file = std::make_unique<dict::ExportFile>(txdPath);
     if (const int error = file->Open(); error != 0) {
@@ -40,6 +40,12 @@ std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath)
         return nullptr;
     }
     if (const int error = dict::ReserveExportBuffer(*file).error; error != 0) {
+        ReportExportError(error, txdPath);
+        return nullptr;
+    }
+    // Read through once here, while the loaded dictionary is still kept; a
+    // file of NUL bytes is refused at its first block.
+    if (const int error = dict::CheckExportIsText(*file); error != 0) {
         ReportExportError(error, txdPath);
         return nullptr;
     }

@@ -2,6 +2,7 @@
 
 #include "app/program_main.h"
 #include "runtime/application.h"
+#include "runtime/core/safe_file.h"
 
 // The program takes no arguments; whatever is on its command line is ignored.
 int main() {
@@ -12,5 +13,6 @@ int main() {
             stderr);
         return 1;
     }
+    rt::RemoveTemporariesOnSignals();
     return rt::RunApplication(app::Main);
 }

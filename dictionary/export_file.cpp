@@ -152,6 +152,10 @@ ExportRead ReserveExportBuffer(const ExportFile& file) {
     return result;
 }
 
+bool HoldsNul(std::string_view bytes) {
+    return std::memchr(bytes.data(), '\0', bytes.size()) != nullptr;
+}
+
 void ReadIntoBuffer(ExportFile& file, ExportRead& read) {
     file.SetToStart();
     while (!file.Eof()) {
@@ -164,6 +168,17 @@ void ReadIntoBuffer(ExportFile& file, ExportRead& read) {
         read.bytes.append(file.Block());
     }
     file.Close();
+}
+
+int CheckExportIsText(ExportFile& file) {
+    file.SetToStart();
+    int error = 0;
+    while (error == 0 && !file.Eof()) {
+        error = file.Next();
+        if (error == 0 && HoldsNul(file.Block())) error = kInvalidDataFile;
+    }
+    file.SetToStart();
+    return Report(error);
 }
 
 }  // namespace dict

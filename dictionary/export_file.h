@@ -18,6 +18,7 @@ inline constexpr int kTooManyOpenFiles = 4;
 inline constexpr int kAccessDenied = 5;
 inline constexpr int kInsufficientMemory = 8;
 inline constexpr int kRecordNotAvailable = 33;
+inline constexpr int kInvalidDataFile = 36;
 
 // Sets the runtime's error state to `code` (cleared for 0) and returns it.
 int SetFileLayerError(int code);
@@ -85,5 +86,16 @@ ExportRead ReadOpenExport(ExportFile& file);
 // (error 8 when it cannot be had), then the export read into it.
 ExportRead ReserveExportBuffer(const ExportFile& file);
 void ReadIntoBuffer(ExportFile& file, ExportRead& read);
+
+// An export is text: a NUL byte means a sparse file, a disk image or some
+// other binary named by mistake.
+bool HoldsNul(std::string_view bytes);
+
+// Reads an opened export through, without keeping it, for a caller that
+// must know it is text before it frees anything: 0, 36 (Invalid Data File)
+// at the first block that holds a NUL byte, so that a large file of NUL
+// bytes is refused at once, or 5 when reading fails. The next read then
+// starts at the first byte again.
+int CheckExportIsText(ExportFile& file);
 
 }  // namespace dict

@@ -10,6 +10,9 @@ constexpr char kEndOfFileMark = '\x1A';
 
 LineCutter::LineCutter(std::string_view buffer) noexcept : buffer_(buffer), end_(buffer.size()) {
     while (end_ > 0 && buffer_[end_ - 1] == kEndOfFileMark) --end_;
+    // Usually found in the first line; only an export without one is read
+    // through here.
+    lineFeedsOnly_ = buffer_.substr(0, end_).find("\r\n") == std::string_view::npos;
 }
 
 std::optional<std::string_view> LineCutter::Next() noexcept {
@@ -19,6 +22,13 @@ std::optional<std::string_view> LineCutter::Next() noexcept {
         std::size_t stop = end_;
         std::size_t after = end_;
         std::size_t from = next_;
+        if (lineFeedsOnly_) {
+            if (const void* lf = std::memchr(data + from, '\n', end_ - from)) {
+                stop = static_cast<std::size_t>(static_cast<const char*>(lf) - data);
+                after = stop + 1;
+            }
+            from = end_;
+        }
         while (from < end_) {
             const void* cr = std::memchr(data + from, '\r', end_ - from);
             if (cr == nullptr) break;

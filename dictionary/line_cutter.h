@@ -9,7 +9,9 @@ namespace dict {
 // Cuts the lines of a dictionary export held in one buffer.
 //
 // Lines end at a carriage return immediately followed by a line feed; a lone
-// carriage return or line feed is an ordinary byte. Each line is cut at 1000
+// carriage return or line feed is an ordinary byte. An export in which no
+// carriage return and line feed occur together at all (one saved with Unix
+// line ends) has its lines cut at each line feed instead. Each line is cut at 1000
 // characters (the rest of a longer line is lost). Blank lines (empty or only
 // blanks) are skipped. Ctrl+Z bytes at the very end of the buffer are the old
 // end-of-file mark and belong to no line; anywhere else every byte, NUL
@@ -34,6 +36,7 @@ class LineCutter {
     std::string_view buffer_;
     std::size_t end_;       // bytes that hold lines
     std::size_t next_ = 0;  // offset of the next unread byte
+    bool lineFeedsOnly_;    // lines end at a lone line feed
 };
 
 }  // namespace dict

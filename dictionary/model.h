@@ -173,6 +173,11 @@ inline void ObjectText::GiveBack(ObjectTextRef object, std::pmr::memory_resource
     memory->deallocate(raw, sizeof *raw, alignof(ObjectText));
 }
 
+// Listings indent a GROUP's members one step per enclosing GROUP, up to this
+// many steps; deeper members line up with the deepest step, so that a
+// listing's width, and what it costs, does not grow with the nesting.
+inline constexpr std::size_t kMaxGroupIndent = 16;
+
 // One field of a file, or the END row that closes a GROUP.
 struct FieldQueue {
     std::int32_t ID = 0;

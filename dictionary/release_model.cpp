@@ -174,7 +174,10 @@ void ReleaseModelInto(DictionaryModel& model, WritebackFile& out) {
 
 void ReleaseModelTo(DictionaryModel& model, const std::string& path) {
     WritebackFile out;
-    out.Create(path);  // when this fails every line is refused, and lost
+    // The program's own file: never a pipe or device that could keep the
+    // release waiting. When it cannot be written every line is refused, and
+    // lost.
+    out.Create(path, rt::WriteTarget::Own);
     ReleaseModelInto(model, out);
     out.Close();
 }

@@ -46,4 +46,23 @@ std::string Windows1252ToUtf8(std::string_view text) {
     return out;
 }
 
+std::string ShowControlBytes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool undefined = byte >= 0x80 && byte <= 0x9F && Windows1252ToUnicode(byte) == byte;
+        if (undefined) {
+            out += "M-^";
+            out += static_cast<char>((byte - 0x80) + '@');
+        } else if ((byte < 0x20 && byte != '\t') || byte == 0x7F) {
+            out += '^';
+            out += static_cast<char>(byte ^ 0x40);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace dict

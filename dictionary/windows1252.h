@@ -18,4 +18,11 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 // The text converted to UTF-8.
 std::string Windows1252ToUtf8(std::string_view text);
 
+// The text with its control bytes made visible and harmless for a terminal,
+// as `cat -v` shows them: 0x00-0x1F (but tab) as ^@ to ^_, 0x7F as ^?, and
+// the five undefined bytes, which stand for C1 controls, as M-^A, M-^M, M-^O,
+// M-^P and M-^]. Every other byte stays; the result is still Windows-1252
+// with one byte a character.
+std::string ShowControlBytes(std::string_view text);
+
 }  // namespace dict

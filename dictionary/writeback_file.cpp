@@ -26,10 +26,10 @@ WritebackFile::~WritebackFile() {
     Abandon();
 }
 
-int WritebackFile::Create(const std::string& path) {
+int WritebackFile::Create(const std::string& path, rt::WriteTarget target) {
     Abandon();
     reason_.clear();
-    if (!created_.Open(path)) {
+    if (!created_.Open(path, target)) {
         reason_ = created_.Reason();
         return Report(OpenErrorCode(created_.ErrorNumber(), path));
     }

@@ -24,9 +24,10 @@ class WritebackFile {
     // Creates `path` empty, replacing an existing file. The lines go to a
     // temporary file in the same folder that Close renames to `path`, so that
     // a reader never sees a half-written file; a link keeps leading where it
-    // did, and a device or pipe is written in place (rt::FileReplacement).
-    // 0, or 2, 3, 4 or 5; a folder or a read-only file is refused with 5.
-    int Create(const std::string& path);
+    // did, and a device or pipe that the user named is written in place
+    // (rt::FileReplacement). 0, or 2, 3, 4 or 5; a folder or a read-only file
+    // is refused with 5.
+    int Create(const std::string& path, rt::WriteTarget target = rt::WriteTarget::Named);
     // Why the last Create or Close failed, for a person ("it is a folder").
     const std::string& FailureReason() const { return reason_; }
     // Writes to a descriptor that stays open and is not owned (standard

@@ -23,6 +23,11 @@ struct UsageError {
     std::string message;
 };
 
+// Checks the file that `command`'s -o names before anything is read: a usage
+// error when the name is empty, or when it is the export `input` itself
+// (through any link), which the output would destroy.
+void CheckOutputPath(std::string_view command, const std::string& input, const std::string& output);
+
 // Reads and parses the export at `path`, with `path` as the dictionary path.
 // Null after a message on standard error naming the file and the error.
 std::unique_ptr<dict::DictionaryModel> LoadExport(const std::string& path);

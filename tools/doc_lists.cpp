@@ -126,6 +126,12 @@ std::string ListsJson(const display::DictionaryLists& lists) {
     return out;
 }
 
+// A cell or heading as a terminal shows it: without trailing blanks, and
+// with control bytes made visible (still one byte a character).
+std::string Shown(std::string_view text) {
+    return dict::ShowControlBytes(ClipBlanks(text));
+}
+
 // A list as a table for a terminal (UTF-8): a title, the headers, then one
 // line per row, columns two blanks apart, lines without trailing blanks.
 // A Windows-1252 byte is one character, so byte counts align the columns.
@@ -134,13 +140,13 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
     for (std::string_view header : view.headers) widths.push_back(header.size());
     for (const rt::ListRow& row : rows) {
         for (std::size_t c = 0; c < widths.size() && c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], ClipBlanks(row[c].text).size());
+            widths[c] = std::max(widths[c], Shown(row[c].text).size());
         }
     }
     auto line = [&](auto textOf) {
         std::string text;
         for (std::size_t c = 0; c < widths.size(); ++c) {
-            std::string_view cell = textOf(c);
+            const std::string cell = textOf(c);
             text.append(dict::Windows1252ToUtf8(cell));
             if (c + 1 < widths.size()) text.append(widths[c] - cell.size() + 2, ' ');
         }
@@ -150,16 +156,14 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
     out += '\n';
     out += view.title;
     out += " (" + std::to_string(rows.size()) + ")\n";
-    line([&](std::size_t c) { return view.headers[c]; });
+    line([&](std::size_t c) { return std::string(view.headers[c]); });
     for (const rt::ListRow& row : rows) {
-        line([&](std::size_t c) {
-            return c < row.size() ? ClipBlanks(row[c].text) : std::string_view();
-        });
+        line([&](std::size_t c) { return c < row.size() ? Shown(row[c].text) : std::string(); });
     }
 }
 
 std::string ListsText(const display::DictionaryLists& lists) {
-    std::string out = dict::Windows1252ToUtf8(ClipBlanks(lists.Heading()));
+    std::string out = dict::Windows1252ToUtf8(Shown(lists.Heading()));
     out += '\n';
     AppendTable(out, kFilesView, lists.Files().ControlRows());
     AppendTable(out, kFieldsView, lists.Fields().rows);

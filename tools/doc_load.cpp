@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <cstring>
 #include <new>
 
 #include "dictionary/export_file.h"
@@ -19,18 +18,12 @@ std::nullptr_t CannotRead(const std::string& path, int error) {
     return nullptr;
 }
 
-// A dictionary export is text: a NUL byte (a sparse file, a disk image or
-// some other binary named by mistake) means the file is none.
 std::nullptr_t NotAnExport(const std::string& path) {
     std::fprintf(stderr,
                  "kestrian-doc: cannot read %s: it holds NUL bytes, so it is no dictionary "
                  "export\n",
                  path.c_str());
     return nullptr;
-}
-
-bool HoldsNul(std::string_view bytes) {
-    return std::memchr(bytes.data(), '\0', bytes.size()) != nullptr;
 }
 
 }  // namespace
@@ -46,10 +39,10 @@ std::unique_ptr<dict::DictionaryModel> LoadExport(const std::string& path) {
         if (const int error = file.Next(); error != 0 && error != dict::kRecordNotAvailable) {
             return CannotRead(path, error);
         }
-        if (HoldsNul(file.Block())) return NotAnExport(path);
+        if (dict::HoldsNul(file.Block())) return NotAnExport(path);
         dict::ReadIntoBuffer(file, read);
         if (read.error != 0) return CannotRead(path, read.error);
-        if (HoldsNul(read.bytes)) return NotAnExport(path);
+        if (dict::HoldsNul(read.bytes)) return NotAnExport(path);
         // The model keeps the export: its texts point into it.
         auto model = std::make_unique<dict::DictionaryModel>();
         const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));

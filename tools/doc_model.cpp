@@ -44,10 +44,13 @@ int RunModel(Args args) {
 int RunWriteback(Args args) {
     std::string path = InputPath(args, "writeback");
     std::string out;
+    bool toFile = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size() && out.empty()) {
+        if (args[i] == "-o" && !toFile) {
+            if (i + 1 >= args.size()) throw UsageError{"writeback: -o needs a file name"};
             out = std::string(args[++i]);
-            if (out.empty()) throw UsageError{"writeback: -o needs a file name"};
+            toFile = true;
+            CheckOutputPath("writeback", path, out);
         } else {
             throw UsageError{"writeback: unexpected " + std::string(args[i])};
         }
@@ -55,13 +58,13 @@ int RunWriteback(Args args) {
     auto model = LoadExport(path);
     if (!model) return kExitBadInput;
     dict::WritebackFile file;
-    int opened = out.empty() ? file.Attach(STDOUT_FILENO) : file.Create(out);
+    int opened = toFile ? file.Create(out) : file.Attach(STDOUT_FILENO);
     // The model is released whether or not the file opened, as the program
     // does; only this tool reports the failure.
     dict::ReleaseModelInto(*model, file);
     int closed = file.Close();
     if (opened != 0 || closed != 0)
-        return OutputFailed(out.empty() ? "standard output" : out, file.FailureReason());
+        return OutputFailed(toFile ? out : "standard output", file.FailureReason());
     return kExitOk;
 }
 

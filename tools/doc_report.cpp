@@ -26,7 +26,7 @@ constexpr int kPrintedTimePicture = 6;
 
 struct Options {
     std::string path;
-    std::string output;
+    std::string output;  // "-" for standard output
     std::vector<std::string> selected;
     bool titlePage = true;
     bool summary = true;
@@ -46,6 +46,7 @@ Options ReadOptions(Args args) {
         const std::string_view word = args[i];
         if (word == "-o") {
             options.output = value(i, "-o needs a file name");
+            if (options.output.empty()) throw UsageError{"report: -o needs a file name"};
         } else if (word == "--select") {
             options.selected.push_back(value(i, "--select needs a file or alias name"));
         } else if (word == "--format") {
@@ -71,7 +72,11 @@ Options ReadOptions(Args args) {
         }
     }
     if (options.path.empty()) throw UsageError{"report: the export to read is missing"};
-    if (options.output.empty() && !options.text) options.output = "-";
+    if (options.output.empty()) {
+        options.output = "-";
+    } else if (options.output != "-") {
+        CheckOutputPath("report", options.path, options.output);
+    }
     return options;
 }
 
@@ -105,7 +110,7 @@ std::string PrintedAt() {
 class Output {
   public:
     bool Open(const std::string& path) {
-        toFile_ = !path.empty() && path != "-";
+        toFile_ = path != "-";
         if (!toFile_) return true;
         path_ = path;
         if (file_.Open(path)) return true;
@@ -141,6 +146,12 @@ int RunReport(Args args) {
     const Options options = ReadOptions(args);
     auto model = LoadExport(options.path);
     if (!model) return kExitBadInput;
+    if (!model->FILE || model->FILE->empty()) {
+        // Nothing to print: an existing output file stays as it was.
+        std::fprintf(stderr, "kestrian-doc: report: %s has no files; nothing is printed\n",
+                     options.path.c_str());
+        return kExitOutputFailed;
+    }
 
     printing::PrintFlags flags;
     flags.PrintTitlePage = options.titlePage;
@@ -161,23 +172,18 @@ int RunReport(Args args) {
     Output output;
     if (!output.Open(options.output)) return kExitOutputFailed;
     bool written = true;
-    bool printed = false;
     if (options.text) {
-        printed = printing::RunReport(
+        printing::RunReport(
             *model, entries, reportFlags, settings, [&](printing::ReportPage&& page) {
                 std::string text = dict::Windows1252ToUtf8(printing::ReportText({page}));
                 written = output.Write(text) && written;
             });
     } else {
         rt::PdfWriter pdf([&](std::string_view bytes) { return output.Write(bytes); });
-        printed = printing::RunReport(
+        printing::RunReport(
             *model, entries, reportFlags, settings,
             [&](printing::ReportPage&& page) { written = pdf.AddPage(page.drawing) && written; });
         written = pdf.Finish() && written;
-    }
-    if (!printed) {
-        std::fprintf(stderr, "kestrian-doc: report: %s has no files; nothing is printed\n",
-                     options.path.c_str());
     }
     return output.Close(written);
 }

@@ -4,9 +4,13 @@
 
 #include <array>
 #include <cstdio>
+#include <new>
 #include <string_view>
 #include <vector>
 
+#include "dictionary/export_file.h"
+#include "runtime/core/error_state.h"
+#include "runtime/core/safe_file.h"
 #include "tools/doc_commands.h"
 
 namespace doc {
@@ -60,6 +64,14 @@ int Dispatch(Args words) {
             return command.run(words.subspan(1));
         } catch (const UsageError& error) {
             return BadUsage(error.message);
+        } catch (const std::bad_alloc&) {
+            // Whatever step ran out of memory, the files it was writing were
+            // abandoned on the way here and their temporaries are gone.
+            const std::string_view text = rt::RuntimeErrorText(dict::kInsufficientMemory);
+            std::fprintf(stderr, "kestrian-doc: %.*s: Error %d (%.*s)\n",
+                         static_cast<int>(command.name.size()), command.name.data(),
+                         dict::kInsufficientMemory, static_cast<int>(text.size()), text.data());
+            return kExitBadInput;
         }
     }
     return BadUsage("unknown command " + std::string(words.front()));
@@ -73,6 +85,7 @@ int main(int argc, char** argv) {
     // Without the allocator's fast bins those frees do not set off the
     // repeated consolidation that otherwise costs a fifth of a run.
     mallopt(M_MXFAST, 0);
+    rt::RemoveTemporariesOnSignals();
     std::vector<std::string_view> words(argv + 1, argv + argc);
     return doc::Dispatch(words);
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "display/core/detail_lists.h"
@@ -62,7 +63,9 @@ BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
             continue;
         }
         rt::ListRow row = EmptyRow(kFieldColumns);
-        const std::string indent(depth > 0 ? static_cast<std::size_t>(depth) * 4 : 0, ' ');
+        const std::size_t steps =
+            std::min(static_cast<std::size_t>(std::max(depth, 0)), dict::kMaxGroupIndent);
+        const std::string indent(steps * 4, ' ');
         Set(row, kFieldName, indent + field.LABEL.str());
         Set(row, kFieldType, indent + field.TYPE.str());
         std::string& type = row[kFieldType].text;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "dictionary/windows1252.h"
 #include "printing/core/report_line.h"
 
 namespace printing {
@@ -327,7 +328,7 @@ std::string ReportText(const std::vector<ReportPage>& pages) {
     std::string out;
     for (const ReportPage& page : pages) {
         for (const std::string& line : page.text) {
-            out += TrimRight(line);
+            out += dict::ShowControlBytes(TrimRight(line));
             out += '\n';
         }
         out += "\f\n";

@@ -122,7 +122,8 @@ std::vector<ReportPage> BuildReport(const dict::DictionaryModel& model, const Fi
                                     const std::function<void(int percent)>& onEntry = {});
 
 // The pages as plain text: each band's lines in order, trailing blanks
-// removed, a form feed line after each page.
+// removed and control bytes made visible (dict::ShowControlBytes), a form
+// feed line after each page.
 std::string ReportText(const std::vector<ReportPage>& pages);
 
 }  // namespace printing

@@ -217,7 +217,7 @@ std::vector<FieldCells> FieldRows(const dict::FileQueue& file, dict::Scanner& sc
     std::size_t level = 0;
     for (const dict::FieldQueue& field : RowsOf(file.FIELD)) {
         if (field.TYPE == "END" && level > 0) --level;
-        std::string type(2 * level, ' ');
+        std::string type(2 * std::min(level, dict::kMaxGroupIndent), ' ');
         type += Value(field.TYPE);
         if (field.SIZE.has_value()) type += "(" + field.SIZE.str() + ")";
         if (field.DIM.has_value()) type += ",DIM(" + field.DIM.str() + ")";

@@ -91,7 +91,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     }
     std::string updated = SetIniValue(text, section, key, value);
     if (updated == text) return true;
-    return ReplaceFileContents(path, updated);
+    return ReplaceFileContents(path, updated, WriteTarget::Own);
 }
 
 }  // namespace rt

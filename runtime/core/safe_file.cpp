@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -47,29 +48,52 @@ bool IsReadOnly(const std::string& path, const struct stat& info) {
     return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
 }
 
-// The path a chain of symbolic links at `path` leads to (the path itself when
-// it is no link). The last link's target need not exist. Empty with errno set
-// when a link cannot be read or the chain is too long.
-std::string FollowLinks(const std::string& path) {
+// The folder a new file at `path` goes into ("." for a bare name).
+fs::path FolderOf(const fs::path& path) {
+    fs::path folder = path.parent_path();
+    return folder.empty() ? fs::path(".") : folder;
+}
+
+// Whether the link at `link` (whose own status is `info`) may be followed.
+// In a folder that is sticky and writable by all, anyone can plant a link
+// under a name another user will write to; such a link is followed only when
+// it belongs to the folder's owner or to this user, as the kernel's
+// fs.protected_symlinks does for the links it follows itself.
+bool MayFollow(const fs::path& link, const struct stat& info) {
+    struct stat folder {};
+    if (::stat(FolderOf(link).c_str(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || info.st_uid == folder.st_uid || info.st_uid == ::geteuid();
+}
+
+// Where a chain of symbolic links at a path ends.
+struct LinkEnd {
+    std::string path;  // the path itself when it is no link; empty on failure
+    int error = 0;
+    std::string reason;
+};
+
+// Follows the chain of symbolic links at `path` hop by hop. The last link's
+// target need not exist. Fails when a link cannot be read, may not be
+// followed (MayFollow) or the chain is too long.
+LinkEnd FollowLinks(const std::string& path) {
     fs::path current(path);
     for (int hop = 0; hop < 40; ++hop) {
         struct stat info {};
-        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current.string();
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return {current.string(), 0, {}};
+        }
+        if (!MayFollow(current, info)) {
+            return {{}, EACCES, "it is a link owned by another user in a shared folder"};
+        }
         std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
         ssize_t length = ::readlink(current.c_str(), link.data(), link.size());
-        if (length < 0) return {};
+        if (length < 0) return {{}, errno, std::strerror(errno)};
         link.resize(static_cast<std::size_t>(length));
         fs::path next(link);
         current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    errno = ELOOP;
-    return {};
-}
-
-// The folder a new file at `path` goes into ("." for a bare name).
-fs::path FolderOf(const std::string& path) {
-    fs::path folder = fs::path(path).parent_path();
-    return folder.empty() ? fs::path(".") : folder;
+    return {{}, ELOOP, std::strerror(ELOOP)};
 }
 
 // A short name in the target's folder: the target's own name may be as long
@@ -79,6 +103,54 @@ std::string TemporaryPath(const fs::path& folder) {
     return (folder /
             (".kestrian-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp"))
         .string();
+}
+
+// The temporaries not yet committed, where a signal handler can reach them:
+// a fixed table, since a handler may neither allocate nor lock. A slot is
+// free (0), being filled (1) or holds a path (2).
+class TemporaryTable {
+  public:
+    static constexpr int kSlots = 64;
+
+    // The slot now holding `path`; -1 when the table is full or the path too
+    // long (the temporary is then only removed by the program itself).
+    int Add(const std::string& path) {
+        if (path.size() >= sizeof(Slot::path)) return -1;
+        for (int i = 0; i < kSlots; ++i) {
+            int expected = 0;
+            if (!slots_[i].state.compare_exchange_strong(expected, 1)) continue;
+            std::memcpy(slots_[i].path, path.c_str(), path.size() + 1);
+            slots_[i].state.store(2, std::memory_order_release);
+            return i;
+        }
+        return -1;
+    }
+    void Remove(int slot) {
+        if (slot >= 0) slots_[slot].state.store(0, std::memory_order_release);
+    }
+    // Async-signal-safe: only loads and unlink.
+    void UnlinkAll() {
+        for (Slot& slot : slots_) {
+            if (slot.state.load(std::memory_order_acquire) == 2) ::unlink(slot.path);
+        }
+    }
+
+  private:
+    struct Slot {
+        std::atomic<int> state{0};
+        char path[PATH_MAX] = {};
+    };
+    Slot slots_[kSlots];
+};
+
+// Constant-initialized, so that a handler never meets it half made.
+constinit TemporaryTable temporaries;
+
+void RemoveTemporariesAndEnd(int signal) {
+    temporaries.UnlinkAll();
+    // The handler was reset on entry (SA_RESETHAND): the signal raised
+    // again ends the process as it would have without us.
+    ::raise(signal);
 }
 
 }  // namespace
@@ -103,7 +175,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 }
 
 TargetState CheckTarget(const std::string& path) {
-    const std::string target = FollowLinks(path);
+    const std::string target = FollowLinks(path).path;
     if (target.empty()) return TargetState::Unusable;
     struct stat info {};
     if (::stat(target.c_str(), &info) != 0) {
@@ -111,6 +183,18 @@ TargetState CheckTarget(const std::string& path) {
     }
     if (!S_ISREG(info.st_mode) || IsReadOnly(target, info)) return TargetState::Unusable;
     return TargetState::Writable;
+}
+
+void RemoveTemporariesOnSignals() {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
+        struct sigaction action {};
+        action.sa_handler = RemoveTemporariesAndEnd;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        ::sigaction(signal, &action, nullptr);
+    }
 }
 
 FileReplacement::~FileReplacement() {
@@ -123,31 +207,46 @@ bool FileReplacement::Fail(int error, std::string reason) {
     return false;
 }
 
-bool FileReplacement::Open(const std::string& path) {
+bool FileReplacement::Open(const std::string& path, WriteTarget kind) {
     Abandon();
     error_ = 0;
     written_ = started_ = 0;
     reason_.clear();
     if (path.empty()) return Fail(ENOENT, "no path was given");
-    const std::string target = FollowLinks(path);
-    if (target.empty()) return Fail(errno, std::strerror(errno));
+    LinkEnd end = FollowLinks(path);
+    if (end.path.empty()) return Fail(end.error, std::move(end.reason));
+    const std::string target = std::move(end.path);
 
     struct stat info {};
-    const bool exists = ::stat(target.c_str(), &info) == 0;
-    if (!exists && errno != ENOENT) {
-        if (errno == ENOTDIR) return Fail(ENOENT, "its folder does not exist");
-        return Fail(errno, std::strerror(errno));
+    bool exists = ::stat(target.c_str(), &info) == 0;
+    const int statError = exists ? 0 : errno;
+    std::string inPlace = target;
+    if (statError == ENOENT && target != path && ::stat(path.c_str(), &info) == 0) {
+        // A link only the kernel can follow: /dev/stdout and /proc/self/fd/N
+        // name a pipe as "pipe:[N]". What stands there is reached through
+        // the path itself, and only written in place.
+        if (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) {
+            return Fail(EINVAL, "it is a link that leads to no file name");
+        }
+        exists = true;
+        inPlace = path;
+    } else if (!exists && statError != ENOENT) {
+        if (statError == ENOTDIR) return Fail(ENOENT, "its folder does not exist");
+        return Fail(statError, std::strerror(statError));
     }
     if (exists && S_ISDIR(info.st_mode)) return Fail(EISDIR, "it is a folder");
-    if (exists && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))) {
+    if (exists && !S_ISREG(info.st_mode) && kind == WriteTarget::Own) {
+        return Fail(EINVAL, "it is not a plain file");
+    }
+    if (exists && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))) {
         // A device or a pipe takes the bytes where it is; a pipe waits here
         // until someone reads it.
-        int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        int fd = ::open(inPlace.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd < 0) return Fail(errno, std::strerror(errno));
         fd_ = fd;
         inPlace_ = true;
         failed_ = false;
-        target_ = target;
+        target_ = inPlace;
         return true;
     }
     if (exists && !S_ISREG(info.st_mode)) {
@@ -164,12 +263,17 @@ bool FileReplacement::Open(const std::string& path) {
 
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string candidate = TemporaryPath(folder);
+        // Known to the signal handler before it can exist.
+        const int slot = temporaries.Add(candidate);
         int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
-            if (errno == EEXIST) continue;
-            return Fail(errno, std::strerror(errno));
+            const int error = errno;
+            temporaries.Remove(slot);
+            if (error == EEXIST) continue;
+            return Fail(error, std::strerror(error));
         }
         fd_ = fd;
+        signalSlot_ = slot;
         temporary_ = std::move(candidate);
         break;
     }
@@ -237,6 +341,8 @@ bool FileReplacement::Commit() {
         return Fail(error, std::strerror(error));
     }
     temporary_.clear();
+    temporaries.Remove(signalSlot_);
+    signalSlot_ = -1;
     FileHandle dir(::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0) ::fsync(dir.Get());
     return true;
@@ -247,12 +353,14 @@ void FileReplacement::Abandon() {
     fd_ = -1;
     if (!temporary_.empty()) ::unlink(temporary_.c_str());
     temporary_.clear();
+    temporaries.Remove(signalSlot_);
+    signalSlot_ = -1;
     failed_ = false;
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view content) {
+bool ReplaceFileContents(const std::string& path, std::string_view content, WriteTarget target) {
     FileReplacement file;
-    return file.Open(path) && file.Write(content) && file.Commit();
+    return file.Open(path, target) && file.Write(content) && file.Commit();
 }
 
 bool WriteScratchFile(const std::string& path, std::string_view content) {

@@ -19,16 +19,34 @@ enum class TargetState { Missing, Writable, Unusable };
 // Whether `path` can be replaced: Missing when nothing is there yet (its folder
 // may still be unwritable), Unusable when it is not a regular file or is
 // read-only (no write permission for this process, or no write bit at all, so
-// that even the superuser respects a read-only file). Links are followed; a
-// link to a missing file counts as Missing.
+// that even the superuser respects a read-only file). Links are followed as
+// FileReplacement follows them; a link to a missing file counts as Missing.
 TargetState CheckTarget(const std::string& path);
 
+// Who chose the path a file is written to.
+enum class WriteTarget {
+    // The user named it (an output file): a pipe waits for its reader, and a
+    // device or pipe, also reached through /dev/stdout or /proc/self/fd/N,
+    // is written in place.
+    Named,
+    // The program writes it on its own ("TEST.TXD", settings files): only a
+    // plain file, or a new one, is written; a pipe, a device or anything else
+    // that could block or is not a file is refused at once.
+    Own,
+};
+
 // New contents for the file at a path, written as the path asks:
-// - a symbolic link stays; the file it leads to gets the contents;
+// - a symbolic link stays; the file it leads to gets the contents. A link in
+//   a shared folder (sticky and writable by all, such as /tmp) is followed
+//   only when its owner is the folder's owner or the user running the
+//   program, as the kernel's protection of such links has it; this holds at
+//   every link of a chain;
 // - a regular file or a new one: the contents go to a temporary file in the
 //   same folder that Commit renames over the target, keeping its permission
-//   bits (and, where allowed, its owner);
-// - a character device or a pipe is written in place, never renamed over;
+//   bits (and, where allowed, its owner). Until then the temporary is removed
+//   by SIGINT, SIGTERM or SIGHUP once RemoveTemporariesOnSignals was called;
+// - a character device or a pipe is written in place, never renamed over
+//   (WriteTarget::Named only);
 // - a folder, a path in a missing folder, a read-only file, or anything else
 //   is refused by Open, and nothing is touched.
 // Whatever fails, or an Abandon or destruction before Commit, removes the
@@ -41,7 +59,7 @@ class FileReplacement {
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     // False when `path` cannot be written; ErrorNumber and Reason say why.
-    bool Open(const std::string& path);
+    bool Open(const std::string& path, WriteTarget target = WriteTarget::Named);
     bool IsOpen() const { return fd_ >= 0; }
     // Appends bytes; false (and the file abandoned at Commit) when a write fails.
     bool Write(std::string_view bytes);
@@ -52,7 +70,8 @@ class FileReplacement {
     // The errno value of the last failure (EISDIR, ENOENT, EACCES, ...); 0 for none.
     int ErrorNumber() const { return error_; }
     // The last failure for a person: "it is a folder", "its folder does not
-    // exist", "it is read-only", or the system's text.
+    // exist", "it is read-only", "it is a link owned by another user in a
+    // shared folder", or the system's text.
     const std::string& Reason() const { return reason_; }
 
   private:
@@ -67,12 +86,20 @@ class FileReplacement {
     std::uint64_t started_ = 0;
     std::string target_;
     std::string temporary_;
+    int signalSlot_ = -1;  // where the temporary is known to the signal handler
     int error_ = 0;
     std::string reason_;
 };
 
 // Writes `content` to `path` as FileReplacement does; false on any failure.
-bool ReplaceFileContents(const std::string& path, std::string_view content);
+bool ReplaceFileContents(const std::string& path, std::string_view content,
+                         WriteTarget target = WriteTarget::Named);
+
+// From now on SIGINT, SIGTERM and SIGHUP remove the temporaries of every
+// FileReplacement not yet committed before they end the process as they
+// would have. A signal the process ignores stays ignored. Call once, early
+// in main.
+void RemoveTemporariesOnSignals();
 
 // Writes `content` to a new file `path` in a folder of the program's own
 // (scratch data that is thrown away with the folder): no temporary, no

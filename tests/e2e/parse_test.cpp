@@ -1,9 +1,11 @@
 // Opening a text export through File > Open: the parse window's three
 // endings, File > Close writing "TEST.TXD", and a chosen "TEST.TXD".
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <Qt>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/layouts.h"
@@ -11,6 +13,7 @@
 #include "framework/globals.h"
 #include "runtime/core/profile.h"
 #include "runtime/program_threads.h"
+#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
 
 namespace {
@@ -31,21 +34,6 @@ std::string ReadFile(const fs::path& path) {
 void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
-}
-
-// An export big enough that its parse takes many timer ticks.
-std::string LargeExport(int files) {
-    std::string out = "[DICTIONARY]\r\nVERSION '4.0'\r\n[FILES]\r\n";
-    for (int f = 0; f < files; ++f) {
-        const std::string label = "File" + std::to_string(f);
-        out += label + "  FILE,DRIVER('DOS'),PRE(F" + std::to_string(f) + ")\r\n";
-        out += "!!> IDENT(" + std::to_string(f) + ")\r\n";
-        out += "Record  RECORD,PRE()\r\n";
-        for (int c = 0; c < 20; ++c)
-            out += "Col" + std::to_string(c) + "  LONG\r\n!!> IDENT(1)\r\n";
-        out += "  END\r\nEND\r\n";
-    }
-    return out;
 }
 
 std::vector<std::string> FileLabels() {
@@ -69,7 +57,7 @@ bool WaitForNoDictionary(const rt::WindowRef& frame) {
 // Queues a large export as the next File > Open choice.
 fs::path QueueLargeExport(ProgramHarness& harness) {
     const fs::path big = harness.Root() / "BIG.TXD";
-    WriteFile(big, LargeExport(20000));
+    WriteFile(big, dict_test::LargeExport(20000));
     harness.Dialogs().QueueOpenFile(big.string());
     return big;
 }
@@ -198,13 +186,16 @@ TEST(Parse, AnExportThatCannotBeOpenedGetsItsBox) {
     EXPECT_EQ(boxes[0].buttons, rt::ButtonOk);
 }
 
-TEST(Parse, AnExportLargerThanMemoryGetsItsBoxAndTheOldDictionaryStays) {
+// An export that cannot be read whole, or is no text, is refused before the
+// loaded dictionary is released.
+void RefusedAndTheOldDictionaryStays(const std::string& name, std::uintmax_t sparseSize,
+                                     const std::string& bytes, const std::string& error) {
     ProgramHarness harness;
-    const fs::path huge = harness.WorkFolder() / "HUGE.TXD";
-    WriteFile(huge, "");
-    fs::resize_file(huge, std::uintmax_t{100} << 30);  // sparse: takes no disk
+    const fs::path path = harness.WorkFolder() / name;
+    WriteFile(path, bytes);
+    if (sparseSize != 0) fs::resize_file(path, sparseSize);  // takes no disk
     harness.Dialogs().QueueOpenFile(SamplePath().string());
-    harness.Dialogs().QueueOpenFile(huge.string());
+    harness.Dialogs().QueueOpenFile(path.string());
     harness.Run([&](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
@@ -220,7 +211,24 @@ TEST(Parse, AnExportLargerThanMemoryGetsItsBoxAndTheOldDictionaryStays) {
     const auto boxes = harness.Dialogs().Messages();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "ERROR OPENING DICTIONARY");
-    EXPECT_EQ(boxes[0].text, "Error 8 (Insufficient Memory)\nattempting to open " + huge.string());
+    EXPECT_EQ(boxes[0].text, error + "\nattempting to open " + path.string());
+}
+
+TEST(Parse, AnExportLargerThanMemoryGetsItsBoxAndTheOldDictionaryStays) {
+    RefusedAndTheOldDictionaryStays("HUGE.TXD", std::uintmax_t{100} << 30, {},
+                                    "Error 8 (Insufficient Memory)");
+}
+
+// A file of NUL bytes is refused at its first block.
+TEST(Parse, AFileOfNulBytesGetsItsBoxAndTheOldDictionaryStays) {
+    RefusedAndTheOldDictionaryStays("SPARSE.TXD", std::uintmax_t{3} << 30, {},
+                                    "Error 36 (Invalid Data File)");
+}
+
+TEST(Parse, ANulByteFarInGetsItsBoxAndTheOldDictionaryStays) {
+    std::string late = "[DICTIONARY]\r\nVERSION 1\r\n" + std::string(200000, 'x');
+    late += std::string(1, '\0') + "\r\n";
+    RefusedAndTheOldDictionaryStays("LATE.TXD", 0, late, "Error 36 (Invalid Data File)");
 }
 
 TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {
@@ -244,21 +252,40 @@ TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {
     });
 }
 
-TEST(Parse, CloseCompletesSilentlyWhenTestTxdCannotBeWritten) {
+// Nothing at "TEST.TXD" that cannot take the write-back keeps the program
+// waiting: Close completes without a word, Open works again, and Exit,
+// which releases once more, ends the program. `blocker` stands there.
+void CloseCompletesSilentlyPast(const std::function<void(const fs::path&)>& blocker) {
     ProgramHarness harness;
-    // A folder in the way makes "TEST.TXD" impossible to create, even as root.
-    fs::create_directory(harness.WorkFolder() / "TEST.TXD");
+    const fs::path at = harness.WorkFolder() / "TEST.TXD";
+    blocker(at);
     harness.Dialogs().QueueOpenFile(SamplePath().string());
+    harness.Dialogs().QueueOpenFile(SamplePath().string());
+    harness.SetEndDeadline(std::chrono::seconds(20));
     harness.Run([&](ProgramHarness& h) {
-        h.WaitForFrame();
+        const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         h.Choose(menu::Close);
-        EXPECT_TRUE(WaitUntil([] { return app::Model() == nullptr; }));
+        EXPECT_TRUE(WaitForNoDictionary(frame));
+        h.Choose(menu::Open);
+        EXPECT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
+        EXPECT_TRUE(WaitUntil([&] { return frame.IsEnabled(menu::Close); }));
         h.Choose(menu::Exit);
     });
     EXPECT_TRUE(harness.Dialogs().Messages().empty());
-    EXPECT_TRUE(fs::is_directory(harness.WorkFolder() / "TEST.TXD"));
+    const fs::file_status status = fs::symlink_status(at);
+    EXPECT_TRUE(fs::is_directory(status) || fs::is_fifo(status));
+}
+
+TEST(Parse, CloseCompletesSilentlyWhenTestTxdIsAFolder) {
+    // Impossible to replace, even as root.
+    CloseCompletesSilentlyPast([](const fs::path& at) { fs::create_directory(at); });
+}
+
+TEST(Parse, CloseCompletesSilentlyWhenTestTxdIsAPipeNoOneReads) {
+    CloseCompletesSilentlyPast(
+        [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); });
 }
 
 TEST(Parse, OpeningTestTxdWhileAnotherIsLoadedParsesItAsItWasOnDisk) {

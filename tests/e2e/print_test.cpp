@@ -21,6 +21,7 @@
 #include "runtime/gui_window.h"
 #include "runtime/list_control.h"
 #include "runtime/program_printer.h"
+#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
 #include "tests/support/private_cups.h"
 
@@ -330,13 +331,7 @@ TEST_F(PrintTest, PrintSetupChoiceHoldsForTheOptionsAndTheReport) {
 // A dictionary of many files, so that its report takes many ticks.
 void WriteLargeExport(const fs::path& path, int files) {
     std::ofstream out(path, std::ios::binary);
-    out << "[DICTIONARY]\r\nVERSION '4.0'\r\n[FILES]\r\n";
-    for (int f = 0; f < files; ++f) {
-        out << "File" << f << "  FILE,DRIVER('DOS'),PRE(F" << f << ")\r\n!!> IDENT(1)\r\n";
-        out << "Record  RECORD,PRE()\r\n";
-        for (int c = 0; c < 10; ++c) out << "Col" << c << "  LONG\r\n!!> IDENT(1)\r\n";
-        out << "  END\r\nEND\r\n";
-    }
+    out << dict_test::LargeExport(files, 10);
 }
 
 TEST_F(PrintTest, EscDuringTheReportPrintsNothingAndLeavesNoPageFiles) {
