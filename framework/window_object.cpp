@@ -1,5 +1,11 @@
 #include "framework/window_object.h"
 
+#include <new>
+#include <string>
+
+#include "runtime/core/error_state.h"
+#include "runtime/core/program_title.h"
+#include "runtime/dialogs.h"
 #include "runtime/events.h"
 
 namespace app {
@@ -85,7 +91,18 @@ void WindowObject::RecallHistory(int control) {
 }
 
 std::uint8_t WindowObject::Execute() {
-    if (Setup() == 0) EventLoop();
+    try {
+        if (Setup() == 0) EventLoop();
+    } catch (const std::bad_alloc&) {
+        // What the window was doing (a report, a build of its lists) needs
+        // more memory than can be had: the window ends as a Cancel would
+        // end it, and the rest of the program goes on.
+        constexpr int kInsufficientMemory = 8;
+        rt::Message("Error " + std::to_string(kInsufficientMemory) + " (" +
+                        std::string(rt::RuntimeErrorText(kInsufficientMemory)) + ")",
+                    rt::kProgramTitle, rt::Icon::Error);
+        RESPONSE = response::Cancelled;
+    }
     Teardown();
     return RESPONSE != response::None ? RESPONSE : response::Cancelled;
 }

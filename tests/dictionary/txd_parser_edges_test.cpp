@@ -76,6 +76,29 @@ TEST(TxdLinesTest, LoneCarriageReturnOrLineFeedIsAnOrdinaryByte) {
     EXPECT_EQ(model.CREATED, "");
 }
 
+// An export without a single CR LF was saved with Unix line ends: its lines
+// end at each line feed. One CR LF anywhere keeps the rule above.
+TEST(TxdLinesTest, AnExportWithoutCarriageReturnLineFeedIsCutAtLineFeeds) {
+    struct Case {
+        std::string bytes;
+        std::string version;
+        std::string created;
+    };
+    const Case cases[] = {
+        {"VERSION 1\nCREATED 2\n", "1", "2"},
+        {"VERSION 1\n\n   \nCREATED 2", "1", "2"},         // blank lines, no last end
+        {"VERSION a\rb\nCREATED 2\n\x1A", "a\rb", "2"},    // a lone CR stays
+        {"VERSION 1\nCREATED 2\r\n", "1\nCREATED 2", ""},  // one CR LF: the old rule
+        {"VERSION 1\r\nCREATED 2\nMODIFIED 3\r\n", "1", "2\nMODIFIED 3"},
+    };
+    for (const Case& c : cases) {
+        DictionaryModel model;
+        Parse(model, c.bytes);
+        EXPECT_EQ(model.VERSION, c.version) << c.bytes;
+        EXPECT_EQ(model.CREATED.str(), c.created) << c.bytes;
+    }
+}
+
 TEST(TxdLinesTest, LinesAreCutAtOneThousandCharacters) {
     const std::string exact = "VERSION " + std::string(992, 'v');  // 1000 bytes
     const std::string longer = "CREATED " + std::string(992, 'c') + "LOST";

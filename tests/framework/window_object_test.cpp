@@ -5,9 +5,11 @@
 
 #include <atomic>
 #include <deque>
+#include <new>
 #include <vector>
 
 #include "runtime/events.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace {
 
@@ -235,6 +237,27 @@ TEST(WindowObject, CloseRequestsGoToOnCloseRequest) {
     EXPECT_EQ(window.DispatchEvent(), result::Declined);
     host.current = {ev::CloseDown, 0, 0, 0};
     EXPECT_EQ(window.DispatchEvent(), result::Declined);
+}
+
+// Running out of memory in a window's work ends that window with a message,
+// not the program.
+TEST(WindowObject, RunningOutOfMemoryEndsTheWindowWithAMessage) {
+    class Starved : public RecordingWindow {
+      public:
+        using RecordingWindow::RecordingWindow;
+        std::uint8_t OnWindowEvent() override { throw std::bad_alloc(); }
+    };
+    testsupport::ScopedDialogs dialogs;
+    ScriptedHost host;
+    host.script = {{ev::Timer, 0, 0, 0}, {ev::Timer, 0, 0, 0}};
+    Starved window(host);
+    EXPECT_EQ(window.Execute(), response::Cancelled);
+    EXPECT_EQ(window.calls.back(), "Teardown");
+    EXPECT_EQ(window.DEAD, 1);
+    EXPECT_EQ(host.script.size(), 1u);
+    const std::vector<rt::MessageRequest> boxes = dialogs->Messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Error 8 (Insufficient Memory)");
 }
 
 }  // namespace

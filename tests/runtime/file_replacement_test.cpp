@@ -100,6 +100,24 @@ TEST(FileReplacement, APipeIsWrittenInPlaceNeverRenamedOver) {
     EXPECT_EQ(Entries(folder), 1u);
 }
 
+// The program's own files are plain files or nothing: a pipe no one reads
+// or a device is refused at once, where a path the user named takes them.
+TEST(FileReplacement, OwnFilesAreNeverAPipeOrADevice) {
+    TempFolder folder;
+    const std::string pipe = folder.File("TEST.TXD");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {pipe, std::string("/dev/null")}) {
+        FileReplacement file;
+        EXPECT_FALSE(file.Open(path, WriteTarget::Own)) << path;
+        EXPECT_EQ(file.Reason(), "it is not a plain file") << path;
+    }
+    EXPECT_FALSE(ReplaceFileContents(pipe, "x", WriteTarget::Own));
+    EXPECT_TRUE(ReplaceFileContents("/dev/null", "x", WriteTarget::Named));
+    EXPECT_TRUE(ReplaceFileContents(folder.File("plain.INI"), "x", WriteTarget::Own));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(Entries(folder), 2u);
+}
+
 TEST(FileReplacement, WhatCannotBeWrittenIsRefusedAndLeftAlone) {
     TempFolder folder;
     fs::create_directory(folder.File("folder"));
