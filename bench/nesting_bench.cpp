@@ -33,6 +33,10 @@ std::unique_ptr<dict::DictionaryModel> NestedModel(int depth) {
     return model;
 }
 
+void Depths(benchmark::internal::Benchmark* bench) {
+    bench->Arg(1000)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond)->Complexity();
+}
+
 void BM_NestedGroupsLists(benchmark::State& state) {
     const auto model = NestedModel(static_cast<int>(state.range(0)));
     const auto width = [](std::string_view text) { return static_cast<int>(text.size()) * 4; };
@@ -43,12 +47,7 @@ void BM_NestedGroupsLists(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_NestedGroupsLists)
-    ->Arg(1000)
-    ->Arg(8000)
-    ->Arg(32000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_NestedGroupsLists)->Apply(Depths);
 
 void BM_NestedGroupsReport(benchmark::State& state) {
     const auto model = NestedModel(static_cast<int>(state.range(0)));
@@ -66,11 +65,6 @@ void BM_NestedGroupsReport(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kAvgIterations);
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_NestedGroupsReport)
-    ->Arg(1000)
-    ->Arg(8000)
-    ->Arg(32000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_NestedGroupsReport)->Apply(Depths);
 
 }  // namespace
