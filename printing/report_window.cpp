@@ -58,10 +58,7 @@ class ReportWindowObject final : public ProcedureWindow {
         settings.dictionaryPath = DictionaryPath.Get();
         settings.printedAt = PrintedAt();
         settings.titleText = rt::kProgramTitle;
-        if (printer.sheetWidth > 0 && printer.sheetHeight > 0) {
-            settings.metrics.sheetWidth = printer.sheetWidth;
-            settings.metrics.sheetHeight = printer.sheetHeight;
-        }
+        settings.metrics = printing::MetricsForSheet(printer.sheetWidth, printer.sheetHeight);
         report_.emplace(*model, files_, flags_, std::move(settings),
                         [this](printing::ReportPage&& page) {
                             if (!pages_.Add(page.drawing)) pagesLost_ = true;

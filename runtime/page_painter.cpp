@@ -42,7 +42,7 @@ void PaintPage(QPainter& painter, const Page& page) {
     const QPaintDevice* device = painter.device();
     const double sx = device != nullptr ? device->logicalDpiX() / 1000.0 : 0.1;
     const double sy = device != nullptr ? device->logicalDpiY() / 1000.0 : 0.1;
-    painter.scale(sx, sy);
+    painter.scale(sx * page.scale, sy * page.scale);
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(Qt::black);
     pen.setWidthF(kPenWidth);

@@ -44,8 +44,10 @@ int RunWriteback(Args args);
 int RunLists(Args args);
 
 // kestrian-doc report FILE.TXD [-o OUT] [--select LABEL]... [--no-title-page]
-// [--no-summary] [--no-keys] [--no-aliases] [--no-relations] [--format pdf|text]:
-// the dictionary report as a PDF (on standard output or into OUT) or as text.
+// [--no-summary] [--no-keys] [--no-aliases] [--no-relations] [--format pdf|text]
+// [--paper NAME] [--landscape]: the dictionary report as a PDF (on standard
+// output or into OUT) or as text, laid out on the paper named (else the
+// system's default paper).
 int RunReport(Args args);
 
 }  // namespace doc

@@ -1,6 +1,7 @@
 // kestrian-doc report: the dictionary report, as if every entry (or those
 // named with --select) were marked and Preview unticked, as a PDF or as text.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "printing/core/print_options.h"
 #include "runtime/core/date_pictures.h"
 #include "runtime/core/dates.h"
+#include "runtime/core/paper_sizes.h"
 #include "runtime/core/pdf_writer.h"
 #include "runtime/core/program_title.h"
 #include "runtime/core/safe_file.h"
@@ -34,6 +36,8 @@ struct Options {
     bool aliases = true;
     bool relations = true;
     bool text = false;
+    rt::SheetSize paper = rt::DefaultPaper();
+    bool landscape = false;
 };
 
 Options ReadOptions(Args args) {
@@ -55,6 +59,15 @@ Options ReadOptions(Args args) {
                 throw UsageError{"report: unknown format " + format + " (pdf or text)"};
             }
             options.text = format == "text";
+        } else if (word == "--paper") {
+            const std::string name = value(i, "--paper needs a paper name");
+            const std::optional<rt::SheetSize> paper = rt::PaperNamed(name);
+            if (!paper) {
+                throw UsageError{"report: unknown paper " + name + " (" + rt::PaperNames() + ")"};
+            }
+            options.paper = *paper;
+        } else if (word == "--landscape") {
+            options.landscape = true;
         } else if (word == "--no-title-page") {
             options.titlePage = false;
         } else if (word == "--no-summary") {
@@ -168,6 +181,9 @@ int RunReport(Args args) {
     settings.dictionaryPath = options.path;
     settings.printedAt = PrintedAt();
     settings.titleText = rt::kProgramTitle;
+    const rt::SheetSize sheet = options.paper;
+    settings.metrics = options.landscape ? printing::MetricsForSheet(sheet.height, sheet.width)
+                                         : printing::MetricsForSheet(sheet.width, sheet.height);
 
     Output output;
     if (!output.Open(options.output)) return kExitOutputFailed;

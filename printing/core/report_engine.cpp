@@ -1,8 +1,28 @@
 #include "printing/core/report_engine.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace printing {
+
+PageMetrics MetricsForSheet(int sheetWidth, int sheetHeight) {
+    PageMetrics metrics;
+    if (sheetWidth <= 0 || sheetHeight <= 0) return metrics;
+    const PageMetrics a4;
+    metrics.sheetWidth = sheetWidth;
+    metrics.sheetHeight = sheetHeight;
+    // The layout is as wide as an A4 sheet: on a narrower one it shrinks.
+    int layoutHeight = sheetHeight;
+    if (sheetWidth < a4.sheetWidth) {
+        metrics.scale = static_cast<double>(sheetWidth) / a4.sheetWidth;
+        layoutHeight = static_cast<int>(std::lround(sheetHeight / metrics.scale));
+    }
+    const int belowFooter = a4.sheetHeight - a4.footerTop;
+    metrics.footerTop = std::max(layoutHeight - belowFooter, metrics.top + metrics.footerHeight);
+    metrics.height = metrics.footerTop - metrics.top;
+    return metrics;
+}
 
 ReportEngine::ReportEngine(PageMetrics metrics, std::function<Band(std::int32_t)> footer,
                            PageSink sink)
@@ -40,6 +60,7 @@ void ReportEngine::Place(const Band& band) {
         page_.number = pageNumber_;
         page_.drawing.width = metrics_.sheetWidth;
         page_.drawing.height = metrics_.sheetHeight;
+        page_.drawing.scale = metrics_.scale;
         pageOpen_ = true;
         y_ = 0;
     }

@@ -19,7 +19,8 @@
 
 namespace printing {
 
-// The sheet and the report's areas on it, in thousandths of an inch.
+// The sheet and the report's areas on it, in thousandths of an inch of the
+// layout; the layout is drawn `scale` times its size on the sheet.
 struct PageMetrics {
     int sheetWidth = rt::kA4Width;
     int sheetHeight = rt::kA4Height;
@@ -29,7 +30,17 @@ struct PageMetrics {
     int height = 10490;
     int footerTop = 10990;  // from the top of the sheet
     int footerHeight = 698;
+    double scale = 1.0;
 };
+
+// The report's areas on a sheet of `sheetWidth` by `sheetHeight` as it lies
+// (landscape: the wider side first). An A4 sheet upright gets the areas
+// above. On any other sheet the footer keeps its distance from the sheet's
+// bottom edge and the body runs down to it; the columns keep their places
+// from the left edge. A sheet narrower than A4 gets that layout drawn
+// smaller as a whole (`scale` below 1), the body as long as the sheet then
+// allows, so that nothing is ever cut off at the right.
+PageMetrics MetricsForSheet(int sheetWidth, int sheetHeight);
 
 // One band: its height and its operations, placed relative to the band's
 // top-left corner; `text` is the band's printed text as plain lines.

@@ -63,10 +63,15 @@ DrawOp BoxOp(int x, int y, int width, int height, std::uint32_t fill);
 // The same operation moved by (dx, dy).
 DrawOp Moved(DrawOp op, int dx, int dy);
 
-// One sheet: its size and its operations in drawing order.
+// One sheet: its size and its operations in drawing order. A layout made for
+// a wider sheet than this one is drawn smaller as a whole: every position
+// and size of its operations is multiplied by `scale` (1 draws them as they
+// are), so that the layout's extent of width / scale by height / scale
+// fills the sheet.
 struct Page {
     int width = kA4Width;
     int height = kA4Height;
+    double scale = 1.0;
     std::vector<DrawOp> ops;
 };
 

@@ -1,6 +1,7 @@
 #include "runtime/core/pdf_writer.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -172,7 +173,16 @@ bool PdfWriter::AddPage(const Page& page) {
     if (failed_) return false;
     content_.clear();
     content_ += "0.5 w\n";
-    for (const DrawOp& op : page.ops) AppendOp(content_, op, page.height);
+    // A layout drawn smaller than made: its points scaled about the sheet's
+    // bottom-left corner, from a layout as high as the sheet over the scale.
+    int layoutHeight = page.height;
+    if (page.scale > 0 && page.scale != 1.0) {
+        char matrix[64];
+        std::snprintf(matrix, sizeof matrix, "%.6f 0 0 %.6f 0 0 cm\n", page.scale, page.scale);
+        content_ += matrix;
+        layoutHeight = static_cast<int>(std::lround(page.height / page.scale));
+    }
+    for (const DrawOp& op : page.ops) AppendOp(content_, op, layoutHeight);
 
     const int contents = NewObject();
     BeginObject(contents);

@@ -296,6 +296,39 @@ TEST_F(PrintTest, ReportIsPrintedThroughTheSystemQueueAndItsPagesGo) {
     EXPECT_EQ(PageFolders(temporary_), 0);
 }
 
+// On Letter paper, shorter than A4, every page's footer still lands on the
+// sheet: each page of the printed job carries its "Page N".
+TEST_F(PrintTest, AReportPrintedOnLetterCarriesItsFooterOnEveryPage) {
+    testsupport::PrivateCups cups;
+    if (!cups.Ready()) GTEST_SKIP() << cups.Why();
+    harness_.Dialogs().QueuePrinterSetup(true, [] {
+        rt::GuiInvoke([] { rt::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter)); });
+    });
+    harness_.Run([&](ProgramHarness& h) {
+        h.WaitForFrame();
+        h.Choose(menu::PrintSetup);
+        EXPECT_TRUE(WaitUntil([&] { return h.Dialogs().PrinterSetupCount() == 1; }));
+        OpenDictionary(h, SamplePath());
+        const rt::WindowRef options = OpenOptions(h);
+        SetBox(options, opt::Preview, false);
+        EXPECT_TRUE(WaitUntil([&] { return !options.IsChecked(opt::Preview); }));
+        PrintAndWait(h, options, [&] { return !cups.Jobs().empty(); });
+        h.Choose(menu::Exit);
+    });
+    ASSERT_TRUE(cups.WaitForJobs(1));
+    const fs::path job = cups.Jobs().front();
+    EXPECT_NE(PdfPageSize(job).find("612 x 792"), std::string::npos) << PdfPageSize(job);
+    const std::string text = PdfText(job);
+    std::size_t pages = 0;
+    for (std::size_t start = 0, end; (end = text.find('\f', start)) != std::string::npos;
+         start = end + 1) {
+        const std::string page = text.substr(start, end - start);
+        EXPECT_NE(page.find("Page "), std::string::npos) << "page " << pages + 1 << ":\n" << page;
+        ++pages;
+    }
+    EXPECT_GE(pages, 3u);
+}
+
 TEST_F(PrintTest, PrintSetupChoiceHoldsForTheOptionsAndTheReport) {
     const fs::path pdf = harness_.Root() / "letter.pdf";
     harness_.Dialogs().QueueSaveFile(pdf.string());

@@ -2,10 +2,15 @@
 // with the poppler tools.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "printing/core/report_engine.h"
 #include "tests/dictionary/temp_folder.h"
 #include "tests/dictionary/tool_run.h"
 
@@ -38,6 +43,8 @@ class KestrianDocReportTest : public testing::Test {
   protected:
     void SetUp() override {
         WriteBytes(folder.File("SAMPLE.TXD"), ReadBytes(KESTRIAN_SAMPLES_DIR "/SAMPLE.TXD"));
+        // The system's default paper, whatever this machine's is.
+        ::setenv("PAPERSIZE", "A4", 1);
     }
     ToolRun Run(const std::string& arguments) {
         return dict_test::RunToolIn(KESTRIAN_DOC_PATH, folder, arguments);
@@ -128,6 +135,82 @@ TEST_F(KestrianDocReportTest, LinksNoToolkit) {
 #endif
     const std::string libraries = Shell("ldd '" KESTRIAN_DOC_PATH "'");
     EXPECT_FALSE(Contains(libraries, "libQt")) << libraries;
+}
+
+// The words of a PDF as pdftotext -bbox places them, page by page.
+struct PdfWord {
+    std::string text;
+    double xMin, yMin, xMax, yMax;
+};
+struct PdfPage {
+    double width, height;  // points
+    std::vector<PdfWord> words;
+};
+
+std::vector<PdfPage> WordsOf(const std::string& bbox) {
+    static const std::regex page(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
+    static const std::regex word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    std::vector<PdfPage> pages;
+    std::istringstream lines(bbox);
+    std::smatch match;
+    for (std::string line; std::getline(lines, line);) {
+        if (std::regex_search(line, match, page)) {
+            pages.push_back({std::stod(match[1]), std::stod(match[2]), {}});
+        } else if (std::regex_search(line, match, word) && !pages.empty()) {
+            pages.back().words.push_back({match[5], std::stod(match[1]), std::stod(match[2]),
+                                          std::stod(match[3]), std::stod(match[4])});
+        }
+    }
+    return pages;
+}
+
+// On every paper the report carries the A4 report's words in the same order
+// (its footers aside, which fall where each sheet ends), and every word of
+// every page lies on the sheet.
+TEST_F(KestrianDocReportTest, EveryPaperCarriesTheWholeReportOnItsSheets) {
+    std::vector<std::string> a4Words;
+    for (const std::string paper : {"A4", "Letter", "A5", "A4 --landscape", "Legal"}) {
+        // No title page: its printing time may move on between two runs.
+        ToolRun run = Run("report SAMPLE.TXD --no-title-page --paper " + paper + " -o out.pdf");
+        ASSERT_EQ(run.exitCode, 0) << paper << ": " << run.err;
+        std::vector<PdfPage> pages = WordsOf(Shell("pdftotext -bbox out.pdf -"));
+        ASSERT_GE(pages.size(), 2u) << paper;
+        std::vector<std::string> body;
+        int footers = 0;
+        for (PdfPage& page : pages) {
+            const PageMetrics metrics =
+                MetricsForSheet(static_cast<int>(std::lround(page.width * 1000 / 72)),
+                                static_cast<int>(std::lround(page.height * 1000 / 72)));
+            const double footerTop = metrics.footerTop * metrics.scale * 72 / 1000;
+            // Read top to bottom, left to right, in the layout's own points.
+            const double scale = metrics.scale;
+            std::sort(page.words.begin(), page.words.end(), [&](const auto& a, const auto& b) {
+                const long rowA = std::lround(a.yMin / scale / 2);
+                const long rowB = std::lround(b.yMin / scale / 2);
+                return rowA != rowB ? rowA < rowB : a.xMin < b.xMin;
+            });
+            for (const PdfWord& word : page.words) {
+                EXPECT_TRUE(word.xMin >= 0 && word.yMin >= 0 && word.xMax <= page.width &&
+                            word.yMax <= page.height)
+                    << paper << ": " << word.text << " at " << word.xMax << ", " << word.yMax;
+                if (word.yMin < footerTop) {
+                    body.push_back(word.text);
+                } else {
+                    footers += word.text == "Page" ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_EQ(footers, static_cast<int>(pages.size())) << paper;
+        if (a4Words.empty()) {
+            a4Words = body;
+        } else {
+            EXPECT_EQ(body, a4Words) << paper;
+        }
+    }
+    ToolRun unknown = Run("report SAMPLE.TXD --paper Tabloid");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(Contains(unknown.err, "unknown paper Tabloid")) << unknown.err;
 }
 
 TEST_F(KestrianDocReportTest, BadInputAndOutput) {

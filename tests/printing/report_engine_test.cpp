@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace printing {
 namespace {
 
@@ -116,6 +118,51 @@ TEST(ReportEngineTest, GroupHeadersOnChangingValuesNested) {
     EXPECT_EQ(run.pages[0].text,
               (std::vector<std::string>{"outside", "H1 A", "a1", "H2 k", "row", "row", "H2 f",
                                         "row", "H1 B", "b1", "H2 f", "row", "b2", "Page 1"}));
+}
+
+// The page's areas on each sheet: A4 upright as it always was; elsewhere the
+// body and the footer's text lie on the sheet, the footer just below the
+// body, nothing past the right edge.
+TEST(ReportEngineTest, TheLayoutFitsEverySheet) {
+    const PageMetrics a4;
+    struct Case {
+        const char* name;
+        int width, height;
+        double scale;
+    };
+    const Case cases[] = {
+        {"A4", 8268, 11693, 1.0},           {"Letter", 8500, 11000, 1.0},
+        {"Legal", 8500, 14000, 1.0},        {"A3", 11693, 16535, 1.0},
+        {"A4 landscape", 11693, 8268, 1.0}, {"A5", 5827, 8268, 5827.0 / 8268},
+        {"A5 landscape", 8268, 5827, 1.0},
+    };
+    constexpr int kFooterText = 265;  // the footer's two lines of text
+    for (const Case& c : cases) {
+        const PageMetrics m = MetricsForSheet(c.width, c.height);
+        EXPECT_EQ(m.sheetWidth, c.width) << c.name;
+        EXPECT_EQ(m.sheetHeight, c.height) << c.name;
+        EXPECT_NEAR(m.scale, c.scale, 1e-9) << c.name;
+        EXPECT_EQ(std::tie(m.left, m.top, m.width), std::tie(a4.left, a4.top, a4.width)) << c.name;
+        EXPECT_EQ(m.footerTop, m.top + m.height) << c.name;
+        EXPECT_LE((m.footerTop + kFooterText) * m.scale, c.height) << c.name;
+        EXPECT_LE((m.left + m.width) * m.scale, c.width) << c.name;
+        // The body uses the sheet: no more than the A4 gap is left under the footer.
+        EXPECT_GE((m.footerTop + a4.sheetHeight - a4.footerTop) * m.scale, c.height - 1) << c.name;
+    }
+    const PageMetrics same = MetricsForSheet(8268, 11693);
+    EXPECT_EQ(same.height, a4.height);
+    EXPECT_EQ(same.footerTop, a4.footerTop);
+    EXPECT_EQ(same.footerHeight, a4.footerHeight);
+
+    std::vector<ReportPage> pages;
+    ReportEngine engine(MetricsForSheet(5827, 8268), nullptr,
+                        [&](ReportPage&& page) { pages.push_back(std::move(page)); });
+    engine.Print(TextBand("a", 300));
+    engine.Finish();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].drawing.width, 5827);
+    EXPECT_EQ(pages[0].drawing.height, 8268);
+    EXPECT_NEAR(pages[0].drawing.scale, 5827.0 / 8268, 1e-9);
 }
 
 }  // namespace
