@@ -104,13 +104,31 @@ DictionaryReport::DictionaryReport(const dict::DictionaryModel& model, const Fil
                        {[this] { return tableHeading_; }, [this] { return TableHeadingBand(); }}});
 }
 
+const FilesToPrintRow* DictionaryReport::PrintedFile(std::string_view label) const {
+    // Rows of printList_ against a name, as SortByName orders them.
+    struct ByName {
+        bool operator()(const FilesToPrintRow& row, std::string_view name) const {
+            return row.NAME.view() < name;
+        }
+        bool operator()(std::string_view name, const FilesToPrintRow& row) const {
+            return name < row.NAME.view();
+        }
+    };
+    const dict::FixedString<40> name(label);
+    auto [first, last] =
+        std::equal_range(printList_.begin(), printList_.end(), name.view(), ByName{});
+    auto file = std::find_if(first, last, [](const auto& row) { return row.TYPE == kFileEntry; });
+    return file != last ? &*file : nullptr;
+}
+
 bool DictionaryReport::Start() {
     if (!model_.FILE || model_.FILE->empty()) return false;
     started_ = true;
 
     for (const FilesToPrintRow& entry : entries_) {
-        if (entry.SELECTED) InsertByName(printList_, {entry.TYPE, entry.NAME, entry.REF, 1});
+        if (entry.SELECTED) printList_.push_back({entry.TYPE, entry.NAME, entry.REF, 1});
     }
+    SortByName(printList_);
     // An alias is listed under its file when that file is printed, wherever
     // the two fall in label order.
     auto aliases = dict::Rows(model_.ALIAS);
@@ -120,11 +138,8 @@ bool DictionaryReport::Start() {
             continue;
         }
         const dict::AliasQueue& alias = aliases[static_cast<std::size_t>(entry.REF - 1)];
-        const dict::FixedString<40> file(alias.FILE.view());
-        auto printed = std::find_if(printList_.begin(), printList_.end(), [&](const auto& row) {
-            return row.TYPE == kFileEntry && row.NAME == file;
-        });
-        if (printed != printList_.end()) aliasIndex_.emplace_back(printed->REF, alias.LABEL.str());
+        const FilesToPrintRow* printed = PrintedFile(alias.FILE.view());
+        if (printed != nullptr) aliasIndex_.emplace_back(printed->REF, alias.LABEL.str());
     }
     std::sort(aliasIndex_.begin(), aliasIndex_.end());
     relationIndex_ = BuildRelationIndex(model_);
@@ -238,8 +253,10 @@ void DictionaryReport::PrintEntry(const FilesToPrintRow& entry) {
         if (entry.REF < 1 || index >= files.size()) return;
         const dict::FileQueue& file = files[index];
         std::vector<std::string> aliases;
-        for (const auto& [ref, label] : aliasIndex_) {
-            if (ref == entry.REF) aliases.push_back(label);
+        for (auto it = std::lower_bound(aliasIndex_.begin(), aliasIndex_.end(),
+                                        std::pair(entry.REF, std::string()));
+             it != aliasIndex_.end() && it->first == entry.REF; ++it) {
+            aliases.push_back(it->second);
         }
         for (const std::string& line : FileHeadingLines(file, aliases)) PrintTextLine(line);
         if (flags_.PrintKeys) {

@@ -93,6 +93,10 @@ class DictionaryReport {
     ReportEngine engine_;
     dict::Scanner scanner_;
 
+    // The entry of printList_ for the file labelled `label`; null when that
+    // file is not printed.
+    const FilesToPrintRow* PrintedFile(std::string_view label) const;
+
     FilesToPrint printList_;                                        // PrintList
     std::vector<std::pair<std::int32_t, std::string>> aliasIndex_;  // AliasIndex (REF, LABEL)
     std::vector<RelationIndexRow> relationIndex_;                   // RelationIndex

@@ -4,12 +4,11 @@
 
 namespace printing {
 
-void InsertByName(FilesToPrint& rows, const FilesToPrintRow& row) {
-    auto at = std::upper_bound(rows.begin(), rows.end(), row,
-                               [](const FilesToPrintRow& a, const FilesToPrintRow& b) {
-                                   return a.NAME.view() < b.NAME.view();
-                               });
-    rows.insert(at, row);
+void SortByName(FilesToPrint& rows) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const FilesToPrintRow& a, const FilesToPrintRow& b) {
+                         return a.NAME.view() < b.NAME.view();
+                     });
 }
 
 DisabledBoxes FillFilesToPrint(const dict::DictionaryModel& model, PrintFlags& flags,
@@ -18,10 +17,11 @@ DisabledBoxes FillFilesToPrint(const dict::DictionaryModel& model, PrintFlags& f
     rows.clear();
     DisabledBoxes disabled;
     bool someFileHasKeys = false;
+    rows.reserve(dict::Rows(model.FILE).size() + dict::Rows(model.ALIAS).size());
     if (model.FILE) {
         std::int32_t i = 0;
         for (const dict::FileQueue& file : *model.FILE) {
-            InsertByName(rows, {kFileEntry, file.LABEL.view(), ++i, 1});
+            rows.push_back({kFileEntry, file.LABEL.view(), ++i, 1});
             if (file.KEY) someFileHasKeys = true;
         }
     }
@@ -32,13 +32,14 @@ DisabledBoxes FillFilesToPrint(const dict::DictionaryModel& model, PrintFlags& f
     if (model.ALIAS) {
         std::int32_t j = 0;
         for (const dict::AliasQueue& alias : *model.ALIAS) {
-            InsertByName(rows, {kAliasEntry, alias.LABEL.view(), ++j,
-                                static_cast<std::uint8_t>(flags.PrintAliases ? 1 : 0)});
+            rows.push_back({kAliasEntry, alias.LABEL.view(), ++j,
+                            static_cast<std::uint8_t>(flags.PrintAliases ? 1 : 0)});
         }
     } else {
         flags.PrintAliases = false;
         disabled.aliases = true;
     }
+    SortByName(rows);
     if (!model.RELATION) {
         flags.PrintRelations = false;
         disabled.relations = true;

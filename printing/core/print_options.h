@@ -40,9 +40,10 @@ struct DisabledBoxes {
     bool relations = false;
 };
 
-// Inserts the row after every row whose NAME does not sort after its own
-// (bytes compared, trailing blanks not significant).
-void InsertByName(FilesToPrint& rows, const FilesToPrintRow& row);
+// Orders the rows by NAME (bytes compared, trailing blanks not significant),
+// rows of equal NAME kept in the order they came: as if each had been
+// inserted after every row whose NAME does not sort after its own.
+void SortByName(FilesToPrint& rows);
 
 // The window's first display: Preview is ticked again, the list is rebuilt
 // from the model (files selected, aliases as PrintAliases says, in label
