@@ -79,11 +79,11 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
     EXPECT_EQ(
         AllLines(pages),
         (std::vector<std::string>{
-            "Alias AShip",
+            "Alias AShip  D.TXD",
             "",
             "Prefix: SHP",
             "File  : Cust",
-            "File Cust",
+            "File Cust  D.TXD",
             "",
             "Prefix: CUS",
             "Driver: TOPSPEED",
@@ -96,7 +96,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "\xAB\x97\x9B Orders       Cust" + connector + "ORD:K              Orders" + connector +
                 "CUS:K",
             "               CUS:Id" + connector + "ORD:Cust",
-            "File Orders",
+            "File Orders  D.TXD",
             "",
             "Prefix: ORD",
             "Driver: TOPSPEED",
@@ -111,7 +111,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "\x8B\x97\xBB Cust       Orders" + connector + "CUS:K                Cust" + connector +
                 "ORD:K",
             std::string(45, ' ') + "CUS:Id" + connector + "ORD:Cust",
-            "Page 1",
+            "D.TXD - Orders  TITLE  Page 1",
         }));
 }
 
@@ -122,10 +122,10 @@ TEST(DictionaryReportTest, TitlePageThenPageOneAgain) {
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].text,
               (std::vector<std::string>{"Velmora Data Dictionary", "D.TXD", "Version : 4.0",
-                                        "Created : ", "Modified: ", "Printed : today", "Page 1"}));
+                                        "Created : ", "Modified: ", "Printed : today", "TITLE  Page 1"}));
     EXPECT_EQ(pages[1].number, 1);
-    EXPECT_EQ(pages[1].text[0], "Files Summary");
-    EXPECT_EQ(pages[1].text.back(), "Page 1");
+    EXPECT_EQ(pages[1].text[0], "Files Summary  D.TXD");
+    EXPECT_EQ(pages[1].text.back(), "D.TXD - Orders  TITLE  Page 1");
 }
 
 TEST(DictionaryReportTest, SummaryAloneIsComplete) {

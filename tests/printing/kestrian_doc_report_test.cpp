@@ -58,16 +58,17 @@ TEST_F(KestrianDocReportTest, TextPagesOfTheSample) {
     const std::vector<std::string> pages = Pages(run.out);
     ASSERT_EQ(pages.size(), 3u) << run.out;
     EXPECT_TRUE(pages[0].starts_with("Velmora Data Dictionary\nSAMPLE.TXD\nVersion : 4.0\n"));
-    EXPECT_TRUE(pages[0].ends_with("\nPage 1\n"));
+    EXPECT_TRUE(pages[0].ends_with("\nKESTRIAN: the Velmora Dictionary Reporter  Page 1\n"));
     EXPECT_TRUE(
-        pages[1].starts_with("Files Summary\n"
+        pages[1].starts_with("Files Summary  SAMPLE.TXD\n"
                              "FILE       PRE  DRIVER PATH            ATTRIBUTES\n"
                              "Customer   CUS  DOS    'CUSTOMER.DAT'  CREATE,THREAD,BINDABLE\n"))
         << pages[1];
-    EXPECT_TRUE(pages[1].ends_with("\nPage 1\n"));
-    EXPECT_TRUE(pages[2].ends_with("\nPage 2\n"));
+    EXPECT_TRUE(pages[1].ends_with("\nSAMPLE.TXD - Orders  KESTRIAN: the Velmora Dictionary "
+                                   "Reporter  Page 1\n"));
+    EXPECT_TRUE(pages[2].ends_with("  Page 2\n"));
     EXPECT_TRUE(Contains(run.out,
-                         "File Customer\n\nPrefix: CUS                                    "
+                         "File Customer  SAMPLE.TXD\n\nPrefix: CUS                                    "
                          "Attributes: CREATE\n"));
     EXPECT_TRUE(Contains(run.out, "Alias : ShipTo\n"));
     EXPECT_TRUE(Contains(run.out, "PostCode     CSTRING(11)        @s10\n           END\n"));
@@ -76,7 +77,7 @@ TEST_F(KestrianDocReportTest, TextPagesOfTheSample) {
                          "\xC2\xAB\xE2\x80\x94\xE2\x80\xBA Orders       Customer "
                          "\xE2\x80\xB9\xE2\x80\x94\xE2\x80\xBA ORD:KeyCust"));
     EXPECT_TRUE(Contains(run.out, "   \xE2\x80\x94\xE2\x80\xBA ORD:OrderDate\n"));
-    EXPECT_TRUE(Contains(run.out, "Alias ShipTo\n\nPrefix: SHP\nFile  : Customer\n"));
+    EXPECT_TRUE(Contains(run.out, "Alias ShipTo  SAMPLE.TXD\n\nPrefix: SHP\nFile  : Customer\n"));
     for (const std::string& page : pages) {
         EXPECT_EQ(page.find(" \n"), std::string::npos) << "trailing blanks";
     }
@@ -88,10 +89,10 @@ TEST_F(KestrianDocReportTest, OptionsLeaveOutSections) {
             "--no-summary --no-relations");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out,
-              "File Product\n\nPrefix: PRO                                    Attributes: OEM\n"
+              "File Product  SAMPLE.TXD\n\nPrefix: PRO                                    Attributes: OEM\n"
               "Driver: ASCII\nPath  : 'PRODUCT.DAT'\n\nFIELD  TYPE        PICTURE  VALID\n"
-              "Line   STRING(80)  @s80\nAlias ShipTo\n\nPrefix: SHP\nFile  : Customer\n"
-              "Page 1\n\f\n");
+              "Line   STRING(80)  @s80\nAlias ShipTo  SAMPLE.TXD\n\nPrefix: SHP\nFile  : Customer\n"
+              "SAMPLE.TXD - ShipTo  KESTRIAN: the Velmora Dictionary Reporter  Page 1\n\f\n");
     ToolRun noKeys = Run("report SAMPLE.TXD --format text --no-keys --no-aliases");
     ASSERT_EQ(noKeys.exitCode, 0) << noKeys.err;
     EXPECT_FALSE(Contains(noKeys.out, "\nKEY "));
