@@ -51,7 +51,8 @@ constexpr int kPathX = 3771;
 constexpr int kNameX = 521;
 constexpr int kNameWidth = 2531;
 constexpr int kNameGap = 100;  // between a widened name and the path
-constexpr int kSmallestNamePoints = 6;
+constexpr int kSmallestPoints = 6;
+const std::string kEllipsis = "\x85";  // …
 constexpr int kFooterTextWidth = 5802;
 constexpr int kFooterLineHeight = 125;
 
@@ -118,20 +119,42 @@ std::string SideBySide(std::initializer_list<std::string_view> texts) {
     return line;
 }
 
-// The entry's name in its heading band.
-rt::DrawOp NameOp(const std::string& name) {
-    // A name too wide for its place takes the room up to the path, and when
-    // it needs more a smaller size of the same font, its baseline kept on
-    // the heading's; it is never cut inside a letter.
-    if (SansFits(name, kSans12Bold.points, kNameWidth)) {
-        return rt::TextOp(kNameX, kHeadingTextY, name, kSans12Bold, kNameWidth);
+// Text in the proportional font at (x, y), as it is when it fits `width`.
+// A text too wide for that takes `room`, and when it needs more a smaller
+// size of the same font, down to 6 points, its baseline kept on the
+// line's; it is never cut inside a letter: what does not fit even then
+// loses its start, an ellipsis in its place.
+rt::DrawOp FittedOp(int x, int y, std::string text, rt::FontSpec font, int width, int room) {
+    if (SansFits(text, font, width)) return rt::TextOp(x, y, std::move(text), font, width);
+    const int ascent = rt::TextAscent(font);
+    while (font.points > kSmallestPoints && !SansFits(text, font, room)) --font.points;
+    while (text.size() > 1 && !SansFits(text, font, room)) text = kEllipsis + text.substr(2);
+    return rt::TextOp(x, y + ascent - rt::TextAscent(font), std::move(text), font, room);
+}
+
+// The footer's path and entry on as many lines as their place needs: the
+// path wraps at its slashes, and " - " and the entry follow it on its last
+// line when there is room, else on a line of their own; the title line
+// moves down under them. The entry's name is never cut off.
+std::vector<std::string> FooterLines(std::string_view footer, std::size_t pathLength) {
+    auto fits = [](std::string_view piece) { return SansFits(piece, kSans8, kFooterTextWidth); };
+    if (fits(footer)) return {std::string(footer)};
+    const std::size_t split = std::min(pathLength, footer.size());
+    std::vector<std::string> lines = WrapText(footer.substr(0, split), fits);
+    const std::string_view entry = footer.substr(split);  // " - " and the name
+    if (!lines.empty() && fits(lines.back() + std::string(entry))) {
+        lines.back() += entry;
+    } else {
+        for (std::string& piece : WrapText(TrimLeft(entry), fits))
+            lines.push_back(std::move(piece));
     }
-    const int room = kPathX - kNameX - kNameGap;
-    rt::FontSpec font = kSans12Bold;
-    while (font.points > kSmallestNamePoints && !SansFits(name, font.points, room)) --font.points;
-    const int lower = rt::TextAscent(kSans12Bold) - rt::TextAscent(font);
-    return rt::TextOp(kNameX, kHeadingTextY + lower, name, font,
-                      SansFits(name, font.points, room) ? room : 0);
+    return lines;
+}
+
+// The dictionary's path in a heading band.
+rt::DrawOp PathOp(const std::string& path) {
+    const int width = kAreaWidth - kPathX;
+    return FittedOp(kPathX, kHeadingTextY, path, kSans12, width, width);
 }
 
 }  // namespace
@@ -244,7 +267,7 @@ void DictionaryReport::PrintSummary() {
     heading.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, 198, rt::kLightGrey));
     heading.ops.push_back(rt::TextOp(52, kHeadingTextY, "Files Summary", kSans12Bold));
     const std::string path = Shown(settings_.dictionaryPath, kNameShown);
-    heading.ops.push_back(rt::TextOp(kPathX, kHeadingTextY, path, kSans12, kAreaWidth - kPathX));
+    heading.ops.push_back(PathOp(path));
     heading.ops.push_back(
         rt::BoxOp(0, 354, kAreaWidth, FoldedHeight(146, columns), rt::kLightGrey));
     AddLines(heading, columns, {20, 10}, 364);
@@ -321,8 +344,9 @@ Band DictionaryReport::EntryHeadingBand() const {
     const std::string name = Shown(name_, kNameShown);
     const std::string path = Shown(settings_.dictionaryPath, kNameShown);
     band.ops.push_back(rt::TextOp(52, kHeadingTextY, kind, kSans12));
-    band.ops.push_back(NameOp(name));
-    band.ops.push_back(rt::TextOp(kPathX, kHeadingTextY, path, kSans12, kAreaWidth - kPathX));
+    band.ops.push_back(
+        FittedOp(kNameX, kHeadingTextY, name, kSans12Bold, kNameWidth, kPathX - kNameX - kNameGap));
+    band.ops.push_back(PathOp(path));
     band.text.push_back(SideBySide({kind + " " + name, path}));
     return band;
 }
@@ -342,16 +366,8 @@ Band DictionaryReport::FooterBand(std::int32_t page) const {
     Band band;
     band.height = settings_.metrics.footerHeight;
     band.ops.push_back(rt::LineOp(0, 0, kAreaWidth, 0));
-    // The path and entry wrap onto further lines where they are wider than
-    // their place (at the path's slashes, else before the " - "), and the
-    // title line moves down under them: the entry's name is never cut off.
     const std::string_view footer = TrimRight(footerText_);
-    std::vector<std::string> lines{std::string(footer)};
-    if (!SansFits(footer, kSans8.points, kFooterTextWidth)) {
-        lines = WrapText(footer, [](std::string_view piece) {
-            return SansFits(piece, kSans8.points, kFooterTextWidth);
-        });
-    }
+    const std::vector<std::string> lines = FooterLines(footer, settings_.dictionaryPath.size());
     int y = 0;
     for (const std::string& line : lines) {
         band.ops.push_back(rt::TextOp(0, y, line, kSans8, kFooterTextWidth));

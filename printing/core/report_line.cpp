@@ -9,6 +9,11 @@ std::string_view TrimRight(std::string_view text) noexcept {
     return text;
 }
 
+std::string_view TrimLeft(std::string_view text) noexcept {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    return text;
+}
+
 std::string Fixed(std::string_view text, std::size_t length) {
     std::string out(text.substr(0, length));
     out.resize(length, ' ');
@@ -64,8 +69,7 @@ std::vector<std::string> WrapText(std::string_view text,
             if (TrimRight(text.substr(0, cut)).empty()) cut = n;
         }
         pieces.emplace_back(TrimRight(text.substr(0, cut)));
-        text.remove_prefix(cut);
-        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+        text = TrimLeft(text.substr(cut));
     }
     return pieces;
 }

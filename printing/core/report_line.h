@@ -18,6 +18,8 @@ inline constexpr std::size_t kPageColumns = 100;
 
 // The text without trailing blanks.
 std::string_view TrimRight(std::string_view text) noexcept;
+// The text without leading blanks.
+std::string_view TrimLeft(std::string_view text) noexcept;
 
 class ReportLine {
   public:

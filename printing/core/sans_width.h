@@ -1,20 +1,22 @@
 // How wide the report's proportional font sets a text, for the places where
 // the report fits text into a band by its printed width rather than by
-// counting characters (the entry's name in its heading, the footer's path
-// and entry). Widths are those of the font's bold face, which no character
-// of the regular face exceeds, so a text that fits here fits when printed.
+// counting characters (the entry's name and the dictionary's path in the
+// headings, the footer's path and entry). The widths are the font's own
+// (the metrics the PDF's base font and the printed font share), rounded up.
 #pragma once
 
 #include <string_view>
 
+#include "runtime/core/page_drawing.h"
+
 namespace printing {
 
-// The width of `text` (Windows-1252) at `points`, in thousandths of an inch.
-int SansTextWidth(std::string_view text, int points) noexcept;
+// The width of `text` (Windows-1252) in `font`, in thousandths of an inch.
+int SansTextWidth(std::string_view text, const rt::FontSpec& font) noexcept;
 
-// The text fits in `width` thousandths of an inch at `points`.
-inline bool SansFits(std::string_view text, int points, int width) noexcept {
-    return SansTextWidth(text, points) <= width;
+// The text fits in `width` thousandths of an inch.
+inline bool SansFits(std::string_view text, const rt::FontSpec& font, int width) noexcept {
+    return SansTextWidth(text, font) <= width;
 }
 
 }  // namespace printing

@@ -75,8 +75,7 @@ std::vector<std::string> TableFold::Lines(std::string_view row) const {
             continue;
         }
         const std::size_t at = std::max(piece.at, kContinuationColumn);
-        text.remove_prefix(std::min(text.size(), text.find_first_not_of(' ')));
-        const std::vector<std::string> parts = WrapText(text, columns_ - at + 1);
+        const std::vector<std::string> parts = WrapText(TrimLeft(text), columns_ - at + 1);
         if (parts.empty()) lines.emplace_back();
         for (std::size_t k = 0; k < parts.size(); ++k) {
             lines.push_back(std::string((k == 0 ? piece.at : at) - 1, ' ') + parts[k]);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "printing/core/sans_width.h"
 #include "tests/printing/report_models.h"
 
 namespace printing {
@@ -120,9 +121,9 @@ TEST(DictionaryReportTest, TitlePageThenPageOneAgain) {
     FilesToPrint entries = AllEntries(model);
     auto pages = BuildReport(model, entries, Flags(true, true), Settings());
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].text,
-              (std::vector<std::string>{"Velmora Data Dictionary", "D.TXD", "Version : 4.0",
-                                        "Created : ", "Modified: ", "Printed : today", "TITLE  Page 1"}));
+    EXPECT_EQ(pages[0].text, (std::vector<std::string>{
+                                 "Velmora Data Dictionary", "D.TXD", "Version : 4.0",
+                                 "Created : ", "Modified: ", "Printed : today", "TITLE  Page 1"}));
     EXPECT_EQ(pages[1].number, 1);
     EXPECT_EQ(pages[1].text[0], "Files Summary  D.TXD");
     EXPECT_EQ(pages[1].text.back(), "D.TXD - Orders  TITLE  Page 1");
@@ -196,6 +197,87 @@ TEST(DictionaryReportTest, FooterAndDoubleStruckBands) {
         return op.kind == rt::DrawKind::Text && op.x == 1008;
     });
     EXPECT_EQ(headings, 5);  // fields, relations, keys, fields, relations
+}
+
+// Two files of 40-character labels related to each other, the first with
+// a 40-character key over two 40-character fields.
+dict::DictionaryModel LongLabelModel(const std::string& a, const std::string& b) {
+    const std::string key(40, 'K'), field(40, 'f'), other(40, 'g');
+    dict::DictionaryModel model;
+    dict::FileQueue first = File(a, "AAA");
+    dict::Ensure(first.KEY).push_back(Key(key, {"AAA:" + field, "AAA:" + other}));
+    dict::Ensure(first.FIELD).push_back(Field(field, "LONG"));
+    dict::Ensure(first.FIELD).push_back(Field(other, "DATE"));
+    dict::Ensure(model.FILE).push_back(std::move(first));
+    dict::FileQueue second = File(b, "BBB");
+    dict::Ensure(second.FIELD).push_back(Field(field, "LONG"));
+    dict::Ensure(model.FILE).push_back(std::move(second));
+    dict::RelationQueue relation = Relation("1:MANY", a, "AAA:" + key, b, "BBB:" + key);
+    AddPair(relation.LEFTFIELDS, "AAA:" + field, "BBB:" + field);
+    AddPair(relation.RIGHTFIELDS, "BBB:" + field, "AAA:" + field);
+    dict::Ensure(model.RELATION).push_back(std::move(relation));
+    return model;
+}
+
+TEST(DictionaryReportTest, LongLabelsAreDrawnWhole) {
+    const std::string a(40, 'A'), b(40, 'B');
+    dict::DictionaryModel model = LongLabelModel(a, b);
+    FilesToPrint entries = AllEntries(model);
+    ReportSettings settings = Settings();
+    settings.dictionaryPath = "/home/someone/" + std::string(60, 'p') + "/D.TXD";
+    auto pages = BuildReport(model, entries, Flags(false, true), settings);
+    ASSERT_FALSE(pages.empty());
+    std::string drawn;
+    for (const ReportPage& page : pages) {
+        for (const rt::DrawOp& op : page.drawing.ops) {
+            if (op.kind != rt::DrawKind::Text) continue;
+            drawn += op.text + "\n";
+            if (op.font.face == rt::FontFace::Mono) {
+                EXPECT_LE(op.text.size(), 100u) << op.text;
+            }
+            // Text cut at a width is never cut inside a letter.
+            if (op.width > 0) {
+                EXPECT_TRUE(SansFits(op.text, op.font, op.width)) << op.text;
+            }
+        }
+    }
+    for (const std::string& text :
+         {a, b, "AAA:" + std::string(40, 'K'), "BBB:" + std::string(40, 'K'),
+          "AAA:" + std::string(40, 'f'), "BBB:" + std::string(40, 'f'), std::string(40, 'g')}) {
+        EXPECT_NE(drawn.find(text), std::string::npos) << text;
+    }
+    // The footer keeps the entry after its long path, the title under it.
+    const rt::DrawOp* footerEnd = nullptr;
+    const rt::DrawOp* title = nullptr;
+    for (const rt::DrawOp& op : pages.back().drawing.ops) {
+        if (op.kind != rt::DrawKind::Text || op.y < settings.metrics.footerTop) continue;
+        if (op.text.ends_with("- " + b)) footerEnd = &op;
+        if (op.text == "TITLE") title = &op;
+    }
+    ASSERT_NE(footerEnd, nullptr);
+    ASSERT_NE(title, nullptr);
+    EXPECT_GT(footerEnd->y, settings.metrics.footerTop);  // wrapped onto a second line
+    EXPECT_GT(title->y, footerEnd->y);
+}
+
+TEST(DictionaryReportTest, TextCarriesHeadingPathsAndWholeFooters) {
+    dict::DictionaryModel model = SmallModel();
+    FilesToPrint entries = AllEntries(model);
+    const std::string text =
+        ReportText(BuildReport(model, entries, Flags(false, true), Settings()));
+    const std::string lines[] = {
+        "Files Summary  D.TXD\n",
+        "Alias AShip  D.TXD\n",
+        "File Cust  D.TXD\n",
+        "File Orders  D.TXD\n",
+        "D.TXD - Orders  TITLE  Page 1\n\f\n",
+    };
+    std::size_t at = 0;
+    for (const std::string& line : lines) {
+        const std::size_t found = text.find(line, at);
+        ASSERT_NE(found, std::string::npos) << line << " after " << at << " in\n" << text;
+        at = found + line.size();
+    }
 }
 
 }  // namespace
