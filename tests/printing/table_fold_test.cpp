@@ -48,22 +48,6 @@ TEST(TableFoldTest, RowsFoldAtTheFurthestColumnThatFits) {
     }
 }
 
-TEST(TableFoldTest, BlankMiddlePiecesKeepTheirLine) {
-    ReportLine line(300);
-    line.Put(1, "a");
-    line.Put(90, std::string(20, 'b'));
-    line.Put(190, std::string(20, 'c'));
-    ReportLine gap(300);
-    gap.Put(190, "d");
-    ReportTable table;
-    table.rows = {{RowKind::Row, line.Value()}, {RowKind::Row, gap.Value()}};
-    table.folds = {90, 190};
-    const TableFold fold(table);
-    ASSERT_EQ(fold.Pieces().size(), 3u);
-    const std::string cont(kContinuationColumn - 1, ' ');
-    EXPECT_EQ(fold.Lines(gap.Value()), (std::vector<std::string>{"", cont + "d"}));
-}
-
 // Four 40-character labels and keys on both sides of a relation.
 TEST(TableFoldTest, RelationsWithFortyCharacterLabelsLoseNothing) {
     const std::string own(40, 'O'), related(40, 'R');
