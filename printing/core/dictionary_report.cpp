@@ -5,6 +5,9 @@
 
 #include "dictionary/windows1252.h"
 #include "printing/core/report_line.h"
+#include "printing/core/sans_width.h"
+#include "printing/core/table_fold.h"
+#include "runtime/core/pdf_writer.h"
 
 namespace printing {
 
@@ -21,12 +24,12 @@ ReportFlags ReportFlagsOf(const PrintFlags& options, bool preview) {
 namespace {
 
 // Widths of the pictures the report's variables are shown through.
-constexpr std::size_t kLineShown = 100;    // @s100
-constexpr std::size_t kNameShown = 80;     // @s80
-constexpr std::size_t kValueShown = 40;    // @s40
-constexpr std::size_t kKindShown = 5;      // @s5
-constexpr std::size_t kNameLength = 40;    // PrintList NAME
-constexpr std::size_t kTitleLength = 100;  // TitleText
+constexpr std::size_t kLineShown = kPageColumns;  // @s100
+constexpr std::size_t kNameShown = 80;            // @s80
+constexpr std::size_t kValueShown = 40;           // @s40
+constexpr std::size_t kKindShown = 5;             // @s5
+constexpr std::size_t kNameLength = 40;           // PrintList NAME
+constexpr std::size_t kTitleLength = 100;         // TitleText
 
 constexpr rt::FontSpec kMono8{rt::FontFace::Mono, 8, false};
 constexpr rt::FontSpec kMono10{rt::FontFace::Mono, 10, false};
@@ -45,32 +48,53 @@ constexpr int kSummaryHeadingHeight = 510;
 constexpr int kLastSummaryRowHeight = 160;
 constexpr int kHeadingTextY = 15;
 constexpr int kPathX = 3771;
+constexpr int kNameX = 521;
+constexpr int kNameWidth = 2531;
+constexpr int kNameGap = 100;  // between a widened name and the path
+constexpr int kSmallestPoints = 6;
+const std::string kEllipsis = "\x85";  // …
+constexpr int kFooterTextWidth = 5802;
+constexpr int kFooterLineHeight = 125;
 
 std::string Shown(std::string_view text, std::size_t width) {
     return std::string(TrimRight(text.substr(0, std::min(text.size(), width))));
 }
 
-Band LineBand(const std::string& text, int height) {
+// Lines of dictionary text one under the other from `y`, each drawn at
+// every x of `xs` (a second x strikes the line twice, bolder).
+void AddLines(Band& band, const std::vector<std::string>& lines, std::initializer_list<int> xs,
+              int y) {
+    for (const std::string& line : lines) {
+        for (const int x : xs) band.ops.push_back(rt::TextOp(x, y, line, kMono8));
+        y += kLineHeight;
+    }
+}
+
+// The height a band of `height` for one line needs for `lines` lines.
+int FoldedHeight(int height, const std::vector<std::string>& lines) {
+    return height + kLineHeight * static_cast<int>(lines.size() - 1);
+}
+
+// A table row on the lines it folds onto; its text is the whole row.
+Band FoldedBand(const std::string& row, const TableFold& fold, int height,
+                std::initializer_list<int> xs) {
+    const std::vector<std::string> lines = fold.Lines(row);
     Band band;
-    band.height = height;
-    std::string shown = Shown(text, kLineShown);
-    band.ops.push_back(rt::TextOp(10, 10, shown, kMono8));
-    band.text.push_back(std::move(shown));
+    band.height = FoldedHeight(height, lines);
+    AddLines(band, lines, xs, 10);
+    band.text.emplace_back(TrimRight(row));
     return band;
 }
 
-Band RowBand(const TableLine& row) {
+Band RowBand(const TableLine& row, const TableFold& fold) {
     switch (row.kind) {
         case RowKind::Row:
-            return LineBand(row.text, kLineHeight);
-        case RowKind::RelationHead: {
-            Band band = LineBand(row.text, kLineHeight);
-            band.ops.push_back(rt::TextOp(5, 10, band.text.front(), kMono8));
-            return band;
-        }
+            return FoldedBand(row.text, fold, kLineHeight, {10});
+        case RowKind::RelationHead:
+            return FoldedBand(row.text, fold, kLineHeight, {10, 5});
         case RowKind::LastRow: {
-            Band band = LineBand(row.text, kRuledLineHeight);
-            band.ops.push_back(rt::LineOp(0, 146, kAreaWidth, 0));
+            Band band = FoldedBand(row.text, fold, kRuledLineHeight, {10});
+            band.ops.push_back(rt::LineOp(0, band.height - 10, kAreaWidth, 0));
             return band;
         }
         case RowKind::Separator: {
@@ -81,6 +105,56 @@ Band RowBand(const TableLine& row) {
         }
     }
     return {};
+}
+
+// Texts of one band set side by side on the band's one text line.
+std::string SideBySide(std::initializer_list<std::string_view> texts) {
+    std::string line;
+    for (std::string_view text : texts) {
+        text = TrimRight(text);
+        if (text.empty()) continue;
+        if (!line.empty()) line += "  ";
+        line += text;
+    }
+    return line;
+}
+
+// Text in the proportional font at (x, y), as it is when it fits `width`.
+// A text too wide for that takes `room`, and when it needs more a smaller
+// size of the same font, down to 6 points, its baseline kept on the
+// line's; it is never cut inside a letter: what does not fit even then
+// loses its start, an ellipsis in its place.
+rt::DrawOp FittedOp(int x, int y, std::string text, rt::FontSpec font, int width, int room) {
+    if (SansFits(text, font, width)) return rt::TextOp(x, y, std::move(text), font, width);
+    const int ascent = rt::TextAscent(font);
+    while (font.points > kSmallestPoints && !SansFits(text, font, room)) --font.points;
+    while (text.size() > 1 && !SansFits(text, font, room)) text = kEllipsis + text.substr(2);
+    return rt::TextOp(x, y + ascent - rt::TextAscent(font), std::move(text), font, room);
+}
+
+// The footer's path and entry on as many lines as their place needs: the
+// path wraps at its slashes, and " - " and the entry follow it on its last
+// line when there is room, else on a line of their own; the title line
+// moves down under them. The entry's name is never cut off.
+std::vector<std::string> FooterLines(std::string_view footer, std::size_t pathLength) {
+    auto fits = [](std::string_view piece) { return SansFits(piece, kSans8, kFooterTextWidth); };
+    if (fits(footer)) return {std::string(footer)};
+    const std::size_t split = std::min(pathLength, footer.size());
+    std::vector<std::string> lines = WrapText(footer.substr(0, split), fits);
+    const std::string_view entry = footer.substr(split);  // " - " and the name
+    if (!lines.empty() && fits(lines.back() + std::string(entry))) {
+        lines.back() += entry;
+    } else {
+        for (std::string& piece : WrapText(TrimLeft(entry), fits))
+            lines.push_back(std::move(piece));
+    }
+    return lines;
+}
+
+// The dictionary's path in a heading band.
+rt::DrawOp PathOp(const std::string& path) {
+    const int width = kAreaWidth - kPathX;
+    return FittedOp(kPathX, kHeadingTextY, path, kSans12, width, width);
 }
 
 }  // namespace
@@ -201,26 +275,27 @@ void DictionaryReport::PrintTitlePage() {
 
 void DictionaryReport::PrintSummary() {
     const ReportTable table = SummaryTable(model_, entries_);
+    const TableFold fold(table);
+    const std::vector<std::string> columns = fold.Lines(table.heading);
     Band heading;
-    heading.height = kSummaryHeadingHeight;
+    heading.height = FoldedHeight(kSummaryHeadingHeight, columns);
     heading.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, 198, rt::kLightGrey));
     heading.ops.push_back(rt::TextOp(52, kHeadingTextY, "Files Summary", kSans12Bold));
     const std::string path = Shown(settings_.dictionaryPath, kNameShown);
-    heading.ops.push_back(rt::TextOp(kPathX, kHeadingTextY, path, kSans12, kAreaWidth - kPathX));
-    heading.ops.push_back(rt::BoxOp(0, 354, kAreaWidth, 146, rt::kLightGrey));
-    const std::string columns = Shown(table.heading, kLineShown);
-    heading.ops.push_back(rt::TextOp(20, 364, columns, kMono8));
-    heading.ops.push_back(rt::TextOp(10, 364, columns, kMono8));
-    heading.text = {"Files Summary", columns};
+    heading.ops.push_back(PathOp(path));
+    heading.ops.push_back(
+        rt::BoxOp(0, 354, kAreaWidth, FoldedHeight(146, columns), rt::kLightGrey));
+    AddLines(heading, columns, {20, 10}, 364);
+    heading.text = {SideBySide({"Files Summary", path}), std::string(TrimRight(table.heading))};
     engine_.Print(heading);
 
     for (const TableLine& row : table.rows) {
         if (row.kind == RowKind::LastRow) {
-            Band band = LineBand(row.text, kLastSummaryRowHeight);
-            band.ops.push_back(rt::LineOp(0, 150, kAreaWidth, 0));
+            Band band = FoldedBand(row.text, fold, kLastSummaryRowHeight, {10});
+            band.ops.push_back(rt::LineOp(0, band.height - 10, kAreaWidth, 0));
             engine_.Print(band);
         } else {
-            engine_.Print(LineBand(row.text, kLineHeight));
+            engine_.Print(FoldedBand(row.text, fold, kLineHeight, {10}));
         }
     }
 }
@@ -236,8 +311,10 @@ void DictionaryReport::PrintTextLine(const std::string& text) {
 
 void DictionaryReport::PrintTable(const ReportTable& table) {
     PrintTextLine({});
+    const TableFold fold(table);
     tableHeading_ = table.heading;
-    for (const TableLine& row : table.rows) engine_.Print(RowBand(row), 2);
+    tableHeadingLines_ = fold.Lines(table.heading);
+    for (const TableLine& row : table.rows) engine_.Print(RowBand(row, fold), 2);
 }
 
 void DictionaryReport::PrintEntry(const FilesToPrintRow& entry) {
@@ -282,24 +359,23 @@ Band DictionaryReport::EntryHeadingBand() const {
     band.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, 198, rt::kLightGrey));
     const std::string kind = Shown(entryKind_, kKindShown);
     const std::string name = Shown(name_, kNameShown);
+    const std::string path = Shown(settings_.dictionaryPath, kNameShown);
     band.ops.push_back(rt::TextOp(52, kHeadingTextY, kind, kSans12));
-    band.ops.push_back(rt::TextOp(521, kHeadingTextY, name, kSans12Bold, 2531));
-    band.ops.push_back(rt::TextOp(kPathX, kHeadingTextY,
-                                  Shown(settings_.dictionaryPath, kNameShown), kSans12,
-                                  kAreaWidth - kPathX));
-    band.text.push_back(kind + " " + name);
+    band.ops.push_back(
+        FittedOp(kNameX, kHeadingTextY, name, kSans12Bold, kNameWidth, kPathX - kNameX - kNameGap));
+    band.ops.push_back(PathOp(path));
+    band.text.push_back(SideBySide({kind + " " + name, path}));
     return band;
 }
 
 Band DictionaryReport::TableHeadingBand() const {
     Band band;
-    band.height = kRuledLineHeight;
-    band.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, 146, rt::kLightGrey));
-    const std::string heading = Shown(tableHeading_, kLineShown);
-    band.ops.push_back(rt::TextOp(0, 10, heading, kMono8));
-    band.ops.push_back(rt::TextOp(8, 10, heading, kMono8));
-    band.ops.push_back(rt::LineOp(0, 146, kAreaWidth, 0));
-    band.text.push_back(heading);
+    band.height = FoldedHeight(kRuledLineHeight, tableHeadingLines_);
+    const int ruled = band.height - 10;
+    band.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, ruled, rt::kLightGrey));
+    AddLines(band, tableHeadingLines_, {0, 8}, 10);
+    band.ops.push_back(rt::LineOp(0, ruled, kAreaWidth, 0));
+    band.text.emplace_back(TrimRight(tableHeading_));
     return band;
 }
 
@@ -307,13 +383,19 @@ Band DictionaryReport::FooterBand(std::int32_t page) const {
     Band band;
     band.height = settings_.metrics.footerHeight;
     band.ops.push_back(rt::LineOp(0, 0, kAreaWidth, 0));
-    band.ops.push_back(rt::TextOp(0, 0, Shown(footerText_, kLineShown), kSans8, 5802));
-    band.ops.push_back(rt::TextOp(
-        0, 125, Shown(Fixed(settings_.titleText, kTitleLength), kNameShown), kSans8, 3156));
+    const std::string_view footer = TrimRight(footerText_);
+    const std::vector<std::string> lines = FooterLines(footer, settings_.dictionaryPath.size());
+    int y = 0;
+    for (const std::string& line : lines) {
+        band.ops.push_back(rt::TextOp(0, y, line, kSans8, kFooterTextWidth));
+        y += kFooterLineHeight;
+    }
+    const std::string title = Shown(Fixed(settings_.titleText, kTitleLength), kNameShown);
+    band.ops.push_back(rt::TextOp(0, std::max(y, kFooterLineHeight), title, kSans8, 3156));
     const std::string number =
         "Page " + (page == 0 ? std::string() : std::to_string(page % 100000000));
     band.ops.push_back(rt::TextOp(6188, 0, number, kSans8));
-    band.text.push_back(number);
+    band.text.push_back(SideBySide({footer, title, number}));
     return band;
 }
 

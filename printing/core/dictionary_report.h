@@ -110,6 +110,7 @@ class DictionaryReport {
     std::string entryKind_;
     std::string name_;
     std::string tableHeading_;
+    std::vector<std::string> tableHeadingLines_;  // tableHeading_ as it is printed
     std::string footerText_;
 };
 

@@ -9,6 +9,11 @@ std::string_view TrimRight(std::string_view text) noexcept {
     return text;
 }
 
+std::string_view TrimLeft(std::string_view text) noexcept {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    return text;
+}
+
 std::string Fixed(std::string_view text, std::size_t length) {
     std::string out(text.substr(0, length));
     out.resize(length, ' ');
@@ -40,6 +45,37 @@ void ReportLine::PutRight(std::size_t first, std::size_t last, std::string_view 
     std::string aligned(width - text.size(), ' ');
     aligned += text;
     Put(first, aligned);
+}
+
+namespace {
+
+bool EndsPiece(char c) {
+    return c == ' ' || c == ',' || c == '|' || c == '/' || c == '\\';
+}
+
+}  // namespace
+
+std::vector<std::string> WrapText(std::string_view text,
+                                  const std::function<bool(std::string_view piece)>& fits) {
+    std::vector<std::string> pieces;
+    text = TrimRight(text);
+    while (!text.empty()) {
+        std::size_t n = 1;
+        while (n < text.size() && fits(text.substr(0, n + 1))) ++n;
+        std::size_t cut = n;
+        if (n < text.size()) {
+            // Back to a break: after a break character, or before a blank.
+            while (cut > 0 && !EndsPiece(text[cut - 1]) && text[cut] != ' ') --cut;
+            if (TrimRight(text.substr(0, cut)).empty()) cut = n;
+        }
+        pieces.emplace_back(TrimRight(text.substr(0, cut)));
+        text = TrimLeft(text.substr(cut));
+    }
+    return pieces;
+}
+
+std::vector<std::string> WrapText(std::string_view text, std::size_t width) {
+    return WrapText(text, [width](std::string_view piece) { return piece.size() <= width; });
 }
 
 std::string ReportLine::Shown(std::size_t width) const {

@@ -4,16 +4,22 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace printing {
 
 // The length of the report's line variables (TextLine, TableRow, ...).
 inline constexpr std::size_t kLineLength = 255;
+// The columns of a line that the report's @s100 pictures show.
+inline constexpr std::size_t kPageColumns = 100;
 
 // The text without trailing blanks.
 std::string_view TrimRight(std::string_view text) noexcept;
+// The text without leading blanks.
+std::string_view TrimLeft(std::string_view text) noexcept;
 
 class ReportLine {
   public:
@@ -44,5 +50,15 @@ class ReportLine {
 
 // The text padded with blanks or cut to `length` characters.
 std::string Fixed(std::string_view text, std::size_t length);
+
+// The text cut into pieces for which `fits` holds, each as long as it can
+// be: a piece ends after the last blank, comma, bar, slash or backslash that
+// still fits, else at the last character that fits (a piece always takes at
+// least one). Blanks at a break belong to neither piece; trailing blanks of
+// the text are dropped, so a blank text gives no piece.
+std::vector<std::string> WrapText(std::string_view text,
+                                  const std::function<bool(std::string_view piece)>& fits);
+// WrapText into pieces of at most `width` characters.
+std::vector<std::string> WrapText(std::string_view text, std::size_t width);
 
 }  // namespace printing

@@ -1,6 +1,7 @@
 #include "printing/core/report_tables.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "printing/core/report_line.h"
 
@@ -8,10 +9,8 @@ namespace printing {
 
 namespace {
 
-constexpr std::size_t kAttributeLength = 99;  // AttributeList holds 100 with its terminator
 constexpr std::size_t kFirstAttributeColumn = 48;
 constexpr std::size_t kAttributeColumn = 60;
-constexpr std::size_t kAttributeEnd = 90;
 
 std::string WithoutQuotes(std::string_view text) {
     return dict::RemoveChars(text, "'", false);
@@ -46,67 +45,98 @@ void DropTrailingSeparator(ReportTable& table) {
 
 std::vector<std::string> FileAttributeWords(const dict::FileQueue& file) {
     std::vector<std::string> words;
-    auto add = [&](std::string word) { words.push_back(word.substr(0, kAttributeLength)); };
-    if (file.CREATE) add("CREATE");
-    if (file.RECLAIM) add("RECLAIM");
-    if (file.THREAD) add("THREAD");
-    if (file.BINDABLE) add("BINDABLE");
-    if (file.EXTERNAL) add("EXTERNAL");
-    if (file.DLL) add("DLL");
-    if (file.OEM) add("OEM");
-    if (file.OWNER.has_value()) add("OWNER(" + file.OWNER.str() + ")");
-    if (file.ENCRYPT) add("ENCRYPT");
+    if (file.CREATE) words.emplace_back("CREATE");
+    if (file.RECLAIM) words.emplace_back("RECLAIM");
+    if (file.THREAD) words.emplace_back("THREAD");
+    if (file.BINDABLE) words.emplace_back("BINDABLE");
+    if (file.EXTERNAL) words.emplace_back("EXTERNAL");
+    if (file.DLL) words.emplace_back("DLL");
+    if (file.OEM) words.emplace_back("OEM");
+    if (file.OWNER.has_value()) words.push_back("OWNER(" + file.OWNER.str() + ")");
+    if (file.ENCRYPT) words.emplace_back("ENCRYPT");
     return words;
 }
 
+namespace {
+
+// An entry's heading lines, with the file's attribute words beside their
+// text. A text longer than a line continues on the next lines under its
+// value; the waiting attribute goes at its column on the first line whose
+// text ends before that column, never over the text, and one longer than
+// the room up to the line's end continues on lines of its own at the same
+// column. What no line took gets lines of its own.
+class HeadingLines {
+  public:
+    explicit HeadingLines(std::vector<std::string> words = {}) : words_(std::move(words)) {}
+
+    // `label` and `value`, the next attribute at `column` (after `lead`,
+    // which stays with the first attribute wherever it is put).
+    void Add(std::string_view label, std::string_view value, std::size_t column,
+             std::string_view lead = {}) {
+        if (!lead.empty()) lead_ = lead;
+        std::vector<std::string> pieces = WrapText(value, kPageColumns - label.size());
+        if (pieces.empty()) pieces.emplace_back();
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
+            const std::string front = k == 0 ? std::string(label) : std::string(label.size(), ' ');
+            PutLine(front + pieces[k], column);
+        }
+    }
+
+    std::vector<std::string> Finish() && {
+        while (next_ < words_.size()) PutLine({}, kAttributeColumn);
+        return std::move(lines_);
+    }
+
+  private:
+    void PutLine(const std::string& text, std::size_t column) {
+        ReportLine line;
+        line = text;
+        if (next_ >= words_.size() || TrimRight(text).size() + 1 >= column) {
+            lines_.push_back(line.Value());
+            return;
+        }
+        const std::string word = lead_ + words_[next_++];
+        lead_.clear();
+        const std::vector<std::string> pieces = WrapText(word, kPageColumns - column + 1);
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
+            if (k > 0) line.Clear();
+            line.Put(column, pieces[k]);
+            lines_.push_back(line.Value());
+        }
+    }
+
+    std::vector<std::string> words_;
+    std::size_t next_ = 0;
+    std::string lead_;
+    std::vector<std::string> lines_;
+};
+
+std::string Joined(const std::vector<std::string>& words, std::string_view separator) {
+    std::string text;
+    for (const std::string& word : words) {
+        if (!text.empty()) text += separator;
+        text += word;
+    }
+    return text;
+}
+
+}  // namespace
+
 std::vector<std::string> FileHeadingLines(const dict::FileQueue& file,
                                           const std::vector<std::string>& aliases) {
-    const std::vector<std::string> words = FileAttributeWords(file);
-    std::size_t next = 0;
-    std::vector<std::string> lines;
-    ReportLine line;
-    auto attributeAt = [&](std::size_t column, std::string_view lead) {
-        if (next < words.size())
-            line.PutSlice(column, kAttributeEnd, std::string(lead) + words[next++]);
-    };
-
-    line = "Prefix: " + std::string(Value(file.PREFIX));
-    attributeAt(kFirstAttributeColumn, "Attributes: ");
-    lines.push_back(line.Value());
-
-    line = "Driver: " + WithoutQuotes(Value(file.DRIVER));
-    attributeAt(kAttributeColumn, "");
-    lines.push_back(line.Value());
-
-    if (file.NAME.has_value()) {
-        line = "Path  : " + file.NAME.str();
-        attributeAt(kAttributeColumn, "");
-        lines.push_back(line.Value());
-    }
-    if (!aliases.empty()) {
-        std::string text = "Alias :";
-        for (const std::string& alias : aliases) text += " " + alias + ",";
-        text.back() = ' ';
-        line = text;
-        attributeAt(kAttributeColumn, "");
-        lines.push_back(line.Value());
-    }
-    while (next < words.size()) {
-        line.Clear();
-        attributeAt(kAttributeColumn, "");
-        lines.push_back(line.Value());
-    }
-    return lines;
+    HeadingLines lines(FileAttributeWords(file));
+    lines.Add("Prefix: ", Value(file.PREFIX), kFirstAttributeColumn, "Attributes: ");
+    lines.Add("Driver: ", WithoutQuotes(Value(file.DRIVER)), kAttributeColumn);
+    if (file.NAME.has_value()) lines.Add("Path  : ", Value(file.NAME), kAttributeColumn);
+    if (!aliases.empty()) lines.Add("Alias : ", Joined(aliases, ", "), kAttributeColumn);
+    return std::move(lines).Finish();
 }
 
 std::vector<std::string> AliasHeadingLines(const dict::AliasQueue& alias) {
-    ReportLine line;
-    std::vector<std::string> lines;
-    line = "Prefix: " + alias.PREFIX.str();
-    lines.push_back(line.Value());
-    line = "File  : " + alias.FILE.str();
-    lines.push_back(line.Value());
-    return lines;
+    HeadingLines lines;
+    lines.Add("Prefix: ", Value(alias.PREFIX), kAttributeColumn);
+    lines.Add("File  : ", Value(alias.FILE), kAttributeColumn);
+    return std::move(lines).Finish();
 }
 
 // --- keys ----------------------------------------------------------------
@@ -141,12 +171,19 @@ std::string CommaList(std::initializer_list<std::pair<bool, std::string_view>> w
     return text;
 }
 
-void AddKeyRows(ReportTable& table, const KeyColumns& c, const std::string& first,
-                const std::string& attributes, const dict::List<dict::TextLineQueue>& parts) {
-    ReportLine line;
-    line = first;
-    line.Put(c.B, attributes);
-    auto components = RowsOf(parts);
+// A key or an index as its rows show it.
+struct KeyEntry {
+    std::string first;
+    std::string attributes;
+    const dict::List<dict::TextLineQueue>* parts;
+};
+
+void AddKeyRows(ReportTable& table, const KeyColumns& c, std::size_t length,
+                const KeyEntry& entry) {
+    ReportLine line(length);
+    line = entry.first;
+    line.Put(c.B, entry.attributes);
+    auto components = RowsOf(*entry.parts);
     if (components.empty()) {
         table.rows.push_back({RowKind::Row, line.Value()});
     }
@@ -163,26 +200,33 @@ void AddKeyRows(ReportTable& table, const KeyColumns& c, const std::string& firs
 std::optional<ReportTable> KeysTable(const dict::FileQueue& file) {
     if (!file.KEY && !file.INDEX) return std::nullopt;
     const KeyColumns c = KeyColumnsOf(file);
+    std::vector<KeyEntry> entries;
+    for (const dict::KeyQueue& key : RowsOf(file.KEY)) {
+        entries.push_back({"K " + key.LABEL.str(),
+                           CommaList({{key.PRIMARY != 0, "PRIMARY"},
+                                      {key.DUP != 0, "DUP"},
+                                      {key.NOCASE != 0, "NOCASE"},
+                                      {key.OPT != 0, "OPT"}},
+                                     key.NAME),
+                           &key.FIELD});
+    }
+    for (const dict::IndexQueue& index : RowsOf(file.INDEX)) {
+        entries.push_back(
+            {(index.FIELD ? "I " : "D ") + index.LABEL.str(),
+             CommaList({{index.NOCASE != 0, "NOCASE"}, {index.OPT != 0, "OPT"}}, index.NAME),
+             &index.FIELD});
+    }
+    std::size_t length = kLineLength;
+    for (const KeyEntry& entry : entries) length = std::max(length, c.B + entry.attributes.size());
+
     ReportTable table;
     ReportLine heading;
     heading.Put(1, "KEY");
     heading.Put(c.A, "FIELDS");
     heading.Put(c.B, "ATTRIBUTES");
     table.heading = heading.Value();
-    for (const dict::KeyQueue& key : RowsOf(file.KEY)) {
-        AddKeyRows(table, c, "K " + key.LABEL.str(),
-                   CommaList({{key.PRIMARY != 0, "PRIMARY"},
-                              {key.DUP != 0, "DUP"},
-                              {key.NOCASE != 0, "NOCASE"},
-                              {key.OPT != 0, "OPT"}},
-                             key.NAME),
-                   key.FIELD);
-    }
-    for (const dict::IndexQueue& index : RowsOf(file.INDEX)) {
-        AddKeyRows(table, c, (index.FIELD ? "I " : "D ") + index.LABEL.str(),
-                   CommaList({{index.NOCASE != 0, "NOCASE"}, {index.OPT != 0, "OPT"}}, index.NAME),
-                   index.FIELD);
-    }
+    table.folds = {c.A, c.B};
+    for (const KeyEntry& entry : entries) AddKeyRows(table, c, length, entry);
     DropTrailingSeparator(table);
     MarkLastRow(table);
     return table;
@@ -245,13 +289,16 @@ std::optional<ReportTable> FieldsTable(const dict::FileQueue& file, dict::Scanne
     if (!file.MEMO && !file.BLOB && !file.FIELD) return std::nullopt;
     const std::vector<FieldCells> cells = FieldRows(file, scanner);
     const FieldColumns c = FieldColumnsOf(cells);
+    std::size_t length = kLineLength;
+    for (const FieldCells& row : cells) length = std::max(length, c.C + row.valid.size());
     ReportTable table;
-    ReportLine line;
+    ReportLine line(length);
     line.Put(1, "FIELD");
     line.Put(c.A, "TYPE");
     line.Put(c.B, "PICTURE");
     line.Put(c.C, "VALID");
     table.heading = line.Value();
+    table.folds = {c.A, c.B, c.C};
     for (const FieldCells& row : cells) {
         line = row.label;
         line.Put(c.A, row.type);
@@ -372,13 +419,16 @@ std::optional<ReportTable> RelationsTable(const std::vector<RelationSide>& sides
     if (sides.empty()) return std::nullopt;
     const RelationColumns c = RelationColumnsOf(sides);
     ReportTable table;
-    ReportLine line;
+    ReportLine line(std::max(kLineLength, c.end));
     line.Put(1, "RELATED FILE");
     line.PutRight(c.P2, c.P3 - 1, "FILE" + kConnector);
     line.Put(c.P3, kLead + "RELATED KEY");
     line.PutRight(c.P4, c.P5 - 1, "RELATED FILE" + kConnector);
     line.Put(c.P5, kLead + "KEY");
     table.heading = line.Value();
+    // A relation folds between its related file, its own side's link and
+    // the related side's link, each of which reads as one whole.
+    table.folds = {c.P2, c.P4};
 
     for (std::size_t s = 0; s < sides.size(); ++s) {
         const SideView v = ViewOf(sides[s]);
@@ -410,10 +460,7 @@ std::optional<ReportTable> RelationsTable(const std::vector<RelationSide>& sides
 // --- files summary -------------------------------------------------------
 
 std::string SummaryAttributes(const dict::FileQueue& file) {
-    std::string text;
-    for (const std::string& word : FileAttributeWords(file)) text += word + ",";
-    if (!text.empty()) text.pop_back();
-    return text;
+    return Joined(FileAttributeWords(file), ",");
 }
 
 namespace {
@@ -453,13 +500,14 @@ SummaryColumns SummaryColumnsOf(const dict::DictionaryModel& model, const FilesT
 ReportTable SummaryTable(const dict::DictionaryModel& model, const FilesToPrint& entries) {
     const SummaryColumns c = SummaryColumnsOf(model, entries);
     ReportTable table;
-    ReportLine line;
+    ReportLine line(std::max(kLineLength, c.E));
     line.Put(1, "FILE");
     line.Put(c.A, "PRE");
     line.Put(c.B, "DRIVER");
     line.Put(c.C, "PATH");
     line.Put(c.D, "ATTRIBUTES");
     table.heading = line.Value();
+    table.folds = {c.A, c.B, c.C, c.D};
     for (const FilesToPrintRow& entry : entries) {
         const dict::FileQueue* file = FileOf(model, entry);
         if (!file) continue;

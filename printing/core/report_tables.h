@@ -40,6 +40,10 @@ struct TableLine {
 struct ReportTable {
     std::string heading;
     std::vector<TableLine> rows;
+    // The columns (ascending) where a row too wide for the page may be
+    // folded onto a continuation line: the starts of the table's columns,
+    // or of its groups of columns that belong together.
+    std::vector<std::size_t> folds;
 };
 
 // The value of a text, "" when it is null.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "printing/core/sans_width.h"
 #include "tests/printing/report_models.h"
 
 namespace printing {
@@ -34,22 +35,23 @@ ReportFlags Flags(bool title, bool summary) {
 }
 
 // Orders (key, fields, relation to Cust), Cust (fields), alias AShip of Cust.
-dict::DictionaryModel SmallModel() {
+dict::DictionaryModel SmallModel(const std::string& ordersLabel = "Orders",
+                                 const std::string& custLabel = "Cust") {
     dict::DictionaryModel model;
     model.VERSION = "'4.0'";
-    dict::FileQueue orders = File("Orders", "ORD");
+    dict::FileQueue orders = File(ordersLabel, "ORD");
     dict::Ensure(orders.KEY).push_back(Key("KeyNo", {"No"}));
     dict::Ensure(orders.FIELD).push_back(Field("No", "LONG"));
     dict::Ensure(model.FILE).push_back(std::move(orders));
-    dict::FileQueue cust = File("Cust", "CUS");
+    dict::FileQueue cust = File(custLabel, "CUS");
     dict::Ensure(cust.FIELD).push_back(Field("Id", "LONG"));
     dict::Ensure(model.FILE).push_back(std::move(cust));
     dict::AliasQueue alias;
     alias.LABEL = "AShip";
     alias.PREFIX = "SHP";
-    alias.FILE = "Cust";
+    alias.FILE = custLabel;
     dict::Ensure(model.ALIAS).push_back(std::move(alias));
-    dict::RelationQueue relation = Relation("1:MANY", "Cust", "CUS:K", "Orders", "ORD:K");
+    dict::RelationQueue relation = Relation("1:MANY", custLabel, "CUS:K", ordersLabel, "ORD:K");
     AddPair(relation.LEFTFIELDS, "CUS:Id", "ORD:Cust");
     dict::Ensure(model.RELATION).push_back(std::move(relation));
     return model;
@@ -79,11 +81,11 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
     EXPECT_EQ(
         AllLines(pages),
         (std::vector<std::string>{
-            "Alias AShip",
+            "Alias AShip  D.TXD",
             "",
             "Prefix: SHP",
             "File  : Cust",
-            "File Cust",
+            "File Cust  D.TXD",
             "",
             "Prefix: CUS",
             "Driver: TOPSPEED",
@@ -96,7 +98,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "\xAB\x97\x9B Orders       Cust" + connector + "ORD:K              Orders" + connector +
                 "CUS:K",
             "               CUS:Id" + connector + "ORD:Cust",
-            "File Orders",
+            "File Orders  D.TXD",
             "",
             "Prefix: ORD",
             "Driver: TOPSPEED",
@@ -111,7 +113,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "\x8B\x97\xBB Cust       Orders" + connector + "CUS:K                Cust" + connector +
                 "ORD:K",
             std::string(45, ' ') + "CUS:Id" + connector + "ORD:Cust",
-            "Page 1",
+            "D.TXD - Orders  TITLE  Page 1",
         }));
 }
 
@@ -120,12 +122,12 @@ TEST(DictionaryReportTest, TitlePageThenPageOneAgain) {
     FilesToPrint entries = AllEntries(model);
     auto pages = BuildReport(model, entries, Flags(true, true), Settings());
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].text,
-              (std::vector<std::string>{"Velmora Data Dictionary", "D.TXD", "Version : 4.0",
-                                        "Created : ", "Modified: ", "Printed : today", "Page 1"}));
+    EXPECT_EQ(pages[0].text, (std::vector<std::string>{
+                                 "Velmora Data Dictionary", "D.TXD", "Version : 4.0",
+                                 "Created : ", "Modified: ", "Printed : today", "TITLE  Page 1"}));
     EXPECT_EQ(pages[1].number, 1);
-    EXPECT_EQ(pages[1].text[0], "Files Summary");
-    EXPECT_EQ(pages[1].text.back(), "Page 1");
+    EXPECT_EQ(pages[1].text[0], "Files Summary  D.TXD");
+    EXPECT_EQ(pages[1].text.back(), "D.TXD - Orders  TITLE  Page 1");
 }
 
 TEST(DictionaryReportTest, SummaryAloneIsComplete) {
@@ -196,6 +198,63 @@ TEST(DictionaryReportTest, FooterAndDoubleStruckBands) {
         return op.kind == rt::DrawKind::Text && op.x == 1008;
     });
     EXPECT_EQ(headings, 5);  // fields, relations, keys, fields, relations
+}
+
+TEST(DictionaryReportTest, LongLabelsAreDrawnWhole) {
+    const std::string a(40, 'A'), b(40, 'B');
+    dict::DictionaryModel model = SmallModel(b, a);
+    FilesToPrint entries = AllEntries(model);
+    ReportSettings settings = Settings();
+    settings.dictionaryPath = "/home/someone/" + std::string(60, 'p') + "/D.TXD";
+    auto pages = BuildReport(model, entries, Flags(false, true), settings);
+    ASSERT_FALSE(pages.empty());
+    std::string drawn;
+    for (const ReportPage& page : pages) {
+        for (const rt::DrawOp& op : page.drawing.ops) {
+            if (op.kind != rt::DrawKind::Text) continue;
+            drawn += op.text + "\n";
+            if (op.font.face == rt::FontFace::Mono) {
+                EXPECT_LE(op.text.size(), 100u) << op.text;
+            }
+            // Text cut at a width is never cut inside a letter.
+            if (op.width > 0) {
+                EXPECT_TRUE(SansFits(op.text, op.font, op.width)) << op.text;
+            }
+        }
+    }
+    for (const std::string& text : {a, b}) EXPECT_NE(drawn.find(text), std::string::npos) << text;
+    // The footer keeps the entry after its long path, the title under it.
+    const rt::DrawOp* footerEnd = nullptr;
+    const rt::DrawOp* title = nullptr;
+    for (const rt::DrawOp& op : pages.back().drawing.ops) {
+        if (op.kind != rt::DrawKind::Text || op.y < settings.metrics.footerTop) continue;
+        if (op.text.ends_with("- " + b)) footerEnd = &op;
+        if (op.text == "TITLE") title = &op;
+    }
+    ASSERT_NE(footerEnd, nullptr);
+    ASSERT_NE(title, nullptr);
+    EXPECT_GT(footerEnd->y, settings.metrics.footerTop);  // wrapped onto a second line
+    EXPECT_GT(title->y, footerEnd->y);
+}
+
+TEST(DictionaryReportTest, TextCarriesHeadingPathsAndWholeFooters) {
+    dict::DictionaryModel model = SmallModel();
+    FilesToPrint entries = AllEntries(model);
+    const std::string text =
+        ReportText(BuildReport(model, entries, Flags(false, true), Settings()));
+    const std::string lines[] = {
+        "Files Summary  D.TXD\n",
+        "Alias AShip  D.TXD\n",
+        "File Cust  D.TXD\n",
+        "File Orders  D.TXD\n",
+        "D.TXD - Orders  TITLE  Page 1\n\f\n",
+    };
+    std::size_t at = 0;
+    for (const std::string& line : lines) {
+        const std::size_t found = text.find(line, at);
+        ASSERT_NE(found, std::string::npos) << line << " after " << at << " in\n" << text;
+        at = found + line.size();
+    }
 }
 
 }  // namespace

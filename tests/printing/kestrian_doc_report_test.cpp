@@ -65,17 +65,20 @@ TEST_F(KestrianDocReportTest, TextPagesOfTheSample) {
     const std::vector<std::string> pages = Pages(run.out);
     ASSERT_EQ(pages.size(), 3u) << run.out;
     EXPECT_TRUE(pages[0].starts_with("Velmora Data Dictionary\nSAMPLE.TXD\nVersion : 4.0\n"));
-    EXPECT_TRUE(pages[0].ends_with("\nPage 1\n"));
+    EXPECT_TRUE(pages[0].ends_with("\nKESTRIAN: the Velmora Dictionary Reporter  Page 1\n"));
     EXPECT_TRUE(
-        pages[1].starts_with("Files Summary\n"
+        pages[1].starts_with("Files Summary  SAMPLE.TXD\n"
                              "FILE       PRE  DRIVER PATH            ATTRIBUTES\n"
                              "Customer   CUS  DOS    'CUSTOMER.DAT'  CREATE,THREAD,BINDABLE\n"))
         << pages[1];
-    EXPECT_TRUE(pages[1].ends_with("\nPage 1\n"));
-    EXPECT_TRUE(pages[2].ends_with("\nPage 2\n"));
-    EXPECT_TRUE(Contains(run.out,
-                         "File Customer\n\nPrefix: CUS                                    "
-                         "Attributes: CREATE\n"));
+    EXPECT_TRUE(
+        pages[1].ends_with("\nSAMPLE.TXD - Orders  KESTRIAN: the Velmora Dictionary "
+                           "Reporter  Page 1\n"));
+    EXPECT_TRUE(pages[2].ends_with("  Page 2\n"));
+    EXPECT_TRUE(
+        Contains(run.out,
+                 "File Customer  SAMPLE.TXD\n\nPrefix: CUS                                    "
+                 "Attributes: CREATE\n"));
     EXPECT_TRUE(Contains(run.out, "Alias : ShipTo\n"));
     EXPECT_TRUE(Contains(run.out, "PostCode     CSTRING(11)        @s10\n           END\n"));
     // The connectors come out as UTF-8, and a NOLINK pair as a lone dash.
@@ -83,7 +86,7 @@ TEST_F(KestrianDocReportTest, TextPagesOfTheSample) {
                          "\xC2\xAB\xE2\x80\x94\xE2\x80\xBA Orders       Customer "
                          "\xE2\x80\xB9\xE2\x80\x94\xE2\x80\xBA ORD:KeyCust"));
     EXPECT_TRUE(Contains(run.out, "   \xE2\x80\x94\xE2\x80\xBA ORD:OrderDate\n"));
-    EXPECT_TRUE(Contains(run.out, "Alias ShipTo\n\nPrefix: SHP\nFile  : Customer\n"));
+    EXPECT_TRUE(Contains(run.out, "Alias ShipTo  SAMPLE.TXD\n\nPrefix: SHP\nFile  : Customer\n"));
     for (const std::string& page : pages) {
         EXPECT_EQ(page.find(" \n"), std::string::npos) << "trailing blanks";
     }
@@ -95,10 +98,11 @@ TEST_F(KestrianDocReportTest, OptionsLeaveOutSections) {
             "--no-summary --no-relations");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out,
-              "File Product\n\nPrefix: PRO                                    Attributes: OEM\n"
+              "File Product  SAMPLE.TXD\n\nPrefix: PRO                                    "
+              "Attributes: OEM\n"
               "Driver: ASCII\nPath  : 'PRODUCT.DAT'\n\nFIELD  TYPE        PICTURE  VALID\n"
-              "Line   STRING(80)  @s80\nAlias ShipTo\n\nPrefix: SHP\nFile  : Customer\n"
-              "Page 1\n\f\n");
+              "Line   STRING(80)  @s80\nAlias ShipTo  SAMPLE.TXD\n\nPrefix: SHP\nFile  : Customer\n"
+              "SAMPLE.TXD - ShipTo  KESTRIAN: the Velmora Dictionary Reporter  Page 1\n\f\n");
     ToolRun noKeys = Run("report SAMPLE.TXD --format text --no-keys --no-aliases");
     ASSERT_EQ(noKeys.exitCode, 0) << noKeys.err;
     EXPECT_FALSE(Contains(noKeys.out, "\nKEY "));
@@ -125,6 +129,63 @@ TEST_F(KestrianDocReportTest, PdfReadBack) {
     ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
     EXPECT_TRUE(toStdout.out.starts_with("%PDF-"));
     EXPECT_TRUE(toStdout.out.ends_with("%%EOF\n"));
+}
+
+// A made-up export whose every label is 40 characters long.
+struct LongLabels {
+    static std::string Label(std::string base) {
+        for (char c = 'a'; base.size() < 40; c = c == 'z' ? 'a' : c + 1) base += c;
+        return base;
+    }
+    std::string file = Label("CustomerLedgerEntries"), archive = Label("CustomerLedgerArchive");
+    std::string key = Label("KeyAccountAndPostingDate"), archiveKey = Label("KeyArchivedAccount");
+    std::string account = Label("AccountNumberOfEntry"), date = Label("PostingDateOfEntry");
+    std::string alias = Label("LedgerEntriesSeenAsAnAlias");
+
+    std::vector<std::string> Words() const {
+        return {file,
+                archive,
+                "LED:" + key,
+                "ARC:" + archiveKey,
+                "LED:" + account,
+                "ARC:" + account,
+                "ARC:" + date,
+                alias};
+    }
+    std::string Export() const {
+        return "[DICTIONARY]\r\nVERSION '4.0'\r\n[FILES]\r\n" + file +
+               " FILE,DRIVER('TOPSPEED'),PRE(LED),CREATE,THREAD,BINDABLE,NAME('\\\\server\\share\\"
+               "accounts\\receivable\\ledgers\\current.TPS')\r\n" +
+               key + " KEY(LED:" + account + ",-LED:" + date + "),DUP,NOCASE,NAME('" + Label("K") +
+               "')\r\nRecord RECORD,PRE()\r\n" + account + " LONG\r\n" + date +
+               " DATE\r\n END\r\n END\r\n" + archive +
+               " FILE,DRIVER('TOPSPEED'),PRE(ARC),CREATE\r\n" + archiveKey + " KEY(ARC:" + account +
+               ")\r\nRecord RECORD,PRE()\r\n" + account + " LONG\r\n" + date +
+               " DATE\r\n END\r\n END\r\n[ALIASES]\r\n" + alias + " ALIAS(" + file +
+               "),PRE(ALI)\r\n[RELATIONS]\r\n RELATION,1:MANY\r\n" + file + " FILE(LED:" + key +
+               ")\r\n" + archive + " RELATED_FILE(ARC:" + archiveKey +
+               ")\r\n FILE_TO_RELATED_KEY\r\n FIELD(LED:" + account + ",ARC:" + account +
+               ")\r\n FIELD(NOLINK,ARC:" + date +
+               ")\r\n END\r\n RELATED_FILE_TO_KEY\r\n FIELD(ARC:" + account + ",LED:" + account +
+               ")\r\n END\r\n END\r\n";
+    }
+};
+
+TEST_F(KestrianDocReportTest, FortyCharacterLabelsComeOutWhole) {
+    const LongLabels labels;
+    WriteBytes(folder.File("LONG.TXD"), labels.Export());
+    ToolRun text = Run("report LONG.TXD --format text");
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    ASSERT_EQ(Run("report LONG.TXD -o long.pdf").exitCode, 0);
+    const std::string pdf = Shell("pdftotext -layout long.pdf -");
+    for (const std::string& word : labels.Words()) {
+        EXPECT_TRUE(Contains(text.out, word)) << word << " in\n" << text.out;
+        EXPECT_TRUE(Contains(pdf, word)) << word << " in\n" << pdf;
+    }
+    // Every alias under its file, and the footer's last entry after its path.
+    EXPECT_TRUE(Contains(pdf, "Alias : " + labels.alias)) << pdf;
+    EXPECT_TRUE(Contains(pdf, "LONG.TXD - " + labels.alias)) << pdf;
+    EXPECT_TRUE(Contains(text.out, "\nLONG.TXD - " + labels.alias + "  KESTRIAN")) << text.out;
 }
 
 TEST_F(KestrianDocReportTest, LinksNoToolkit) {

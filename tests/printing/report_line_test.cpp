@@ -64,5 +64,22 @@ TEST(ReportLineTest, ShownCutsAtThePictureWidth) {
     EXPECT_EQ(Fixed("abcdef", 2), "ab");
 }
 
+TEST(ReportLineTest, WrapBreaksAfterSeparators) {
+    struct Case {
+        std::string_view text;
+        std::size_t width;
+        std::vector<std::string> pieces;
+    };
+    const Case cases[] = {
+        {"A1, A2, A3", 10, {"A1, A2, A3"}},                   // fits: one piece
+        {"A1, A2, A3", 7, {"A1, A2,", "A3"}},                 // after the comma, blank dropped
+        {"INLIST('a|b|c')", 11, {"INLIST('a|", "b|c')"}},     // after a bar
+        {"\\srv\\dir\\F.TPS", 9, {"\\srv\\dir\\", "F.TPS"}},  // after a backslash
+        {"ABCDEFGH", 3, {"ABC", "DEF", "GH"}},                // no break: cut where it ends
+        {"   ", 5, {}},                                       // blank: nothing
+    };
+    for (const Case& c : cases) EXPECT_EQ(WrapText(c.text, c.width), c.pieces) << c.text;
+}
+
 }  // namespace
 }  // namespace printing

@@ -398,15 +398,51 @@ TEST(HeadingLinesTest, NoAttributesNoPathNoAliases) {
     EXPECT_EQ(Trimmed(lines[1]), "Driver: TOPSPEED");
 }
 
-TEST(HeadingLinesTest, AttributeColumnsEndAtNinety) {
+TEST(HeadingLinesTest, LongAttributeContinuesUnderItself) {
     dict::FileQueue file = File("F", "P");
     file.OWNER = "'" + std::string(60, 'o') + "'";
     file.CREATE = 1;
     std::vector<std::string> lines = FileHeadingLines(file, {});
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(Trimmed(lines[0]).size(), 65u);  // "Attributes: CREATE" from 48
-    EXPECT_EQ(Trimmed(lines[1]).size(), 90u);  // the owner cut at column 90
     EXPECT_EQ(lines[1].substr(59, 7), "OWNER('");
+    EXPECT_EQ(Trimmed(lines[1]).size(), 100u);  // to the line's end, then on under itself
+    EXPECT_EQ(Trimmed(lines[1]).substr(59) + Trimmed(lines[2]).substr(59),
+              "OWNER('" + std::string(60, 'o') + "')");
+}
+
+// A long path and fourteen aliases: every attribute beside the text, never
+// over it, and every alias listed whole.
+TEST(HeadingLinesTest, LongPathAndManyAliasesKeepEveryWord) {
+    dict::FileQueue file = File("F", "CUS");
+    file.CREATE = file.RECLAIM = file.THREAD = file.BINDABLE = file.EXTERNAL = 1;
+    const std::string path = "'\\\\server\\share\\" + std::string(40, 'd') + "\\" +
+                             std::string(30, 'f') + "\\" + std::string(30, 'g') + ".TPS'";
+    file.NAME = path;
+    std::vector<std::string> aliases;
+    for (int i = 0; i < 14; ++i) aliases.push_back(std::string(38, 'a') + std::to_string(10 + i));
+    std::vector<std::string> trimmed;
+    std::string all;
+    for (const auto& line : FileHeadingLines(file, aliases)) {
+        trimmed.push_back(Trimmed(line));
+        EXPECT_LE(trimmed.back().size(), kPageColumns) << trimmed.back();
+        all += trimmed.back() + "\n";
+    }
+    EXPECT_EQ(trimmed[0], Pad("Prefix: CUS", 48) + "Attributes: CREATE");
+    EXPECT_EQ(trimmed[1], Pad("Driver: TOPSPEED", 60) + "RECLAIM");
+    // The path runs on under its value, broken after a backslash; the next
+    // attribute goes beside the first of its lines that leaves room.
+    const std::size_t cut = path.rfind('\\') + 1;
+    EXPECT_EQ(trimmed[2], "Path  : " + path.substr(0, cut));
+    EXPECT_EQ(trimmed[3], Pad(std::string(8, ' ') + path.substr(cut), 60) + "THREAD");
+    for (const std::string& alias : aliases) {
+        EXPECT_NE(all.find(" " + alias + (alias == aliases.back() ? "" : ",")), std::string::npos)
+            << alias;
+    }
+    for (const char* word : {"BINDABLE", "EXTERNAL"}) {
+        EXPECT_NE(all.find(std::string(59, ' ') + word + "\n"), std::string::npos) << word;
+    }
+    EXPECT_LT(all.find("BINDABLE"), all.find("EXTERNAL"));
 }
 
 }  // namespace
