@@ -275,6 +275,14 @@ struct RelationQueue {
     Text RIDELETE;
 };
 
+// Whether a relation's TYPE makes its left file the "one" side: "ONE:MANY"
+// and the cardinality exports write, "1:MANY". Any other TYPE ("MANY:1",
+// "MANY:ONE", ...) makes the left file the "many" side.
+inline bool LeftSideIsOne(const RelationQueue& relation) noexcept {
+    const std::string_view type = relation.TYPE.view();
+    return type.starts_with('O') || type.starts_with('1');
+}
+
 struct ViewQueue {
     std::int32_t ID = 0;
     ObjectTextRef TEXT;

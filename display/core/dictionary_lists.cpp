@@ -49,7 +49,10 @@ bool DictionaryLists::Build(std::int32_t selectedRow) {
     auto files = dict::Rows(model_.FILE);
     if (row == nullptr || row->ID < 1 || static_cast<std::size_t>(row->ID) > files.size()) {
         // An alias of a file the dictionary does not hold (or of another
-        // alias): nothing to show for it.
+        // alias): nothing to show for it, and the heading says why.
+        const FileListRow& alias = files_.rows[static_cast<std::size_t>(selected_ - 1)];
+        heading_ = dictionaryPath_ + "    ALIAS: " + selectedName_ + " (file " +
+                   std::string(ClipBlanks(alias.Text(kFilePath))) + " not found)";
         danglingAlias_ = true;
         fields_ = EmptyFieldList(measure_);
         keys_ = EmptyKeyList(measure_);

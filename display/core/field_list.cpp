@@ -17,7 +17,8 @@ ColumnWidths FieldWidths(const TextWidth& measure) {
 // The first argument of the first VALID token of the annotation keywords.
 std::string ValidValue(const dict::ObjectTextRef& text, dict::Scanner& scanner) {
     scanner.Split(text ? text->KEYWORDS.view() : std::string_view(), {}, true);
-    return std::string(Cut(scanner.Argument("VALID", 1), kValidSize));
+    // Every argument, as written: INRANGE(0,100) or INLIST('a','b') whole.
+    return std::string(Cut(scanner.ArgumentsOf("VALID"), kValidSize));
 }
 
 void Set(rt::ListRow& row, FieldColumn column, std::string_view text) {

@@ -24,6 +24,14 @@ void Set(rt::ListRow& row, RelationColumn column, std::string_view text) {
     row[column].text = std::string(Cut(text, column == kRelationFile ? kFileCellSize : kCellSize));
 }
 
+// A label and the " <-" that joins it to the next column: a long label is
+// cut, never the arrow.
+void SetJoined(rt::ListRow& row, RelationColumn column, const dict::Text& label) {
+    constexpr std::string_view kJoin = " <-";
+    row[column].text =
+        std::string(Cut(label.view(), kCellSize - kJoin.size())) + std::string(kJoin);
+}
+
 // One side of a relation as this list shows it: the selected file's side
 // first, the related file's side second.
 struct Sides {
@@ -43,9 +51,9 @@ class RelationListBuilder {
     void Add(const Sides& sides, bool manyArrow) {
         rt::ListRow header = EmptyRow(kRelationColumns);
         Set(header, kRelationFile, (manyArrow ? "<->> " : "<<-> ") + sides.relatedFile.str());
-        Set(header, kRelationLeftL, sides.selectedFile.str() + " <-");
+        SetJoined(header, kRelationLeftL, sides.selectedFile);
         Set(header, kRelationLeftR, "-> " + sides.relatedKey.str());
-        Set(header, kRelationRightL, sides.relatedFile.str() + " <-");
+        SetJoined(header, kRelationRightL, sides.relatedFile);
         Set(header, kRelationRightR, "-> " + sides.selectedKey.str());
         widths_.Widen(header, kRelationFile, kRelationRightR);
         ShadeRow(header, kRelationHeaderColour);
@@ -71,7 +79,7 @@ class RelationListBuilder {
   private:
     static void SetPair(rt::ListRow& row, const dict::FieldPairQueue& pair, RelationColumn l,
                         RelationColumn r) {
-        if (!SameLabel(pair.LEFT, "NOLINK")) Set(row, l, pair.LEFT.str() + " <-");
+        if (!SameLabel(pair.LEFT, "NOLINK")) SetJoined(row, l, pair.LEFT);
         Set(row, r, "-> " + pair.RIGHT.str());
     }
 
@@ -105,7 +113,7 @@ BuiltList BuildRelationList(const dict::DictionaryModel& model, const RelationIn
     for (std::size_t position : index.OfEither(selectedName, currentLabel)) {
         if (position >= relations.size()) continue;
         const dict::RelationQueue& relation = relations[position];
-        const bool oneFirst = relation.TYPE.view().starts_with('O');
+        const bool oneFirst = dict::LeftSideIsOne(relation);
         if (SameLabel(relation.LEFTFILE, selectedName)) {
             builder.Add({relation.LEFTFILE, relation.LEFTKEY, relation.LEFTFIELDS,
                          relation.RIGHTFILE, relation.RIGHTKEY, relation.RIGHTFIELDS},

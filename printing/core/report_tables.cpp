@@ -409,7 +409,7 @@ RelationColumns RelationColumnsOf(const std::vector<RelationSide>& sides) {
 }
 
 std::string RelationArrow(const RelationSide& side) {
-    const bool one = side.relation->TYPE.view().starts_with('O');
+    const bool one = dict::LeftSideIsOne(*side.relation);
     const std::string oneToMany = {kSingleLeft, kDash, kDoubleRight, ' '};  // "‹—» "
     const std::string manyToOne = {kDoubleLeft, kDash, kSingleRight, ' '};  // "«—› "
     return one == side.left ? oneToMany : manyToOne;

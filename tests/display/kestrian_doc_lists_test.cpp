@@ -64,7 +64,7 @@ TEST_F(KestrianDocListsTest, JsonOfTheFirstFile) {
                          "\"+FirstName\", \"NB\": [15198183, 15198183, 15198183, 15198183]}"))
         << out;
     EXPECT_TRUE(Contains(out,
-                         "{\"FILE\": \"<<-> Orders\", \"LEFTL\": \"Customer <-\", "
+                         "{\"FILE\": \"<->> Orders\", \"LEFTL\": \"Customer <-\", "
                          "\"LEFTR\": \"-> ORD:KeyCust\", \"RIGHTL\": \"Orders <-\", "
                          "\"RIGHTR\": \"-> CUS:KeyCustNo\", \"NB\": [12632256, 12632256, "
                          "12632256, 12632256, 12632256]}"))

@@ -131,7 +131,8 @@ TEST_F(TwoFilesTest, RelationsHeaderAndPairRowsWithNolink) {
     lists.Build(0);  // A
     const auto& rows = lists.Relations().rows;
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(Texts(rows[0]), (Strings{"<<-> B", "A <-", "-> BBB:KeyNo", "B <-", "-> AAA:KeyId"}));
+    // "1:MANY": A is the one side, so B is drawn as the many side.
+    EXPECT_EQ(Texts(rows[0]), (Strings{"<->> B", "A <-", "-> BBB:KeyNo", "B <-", "-> AAA:KeyId"}));
     EXPECT_EQ(Texts(rows[1]), (Strings{"", "AAA:Id <-", "-> BBB:No", "BBB:No <-", "-> AAA:Id"}));
     EXPECT_EQ(Texts(rows[2]), (Strings{"", "", "-> BBB:Date", "", ""}));
     EXPECT_EQ(rows[0][0].colours.normalBackground, kHeader);
@@ -147,7 +148,7 @@ TEST_F(TwoFilesTest, RelatedFileSeesRelationsFromTheRightAndSelfRelationsTwice) 
     for (const rt::ListRow& row : lists.Relations().rows) {
         if (!row[kRelationFile].text.empty()) headers.push_back(Texts(row)[0] + "|" + row[1].text);
     }
-    EXPECT_EQ(headers, (Strings{"<->> A|B <-", "<<-> C|B <-", "<<-> B|B <-", "<->> B|B <-"}));
+    EXPECT_EQ(headers, (Strings{"<<-> A|B <-", "<<-> C|B <-", "<<-> B|B <-", "<->> B|B <-"}));
     // The sides are exchanged: B's pairs come first.
     EXPECT_EQ(Texts(lists.Relations().rows[1]),
               (Strings{"", "BBB:No <-", "-> AAA:Id", "AAA:Id <-", "-> BBB:No"}));
@@ -214,9 +215,37 @@ TEST(DictionaryListsTest, DanglingAliasShowsEmptyDetailListsWithHeaders) {
         EXPECT_EQ(lists.Keys().format,
                   "16L(1)*|F~Key~20L(1)*|~Type~44L(1)*|~Attributes~"
                   "100L(1)*|~Fields~");
-        EXPECT_EQ(lists.Heading().substr(0, 17),
-                  std::string("D.TXD    ALIAS: ") + (row == 3 ? "Z" : "Y"));
+        // The heading says why the lists are empty.
+        EXPECT_EQ(lists.Heading(), row == 3 ? "D.TXD    ALIAS: Z (file Nowhere not found)"
+                                            : "D.TXD    ALIAS: Y (file Z not found)");
     }
+}
+
+// A 40-character label is cut to keep the " <-" that joins it to its key.
+TEST(DictionaryListsTest, LongLabelsKeepTheirArrows) {
+    const std::string left(40, 'L');
+    const std::string right(40, 'R');
+    const std::string pair = "LLL:" + std::string(36, 'p');
+    auto model = Parse(Export({
+        "[FILES]",
+        left + " FILE,DRIVER('DOS'),PRE(LLL)",
+        right + " FILE,DRIVER('DOS'),PRE(RRR)",
+        "[RELATIONS]",
+        "  RELATION,1:MANY",
+        left + " FILE(LLL:K)",
+        right + " RELATED_FILE(RRR:K)",
+        "    FILE_TO_RELATED_KEY",
+        "      FIELD(" + pair + ",RRR:X)",
+        "    END",
+        "  END",
+    }));
+    DictionaryLists lists(*model, "D.TXD", CharWidth);
+    lists.Build(0);
+    const auto& rows = lists.Relations().rows;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][kRelationLeftL].text, std::string(37, 'L') + " <-");
+    EXPECT_EQ(rows[0][kRelationRightL].text, std::string(37, 'R') + " <-");
+    EXPECT_EQ(rows[1][kRelationLeftL].text, pair.substr(0, 37) + " <-");
 }
 
 TEST(DictionaryListsTest, SortIsByCharacterCodeAndStable) {
@@ -252,10 +281,11 @@ TEST(FieldListTest, MemosGroupsSizesAndDimensions) {
         "Name        STRING(20)",
         "Inner       GROUP",
         "Deep          DECIMAL(7,2),DIM(3)",
-        "!!> IDENT(3),PICTURE(@n10.2)",
+        "!!> IDENT(3),PICTURE(@n10.2),VALID(INRANGE(0,100))",
         "            END",
         "          END",
         "Count     LONG,DIM(10)",
+        "!!> IDENT(4),VALID(INLIST('a','b',3))",
         "When      DATE",
         "        END",
     }));
@@ -268,8 +298,9 @@ TEST(FieldListTest, MemosGroupsSizesAndDimensions) {
         {"Outer", "GROUP", "", ""},
         {"    Name", "    STRING(20)", "", ""},
         {"    Inner", "    GROUP", "", ""},
-        {"        Deep", "        DECIMAL(7,2),DIM(3)", "@n10.2", ""},
-        {"Count", "LONG,DIM(10)", "", ""},
+        // VALID shown whole, every argument as written.
+        {"        Deep", "        DECIMAL(7,2),DIM(3)", "@n10.2", "INRANGE(0,100)"},
+        {"Count", "LONG,DIM(10)", "", "INLIST('a','b',3)"},
         {"When", "DATE", "", ""},
     };
     ASSERT_EQ(list.rows.size(), std::size(expected));

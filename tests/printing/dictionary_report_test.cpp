@@ -95,7 +95,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "Id     LONG",
             "",
             "RELATED FILE     FILE" + connector + "RELATED KEY  RELATED FILE" + connector + "KEY",
-            "\xAB\x97\x9B Orders       Cust" + connector + "ORD:K              Orders" + connector +
+            "\x8B\x97\xBB Orders       Cust" + connector + "ORD:K              Orders" + connector +
                 "CUS:K",
             "               CUS:Id" + connector + "ORD:Cust",
             "File Orders  D.TXD",
@@ -110,7 +110,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "No     LONG",
             "",
             "RELATED FILE     FILE" + connector + "RELATED KEY  RELATED FILE" + connector + "KEY",
-            "\x8B\x97\xBB Cust       Orders" + connector + "CUS:K                Cust" + connector +
+            "\xAB\x97\x9B Cust       Orders" + connector + "CUS:K                Cust" + connector +
                 "ORD:K",
             std::string(45, ' ') + "CUS:Id" + connector + "ORD:Cust",
             "D.TXD - Orders  TITLE  Page 1",

@@ -83,7 +83,7 @@ TEST_F(KestrianDocReportTest, TextPagesOfTheSample) {
     EXPECT_TRUE(Contains(run.out, "PostCode     CSTRING(11)        @s10\n           END\n"));
     // The connectors come out as UTF-8, and a NOLINK pair as a lone dash.
     EXPECT_TRUE(Contains(run.out,
-                         "\xC2\xAB\xE2\x80\x94\xE2\x80\xBA Orders       Customer "
+                         "\xE2\x80\xB9\xE2\x80\x94\xC2\xBB Orders       Customer "
                          "\xE2\x80\xB9\xE2\x80\x94\xE2\x80\xBA ORD:KeyCust"));
     EXPECT_TRUE(Contains(run.out, "   \xE2\x80\x94\xE2\x80\xBA ORD:OrderDate\n"));
     EXPECT_TRUE(Contains(run.out, "Alias ShipTo  SAMPLE.TXD\n\nPrefix: SHP\nFile  : Customer\n"));

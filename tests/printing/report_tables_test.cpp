@@ -264,9 +264,17 @@ TEST(RelationsTableTest, ArrowsFollowTypeAndSide) {
         std::string arrow;
     };
     const Case cases[] = {
-        {"ONE:MANY", true, "\x8B\x97\xBB "}, {"ONE:MANY", false, "\xAB\x97\x9B "},
-        {"MANY:ONE", true, "\xAB\x97\x9B "}, {"MANY:ONE", false, "\x8B\x97\xBB "},
-        {"1:MANY", true, "\xAB\x97\x9B "},
+        {"ONE:MANY", true, "\x8B\x97\xBB "},
+        {"ONE:MANY", false, "\xAB\x97\x9B "},
+        {"MANY:ONE", true, "\xAB\x97\x9B "},
+        {"MANY:ONE", false, "\x8B\x97\xBB "},
+        // The cardinality exports write: its left file is the one side.
+        {"1:MANY", true, "\x8B\x97\xBB "},
+        {"1:MANY", false, "\xAB\x97\x9B "},
+        {"MANY:1", true, "\xAB\x97\x9B "},
+        {"MANY:1", false, "\x8B\x97\xBB "},
+        {"CHILD", true, "\xAB\x97\x9B "},
+        {"", false, "\x8B\x97\xBB "},
     };
     for (const Case& c : cases) {
         dict::RelationQueue r = Relation(c.type, "A", "k", "B", "k");
@@ -281,8 +289,8 @@ TEST(RelationsTableTest, HeadAndPairRowsWithNolink) {
     ASSERT_TRUE(table);
     // W1 9, W2 max(4, Cust, CUS:No, NOLINK) = 6, W3 11, W4 12,
     // W5 max(4, CUS:K, CUS:Zone, CUS:No) = 8: P2 15, P3 25, P4 39, P5 55.
-    const std::string arrowMany = "\xAB\x97\x9B ";
-    const std::string arrowOne = "\xAB\x97\x9B ";  // Cust is the right side of ONE:MANY
+    const std::string arrowMany = "\x8B\x97\xBB ";  // Cust is the left side of 1:MANY
+    const std::string arrowOne = "\xAB\x97\x9B ";   // Cust is the right side of ONE:MANY
     EXPECT_EQ(Texts(*table),
               (std::vector<std::string>{
                   arrowMany + "Ord" + std::string(10, ' ') + "Cust \x8B\x97\x9B ORD:K" +
