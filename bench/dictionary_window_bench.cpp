@@ -1,6 +1,8 @@
 // The dictionary window end to end, in the real program under the offscreen
-// platform, on an export of 5,000 files of 40 fields, a first file of 500
-// fields and 50 keys, and 20,000 relations:
+// platform, on an export of 5,000 files (or as many as given) of 40 fields, a
+// first file of 500 fields and 50 keys, and four relations a file, a tenth of
+// them the first file's:
+//   bench_dictionary_window [RUNS [FILES]]
 //   - from the parse window's hand-over to the window painted with all four
 //     lists built (the paint is watched for, not forced);
 //   - selecting the large file until its detail lists are rebuilt and painted;
@@ -94,9 +96,9 @@ rt::WindowRef DictionaryWindow() {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
     bench::TxdShape shape;
-    shape.files = 5000;
+    shape.files = argc > 2 ? static_cast<std::size_t>(std::atol(argv[2])) : 5000;
     shape.fieldsPerFile = 40;
-    shape.relations = 20000;
+    shape.relations = 4 * shape.files;
     shape.firstFileFields = 500;
     shape.firstFileKeys = 50;
     bench::TxdStats stats;

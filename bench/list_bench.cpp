@@ -3,6 +3,7 @@
 // keys among 20,000 relations.
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -16,34 +17,37 @@ int CharacterWidth(std::string_view text) {
     return static_cast<int>(text.size()) * 4;
 }
 
-// Parsed once for all runs.
-const dict::DictionaryModel& LargeModel() {
-    static const std::unique_ptr<dict::DictionaryModel> model = [] {
+// Parsed once for all runs, per number of files: 40 fields each, a first
+// file of 500 fields and 50 keys, four relations a file.
+const dict::DictionaryModel& LargeModel(std::size_t files) {
+    static std::map<std::size_t, std::unique_ptr<dict::DictionaryModel>> models;
+    auto& model = models[files];
+    if (!model) {
         bench::TxdShape shape;
-        shape.files = 5000;
+        shape.files = files;
         shape.fieldsPerFile = 40;
-        shape.relations = 20000;
+        shape.relations = 4 * files;
         shape.firstFileFields = 500;
         shape.firstFileKeys = 50;
-        auto parsed = std::make_unique<dict::DictionaryModel>();
-        dict::ParseAll(*parsed, bench::GenerateTxd(shape), "BENCH.TXD");
-        return parsed;
-    }();
+        model = std::make_unique<dict::DictionaryModel>();
+        const std::string_view bytes = model->storage.Adopt(bench::GenerateTxd(shape));
+        dict::ParseAll(*model, bytes, "BENCH.TXD");
+    }
     return *model;
 }
 
 void BM_FirstBuild(benchmark::State& state) {
-    const dict::DictionaryModel& model = LargeModel();
+    const dict::DictionaryModel& model = LargeModel(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         display::DictionaryLists lists(model, "BENCH.TXD", CharacterWidth);
         lists.Build(0);
         benchmark::DoNotOptimize(lists.Files().rows.data());
     }
 }
-BENCHMARK(BM_FirstBuild)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstBuild)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 void BM_SelectLargeFile(benchmark::State& state) {
-    const dict::DictionaryModel& model = LargeModel();
+    const dict::DictionaryModel& model = LargeModel(static_cast<std::size_t>(state.range(0)));
     display::DictionaryLists lists(model, "BENCH.TXD", CharacterWidth);
     lists.Build(0);
     const std::int32_t row = display::FindFileRow(lists.Files(), model.FILE->front().LABEL.view());
@@ -55,6 +59,6 @@ void BM_SelectLargeFile(benchmark::State& state) {
     state.counters["keyRows"] = static_cast<double>(lists.Keys().rows.size());
     state.counters["relationRows"] = static_cast<double>(lists.Relations().rows.size());
 }
-BENCHMARK(BM_SelectLargeFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectLargeFile)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
