@@ -8,13 +8,14 @@
 namespace display {
 
 RelationIndex::RelationIndex(const dict::DictionaryModel& model) {
+    positions_.reserve(dict::Rows(model.FILE).size() + dict::Rows(model.ALIAS).size());
     std::size_t position = 0;
     for (const dict::RelationQueue& relation : dict::Rows(model.RELATION)) {
         const std::string_view left = ClipBlanks(relation.LEFTFILE.view());
         const std::string_view right = ClipBlanks(relation.RIGHTFILE.view());
-        positions_[std::string(left)].push_back(position);
+        positions_[left].push_back(position);
         // A relation of a file with itself is listed once under its label.
-        if (right != left) positions_[std::string(right)].push_back(position);
+        if (right != left) positions_[right].push_back(position);
         ++position;
     }
 }

@@ -2,7 +2,7 @@
 // (trailing blanks not counted), the positions of the relations that name it
 // as their LEFTFILE or RIGHTFILE, in the order of the model's RELATION list.
 // Built once per dictionary, so that a selection looks at its file's own
-// relations rather than at all of them.
+// relations rather than at all of them. The model must outlive the index.
 #pragma once
 
 #include <cstddef>
@@ -27,13 +27,8 @@ class RelationIndex {
     std::vector<std::size_t> OfEither(std::string_view first, std::string_view second) const;
 
   private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const noexcept {
-            return std::hash<std::string_view>()(text);
-        }
-    };
-    std::unordered_map<std::string, std::vector<std::size_t>, Hash, std::equal_to<>> positions_;
+    // Keyed by views of the model's own labels, which outlive the index.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> positions_;
 };
 
 }  // namespace display
