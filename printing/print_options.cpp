@@ -1,5 +1,6 @@
 #include "printing/print_options.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "dictionary/model.h"
@@ -8,11 +9,15 @@
 #include "printing/report_window.h"
 #include "runtime/dialogs.h"
 #include "runtime/program_printer.h"
+#include "runtime/text_measure.h"
 
 namespace app {
 namespace {
 
 namespace c = print_options;
+
+// Dialog units beside the widest name, for the rounding of its measure.
+constexpr int kNameMargin = 3;
 
 class PrintOptionsWindow final : public ProcedureWindow {
   public:
@@ -114,13 +119,20 @@ class PrintOptionsWindow final : public ProcedureWindow {
     }
 
   private:
+    // The names in a column as wide as the widest of them, so that the list
+    // scrolls sideways only for a name that does not fit.
     void ShowList() {
+        const rt::TextMeasure measure = Ref().Measure();
         auto rows = std::make_shared<rt::ListRows>();
         rows->reserve(rows_.size());
-        for (const printing::FilesToPrintRow& row : rows_)
-            rows->push_back({rt::ListCell{std::string(1, row.TYPE), {}},
-                             rt::ListCell{std::string(row.NAME.Trimmed()), {}}});
-        Ref().SetListRows(c::List, std::move(rows));
+        int widest = 0;
+        for (const printing::FilesToPrintRow& row : rows_) {
+            std::string name(row.NAME.Trimmed());
+            widest = std::max(widest, measure.Width(name));
+            rows->push_back(
+                {rt::ListCell{std::string(1, row.TYPE), {}}, rt::ListCell{std::move(name), {}}});
+        }
+        Ref().SetLists({{c::List, std::move(rows), FilesListFormat(widest + kNameMargin), {}}});
         ShowMarks();
     }
 

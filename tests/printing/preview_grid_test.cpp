@@ -3,10 +3,32 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/core/page_drawing.h"
+
 namespace printing {
 namespace {
 
 constexpr double kA4Aspect = 8268.0 / 11693.0;
+
+// Every page with the same aspect.
+PageAspects Uniform(double aspect) {
+    return [aspect](std::int32_t) { return aspect; };
+}
+
+// Window units as a 96 dpi screen gives them with a font 7 pixels wide on
+// average and 15 high: 7% taller than wide.
+constexpr rt::UnitsPerInch kUnits{96 * 4 / 7.0, 96 * 8 / 15.0};
+
+struct Sheet {
+    const char* name;
+    int width, height;  // thousandths of an inch
+};
+constexpr Sheet kSheets[] = {
+    {"A4", rt::kA4Width, rt::kA4Height},
+    {"Letter", rt::kLetterWidth, rt::kLetterHeight},
+    {"A4 landscape", rt::kA4Height, rt::kA4Width},
+    {"A5", 5827, 8268},
+};
 
 TEST(PreviewGridTest, PageFieldJumpsKeepTheGridFull) {
     struct Case {
@@ -58,7 +80,7 @@ TEST(PreviewGridTest, AcrossAndDownAreLoweredToThePages) {
 }
 
 TEST(PreviewGridTest, GridCellsFitThePages) {
-    GridLayout grid = LayoutGrid(603, 624, 2, 2, 1, 3, kA4Aspect);
+    GridLayout grid = LayoutGrid(603, 624, 2, 2, 1, 3, Uniform(kA4Aspect));
     EXPECT_EQ(grid.cellWidth, (603 - 9) / 2);
     EXPECT_EQ(grid.cellHeight, (624 - 21 - 9) / 2);
     ASSERT_EQ(grid.cells.size(), 3u);  // only three pages exist
@@ -72,6 +94,69 @@ TEST(PreviewGridTest, GridCellsFitThePages) {
     EXPECT_EQ(grid.cells[2].page, 3);
 }
 
+TEST(PreviewGridTest, TheGridStartsAsOnePageFittedToTheWindow) {
+    const PreviewState state(12);
+    EXPECT_EQ(state.Across(), 1);
+    EXPECT_EQ(state.Down(), 1);
+    EXPECT_EQ(state.PageStatus(), "Page 1 of 12");
+    for (const Sheet& sheet : kSheets) {
+        const GridLayout grid =
+            LayoutGrid(900, 640, state.Across(), state.Down(), 1, 12,
+                       Uniform(ScreenAspect(sheet.width, sheet.height, kUnits)));
+        ASSERT_EQ(grid.cells.size(), 1u) << sheet.name;
+        const Rect& page = grid.cells[0].image;
+        // As large as the window allows: the full width or the full height.
+        EXPECT_TRUE(page.width == 900 - 2 * kGridGap || page.height == grid.cellHeight)
+            << sheet.name << " " << page.width << "x" << page.height;
+        EXPECT_LE(page.width, 900 - 2 * kGridGap) << sheet.name;
+    }
+}
+
+// A thumbnail measured back in inches has its sheet's proportions, whatever
+// the shape of the window units, the sheet and the grid.
+TEST(PreviewGridTest, ThumbnailsKeepTheirSheetsProportions) {
+    const rt::UnitsPerInch unitShapes[] = {kUnits, {64, 51.2}, {60, 60}};
+    const std::pair<int, int> grids[] = {{1, 1}, {2, 2}, {4, 1}, {1, 3}};
+    for (const rt::UnitsPerInch& units : unitShapes)
+        for (const Sheet& sheet : kSheets)
+            for (const auto& [across, down] : grids) {
+                const GridLayout grid =
+                    LayoutGrid(1200, 900, across, down, 1, 20,
+                               Uniform(ScreenAspect(sheet.width, sheet.height, units)));
+                ASSERT_EQ(grid.cells.size(), static_cast<std::size_t>(across * down));
+                for (const GridCell& cell : grid.cells) {
+                    const double inches =
+                        (cell.image.width / units.x) / (cell.image.height / units.y);
+                    const double wanted = static_cast<double>(sheet.width) / sheet.height;
+                    EXPECT_NEAR(inches / wanted, 1.0, 0.01)
+                        << sheet.name << " " << across << "x" << down << " units " << units.x << "/"
+                        << units.y << " page " << cell.page;
+                }
+            }
+}
+
+TEST(PreviewGridTest, PagesOfDifferentSheetsEachKeepTheirOwn) {
+    const auto aspectOf = [](std::int32_t page) {
+        const Sheet& sheet = kSheets[static_cast<std::size_t>(page - 1) % std::size(kSheets)];
+        return ScreenAspect(sheet.width, sheet.height, kUnits);
+    };
+    const GridLayout grid = LayoutGrid(1200, 900, 2, 2, 1, 4, aspectOf);
+    ASSERT_EQ(grid.cells.size(), 4u);
+    for (const GridCell& cell : grid.cells) {
+        EXPECT_NEAR(static_cast<double>(cell.image.width) / cell.image.height, aspectOf(cell.page),
+                    0.01)
+            << cell.page;
+        EXPECT_LE(cell.image.x + cell.image.width, 1200);
+        EXPECT_LE(cell.image.y + cell.image.height, 900 - kGridToolbarHeight);
+    }
+    // The second row starts below the taller page of the first.
+    EXPECT_EQ(
+        grid.cells[2].image.y,
+        kGridGap + std::max(grid.cells[0].image.height, grid.cells[1].image.height) + kGridGap);
+    EXPECT_EQ(ScreenAspect(0, 100, kUnits), 0);
+    EXPECT_EQ(ScreenAspect(100, 100, {}), 0);
+}
+
 TEST(PreviewGridTest, NoDivisionByZeroNorNegativeSizes) {
     struct Case {
         int width, height, across, down;
@@ -79,7 +164,7 @@ TEST(PreviewGridTest, NoDivisionByZeroNorNegativeSizes) {
     const Case cases[] = {{0, 0, 1, 1},     {5, 5, 3, 3},       {-20, -20, 2, 2},
                           {600, 600, 0, 0}, {600, 600, -4, -1}, {1, 30, 1, 1}};
     for (const Case& c : cases) {
-        GridLayout grid = LayoutGrid(c.width, c.height, c.across, c.down, 1, 9, kA4Aspect);
+        GridLayout grid = LayoutGrid(c.width, c.height, c.across, c.down, 1, 9, Uniform(kA4Aspect));
         EXPECT_GE(grid.cellWidth, 0);
         EXPECT_GE(grid.cellHeight, 0);
         for (const GridCell& cell : grid.cells) {

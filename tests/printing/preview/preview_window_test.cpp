@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -249,6 +250,33 @@ TEST(PreviewWindow, AOnePageReportHasNothingToPageThrough) {
     });
 }
 
+// As the report opens it: one page, as large as the window allows, in its
+// sheet's proportions (Letter here), whatever the shape of the window units.
+TEST(PreviewWindow, TheReportsPreviewOpensOnOnePageFittedToTheWindow) {
+    guitest::RunProgram([] {
+        rt::PageImages pages;
+        previewtest::AddPages(pages, 3, rt::kLetterWidth, rt::kLetterHeight);
+        Driver driver([](rt::WindowRef w) {
+            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1 of 3"));
+            EXPECT_EQ(w.Text(control::PagesAcross), "1");
+            EXPECT_EQ(w.Text(control::PagesDown), "1");
+            EXPECT_TRUE(Shown(w, 1));
+            EXPECT_FALSE(Shown(w, 2));
+            const rt::ControlBox box = w.ControlPosition(control::FirstPageImage + 1);
+            const int roomWidth = w.ClientWidth() - 2 * printing::kGridGap;
+            const int roomHeight =
+                w.ClientHeight() - printing::kGridToolbarHeight - 2 * printing::kGridGap;
+            EXPECT_TRUE(std::abs(box.width - roomWidth) <= 1 ||
+                        std::abs(box.height - roomHeight) <= 1)
+                << box.width << "x" << box.height << " in " << roomWidth << "x" << roomHeight;
+            const rt::UnitsPerInch units = w.InchUnits();
+            const double inches = (box.width / units.x) / (box.height / units.y);
+            EXPECT_NEAR(inches, static_cast<double>(rt::kLetterWidth) / rt::kLetterHeight, 0.01);
+        });
+        EXPECT_FALSE(app::PreviewPages(pages));
+    });
+}
+
 TEST(PreviewWindow, GridValuesAreKeptWithinThePages) {
     guitest::RunProgram([] {
         rt::PageImages pages;
@@ -311,8 +339,7 @@ TEST(PreviewWindow, TheUserTypesAZoomOfTheirOwn) {
             for (const UserZoomCase& c : cases) {
                 Type(w, control::ZoomList, c.typed);
                 EXPECT_TRUE(testsupport::WaitUntil([&] {
-                    return w.Text(control::ZoomList) == c.field &&
-                           w.Status(kZoomZone) == c.status;
+                    return w.Text(control::ZoomList) == c.field && w.Status(kZoomZone) == c.status;
                 })) << c.typed;
             }
         });
