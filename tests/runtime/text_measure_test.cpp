@@ -1,9 +1,11 @@
 // Measuring texts in a window's font agrees with what an auto-sized string
-// control of that window takes for the same text.
+// control of that window takes for the same text; a string control of a
+// given size shows a text too wide for it cut, and keeps it whole.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "runtime/text_control.h"
 #include "tests/runtime/gui_program.h"
 
 namespace {
@@ -41,6 +43,29 @@ TEST(TextMeasure, AgreesWithAnAutoSizedStringControl) {
         EXPECT_EQ(measure.Width(""), 0);
         // Without a window, four units a character.
         EXPECT_EQ(rt::TextMeasure().Width("abc"), 12);
+    });
+}
+
+TEST(TextControl, ATextTooWideForItsBoxIsShownCutAndKeptWhole) {
+    constexpr int kSized = 5;
+    const std::string longText = "German Legal Fanfold 8 1/2 x 13 in";
+    guitest::RunProgram([&] {
+        rt::Layout layout = MeasureWindow();
+        layout.controls.push_back(
+            rt::MakeControl(kSized, rt::ControlKind::String, "A4", 4, 20, 60, 10));
+        rt::Window window(layout);
+        window.Open();
+        const auto cut = [&] {
+            bool shownCut = false;
+            guitest::OnControl<rt::gui::TextControl>(
+                window, kSized, [&](rt::gui::TextControl& text) { shownCut = text.Cut(); });
+            return shownCut;
+        };
+        EXPECT_FALSE(cut());
+        window.Ref().SetText(kSized, longText);
+        EXPECT_TRUE(cut());
+        EXPECT_EQ(window.Ref().Text(kSized), longText);
+        EXPECT_EQ(window.Ref().ControlPosition(kSized).width, 60);  // the box stays
     });
 }
 

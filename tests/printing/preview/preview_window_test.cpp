@@ -227,6 +227,45 @@ TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkAndCancel) {
     });
 }
 
+// Enter anywhere in the Jump and Select windows presses their OK.
+TEST(PreviewWindow, EnterPressesOkInTheJumpAndSelectWindows) {
+    struct Case {
+        int command;
+        const char* label;
+        std::vector<std::pair<int, std::string>> typed;
+        const char* status;
+        int cancel;  // to close the window when Enter did not
+    };
+    const std::vector<Case> cases = {
+        {control::Jump, "P30$JUMPWINDOW", {{jump::Page, "20"}}, "Page 17-20 of 20", jump::Cancel},
+        {control::ChangeDisplay,
+         "P31$SELECTWINDOW",
+         {{select::Across, "5"}, {select::Down, "2"}},
+         "Page 1-10 of 20",
+         select::Cancel},
+    };
+    guitest::RunProgram([&] {
+        rt::PageImages pages;
+        previewtest::AddPages(pages, 20);
+        app::PreviewManager preview(pages);
+        Driver driver([&](rt::WindowRef w) {
+            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-4 of 20"));
+            for (const Case& c : cases) {
+                Accept(w, c.command);
+                const rt::WindowRef asked = previewtest::WaitForWindow(c.label);
+                ASSERT_FALSE(asked.IsNull()) << c.label;
+                for (const auto& [field, text] : c.typed) asked.SetText(field, text);
+                asked.PressKey(Qt::Key_Return);
+                if (!WaitForStatus(w, kPageZone, c.status)) {
+                    ADD_FAILURE() << c.label << " is still open";
+                    asked.PostEvent(rt::event::Accepted, c.cancel);
+                }
+            }
+        });
+        EXPECT_FALSE(preview.Display(1, 2, 2));
+    });
+}
+
 TEST(PreviewWindow, AOnePageReportHasNothingToPageThrough) {
     guitest::RunProgram([] {
         rt::PageImages pages;
