@@ -1,9 +1,11 @@
 #include "printing/print_options.h"
 
-#include <algorithm>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "dictionary/model.h"
+#include "display/core/list_cells.h"
 #include "framework/window_procedure.h"
 #include "printing/core/printer_info.h"
 #include "printing/report_window.h"
@@ -122,16 +124,18 @@ class PrintOptionsWindow final : public ProcedureWindow {
     // The names in a column as wide as the widest of them, so that the list
     // scrolls sideways only for a name that does not fit.
     void ShowList() {
-        const rt::TextMeasure measure = Ref().Measure();
         auto rows = std::make_shared<rt::ListRows>();
         rows->reserve(rows_.size());
-        int widest = 0;
+        std::vector<std::string_view> names;
+        names.reserve(rows_.size());
         for (const printing::FilesToPrintRow& row : rows_) {
-            std::string name(row.NAME.Trimmed());
-            widest = std::max(widest, measure.Width(name));
-            rows->push_back(
-                {rt::ListCell{std::string(1, row.TYPE), {}}, rt::ListCell{std::move(name), {}}});
+            rows->push_back({rt::ListCell{std::string(1, row.TYPE), {}},
+                             rt::ListCell{std::string(row.NAME.Trimmed()), {}}});
+            names.push_back(row.NAME.Trimmed());
         }
+        const rt::TextMeasure measure = Ref().Measure();
+        const int widest = display::WidestText(
+            names, [&measure](std::string_view text) { return measure.Width(text); });
         Ref().SetLists({{c::List, std::move(rows), FilesListFormat(widest + kNameMargin), {}}});
         ShowMarks();
     }
