@@ -262,24 +262,16 @@ TEST_F(PrintTest, AClickOnANameKeepsTheNamesInView) {
             OnListView(options, [&](QTableView& view) {
                 const QRect name = view.visualRect(view.model()->index(row, 1))
                                        .intersected(view.viewport()->rect());
-                ASSERT_FALSE(name.isEmpty()) << row;
                 QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, name.center());
-                // What the view does by itself once the double-click time has
-                // passed: it brings the cell clicked into view.
+                // As the view does by itself once the double-click time is over.
                 view.scrollTo(view.currentIndex());
-            });
-            --marked;  // the click took the row's mark away
-            EXPECT_TRUE(WaitUntil([&] { return MarkedRows(options) == marked; })) << row;
-            OnListView(options, [&](QTableView& view) {
                 // The names are wider than the list: it could scroll, but has not.
                 EXPECT_GT(view.horizontalScrollBar()->maximum(), 0);
                 EXPECT_EQ(view.horizontalScrollBar()->value(), 0) << row;
-                for (int column : {0, 1}) {
-                    const int left = view.columnViewportPosition(column);
-                    EXPECT_TRUE(left >= 0 && left < view.viewport()->width())
-                        << "column " << column << " after row " << row;
-                }
+                EXPECT_LT(view.columnViewportPosition(1), view.viewport()->width() / 2);
             });
+            --marked;  // the click took the row's mark away
+            EXPECT_TRUE(WaitUntil([&] { return MarkedRows(options) == marked; })) << row;
         }
         CloseOptions(h, options);
         h.Choose(menu::Exit);
