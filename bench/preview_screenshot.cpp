@@ -56,10 +56,11 @@ int main(int argc, char** argv) {
             preview.WINWIDTH = 1280;
             preview.WINHEIGHT = 830;
             previewtest::Driver driver([&](rt::WindowRef w) {
-                const std::string last = std::to_string(std::min(across * down, pages.Count()));
-                previewtest::WaitForStatus(
-                    w, app::preview::kPageZone,
-                    "Page 1-" + last + " of " + std::to_string(pages.Count()));
+                const int shown = std::min(across * down, pages.Count());
+                const std::string first =
+                    shown > 1 ? "Page 1-" + std::to_string(shown) : std::string("Page 1");
+                previewtest::WaitForStatus(w, app::preview::kPageZone,
+                                           first + " of " + std::to_string(pages.Count()));
                 rt::GuiInvoke([] {
                     for (QWidget* top : QApplication::topLevelWidgets())
                         if (top->isVisible()) top->repaint();

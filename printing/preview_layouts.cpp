@@ -24,10 +24,11 @@ rt::ControlDef Spin(int number, int x, int y, int width, int low, int high, cons
 }
 
 rt::ControlDef Button(int number, int x, int y, int width, int height, const char* text,
-                      const char* tip) {
+                      const char* tip, bool isDefault = false) {
     rt::ControlDef def =
         rt::MakeControl(number, rt::ControlKind::Button, text, x, y, width, height);
     def.tip = tip;
+    def.isDefault = isDefault;
     return def;
 }
 
@@ -113,7 +114,7 @@ rt::Layout JumpLayout(int pageCount, int current) {
         Prompt(jump::PagePrompt, 8, 10, "&Page:"),
         Spin(jump::Page, 36, 8, 50, 1, std::max(pageCount, 1), "Select a page of the report",
              current),
-        Button(jump::Ok, 40, 28, 45, 14, "OK", "Jump to the selected page"),
+        Button(jump::Ok, 40, 28, 45, 14, "OK", "Jump to the selected page", true),
         Button(jump::Cancel, 95, 28, 45, 14, "Cancel", "Cancel this selection"),
     };
     return layout;
@@ -136,7 +137,7 @@ rt::Layout SelectLayout(int across, int down) {
         Spin(select::Across, 42, 22, 28, 1, printing::kMaxThumbnails, "", across),
         Prompt(select::DownPrompt, 80, 24, "&Down"),
         Spin(select::Down, 106, 22, 28, 1, printing::kMaxThumbnails, "", down),
-        Button(select::Ok, 40, 50, 45, 14, "OK", ""),
+        Button(select::Ok, 40, 50, 45, 14, "OK", "", true),
         Button(select::Cancel, 95, 50, 45, 14, "Cancel", ""),
     };
     return layout;

@@ -81,10 +81,17 @@ void PreviewManager::Redraw(std::optional<rt::PagePoint> scrollTo) {
     const int height = std::max(window.ClientHeight(), 0);
     std::vector<PagePlacement> placements;
     if (state_->ShowingGrid()) {
-        const PageNode first = pageManager_->Measure(state_->FirstPage());
+        // Window units are not square: each page keeps its proportions
+        // when its sheet is measured in them.
+        const rt::UnitsPerInch units = window.InchUnits();
+        const auto aspectOf = [&](std::int32_t page) {
+            const QSizeF sheet = pages_.PageSize(page);
+            return printing::ScreenAspect(static_cast<int>(sheet.width()),
+                                          static_cast<int>(sheet.height()), units);
+        };
         const printing::GridLayout grid =
             printing::LayoutGrid(width, height, state_->Across(), state_->Down(),
-                                 state_->FirstPage(), state_->PageCount(), first.ASPECTRATIO);
+                                 state_->FirstPage(), state_->PageCount(), aspectOf);
         for (const printing::GridCell& cell : grid.cells) {
             PagePlacement placement;
             placement.page = cell.page;

@@ -9,9 +9,10 @@ class PageImages;
 namespace app {
 
 // Shows `pages` in "Report Preview", starting at page `firstPage` in a grid
-// of `across` x `down` thumbnails, until the user chooses Print (true) or
-// Exit (false). Runs on the calling program thread; an empty page list
-// opens nothing and answers false.
-bool PreviewPages(const rt::PageImages& pages, int firstPage = 1, int across = 2, int down = 2);
+// of `across` x `down` thumbnails (by default one page fitted to the window,
+// as the report asks), until the user chooses Print (true) or Exit (false).
+// Runs on the calling program thread; an empty page list opens nothing and
+// answers false.
+bool PreviewPages(const rt::PageImages& pages, int firstPage = 1, int across = 1, int down = 1);
 
 }  // namespace app

@@ -1,18 +1,25 @@
 #include "printing/print_options.h"
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "dictionary/model.h"
+#include "display/core/list_cells.h"
 #include "framework/window_procedure.h"
 #include "printing/core/printer_info.h"
 #include "printing/report_window.h"
 #include "runtime/dialogs.h"
 #include "runtime/program_printer.h"
+#include "runtime/text_measure.h"
 
 namespace app {
 namespace {
 
 namespace c = print_options;
+
+// Dialog units beside the widest name, for the rounding of its measure.
+constexpr int kNameMargin = 3;
 
 class PrintOptionsWindow final : public ProcedureWindow {
   public:
@@ -114,13 +121,22 @@ class PrintOptionsWindow final : public ProcedureWindow {
     }
 
   private:
+    // The names in a column as wide as the widest of them, so that the list
+    // scrolls sideways only for a name that does not fit.
     void ShowList() {
         auto rows = std::make_shared<rt::ListRows>();
         rows->reserve(rows_.size());
-        for (const printing::FilesToPrintRow& row : rows_)
+        std::vector<std::string_view> names;
+        names.reserve(rows_.size());
+        for (const printing::FilesToPrintRow& row : rows_) {
             rows->push_back({rt::ListCell{std::string(1, row.TYPE), {}},
                              rt::ListCell{std::string(row.NAME.Trimmed()), {}}});
-        Ref().SetListRows(c::List, std::move(rows));
+            names.push_back(row.NAME.Trimmed());
+        }
+        const rt::TextMeasure measure = Ref().Measure();
+        const int widest = display::WidestText(
+            names, [&measure](std::string_view text) { return measure.Width(text); });
+        Ref().SetLists({{c::List, std::move(rows), FilesListFormat(widest + kNameMargin), {}}});
         ShowMarks();
     }
 

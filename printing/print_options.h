@@ -1,6 +1,8 @@
 // The print options window ("Print Dictionary"), opened by File > Print.
 #pragma once
 
+#include <string>
+
 #include "printing/core/print_options.h"
 #include "runtime/layout.h"
 
@@ -28,6 +30,12 @@ constexpr int Print = 23;
 
 // The window's layout ("KESTR004").
 rt::Layout PrintOptionsLayout();
+
+// The files list's format: the entry's one-letter type, then its name in a
+// column `nameWidth` dialog units wide. The layout gives the names 400; the
+// window narrows them to the widest name it shows, and the column reaches
+// to the list's right edge all the same.
+std::string FilesListFormat(int nameWidth);
 
 // The six option flags: they live for the whole run, are kept between
 // openings of the window and are touched only on the frame's thread.

@@ -3,6 +3,11 @@
 #include "runtime/events.h"
 
 namespace app {
+
+std::string FilesListFormat(int nameWidth) {
+    return "10L@s1@" + std::to_string(nameWidth) + "L@s80@";
+}
+
 rt::Layout PrintOptionsLayout() {
     namespace c = print_options;
     using K = rt::ControlKind;
@@ -16,8 +21,11 @@ rt::Layout PrintOptionsLayout() {
     layout.maximizeBox = false;
     layout.modal = true;
     layout.alertKeys = {rt::key::MouseRight};
-    rt::ControlDef list = rt::MakeControl(c::List, K::List, "", 9, 77, 99, 46);
-    list.format = "10L@s1@400L@s80@";
+    // Down to the inside of its group's frame: five whole rows in the
+    // system font.
+    rt::ControlDef list = rt::MakeControl(c::List, K::List, "", 9, 77, 99, 48);
+    list.format = FilesListFormat(400);
+    list.fillWidth = true;
     list.tip = "Right-Click for Selection Popup Menu";
     list.marks = true;
     layout.controls = {

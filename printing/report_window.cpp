@@ -122,7 +122,7 @@ class ReportWindowObject final : public ProcedureWindow {
             return;
         }
         if (pages_.Count() == 0) return;
-        if (flags_.PrintPreview && !PreviewPages(pages_)) return;
+        if (flags_.PrintPreview && !PreviewPages(pages_, 1, 1, 1)) return;
         rt::SendToProgramPrinter(drawings_, kJobName);
     }
 

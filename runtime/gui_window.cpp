@@ -1,7 +1,5 @@
 #include "runtime/gui_window.h"
 
-#include "runtime/dialog_units.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,12 +26,14 @@
 #include <memory>
 #include <unordered_map>
 
+#include "runtime/dialog_units.h"
 #include "runtime/field_controls.h"
 #include "runtime/list_control.h"
 #include "runtime/page_image_control.h"
 #include "runtime/program_threads.h"
 #include "runtime/region_control.h"
 #include "runtime/text_codec.h"
+#include "runtime/text_control.h"
 
 namespace rt::gui {
 namespace {
@@ -263,7 +263,7 @@ void GuiWindow::BuildControl(const ControlDef& def) {
     const QString text = FromWin1252(def.text);
     switch (def.kind) {
         case ControlKind::String: {
-            auto* label = new QLabel(text, content_);
+            auto* label = new TextControl(text, content_);
             if (def.centered) label->setAlignment(Qt::AlignCenter);
             if (def.bold) {
                 QFont bold = font_;
@@ -284,6 +284,10 @@ void GuiWindow::BuildControl(const ControlDef& def) {
         case ControlKind::Button: {
             auto* button = new QPushButton(text, content_);
             const int number = def.number;
+            if (def.isDefault) {
+                button->setDefault(true);
+                defaultButton_ = number;
+            }
             QObject::connect(button, &QPushButton::clicked, this,
                              [this, number] { Post(event::Accepted, number); });
             widget = button;
@@ -383,6 +387,7 @@ QWidget* GuiWindow::BuildRuntimeControl(const ControlDef& def) {
             list->View()->setProperty(kControlProperty, def.number);
             if (!def.format.empty()) list->SetFormat(def.format);
             list->SetMarking(def.marks);
+            list->SetFillWidth(def.fillWidth);
             return list;
         }
         case ControlKind::DropList: {
@@ -570,6 +575,12 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
                 Post(event::AlertKey, 0, code);
                 return true;
             }
+            // Enter that no control took for itself.
+            const bool enter =
+                keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter;
+            if (enter && (watched == content_ || watched == outer) &&
+                (keyEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && PressDefault())
+                return true;
             // Esc asks a window (not the frame) to close.
             if (keyEvent->key() == Qt::Key_Escape && kind_ != WindowKind::Application) {
                 Post(event::CloseWindow);
@@ -581,6 +592,17 @@ bool GuiWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool GuiWindow::PressDefault() {
+    auto* button = qobject_cast<QPushButton*>(Control(defaultButton_));
+    if (button == nullptr || content_ == nullptr) return false;
+    // As in a dialog, Enter on another button presses that one.
+    auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (focused != nullptr && content_->isAncestorOf(focused)) button = focused;
+    if (!button->isEnabled() || !button->isVisibleTo(content_)) return false;
+    button->click();
+    return true;
 }
 
 void FitToText(QWidget* control) {

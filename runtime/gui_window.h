@@ -78,6 +78,9 @@ class GuiWindow : public QObject {
     void Post(int eventNumber, int control = 0, int keyCode = 0);
     ControlHooks HooksFor(int control);
     QWidget* BuildRuntimeControl(const ControlDef& def);
+    // Enter: presses the button that has the focus, else the default button
+    // when it can be pressed. False when there is none.
+    bool PressDefault();
 
     std::uint64_t id_;
     std::string label_;
@@ -93,6 +96,7 @@ class GuiWindow : public QObject {
     // Held weakly: the frame's MDI area takes its sub-windows down with it.
     QPointer<QWidget> content_;
     std::map<int, QPointer<QWidget>> controls_;
+    int defaultButton_ = 0;  // 0: Enter presses nothing
     std::map<int, QPointer<QAction>> items_;
     std::map<int, StandardAction> actions_;
     std::vector<QPointer<QLabel>> zones_;

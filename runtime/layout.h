@@ -49,10 +49,12 @@ struct ControlDef {
     bool centered = false;  // text centred in its box
     bool bold = false;
     ControlCursor cursor = ControlCursor::Arrow;
-    std::string format;     // a list's format string
-    std::string tip;        // shown while the mouse rests on the control
-    int low = 0, high = 0;  // a spin field's range
-    bool marks = false;     // a list whose rows carry multiple-selection marks
+    std::string format;      // a list's format string
+    std::string tip;         // shown while the mouse rests on the control
+    int low = 0, high = 0;   // a spin field's range
+    bool marks = false;      // a list whose rows carry multiple-selection marks
+    bool isDefault = false;  // the button Enter presses (one per window)
+    bool fillWidth = false;  // a list whose last column reaches at least to its right edge
 };
 
 // A control `number` of `kind` with its caption at (x, y), `width` by

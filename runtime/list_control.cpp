@@ -1,7 +1,5 @@
 #include "runtime/list_control.h"
 
-#include <algorithm>
-
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QListView>
@@ -10,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "runtime/events.h"
 #include "runtime/text_codec.h"
@@ -67,6 +66,23 @@ class ListDelegate : public QStyledItemDelegate {
     std::function<int(int)> duToPixelsX_;
 };
 
+// A table whose rows are chosen whole: bringing a row into view moves the
+// view up or down, and sideways only when the column of the cell chosen is
+// out of view altogether (a wide column is never pushed aside by a click).
+class RowView : public QTableView {
+  public:
+    using QTableView::QTableView;
+
+    void scrollTo(const QModelIndex& index, ScrollHint hint) override {
+        const QRect cell = visualRect(index);
+        const bool columnInView =
+            cell.isValid() && cell.right() >= 0 && cell.left() < viewport()->width();
+        const int sideways = horizontalScrollBar()->value();
+        QTableView::scrollTo(index, hint);
+        if (columnInView) horizontalScrollBar()->setValue(sideways);
+    }
+};
+
 }  // namespace
 
 // ---- ListControl --------------------------------------------------------------
@@ -75,7 +91,7 @@ ListControl::ListControl(QWidget* parent, ControlHooks hooks)
     : QWidget(parent),
       hooks_(std::move(hooks)),
       model_(new ListModel(this)),
-      view_(new QTableView(this)),
+      view_(new RowView(this)),
       sideways_(new QScrollBar(Qt::Horizontal, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -97,6 +113,9 @@ ListControl::ListControl(QWidget* parent, ControlHooks hooks)
     view_->setWordWrap(false);
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows one pixel above and below the text: the style's header margins
+    // would otherwise make each row taller than that.
+    view_->verticalHeader()->setMinimumSectionSize(1);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 2);
     view_->horizontalHeader()->setHighlightSections(false);
     view_->horizontalHeader()->setSectionsClickable(false);
@@ -159,6 +178,12 @@ void ListControl::SetMarking(bool marking) {
     });
 }
 
+void ListControl::SetFillWidth(bool fill) {
+    if (fill == fillWidth_) return;
+    fillWidth_ = fill;
+    ApplyColumnWidths();
+}
+
 void ListControl::SetMarks(const std::vector<bool>& marks) {
     if (!marking_) return;
     programChange_ = true;
@@ -207,10 +232,11 @@ void ListControl::ApplyColumnWidths() {
         if (column.rightBorder) width += 1;
         header->resizeSection(c, width);
     }
-    header->setStretchLastSection(stretch);
+    header->setStretchLastSection(stretch || fillWidth_);
     // A list whose format names no column shows no header.
-    header->setVisible(std::any_of(format.columns.begin(), format.columns.end(),
-                                   [](const ListColumn& column) { return !column.header.empty(); }));
+    header->setVisible(
+        std::any_of(format.columns.begin(), format.columns.end(),
+                    [](const ListColumn& column) { return !column.header.empty(); }));
 }
 
 void ListControl::UpdateSideways() {

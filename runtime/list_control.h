@@ -11,7 +11,9 @@
 // With a fixed (`F`) column the list scrolls sideways by whole columns with a
 // scroll bar of its own: scrolling hides the leading non-fixed columns, so a
 // fixed column never leaves the view. Without one, the view's own scroll bar
-// moves column by column as well.
+// moves column by column as well. Choosing a row (a click, the keys, the
+// program) never scrolls sideways while the column of the cell chosen is in
+// view.
 #pragma once
 
 #include <QComboBox>
@@ -44,6 +46,9 @@ class ListControl : public QWidget {
     // Multiple-selection marks: a click toggles a row's mark and posts
     // EVENT:Accepted; the program sets them all at once without an event.
     void SetMarking(bool marking);
+    // The last column at least as wide as the room the others leave, so that
+    // its cells reach the list's right edge.
+    void SetFillWidth(bool fill);
     void SetMarks(const std::vector<bool>& marks);
     std::vector<bool> Marks() const;
     int RowCount() const { return model_->rowCount(); }
@@ -73,6 +78,7 @@ class ListControl : public QWidget {
     int lastPressRow_ = 0;
     bool programChange_ = false;
     bool marking_ = false;
+    bool fillWidth_ = false;
 };
 
 class DropListControl : public QComboBox {

@@ -131,6 +131,8 @@ class WindowRef : public PlacementTarget {
     PagePoint LastPagePress(int control) const;
     // A page's natural size (as the screen shows it at 100%) in dialog units.
     UnitPoint PageUnits(const PageImages& pages, int page) const;
+    // Dialog units per inch on the window's screen, across and down.
+    UnitsPerInch InchUnits() const;
 
     // Placement of controls, in dialog units. A batch is applied in one call
     // and repainted once.

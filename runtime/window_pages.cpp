@@ -4,6 +4,7 @@
 #include <QSpinBox>
 #include <cmath>
 
+#include "runtime/dialog_units.h"
 #include "runtime/page_image_control.h"
 #include "runtime/page_images.h"
 #include "runtime/text_codec.h"
@@ -82,6 +83,19 @@ UnitPoint WindowRef::PageUnits(const PageImages& pages, int page) const {
         };
         return UnitPoint{w.PixelsToDuX(px(thousandths.width(), dpiX)),
                          w.PixelsToDuY(px(thousandths.height(), dpiY))};
+    });
+}
+
+UnitsPerInch WindowRef::InchUnits() const {
+    return WithWindow<UnitsPerInch>(id_, {}, [](gui::GuiWindow& w) {
+        QWidget* content = w.Content();
+        const int dpiX = content != nullptr ? content->logicalDpiX() : 96;
+        const int dpiY = content != nullptr ? content->logicalDpiY() : 96;
+        const QFontMetrics metrics(w.Font());
+        const int unitX = DialogBaseUnitX(metrics);
+        const int unitY = metrics.height();
+        if (unitX <= 0 || unitY <= 0) return UnitsPerInch{};
+        return UnitsPerInch{dpiX * 4.0 / unitX, dpiY * 8.0 / unitY};
     });
 }
 

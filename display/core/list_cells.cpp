@@ -1,6 +1,7 @@
 #include "display/core/list_cells.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <unordered_map>
 #include <utility>
@@ -28,6 +29,39 @@ TextWidth RememberingWidths(TextWidth measure) {
             widths->emplace(std::string(text), width);
             return width;
         };
+}
+
+int WidestText(std::span<const std::string_view> texts, const TextWidth& measure) {
+    // A character measured sixteen times over gives its width in sixteenths.
+    constexpr int kRepeat = 16;
+    // How far below the widest sum a text may still be the widest whole.
+    constexpr int kSlack = 4 * kRepeat;
+    // Texts measured whole at most: many texts of one sum (names that
+    // differ only in their digits) differ whole by their kerning alone.
+    constexpr int kMostMeasured = 32;
+    std::array<int, 256> characters;
+    characters.fill(-1);
+    std::vector<int> sums;
+    sums.reserve(texts.size());
+    int widestSum = 0;
+    for (std::string_view text : texts) {
+        int sum = 0;
+        for (const char c : text) {
+            int& width = characters[static_cast<unsigned char>(c)];
+            if (width < 0) width = measure(std::string(kRepeat, c));
+            sum += width;
+        }
+        sums.push_back(sum);
+        widestSum = std::max(widestSum, sum);
+    }
+    int widest = (widestSum + kRepeat - 1) / kRepeat;
+    int measured = 0;
+    for (std::size_t i = 0; i < texts.size() && measured < kMostMeasured; ++i) {
+        if (sums[i] < widestSum - kSlack) continue;
+        widest = std::max(widest, measure(texts[i]));
+        ++measured;
+    }
+    return widest;
 }
 
 std::string_view ClipBlanks(std::string_view text) noexcept {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,14 @@ void ShadeRow(rt::ListRow& row, std::int32_t colour) noexcept;
 
 // The normal background colour of each cell of the row.
 std::vector<std::int32_t> NormalBackgrounds(const rt::ListRow& row);
+
+// The widest of `texts` as `measure` gives them, measuring few of them
+// whole: each text is first summed from its characters' widths (each
+// character measured once, to a sixteenth of a unit); the widest sum,
+// rounded up, counts, and so do the texts whose sums come near it, measured
+// whole (kerning and rounding make a sum differ from the whole by a few
+// units), 32 of them at most.
+int WidestText(std::span<const std::string_view> texts, const TextWidth& measure);
 
 // The column widths of one list: they start as the widths of the header
 // texts and grow to the widest cell measured.

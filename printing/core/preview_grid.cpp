@@ -47,25 +47,31 @@ Rect FitPage(const Rect& cell, double aspectRatio) {
     return fitted;
 }
 
+double ScreenAspect(int width, int height, const rt::UnitsPerInch& units) {
+    if (width <= 0 || height <= 0 || !(units.x > 0) || !(units.y > 0)) return 0;
+    return FourDecimals(width * units.x / (height * units.y));
+}
+
 GridLayout LayoutGrid(int width, int height, int across, int down, std::int32_t firstPage,
-                      std::int32_t pageCount, double aspectRatio) {
+                      std::int32_t pageCount, const PageAspects& aspectOf) {
     across = Clamp(across, 1, kMaxThumbnails);
     down = Clamp(down, 1, kMaxThumbnails);
     GridLayout grid;
     grid.cellWidth = std::max(0, (width - (across + 1) * kGridGap) / across);
     grid.cellHeight = std::max(0, (height - kGridToolbarHeight - (down + 1) * kGridGap) / down);
     std::int32_t page = std::max<std::int32_t>(firstPage, 1);
-    int cellHeight = grid.cellHeight;
     int y = kGridGap;
     for (int row = 0; row < down && page <= pageCount; ++row) {
         int x = kGridGap;
+        int rowHeight = 0;
         for (int column = 0; column < across && page <= pageCount; ++column, ++page) {
-            const Rect fitted = FitPage({x, y, grid.cellWidth, cellHeight}, aspectRatio);
+            const Rect fitted =
+                FitPage({x, y, grid.cellWidth, grid.cellHeight}, aspectOf ? aspectOf(page) : 0);
             grid.cells.push_back({page, fitted});
             x += kGridGap + fitted.width;
-            cellHeight = fitted.height;
+            rowHeight = std::max(rowHeight, fitted.height);
         }
-        y += cellHeight + kGridGap;
+        y += rowHeight + kGridGap;
     }
     return grid;
 }

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "runtime/core/control_placement.h"
 
 namespace printing {
 
@@ -42,7 +45,16 @@ struct Rect {
 
 // A page of the given aspect ratio (width / height) fitted into the cell,
 // at the cell's top-left corner. An empty cell or ratio gives an empty rect.
+// Cell and ratio must be in the same units.
 Rect FitPage(const Rect& cell, double aspectRatio);
+
+// A sheet of `width` x `height` thousandths of an inch as the window shows
+// it: its width / height measured in window units, four decimals. 0 when a
+// size is not positive.
+double ScreenAspect(int width, int height, const rt::UnitsPerInch& units);
+
+// The screen aspect (ScreenAspect) of each page, by page number.
+using PageAspects = std::function<double(std::int32_t page)>;
 
 struct GridCell {
     std::int32_t page = 0;
@@ -55,11 +67,13 @@ struct GridLayout {
     std::vector<GridCell> cells;  // THUMBNAILSPRESENT = cells.size()
 };
 
-// The thumbnail grid in a window of inner size width x height. Across and
-// down below 1 count as 1; a window too small gives empty cells, never
-// negative sizes.
+// The thumbnail grid in a window of inner size width x height. Each page is
+// fitted into a cell with its own aspect; the next page of a row follows the
+// fitted width, the next row the tallest page of the row. Across and down
+// below 1 count as 1; a window too small gives empty cells, never negative
+// sizes.
 GridLayout LayoutGrid(int width, int height, int across, int down, std::int32_t firstPage,
-                      std::int32_t pageCount, double aspectRatio);
+                      std::int32_t pageCount, const PageAspects& aspectOf);
 
 // A single page at a zoom (-1 page width, else a percentage).
 struct PageView {

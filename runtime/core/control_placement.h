@@ -44,4 +44,12 @@ struct UnitPoint {
     bool operator==(const UnitPoint&) const = default;
 };
 
+// How many dialog units an inch spans across and down. Dialog units are
+// seldom square: across they are a quarter of the font's average character
+// width, down an eighth of its height.
+struct UnitsPerInch {
+    double x = 0, y = 0;
+    bool operator==(const UnitsPerInch&) const = default;
+};
+
 }  // namespace rt

@@ -6,11 +6,12 @@
 
 namespace dict_test {
 
-// `files` files File0, File1, ... each with a record of `fields` LONG fields.
-inline std::string LargeExport(int files, int fields = 20) {
+// `files` files File0, File1, ... (or `prefix` and the number) each with a
+// record of `fields` LONG fields.
+inline std::string LargeExport(int files, int fields = 20, const std::string& prefix = "File") {
     std::string out = "[DICTIONARY]\r\nVERSION '4.0'\r\n[FILES]\r\n";
     for (int f = 0; f < files; ++f) {
-        const std::string label = "File" + std::to_string(f);
+        const std::string label = prefix + std::to_string(f);
         out += label + "  FILE,DRIVER('DOS'),PRE(F" + std::to_string(f) + ")\r\n";
         out += "!!> IDENT(" + std::to_string(f) + ")\r\n";
         out += "Record  RECORD,PRE()\r\n";

@@ -85,5 +85,22 @@ TEST(RememberingWidthsTest, MeasuresEachDistinctTextOnce) {
     EXPECT_EQ(calls, 3);
 }
 
+TEST(WidestTextTest, MeasuresWholeOnlyTheTextsNearTheWidest) {
+    // Letters as wide as their place in the alphabet; "zy" is kerned 3 wider.
+    std::vector<std::string> whole;  // the texts measured whole, not by letter
+    const TextWidth width = [&whole](std::string_view text) {
+        if (text.size() < 16) whole.emplace_back(text);
+        int sum = text == "zy" ? 3 : 0;
+        for (const char c : text) sum += c - 'a' + 1;
+        return sum;
+    };
+    const std::vector<std::string_view> texts = {"abc", "zz", "zy", "aaaaaa", "a"};
+    EXPECT_EQ(WidestText(texts, width), 54);  // "zy", though "zz" sums wider
+    EXPECT_EQ(whole, (std::vector<std::string>{"zz", "zy"}));
+    whole.clear();
+    EXPECT_EQ(WidestText(std::vector<std::string_view>(1000, "abcd"), width), 10);
+    EXPECT_EQ(whole.size(), 32u);  // of many texts of one sum, a few
+}
+
 }  // namespace
 }  // namespace display

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QPageSize>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <cstdio>
@@ -147,6 +148,17 @@ class PrintTest : public testing::Test {
         return marked;
     }
 
+    // Runs `look` on the GUI thread with the file list's view.
+    static void OnListView(const rt::WindowRef& window,
+                           const std::function<void(QTableView&)>& look) {
+        rt::GuiInvoke([&] {
+            rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
+            auto* list =
+                gui ? qobject_cast<rt::gui::ListControl*>(gui->Control(opt::List)) : nullptr;
+            if (list != nullptr) look(*list->View());
+        });
+    }
+
     void CloseOptions(ProgramHarness& h, const rt::WindowRef& options) {
         Click(options, opt::Close);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen(kOptions); }));
@@ -193,6 +205,11 @@ TEST_F(PrintTest, OptionsListTheSampleAndFollowTheirRules) {
             EXPECT_TRUE(options.IsChecked(box)) << box;
             EXPECT_TRUE(options.IsEnabled(box)) << box;
         }
+        // Every entry in view, and no scroll bar for names that fit.
+        OnListView(options, [](QTableView& view) {
+            EXPECT_FALSE(view.horizontalScrollBar()->isVisible());
+            EXPECT_GE(view.viewport()->height(), view.rowViewportPosition(4) + view.rowHeight(4));
+        });
         // No system printer: the report would go to a PDF file.
         EXPECT_EQ(options.Text(opt::PrinterName), rt::kPdfPrinterName);
         EXPECT_EQ(options.Text(opt::Resolution), "1200 dpi");
@@ -227,6 +244,38 @@ TEST_F(PrintTest, OptionsListTheSampleAndFollowTheirRules) {
     });
     ASSERT_EQ(harness_.Dialogs().Popups().size(), 2u);
     EXPECT_EQ(harness_.Dialogs().Popups()[0].menuText, "Select All|Deselect All|Cancel");
+}
+
+// Names as long as labels go, more of them than the list shows: a click on
+// a name marks its row and never scrolls the names out of the list's view.
+TEST_F(PrintTest, AClickOnANameKeepsTheNamesInView) {
+    const fs::path txd = harness_.Root() / "LONG.TXD";
+    std::ofstream(txd, std::ios::binary)
+        << dict_test::LargeExport(12, 1, "CustomerOrderHistoryArchiveOfTheYear");
+    harness_.Run([&](ProgramHarness& h) {
+        h.WaitForFrame();
+        OpenDictionary(h, txd);
+        const rt::WindowRef options = OpenOptions(h);
+        ASSERT_EQ(options.ListRowCount(opt::List), 12);
+        int marked = 12;
+        for (int row : {1, 0, 3}) {
+            OnListView(options, [&](QTableView& view) {
+                const QRect name = view.visualRect(view.model()->index(row, 1))
+                                       .intersected(view.viewport()->rect());
+                QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, name.center());
+                // As the view does by itself once the double-click time is over.
+                view.scrollTo(view.currentIndex());
+                // The names are wider than the list: it could scroll, but has not.
+                EXPECT_GT(view.horizontalScrollBar()->maximum(), 0);
+                EXPECT_EQ(view.horizontalScrollBar()->value(), 0) << row;
+                EXPECT_LT(view.columnViewportPosition(1), view.viewport()->width() / 2);
+            });
+            --marked;  // the click took the row's mark away
+            EXPECT_TRUE(WaitUntil([&] { return MarkedRows(options) == marked; })) << row;
+        }
+        CloseOptions(h, options);
+        h.Choose(menu::Exit);
+    });
 }
 
 TEST_F(PrintTest, SectionsADictionaryLacksAreClearedAndStayClearedForTheNext) {

@@ -3,10 +3,32 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/core/page_drawing.h"
+
 namespace printing {
 namespace {
 
 constexpr double kA4Aspect = 8268.0 / 11693.0;
+
+// Every page with the same aspect.
+PageAspects Uniform(double aspect) {
+    return [aspect](std::int32_t) { return aspect; };
+}
+
+// Window units as a 96 dpi screen gives them with a font 7 pixels wide on
+// average and 15 high: 7% taller than wide.
+constexpr rt::UnitsPerInch kUnits{96 * 4 / 7.0, 96 * 8 / 15.0};
+
+struct Sheet {
+    const char* name;
+    int width, height;  // thousandths of an inch
+};
+constexpr Sheet kSheets[] = {
+    {"A4", rt::kA4Width, rt::kA4Height},
+    {"Letter", rt::kLetterWidth, rt::kLetterHeight},
+    {"A4 landscape", rt::kA4Height, rt::kA4Width},
+    {"A5", 5827, 8268},
+};
 
 TEST(PreviewGridTest, PageFieldJumpsKeepTheGridFull) {
     struct Case {
@@ -58,7 +80,7 @@ TEST(PreviewGridTest, AcrossAndDownAreLoweredToThePages) {
 }
 
 TEST(PreviewGridTest, GridCellsFitThePages) {
-    GridLayout grid = LayoutGrid(603, 624, 2, 2, 1, 3, kA4Aspect);
+    GridLayout grid = LayoutGrid(603, 624, 2, 2, 1, 3, Uniform(kA4Aspect));
     EXPECT_EQ(grid.cellWidth, (603 - 9) / 2);
     EXPECT_EQ(grid.cellHeight, (624 - 21 - 9) / 2);
     ASSERT_EQ(grid.cells.size(), 3u);  // only three pages exist
@@ -72,6 +94,45 @@ TEST(PreviewGridTest, GridCellsFitThePages) {
     EXPECT_EQ(grid.cells[2].page, 3);
 }
 
+TEST(PreviewGridTest, TheGridStartsAsOnePage) {
+    const PreviewState state(12);
+    EXPECT_EQ(state.Across() * state.Down(), 1);
+    EXPECT_EQ(state.PageStatus(), "Page 1 of 12");
+}
+
+// A thumbnail measured back in inches has its own sheet's proportions,
+// whatever the shape of the window units and the grid, also among pages of
+// other sheets (page p is on sheet p of the list, round again).
+TEST(PreviewGridTest, ThumbnailsKeepTheirSheetsProportions) {
+    const rt::UnitsPerInch unitShapes[] = {kUnits, {64, 51.2}, {60, 60}};
+    const std::pair<int, int> grids[] = {{1, 1}, {2, 2}, {4, 1}, {1, 3}};
+    const auto sheetOf = [](std::int32_t page) -> const Sheet& {
+        return kSheets[static_cast<std::size_t>(page - 1) % std::size(kSheets)];
+    };
+    for (const rt::UnitsPerInch& units : unitShapes)
+        for (const auto& [across, down] : grids)
+            for (std::int32_t first = 1; first <= 4; ++first) {
+                const GridLayout grid =
+                    LayoutGrid(1200, 900, across, down, first, 20, [&](std::int32_t page) {
+                        return ScreenAspect(sheetOf(page).width, sheetOf(page).height, units);
+                    });
+                // One page as large as the window allows.
+                if (across * down == 1) {
+                    EXPECT_TRUE(grid.cells[0].image.width == grid.cellWidth ||
+                                grid.cells[0].image.height == grid.cellHeight);
+                }
+                for (const GridCell& cell : grid.cells) {
+                    const Sheet& sheet = sheetOf(cell.page);
+                    const double inches =
+                        (cell.image.width / units.x) / (cell.image.height / units.y);
+                    EXPECT_NEAR(inches * sheet.height / sheet.width, 1.0, 0.01)
+                        << sheet.name << " " << across << "x" << down << " units " << units.x << "/"
+                        << units.y;
+                    EXPECT_LE(cell.image.y + cell.image.height, 900 - kGridToolbarHeight);
+                }
+            }
+}
+
 TEST(PreviewGridTest, NoDivisionByZeroNorNegativeSizes) {
     struct Case {
         int width, height, across, down;
@@ -79,7 +140,7 @@ TEST(PreviewGridTest, NoDivisionByZeroNorNegativeSizes) {
     const Case cases[] = {{0, 0, 1, 1},     {5, 5, 3, 3},       {-20, -20, 2, 2},
                           {600, 600, 0, 0}, {600, 600, -4, -1}, {1, 30, 1, 1}};
     for (const Case& c : cases) {
-        GridLayout grid = LayoutGrid(c.width, c.height, c.across, c.down, 1, 9, kA4Aspect);
+        GridLayout grid = LayoutGrid(c.width, c.height, c.across, c.down, 1, 9, Uniform(kA4Aspect));
         EXPECT_GE(grid.cellWidth, 0);
         EXPECT_GE(grid.cellHeight, 0);
         for (const GridCell& cell : grid.cells) {
@@ -89,6 +150,8 @@ TEST(PreviewGridTest, NoDivisionByZeroNorNegativeSizes) {
     }
     EXPECT_EQ(FitPage({0, 0, 100, 0}, kA4Aspect), (Rect{0, 0, 0, 0}));
     EXPECT_EQ(FitPage({0, 0, 100, 100}, 0.0), (Rect{0, 0, 0, 0}));
+    EXPECT_EQ(ScreenAspect(0, 100, kUnits), 0);
+    EXPECT_EQ(ScreenAspect(100, 100, {}), 0);
     EXPECT_EQ(SinglePage(kZoomPageWidth, 500, 0, 0).width, 0);
     EXPECT_EQ(SinglePage(kZoomPageWidth, -50, 800, 1000).width, 0);
 }

@@ -1,9 +1,11 @@
 // Measuring texts in a window's font agrees with what an auto-sized string
-// control of that window takes for the same text.
+// control of that window takes for the same text; a string control of a
+// given size shows a text too wide for it cut, and keeps it whole.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "runtime/text_control.h"
 #include "tests/runtime/gui_program.h"
 
 namespace {
@@ -41,6 +43,25 @@ TEST(TextMeasure, AgreesWithAnAutoSizedStringControl) {
         EXPECT_EQ(measure.Width(""), 0);
         // Without a window, four units a character.
         EXPECT_EQ(rt::TextMeasure().Width("abc"), 12);
+    });
+}
+
+TEST(TextControl, ATextTooWideForItsBoxIsShownCutAndKeptWhole) {
+    const std::string longText = "German Legal Fanfold 8 1/2 x 13 in";
+    guitest::RunProgram([&] {
+        rt::Layout layout = MeasureWindow();
+        layout.controls.push_back(rt::MakeControl(5, rt::ControlKind::String, "A4", 4, 20, 60, 10));
+        rt::Window window(layout);
+        window.Open();
+        std::vector<bool> cut;
+        for (const std::string& text : {std::string("A4"), longText}) {
+            window.Ref().SetText(5, text);
+            guitest::OnControl<rt::gui::TextControl>(
+                window, 5, [&](rt::gui::TextControl& control) { cut.push_back(control.Cut()); });
+        }
+        EXPECT_EQ(cut, (std::vector<bool>{false, true}));
+        EXPECT_EQ(window.Ref().Text(5), longText);  // the whole text, in a box that stays
+        EXPECT_EQ(window.Ref().ControlPosition(5).width, 60);
     });
 }
 

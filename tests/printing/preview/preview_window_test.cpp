@@ -187,12 +187,28 @@ TEST(PreviewWindow, ClicksZoomToAPageAndBackAndTheRightButtonAsks) {
     });
 }
 
-TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkAndCancel) {
-    guitest::RunProgram([] {
+// What Enter in the Jump or Select window leads to, once some fields are
+// typed in: Enter anywhere in them presses OK.
+struct EnterCase {
+    int command;
+    const char* label;
+    std::vector<std::pair<int, std::string>> typed;
+    const char* status;
+};
+
+TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkCancelAndEnter) {
+    const std::vector<EnterCase> enterCases = {
+        {control::Jump, "P30$JUMPWINDOW", {{jump::Page, "20"}}, "Page 11-20 of 20"},
+        {control::ChangeDisplay,
+         "P31$SELECTWINDOW",
+         {{select::Across, "2"}, {select::Down, "2"}},
+         "Page 1-4 of 20"},
+    };
+    guitest::RunProgram([&] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 20);
         app::PreviewManager preview(pages);
-        Driver driver([](rt::WindowRef w) {
+        Driver driver([&](rt::WindowRef w) {
             ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-4 of 20"));
             Accept(w, control::Jump);
             rt::WindowRef jumpWindow = previewtest::WaitForWindow("P30$JUMPWINDOW");
@@ -221,6 +237,15 @@ TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkAndCancel) {
             select.SetText(select::Down, "2");
             select.PostEvent(rt::event::Accepted, select::Ok);
             ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-10 of 20"));
+
+            for (const EnterCase& c : enterCases) {
+                Accept(w, c.command);
+                const rt::WindowRef asked = previewtest::WaitForWindow(c.label);
+                ASSERT_FALSE(asked.IsNull()) << c.label;
+                for (const auto& [field, text] : c.typed) asked.SetText(field, text);
+                asked.PressKey(Qt::Key_Return);
+                EXPECT_TRUE(WaitForStatus(w, kPageZone, c.status)) << c.label;
+            }
         });
         EXPECT_FALSE(preview.Display(1, 2, 2));
     });
@@ -246,6 +271,28 @@ TEST(PreviewWindow, AOnePageReportHasNothingToPageThrough) {
         });
         EXPECT_FALSE(preview.Display(1, 1, 1));
         EXPECT_EQ(preview.THUMBNAILSPRESENT, 1);
+    });
+}
+
+// As the report opens it: one page, as large as the window allows, in its
+// sheet's proportions (Letter here), whatever the shape of the window units.
+TEST(PreviewWindow, TheReportsPreviewOpensOnOnePageFittedToTheWindow) {
+    guitest::RunProgram([] {
+        rt::PageImages pages;
+        previewtest::AddPages(pages, 3, rt::kLetterWidth, rt::kLetterHeight);
+        Driver driver([](rt::WindowRef w) {
+            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1 of 3"));
+            EXPECT_FALSE(Shown(w, 2));
+            const rt::ControlBox box = w.ControlPosition(control::FirstPageImage + 1);
+            const int roomHeight =
+                w.ClientHeight() - printing::kGridToolbarHeight - 2 * printing::kGridGap;
+            EXPECT_TRUE(box.width >= w.ClientWidth() - 2 * printing::kGridGap - 1 ||
+                        box.height >= roomHeight - 1);
+            const rt::UnitsPerInch units = w.InchUnits();
+            EXPECT_NEAR((box.width / units.x) / (box.height / units.y),
+                        static_cast<double>(rt::kLetterWidth) / rt::kLetterHeight, 0.01);
+        });
+        EXPECT_FALSE(app::PreviewPages(pages));
     });
 }
 
@@ -311,8 +358,7 @@ TEST(PreviewWindow, TheUserTypesAZoomOfTheirOwn) {
             for (const UserZoomCase& c : cases) {
                 Type(w, control::ZoomList, c.typed);
                 EXPECT_TRUE(testsupport::WaitUntil([&] {
-                    return w.Text(control::ZoomList) == c.field &&
-                           w.Status(kZoomZone) == c.status;
+                    return w.Text(control::ZoomList) == c.field && w.Status(kZoomZone) == c.status;
                 })) << c.typed;
             }
         });
