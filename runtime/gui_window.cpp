@@ -383,6 +383,7 @@ QWidget* GuiWindow::BuildRuntimeControl(const ControlDef& def) {
             list->View()->setProperty(kControlProperty, def.number);
             if (!def.format.empty()) list->SetFormat(def.format);
             list->SetMarking(def.marks);
+            list->SetBrowsing(def.browse);
             return list;
         }
         case ControlKind::DropList: {

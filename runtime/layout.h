@@ -53,6 +53,7 @@ struct ControlDef {
     std::string tip;        // shown while the mouse rests on the control
     int low = 0, high = 0;  // a spin field's range
     bool marks = false;     // a list whose rows carry multiple-selection marks
+    bool browse = false;    // a list the keys scroll, that never takes a selection
 };
 
 // A control `number` of `kind` with its caption at (x, y), `width` by

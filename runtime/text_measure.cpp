@@ -24,11 +24,12 @@ int TextMeasure::Width(std::string_view text) const {
     return static_cast<int>(std::lround(pixels * 4.0 / font_->unit));
 }
 
-TextMeasure WindowRef::Measure() const {
-    const QFont font = detail::WithWindow<QFont>(id_, QFont(), [](gui::GuiWindow& w) {
+TextMeasure WindowRef::Measure(bool bold) const {
+    const QFont font = detail::WithWindow<QFont>(id_, QFont(), [bold](gui::GuiWindow& w) {
         QFont copy = w.Font();
         // A setter detaches the copy from the window's own font data.
         copy.setPointSizeF(copy.pointSizeF());
+        copy.setBold(bold);
         return copy;
     });
     if (IsNull()) return TextMeasure();
