@@ -1,7 +1,5 @@
 #include "runtime/list_control.h"
 
-#include <algorithm>
-
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "runtime/events.h"
 #include "runtime/text_codec.h"
@@ -279,8 +278,9 @@ void ListControl::ApplyColumnWidths() {
     }
     header->setStretchLastSection(stretch);
     // A list whose format names no column shows no header.
-    header->setVisible(std::any_of(format.columns.begin(), format.columns.end(),
-                                   [](const ListColumn& column) { return !column.header.empty(); }));
+    header->setVisible(
+        std::any_of(format.columns.begin(), format.columns.end(),
+                    [](const ListColumn& column) { return !column.header.empty(); }));
 }
 
 void ListControl::UpdateSideways() {

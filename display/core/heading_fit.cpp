@@ -52,7 +52,9 @@ std::string FitHeading(std::string_view before, std::string_view path, std::stri
     // Not even the ellipsis fits beside the name: the name alone, cut.
     while (!after.empty() && after.front() == ' ') after.remove_prefix(1);
     if (fits(std::string(after))) return std::string(after);
-    const auto cut = [&](std::size_t n) { return std::string(after.substr(0, n)) + std::string(kEllipsis); };
+    const auto cut = [&](std::size_t n) {
+        return std::string(after.substr(0, n)) + std::string(kEllipsis);
+    };
     const std::ptrdiff_t shown =
         LargestFitting(after.size(), [&](std::size_t n) { return fits(cut(n)); });
     return shown >= 0 ? cut(static_cast<std::size_t>(shown)) : std::string();

@@ -30,12 +30,12 @@ const Case kCases[] = {
      "    FILE: Customer", 30, "/hom...p.txd    FILE: Customer"},
     {"only the ellipsis left of the path", "", "/home/user/shop.txd", "    FILE: Customer", 21,
      "...    FILE: Customer"},
-    {"no room for the path: the name alone", "", "/home/user/shop.txd", "    FILE: Customer",
-     16, "FILE: Customer"},
+    {"no room for the path: the name alone", "", "/home/user/shop.txd", "    FILE: Customer", 16,
+     "FILE: Customer"},
     {"no room for the whole name: cut at its end", "", "/p.txd", "    ALIAS: Orphan", 9,
      "ALIAS:..."},
-    {"the dictionary heading keeps its word", "DICTIONARY: ", "/home/user/data/shop.txd", "",
-     24, "DICTIONARY: /hom...p.txd"},
+    {"the dictionary heading keeps its word", "DICTIONARY: ", "/home/user/data/shop.txd", "", 24,
+     "DICTIONARY: /hom...p.txd"},
     {"no room at all", "", "/p", "    FILE: X", 2, ""},
 };
 
