@@ -109,7 +109,9 @@ void DictionaryWindowObject::FitHeading() {
 void DictionaryWindowObject::AfterLayout(bool band) {
     const rt::WindowRef& ref = Ref();
     // Whatever moved, the chosen file stays in view.
-    if (lists_ && lists_->Selected() != 0) ref.SetListSelection(kFilesList, lists_->Selected());
+    // (The list's own row: a click not yet handled is kept.)
+    if (const int row = ref.ListSelection(kFilesList); row != 0)
+        ref.SetListSelection(kFilesList, row);
     if (band && splitters_.FullView() == 0) FitHeading();
 }
 

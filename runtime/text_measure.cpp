@@ -13,7 +13,9 @@ namespace rt {
 // The font's metrics, loaded on the thread that measures: a font shares its
 // engine only within one thread.
 struct TextMeasure::Font {
-    explicit Font(const QFont& font) : metrics(font), unit(DialogBaseUnitX(metrics)) {}
+    // Dialog units stay those of the window's own font, also for bold texts.
+    Font(const QFont& font, const QFont& window)
+        : metrics(font), unit(DialogBaseUnitX(QFontMetrics(window))) {}
     QFontMetrics metrics;
     int unit;
 };
@@ -25,15 +27,16 @@ int TextMeasure::Width(std::string_view text) const {
 }
 
 TextMeasure WindowRef::Measure(bool bold) const {
-    const QFont font = detail::WithWindow<QFont>(id_, QFont(), [bold](gui::GuiWindow& w) {
+    const QFont font = detail::WithWindow<QFont>(id_, QFont(), [](gui::GuiWindow& w) {
         QFont copy = w.Font();
         // A setter detaches the copy from the window's own font data.
         copy.setPointSizeF(copy.pointSizeF());
-        copy.setBold(bold);
         return copy;
     });
     if (IsNull()) return TextMeasure();
-    return TextMeasure(std::make_shared<const TextMeasure::Font>(font));
+    QFont shown = font;
+    shown.setBold(bold);
+    return TextMeasure(std::make_shared<const TextMeasure::Font>(shown, font));
 }
 
 }  // namespace rt
