@@ -15,6 +15,8 @@ rt::ControlDef Region(int number, const char* caption, rt::ControlCursor cursor)
 rt::ControlDef List(int number, int x, int y, int width, int height, const char* format) {
     rt::ControlDef def = rt::MakeControl(number, rt::ControlKind::List, {}, x, y, width, height);
     def.format = format;
+    // The detail lists scroll with the keys and never hold a selection.
+    def.browse = number != kFilesList;
     return def;
 }
 

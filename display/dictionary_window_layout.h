@@ -19,6 +19,14 @@ inline constexpr const char* kFieldsDesignFormat = "L(1)~Fields~";
 inline constexpr const char* kKeysDesignFormat = "L(1)~Keys~";
 inline constexpr const char* kRelationsDesignFormat = "L(1)~Relations~";
 inline constexpr const char* kDropListFormat = "120L(2)@s40@";
+// Room the drop-down list takes beside the name it shows: its arrow and frame.
+inline constexpr int kDropListFrame = 16;
+// The smallest the window gets: the heading keeps the button and a name
+// beside it, each list a few columns and rows.
+inline constexpr int kMinimumWidth = 240;
+inline constexpr int kMinimumHeight = 150;
+// Between the heading and the pick button.
+inline constexpr int kHeadingGap = 4;
 
 // The window titled `title`, with controls 2 to 17 at their design positions.
 rt::Layout DictionaryWindowLayout(const std::string& title);

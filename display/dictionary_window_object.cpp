@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dictionary/model.h"
+#include "display/core/heading_fit.h"
 #include "display/dictionary_window_layout.h"
 #include "display/display_hand_over.h"
 #include "display/pick_popup.h"
@@ -23,6 +24,10 @@ bool IsDetailList(int control) {
     return control == kFieldsList || control == kKeysList || control == kRelationsList;
 }
 
+bool IsList(int control) {
+    return control == kFilesList || IsDetailList(control);
+}
+
 }  // namespace
 
 DictionaryWindowObject::DictionaryWindowObject()
@@ -36,6 +41,11 @@ void DictionaryWindowObject::Prepare() {
     ref.SetAlertKey(rt::key::MouseLeftDouble);
     ref.SetAlertKey(rt::key::Esc);
     ref.SetAlertKey(rt::key::F4);
+    // The keys a list hands over: moving through the lists, the full view.
+    for (int key : {rt::key::Tab, rt::key::ShiftTab, rt::key::Enter, rt::key::F11})
+        ref.SetAlertKey(key);
+    ref.SetMinimumSize(kMinimumWidth, kMinimumHeight);
+    headingMeasure_ = ref.Measure(true);
     if (const dict::DictionaryModel* model = app::Model()) {
         rt::TextMeasure measure = ref.Measure();
         // The width an auto-sized string control takes for the text, plus 3.
@@ -69,12 +79,40 @@ void DictionaryWindowObject::FirstDisplay() {
     ShowHeading("DICTIONARY: " + app::DictionaryPath.Get());
     BuildLists(0);
     splitters_.Restore();
+    AfterLayout();
     WindowObject::FirstDisplay();
 }
 
 void DictionaryWindowObject::ShowHeading(const std::string& heading) {
-    Ref().SetText(kHeadingText, heading);
-    Ref().Display();
+    heading_ = heading;
+    Ref().SetTip(kHeadingText, std::string(ClipBlanks(heading_)));
+    FitHeading();
+}
+
+void DictionaryWindowObject::FitHeading() {
+    const rt::WindowRef& ref = Ref();
+    const std::string& path = app::DictionaryPath.Get();
+    const std::string_view whole = heading_;
+    // The path leads the heading of a file and ends the dictionary's.
+    const bool leads = whole.starts_with(path);
+    const std::string_view before =
+        leads ? std::string_view()
+              : whole.substr(0, whole.size() - std::min(whole.size(), path.size()));
+    const std::string_view after = leads ? whole.substr(path.size()) : std::string_view();
+    const int room =
+        ref.ControlPosition(kPickButton).x - ref.ControlPosition(kHeadingText).x - kHeadingGap;
+    const TextWidth measure = [this](std::string_view text) { return headingMeasure_.Width(text); };
+    ref.SetText(kHeadingText, display::FitHeading(before, path, after, room, measure));
+    ref.Display();
+}
+
+void DictionaryWindowObject::AfterLayout(bool band) {
+    const rt::WindowRef& ref = Ref();
+    // Whatever moved, the chosen file stays in view.
+    // (The list's own row: a click not yet handled is kept.)
+    if (const int row = ref.ListSelection(kFilesList); row != 0)
+        ref.SetListSelection(kFilesList, row);
+    if (band && splitters_.FullView() == 0) FitHeading();
 }
 
 void DictionaryWindowObject::BuildLists(std::int32_t row) {
@@ -95,7 +133,7 @@ void DictionaryWindowObject::BuildLists(std::int32_t row) {
         auto rows = Snapshot(files.ControlRows());
         contents.push_back({kFilesList, rows, files.format, selected});
         contents.push_back({kFileDropList, rows, std::nullopt, selected});
-        splitters_.SetFilesColumnWidth(files.nameWidth);
+        splitters_.SetFilesColumnWidth(files.nameWidth + kDropListFrame);
     } else {
         contents.push_back({kFilesList, nullptr, std::nullopt, selected});
         contents.push_back({kFileDropList, nullptr, std::nullopt, selected});
@@ -124,7 +162,10 @@ std::uint8_t DictionaryWindowObject::DispatchEvent() {
         PickPopup();
         return app::result::Finished;
     }
-    if (Host().Event() == kTileEvent) splitters_.Retile();
+    if (Host().Event() == kTileEvent) {
+        splitters_.Retile();
+        AfterLayout();
+    }
     return WindowObject::DispatchEvent();
 }
 
@@ -138,11 +179,37 @@ void DictionaryWindowObject::PickPopup() {
     const rt::WindowRef& ref = Ref();
     ref.Select(splitters_.FullView() != 0 ? splitters_.FullView() : kFilesList);
     ref.Display();
-    const int choice = ShowPickPopup(ref, lists_->PickText());
+    const int choice = ShowPickPopup(ref, lists_->PickText(), lists_->Files(), lists_->Selected());
     if (choice <= 0 || static_cast<std::size_t>(choice) > lists_->Files().rows.size()) return;
-    const FileListRow& row = lists_->Files().rows[static_cast<std::size_t>(choice - 1)];
-    ref.SetText(kPickButton, std::string(ClipBlanks(row.Text(kFileName))));
     BuildLists(choice);
+}
+
+bool DictionaryWindowObject::OnListKey(int keyCode, int list) {
+    const rt::WindowRef& ref = Ref();
+    switch (keyCode) {
+        case rt::key::Tab:
+        case rt::key::ShiftTab: {
+            // The lists shown, in the order they read.
+            const int step = keyCode == rt::key::Tab ? 1 : 3;
+            int next = list;
+            for (int i = 0; i < 4; ++i) {
+                next = kFilesList + (next - kFilesList + step) % 4;
+                if (!splitters_.Layout().HIDDEN()[static_cast<std::size_t>(next - kFilesList)])
+                    break;
+            }
+            ref.Select(next);
+            return true;
+        }
+        case rt::key::Enter:
+        case rt::key::F11:
+            splitters_.ToggleFullView(list);
+            AfterLayout();
+            // The list keeps the keyboard: in its full view the keys scroll it.
+            ref.Select(list);
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool DictionaryWindowObject::DoubleClickToggles(int list) const {
@@ -158,11 +225,18 @@ bool DictionaryWindowObject::DoubleClickToggles(int list) const {
 std::uint8_t DictionaryWindowObject::OnFieldEvent() {
     const int control = Host().Control();
     const int event = Host().Event();
-    if (splitters_.OnRegionEvent(event, control, Host().KeyCode()))
+    if (splitters_.OnRegionEvent(event, control, Host().KeyCode())) {
+        AfterLayout();
         return WindowObject::OnFieldEvent();
-    if (event == rt::event::AlertKey && Host().KeyCode() == rt::key::MouseLeftDouble &&
-        control >= kFilesList && control <= kRelationsList && DoubleClickToggles(control))
-        splitters_.ToggleFullView(control);
+    }
+    if (event == rt::event::AlertKey && IsList(control)) {
+        if (Host().KeyCode() == rt::key::MouseLeftDouble && DoubleClickToggles(control)) {
+            splitters_.ToggleFullView(control);
+            AfterLayout();
+        } else if (OnListKey(Host().KeyCode(), control)) {
+            Host().SetKeyCode(0);
+        }
+    }
     return WindowObject::OnFieldEvent();
 }
 
@@ -195,22 +269,24 @@ std::uint8_t DictionaryWindowObject::OnNewSelection() {
 
 std::uint8_t DictionaryWindowObject::OnSelected() {
     const int control = Host().Control();
-    // The detail lists scroll but never hold a selection.
-    if (IsDetailList(control)) {
-        Ref().SetListSelection(control, 0);
-        Ref().Select(kFilesList);
-    }
+    // The detail lists scroll but never hold a selection; with the focus
+    // their keys scroll them.
+    if (IsDetailList(control)) Ref().SetListSelection(control, 0);
     return WindowObject::OnSelected();
 }
 
 std::uint8_t DictionaryWindowObject::OnWindowEvent() {
     switch (Host().Event()) {
         case rt::event::Timer:
-            splitters_.OnTimer();
+            // A bar's drag leaves the band as it is.
+            if (splitters_.OnTimer()) AfterLayout(false);
             break;
         case rt::event::Sized:
             splitters_.TakeSize();
-            if (app::FrameIconized.load() == 0) splitters_.OnSized();
+            if (app::FrameIconized.load() == 0) {
+                splitters_.OnSized();
+                AfterLayout();
+            }
             break;
         default:
             break;

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "display/core/dictionary_lists.h"
 #include "display/window_splitters.h"
 #include "framework/window_procedure.h"
+#include "runtime/text_measure.h"
 
 namespace display {
 
@@ -33,8 +35,18 @@ class DictionaryWindowObject final : public app::ProcedureWindow {
     // Rebuilds the lists for the Files row `row` (0: the first build) and
     // hands each list its rows in one snapshot, with its format.
     void BuildLists(std::int32_t row);
+    // Shows `heading` (the dictionary's path with what comes before or after
+    // it) fitted to the room left of the pick button, whole in its tip.
     void ShowHeading(const std::string& heading);
+    // Fits the heading shown last to the room it has now.
+    void FitHeading();
     void PickPopup();
+    // Alerted keys from a list: Tab and Shift+Tab move through the lists
+    // shown, Enter and F11 toggle the full view of `list`. True when taken.
+    bool OnListKey(int keyCode, int list);
+    // The lists' layout changed: the Files list's choice in view, and the
+    // heading fitted again when the band may have changed.
+    void AfterLayout(bool band = true);
     // Waits for and handles one event while an older window closes.
     bool HandleOneEvent();
     // Whether a double-click on `list` toggles its full view.
@@ -42,6 +54,8 @@ class DictionaryWindowObject final : public app::ProcedureWindow {
 
     WindowSplitters splitters_;
     std::optional<DictionaryLists> lists_;
+    rt::TextMeasure headingMeasure_;
+    std::string heading_;
     bool firstDisplayRunning_ = false;
 };
 

@@ -80,10 +80,12 @@ bool WindowSplitters::OnRegionEvent(int eventNumber, int region, int keyCode) {
     }
 }
 
-void WindowSplitters::OnTimer() {
-    if (dragMode_ == ' ' || !restored_) return;
+bool WindowSplitters::OnTimer() {
+    if (dragMode_ == ' ' || !restored_) return false;
     const rt::UnitPoint mouse = window_.Ref().MousePosition();
-    if (auto result = layout_.DragTo(dragMode_, mouse.x, mouse.y)) Apply(*result);
+    auto result = layout_.DragTo(dragMode_, mouse.x, mouse.y);
+    if (result) Apply(*result);
+    return result.has_value();
 }
 
 void WindowSplitters::Apply(const LayoutResult& result) {

@@ -31,8 +31,9 @@ class WindowSplitters {
     void OnSized();
     // Region events (Dragging, Drag, MouseUp); true when the event was one.
     bool OnRegionEvent(int eventNumber, int region, int keyCode);
-    // A timer tick: while a bar is dragged, it follows the mouse.
-    void OnTimer();
+    // A timer tick: while a bar is dragged, it follows the mouse. True when
+    // the bars moved.
+    bool OnTimer();
 
     int FullView() const noexcept { return layout_.FULLSCREENON(); }
     char DragMode() const noexcept { return dragMode_; }

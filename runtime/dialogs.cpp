@@ -33,6 +33,11 @@ int RuntimePopup(const std::string& menuText, std::optional<int> x, std::optiona
     return service->Popup(PopupRequest{menuText, x, y});
 }
 
+int RuntimeChooser(const ChooserRequest& request) {
+    const std::shared_ptr<DialogService> service = std::atomic_load(&Slot());
+    return service->Choose(request);
+}
+
 unsigned Message(const std::string& text, const std::string& caption, Icon icon, unsigned buttons,
                  unsigned defaultButton) {
     // Holds the service for the whole call, so that replacing it meanwhile is safe.

@@ -61,6 +61,17 @@ struct PopupRequest {
     std::optional<int> y;
 };
 
+// A list to choose one entry from, narrowed to the entries holding the text
+// typed (any letter case): Enter chooses, Esc cancels. Shown with its top left
+// corner at a screen position (pixels; unset: the mouse's), kept on screen.
+struct ChooserRequest {
+    std::string title;
+    std::vector<std::string> items;
+    int current = 0;  // 1-based entry chosen at first; 0 for none
+    std::optional<int> x;
+    std::optional<int> y;
+};
+
 class DialogService {
   public:
     virtual ~DialogService() = default;
@@ -82,6 +93,12 @@ class DialogService {
         (void)request;
         return 0;
     }
+    // Shows a searchable chooser and returns the chosen entry (1-based), 0
+    // when it was cancelled.
+    virtual int Choose(const ChooserRequest& request) {
+        (void)request;
+        return 0;
+    }
 };
 
 // The service in use. Never null: before one is installed a headless service
@@ -94,6 +111,9 @@ std::shared_ptr<DialogService> SetDialogService(std::shared_ptr<DialogService> s
 // waits for the user's choice; the number of the chosen command item, or 0.
 int RuntimePopup(const std::string& menuText, std::optional<int> x = std::nullopt,
                  std::optional<int> y = std::nullopt);
+
+// The searchable chooser of the service in use.
+int RuntimeChooser(const ChooserRequest& request);
 
 // Convenience for the common message box.
 unsigned Message(const std::string& text, const std::string& caption, Icon icon = Icon::None,

@@ -41,6 +41,10 @@ constexpr int F4 = 115;
 constexpr int Enter = 13;
 constexpr int PageUp = 545;
 constexpr int PageDown = 546;
+// Keys a list hands to its window when alerted, instead of acting on them.
+constexpr int Tab = 9;
+constexpr int ShiftTab = 1033;
+constexpr int F11 = 122;
 }  // namespace key
 
 struct Event {

@@ -388,6 +388,7 @@ QWidget* GuiWindow::BuildRuntimeControl(const ControlDef& def) {
             if (!def.format.empty()) list->SetFormat(def.format);
             list->SetMarking(def.marks);
             list->SetFillWidth(def.fillWidth);
+            list->SetBrowsing(def.browse);
             return list;
         }
         case ControlKind::DropList: {

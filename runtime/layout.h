@@ -55,6 +55,7 @@ struct ControlDef {
     bool marks = false;      // a list whose rows carry multiple-selection marks
     bool isDefault = false;  // the button Enter presses (one per window)
     bool fillWidth = false;  // a list whose last column reaches at least to its right edge
+    bool browse = false;     // a list the keys scroll, that never takes a selection
 };
 
 // A control `number` of `kind` with its caption at (x, y), `width` by

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -151,8 +152,17 @@ void ListControl::SetFormat(const std::string& format) {
     UpdateSideways();
 }
 
+void ListControl::SetBrowsing(bool browsing) {
+    // A list that marks rows keeps the selection mode its marks need.
+    if (browsing == browsing_) return;
+    browsing_ = browsing;
+    if (browsing) SetSelection(0);
+    view_->setSelectionMode(browsing ? QAbstractItemView::NoSelection
+                                     : QAbstractItemView::SingleSelection);
+}
+
 void ListControl::SetSelection(int row) {
-    selection_ = std::max(row, 0);
+    selection_ = browsing_ ? 0 : std::max(row, 0);
     if (marking_) return;  // the marks are the selection
     programChange_ = true;
     QItemSelectionModel* selection = view_->selectionModel();
@@ -206,9 +216,71 @@ std::vector<bool> ListControl::Marks() const {
 }
 
 void ListControl::OnCurrentRowChanged(int row) {
-    if (programChange_) return;
+    if (programChange_ || browsing_) return;
     selection_ = row + 1;
     if (hooks_.post) hooks_.post(event::NewSelection, 0);
+}
+
+bool ListControl::HandleKey(const QKeyEvent& key) {
+    const auto alert = [this](int code) {
+        if (!hooks_.alerted || !hooks_.alerted(code)) return false;
+        if (hooks_.post) hooks_.post(event::AlertKey, code);
+        return true;
+    };
+    QScrollBar* down = view_->verticalScrollBar();
+    switch (key.key()) {
+        case Qt::Key_Tab:
+            return alert(key.modifiers() & Qt::ShiftModifier ? key::ShiftTab : key::Tab);
+        case Qt::Key_Backtab:
+            return alert(key::ShiftTab);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return alert(key::Enter);
+        case Qt::Key_F11:
+            return alert(key::F11);
+        case Qt::Key_Home:
+        case Qt::Key_End: {
+            const bool home = key.key() == Qt::Key_Home;
+            if (browsing_) {
+                down->triggerAction(home ? QAbstractSlider::SliderToMinimum
+                                         : QAbstractSlider::SliderToMaximum);
+                return true;
+            }
+            if (marking_ || model_->rowCount() == 0) return false;
+            // The user's choice, as a click on that row would make it.
+            const QModelIndex index = model_->index(home ? 0 : model_->rowCount() - 1,
+                                                    std::max(view_->currentIndex().column(), 0));
+            view_->setCurrentIndex(index);
+            view_->scrollTo(index);
+            return true;
+        }
+        default:
+            break;
+    }
+    if (!browsing_) return false;
+    QScrollBar* across = sideways_->isVisible() ? sideways_ : view_->horizontalScrollBar();
+    switch (key.key()) {
+        case Qt::Key_Up:
+            down->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Down:
+            down->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        case Qt::Key_PageUp:
+            down->triggerAction(QAbstractSlider::SliderPageStepSub);
+            return true;
+        case Qt::Key_PageDown:
+            down->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            return true;
+        case Qt::Key_Left:
+            across->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Right:
+            across->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        default:
+            return false;
+    }
 }
 
 int ListControl::CellPadding() const {
@@ -290,6 +362,13 @@ bool ListControl::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn:
             if (watched == view_ && hooks_.post) hooks_.post(event::Selected, 0);
             break;
+        case QEvent::KeyPress:
+            if (watched == view_ && HandleKey(*static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::MouseButtonRelease:
+            // The press on the blank area was kept from the view: so is its release.
+            if (onRows && lastPressRow_ == 0 && !marking_) return true;
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             if (!onRows && !onHeader) break;
@@ -309,6 +388,8 @@ bool ListControl::eventFilter(QObject* watched, QEvent* event) {
                 if (hooks_.post) hooks_.post(event::AlertKey, code);
                 return true;
             }
+            // A click below the rows would clear the selection.
+            if (onRows && lastPressRow_ == 0 && !marking_) return true;
             break;
         }
         default:

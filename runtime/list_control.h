@@ -6,7 +6,9 @@
 // and a left double-click posts EVENT:AlertKey (key code 5) when the window
 // alerts that key. The row of the last mouse press is kept (0 for the header
 // or the blank area below the rows) so that the window can tell a
-// double-click on the header from one on a row.
+// double-click on the header from one on a row. A click on the blank area
+// below the rows leaves the selection as it is; Home and End go to the first
+// and last row.
 //
 // With a fixed (`F`) column the list scrolls sideways by whole columns with a
 // scroll bar of its own: scrolling hides the leading non-fixed columns, so a
@@ -27,6 +29,7 @@
 #include "runtime/core/list_rows.h"
 #include "runtime/list_model.h"
 
+class QKeyEvent;
 class QScrollBar;
 
 namespace rt::gui {
@@ -49,6 +52,8 @@ class ListControl : public QWidget {
     // The last column at least as wide as the room the others leave, so that
     // its cells reach the list's right edge.
     void SetFillWidth(bool fill);
+    // A browsing list never takes a selection: its keys scroll it.
+    void SetBrowsing(bool browsing);
     void SetMarks(const std::vector<bool>& marks);
     std::vector<bool> Marks() const;
     int RowCount() const { return model_->rowCount(); }
@@ -69,6 +74,9 @@ class ListControl : public QWidget {
     void UpdateSideways();
     void ScrollSideways(int firstShown);
     void OnCurrentRowChanged(int row);
+    // Home and End, the keys the window alerts on, and a browsing list's
+    // scrolling keys; true when the key was taken.
+    bool HandleKey(const QKeyEvent& key);
 
     ControlHooks hooks_;
     ListModel* model_;
@@ -79,6 +87,7 @@ class ListControl : public QWidget {
     bool programChange_ = false;
     bool marking_ = false;
     bool fillWidth_ = false;
+    bool browsing_ = false;
 };
 
 class DropListControl : public QComboBox {

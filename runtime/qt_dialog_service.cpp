@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "runtime/chooser_dialog.h"
 #include "runtime/core/menu_text.h"
 #include "runtime/gui_thread.h"
 #include "runtime/gui_window.h"
@@ -163,6 +164,15 @@ int QtDialogService::Popup(const PopupRequest& request) {
         const QPoint mouse = QCursor::pos();
         const QPoint at(request.x.value_or(mouse.x()), request.y.value_or(mouse.y()));
         return gui::CommandNumber(menu.exec(at));
+    });
+}
+
+int QtDialogService::Choose(const ChooserRequest& request) {
+    return GuiCall<int>([&]() -> int {
+        gui::ChooserDialog dialog(DialogParent(), request);
+        const QPoint mouse = QCursor::pos();
+        dialog.PlaceAt(QPoint(request.x.value_or(mouse.x()), request.y.value_or(mouse.y())));
+        return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : 0;
     });
 }
 

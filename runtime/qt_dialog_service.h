@@ -18,6 +18,7 @@ class QtDialogService final : public DialogService {
     // the user chooses is kept for every later print.
     bool PrinterSetup(const PrinterDialogRequest& request) override;
     int Popup(const PopupRequest& request) override;
+    int Choose(const ChooserRequest& request) override;
 };
 
 }  // namespace rt

@@ -13,7 +13,9 @@ namespace rt {
 // The font's metrics, loaded on the thread that measures: a font shares its
 // engine only within one thread.
 struct TextMeasure::Font {
-    explicit Font(const QFont& font) : metrics(font), unit(DialogBaseUnitX(metrics)) {}
+    // Dialog units stay those of the window's own font, also for bold texts.
+    Font(const QFont& font, const QFont& window)
+        : metrics(font), unit(DialogBaseUnitX(QFontMetrics(window))) {}
     QFontMetrics metrics;
     int unit;
 };
@@ -24,7 +26,7 @@ int TextMeasure::Width(std::string_view text) const {
     return static_cast<int>(std::lround(pixels * 4.0 / font_->unit));
 }
 
-TextMeasure WindowRef::Measure() const {
+TextMeasure WindowRef::Measure(bool bold) const {
     const QFont font = detail::WithWindow<QFont>(id_, QFont(), [](gui::GuiWindow& w) {
         QFont copy = w.Font();
         // A setter detaches the copy from the window's own font data.
@@ -32,7 +34,9 @@ TextMeasure WindowRef::Measure() const {
         return copy;
     });
     if (IsNull()) return TextMeasure();
-    return TextMeasure(std::make_shared<const TextMeasure::Font>(font));
+    QFont shown = font;
+    shown.setBold(bold);
+    return TextMeasure(std::make_shared<const TextMeasure::Font>(shown, font));
 }
 
 }  // namespace rt

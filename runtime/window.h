@@ -147,8 +147,8 @@ class WindowRef : public PlacementTarget {
     // A point of the client area (dialog units) in screen pixels.
     UnitPoint ToScreen(int x, int y) const;
     // Measures texts in the window's font, in its dialog units, from the
-    // calling thread (one thread at a time per measure).
-    TextMeasure Measure() const;
+    // calling thread (one thread at a time per measure); `bold` for bold texts.
+    TextMeasure Measure(bool bold = false) const;
 
     // PlacementTarget: the outer window's placement in pixels.
     bool IsIconized() const override;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/dictionary-window.png and docs/print-options.png: the program
+# Takes docs/dictionary-window.png, docs/print-options.png, the window with a
+# long path and the pick chooser of a large dictionary: the program
 # under a virtual X display with the bundled sample open, then with File >
 # Print chosen (needs xvfb and imagemagick's import).
 set -euo pipefail
@@ -11,5 +12,13 @@ xvfb-run -a -s "-screen 0 1000x660x24" "$build_dir/tests/kestrian-screen" "impor
 echo "wrote $out"
 out=$(pwd)/docs/print-options.png
 xvfb-run -a -s "-screen 0 1000x660x24" "$build_dir/tests/kestrian-screen" --print-options \
+    "import -window root $out"
+echo "wrote $out"
+out=$(pwd)/docs/dictionary-window-long-path.png
+xvfb-run -a -s "-screen 0 1000x660x24" "$build_dir/tests/kestrian-screen" --long-path \
+    "import -window root $out"
+echo "wrote $out"
+out=$(pwd)/docs/pick-chooser.png
+xvfb-run -a -s "-screen 0 1000x660x24" "$build_dir/tests/kestrian-screen" --chooser \
     "import -window root $out"
 echo "wrote $out"

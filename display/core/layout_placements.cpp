@@ -43,7 +43,8 @@ std::vector<rt::ControlPlacement> LayoutPlacements(const LayoutResult& layout,
     moves.push_back(rt::ControlPlacement::Hide(kHeadingPanel, layout.showDropList));
     moves.push_back(rt::ControlPlacement::Hide(kHeadingText, layout.showDropList));
     for (int bar : kBars) moves.push_back(rt::ControlPlacement::Enable(bar, layout.barsEnabled));
-    moves.push_back(rt::ControlPlacement::Enable(kCrossing, true));
+    // The crossing point drags both bars: nothing to drag while one list fills the window.
+    moves.push_back(rt::ControlPlacement::Enable(kCrossing, layout.barsEnabled));
     return moves;
 }
 

@@ -60,7 +60,7 @@ struct LayoutResult {
     // placed gets its format string assigned again.
     std::vector<Placement> placements;
     std::array<bool, 4> hidden{};   // Files, Fields, Keys, Relations
-    bool barsEnabled = true;        // regions 9 to 12; 13 stays enabled
+    bool barsEnabled = true;        // regions 9 to 13
     bool showDropList = false;      // drop-down list instead of panel and heading
     bool bandRepositioned = false;  // lines 6, 7, panel 2 and heading 3 were placed
 

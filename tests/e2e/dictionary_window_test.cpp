@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QTableView>
 #include <QtTest/QTest>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 
 #include "app/layouts.h"
@@ -21,6 +24,7 @@
 #include "runtime/gui_window.h"
 #include "runtime/list_control.h"
 #include "runtime/program_threads.h"
+#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
 
 namespace {
@@ -35,10 +39,10 @@ using namespace display;
 const std::vector<std::string> kSampleFiles = {"Customer", "OrderLine", "Orders", "Product",
                                                "ShipTo"};
 
-// The open dictionary window, once its lists are built.
-rt::WindowRef OpenSample(ProgramHarness& h) {
+// The open dictionary window of the export at `path`, once its lists are built.
+rt::WindowRef OpenDictionary(ProgramHarness& h, const std::filesystem::path& path) {
     h.WaitForFrame();
-    h.Dialogs().QueueOpenFile(SamplePath().string());
+    h.Dialogs().QueueOpenFile(path.string());
     h.Choose(menu::Open);
     rt::WindowRef window;
     EXPECT_TRUE(WaitUntil([&] {
@@ -49,6 +53,10 @@ rt::WindowRef OpenSample(ProgramHarness& h) {
                window.ListSelection(kFilesList) == 1 && window.ControlPosition(kFilesList).x == 2;
     }));
     return window;
+}
+
+rt::WindowRef OpenSample(ProgramHarness& h) {
+    return OpenDictionary(h, SamplePath());
 }
 
 // What the lists hold for Files row `row`, built from the loaded model.
@@ -76,6 +84,30 @@ void DoubleClickHeader(const rt::WindowRef& window, int list) {
     });
 }
 
+// Runs `work` on the GUI thread with the table view of `list`.
+void OnView(const rt::WindowRef& window, int list, const std::function<void(QTableView&)>& work) {
+    rt::GuiInvoke([&] {
+        auto* control =
+            qobject_cast<rt::gui::ListControl*>(rt::gui::Find(window.Id())->Control(list));
+        ASSERT_NE(control, nullptr) << list;
+        work(*control->View());
+    });
+}
+
+// A key pressed while `list` has the keyboard.
+void KeyOn(const rt::WindowRef& window, int list, Qt::Key key,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    OnView(window, list, [&](QTableView& view) { QTest::keyClick(&view, key, modifiers); });
+}
+
+// The rows the Files list shows highlighted.
+int HighlightedFiles(const rt::WindowRef& window) {
+    int rows = 0;
+    OnView(window, kFilesList,
+           [&](QTableView& view) { rows = view.selectionModel()->selectedRows().size(); });
+    return rows;
+}
+
 std::string Setting(const char* key) {
     return rt::GetProfileString("DisplayDictionary", key, "", "KESTRIAN.INI");
 }
@@ -87,7 +119,7 @@ TEST(DictionaryWindow, OpeningTheSampleShowsItsListsAndASelectionRebuildsThem) {
         EXPECT_EQ(window.ListRowCount(kFilesList), static_cast<int>(kSampleFiles.size()));
         EXPECT_EQ(window.ListRowCount(kFileDropList), static_cast<int>(kSampleFiles.size()));
         DictionaryLists first = Expected(1);
-        EXPECT_EQ(window.Text(kHeadingText), first.Heading());
+        EXPECT_EQ(window.Text(kHeadingText), ClipBlanks(first.Heading()));
         EXPECT_NE(window.Text(kHeadingText).find("    FILE: Customer"), std::string::npos);
         EXPECT_EQ(window.ListRowCount(kFieldsList), static_cast<int>(first.Fields().rows.size()));
         EXPECT_EQ(window.ListRowCount(kKeysList), static_cast<int>(first.Keys().rows.size()));
@@ -99,7 +131,8 @@ TEST(DictionaryWindow, OpeningTheSampleShowsItsListsAndASelectionRebuildsThem) {
         // Orders (row 3): its own fields, keys and relations.
         ChooseFile(window, kFilesList, 3);
         DictionaryLists orders = Expected(3);
-        EXPECT_TRUE(WaitUntil([&] { return window.Text(kHeadingText) == orders.Heading(); }));
+        EXPECT_TRUE(
+            WaitUntil([&] { return window.Text(kHeadingText) == ClipBlanks(orders.Heading()); }));
         EXPECT_EQ(window.ListRowCount(kFieldsList), static_cast<int>(orders.Fields().rows.size()));
         EXPECT_EQ(window.ListRowCount(kKeysList), static_cast<int>(orders.Keys().rows.size()));
         EXPECT_EQ(window.ListRowCount(kRelationsList),
@@ -113,7 +146,7 @@ TEST(DictionaryWindow, OpeningTheSampleShowsItsListsAndASelectionRebuildsThem) {
         }));
         EXPECT_EQ(window.ListRowCount(kFieldsList), static_cast<int>(first.Fields().rows.size()));
 
-        // A detail list that gets the focus gives it back and drops its selection.
+        // A detail list that gets the focus keeps it and holds no selection.
         window.SetListSelection(kKeysList, 1);
         window.PostEvent(rt::event::Selected, kKeysList);
         EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kKeysList) == 0; }));
@@ -159,7 +192,7 @@ TEST(DictionaryWindow, FullViewsTheDropDownListAndThePickPopup) {
         ASSERT_TRUE(h.Dialogs().WaitForPopups(1, std::chrono::seconds(20)));
         EXPECT_EQ(h.Dialogs().Popups()[0].menuText, "Customer|OrderLine|Orders|Product|ShipTo");
         EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kFilesList) == 2; }));
-        EXPECT_TRUE(WaitUntil([&] { return window.Text(kPickButton) == "OrderLine"; }));
+        EXPECT_EQ(window.Text(kPickButton), "Pick... (F4)");
         h.Dialogs().QueuePopupChoice(0);
         window.PressKey(Qt::Key_F4);
         ASSERT_TRUE(h.Dialogs().WaitForPopups(2, std::chrono::seconds(20)));
@@ -234,6 +267,135 @@ TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
             return second.ListRowCount(kFilesList) == static_cast<int>(kSampleFiles.size());
         }));
         EXPECT_EQ(h.CountWindows(kDictionaryWindowLabel), 1);
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(DictionaryWindow, AClickBelowTheLastRowKeepsTheSelection) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const rt::WindowRef window = OpenSample(h);
+        ChooseFile(window, kFilesList, 3);
+        // The window has built what it shows for the choice.
+        ASSERT_TRUE(WaitUntil([&] { return window.ListSelection(kFileDropList) == 3; }));
+        EXPECT_TRUE(WaitUntil([&] { return HighlightedFiles(window) == 1; }));
+        OnView(window, kFilesList, [](QTableView& view) {
+            const QPoint below(5, view.viewport()->height() - 2);
+            ASSERT_FALSE(view.indexAt(below).isValid());
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, below);
+        });
+        EXPECT_EQ(HighlightedFiles(window), 1);
+        EXPECT_EQ(window.ListSelection(kFilesList), 3);
+        // Down still moves on from it.
+        window.Select(kFilesList);
+        KeyOn(window, kFilesList, Qt::Key_Down);
+        EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kFileDropList) == 4; }))
+            << window.ListSelection(kFilesList) << " " << window.ListSelection(kFileDropList) << " "
+            << HighlightedFiles(window);
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(DictionaryWindow, KeysMoveThroughTheFilesAndTheListsAndToggleAFullView) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const rt::WindowRef window = OpenSample(h);
+        const int last = static_cast<int>(kSampleFiles.size());
+        // End and Home, also with Ctrl, go to the last and the first file.
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> ends[] = {
+            {Qt::Key_End, Qt::NoModifier},
+            {Qt::Key_Home, Qt::NoModifier},
+            {Qt::Key_End, Qt::ControlModifier},
+            {Qt::Key_Home, Qt::ControlModifier}};
+        for (const auto& [key, modifiers] : ends) {
+            const int row = key == Qt::Key_End ? last : 1;
+            KeyOn(window, kFilesList, key, modifiers);
+            EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kFileDropList) == row; }))
+                << row;
+        }
+        EXPECT_TRUE(WaitUntil(
+            [&] { return window.Text(kHeadingText).find("FILE: Customer") != std::string::npos; }));
+
+        // Tab and Shift+Tab go round the four lists; a detail list keeps the
+        // keyboard and takes no selection.
+        // The keyboard goes to the active window.
+        rt::GuiInvoke([&] {
+            QWidget* frame = rt::gui::Frame()->Outer();
+            frame->activateWindow();
+            QApplication::setActiveWindow(frame);
+        });
+        window.Select(kFilesList);
+        ASSERT_TRUE(WaitUntil([&] { return window.FocusedControl() == kFilesList; }));
+        for (int list : {kFieldsList, kKeysList, kRelationsList, kFilesList}) {
+            KeyOn(window, window.FocusedControl(), Qt::Key_Tab);
+            EXPECT_TRUE(WaitUntil([&] { return window.FocusedControl() == list; })) << list;
+        }
+        KeyOn(window, kFilesList, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_TRUE(WaitUntil([&] { return window.FocusedControl() == kRelationsList; }));
+        EXPECT_EQ(window.ListSelection(kRelationsList), 0);
+
+        // Enter toggles the full view of the list with the keyboard; there
+        // the arrows scroll it and leave the file as it is.
+        KeyOn(window, kFieldsList, Qt::Key_Return);
+        EXPECT_TRUE(WaitUntil([&] { return window.IsHidden(kFilesList); }));
+        EXPECT_FALSE(window.IsEnabled(kCrossing));
+        EXPECT_TRUE(WaitUntil([&] { return window.FocusedControl() == kFieldsList; }));
+        KeyOn(window, kFieldsList, Qt::Key_Down);
+        KeyOn(window, kFieldsList, Qt::Key_PageDown);
+        EXPECT_EQ(window.ListSelection(kFilesList), 1);
+        EXPECT_EQ(window.ListSelection(kFieldsList), 0);
+        KeyOn(window, kFieldsList, Qt::Key_F11);
+        EXPECT_TRUE(WaitUntil([&] { return !window.IsHidden(kFilesList); }));
+        EXPECT_TRUE(window.IsEnabled(kCrossing));
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(DictionaryWindow, TheChooserReachesEveryFileOfALargeDictionary) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const std::filesystem::path path = h.WorkFolder() / "LARGE.TXD";
+        std::filesystem::create_directories(h.WorkFolder());
+        std::ofstream(path, std::ios::binary) << dict_test::LargeExport(300, 2);
+        const rt::WindowRef window = OpenDictionary(h, path);
+        ASSERT_EQ(window.ListRowCount(kFilesList), 300);
+        h.Dialogs().QueueChoice(300);
+        window.PressKey(Qt::Key_F4);
+        ASSERT_TRUE(h.Dialogs().WaitForChoosers(1, std::chrono::seconds(20)));
+        EXPECT_TRUE(h.Dialogs().Popups().empty());
+        const rt::ChooserRequest seen = h.Dialogs().Choosers()[0];
+        ASSERT_EQ(seen.items.size(), 300u);
+        EXPECT_EQ(seen.current, 1);
+        EXPECT_TRUE(WaitUntil([&] { return window.ListSelection(kFilesList) == 300; }));
+        EXPECT_TRUE(WaitUntil([&] {
+            return window.Text(kHeadingText).find("FILE: " + seen.items[299]) != std::string::npos;
+        }));
+        EXPECT_EQ(window.Text(kPickButton), "Pick... (F4)");
+        h.Choose(menu::Exit);
+    });
+}
+
+TEST(DictionaryWindow, AtItsSmallestTheHeadingAndListsStayReadable) {
+    ProgramHarness harness;
+    harness.Run([](ProgramHarness& h) {
+        const rt::WindowRef window = OpenSample(h);
+        rt::WindowRef sized = window;
+        sized.SetWidth(10);
+        sized.SetHeight(10);
+        EXPECT_TRUE(WaitUntil([&] { return window.ClientWidth() < 440; }));
+        // At least the minimum less the frame's borders and title.
+        EXPECT_GE(window.ClientWidth(), kMinimumWidth - 10);
+        EXPECT_GE(window.ClientHeight(), kMinimumHeight - 25);
+        // The heading stops short of the button and still names the file.
+        EXPECT_TRUE(WaitUntil([&] {
+            const rt::ControlBox heading = window.ControlPosition(kHeadingText);
+            return heading.x + heading.width <= window.ControlPosition(kPickButton).x;
+        }));
+        EXPECT_NE(window.Text(kHeadingText).find("FILE: Customer"), std::string::npos);
+        for (int list : {kFilesList, kFieldsList, kKeysList, kRelationsList}) {
+            EXPECT_GE(window.ControlPosition(list).width, 40) << list;
+            EXPECT_GE(window.ControlPosition(list).height, 30) << list;
+        }
         h.Choose(menu::Exit);
     });
 }

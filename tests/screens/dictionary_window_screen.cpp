@@ -2,14 +2,21 @@
 // program opens the bundled sample through a scripted open-file dialog,
 // Orders is selected, and the command given runs against the display. With
 // --print-options, File > Print is chosen first and the picture shows the
-// print options window over the dictionary window.
+// print options window over the dictionary window. With --long-path the
+// sample is opened from a deep folder in a narrower window; with --chooser
+// a dictionary of 300 files is opened, F4 pressed and "File29" typed into the
+// searchable chooser.
 //
-//     xvfb-run -s "-screen 0 1024x700x24" kestrian-screen [--print-options] "import ..."
+//     xvfb-run -s "-screen 0 1024x700x24" kestrian-screen [MODE] "import ..."
 #include <stdlib.h>
 
 #include <QAbstractButton>
-
+#include <QApplication>
+#include <QKeyEvent>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 
 #include "app/layouts.h"
@@ -19,6 +26,8 @@
 #include "printing/print_options.h"
 #include "runtime/gui_thread.h"
 #include "runtime/gui_window.h"
+#include "runtime/qt_dialog_service.h"
+#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
 
 namespace {
@@ -38,12 +47,28 @@ void Click(const rt::WindowRef& window, int control) {
     });
 }
 
+// Types `text` into whatever has the keyboard, as the keyboard would.
+void Type(const std::string& text) {
+    rt::GuiInvoke([&] {
+        for (char c : text) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus == nullptr) return;
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
+            QApplication::sendEvent(focus, &press);
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool printOptions = argc > 2 && std::string(argv[1]) == "--print-options";
-    if (argc < 2 || (argc > 2 && !printOptions)) {
-        std::fprintf(stderr, "usage: kestrian-screen [--print-options] COMMAND\n");
+    const std::string mode = argc > 2 ? argv[1] : "";
+    const bool printOptions = mode == "--print-options";
+    const bool longPath = mode == "--long-path";
+    const bool chooser = mode == "--chooser";
+    if (argc < 2 || (argc > 2 && !printOptions && !longPath && !chooser)) {
+        std::fprintf(stderr,
+                     "usage: kestrian-screen [--print-options|--long-path|--chooser] COMMAND\n");
         return 2;
     }
     const std::string command = argv[argc - 1];
@@ -51,7 +76,20 @@ int main(int argc, char** argv) {
     // The harness runs offscreen; the picture needs the real display.
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     int result = 1;
-    harness.Dialogs().QueueOpenFile(e2e::SamplePath().string());
+    std::filesystem::path dictionary = e2e::SamplePath();
+    if (longPath || chooser) {
+        const std::filesystem::path folder =
+            harness.WorkFolder() /
+            (longPath ? "customers/north-region/archive/2024/quarterly-exports/dictionaries"
+                      : "large");
+        std::filesystem::create_directories(folder);
+        dictionary = folder / (longPath ? "SAMPLE.TXD" : "LARGE.TXD");
+        if (longPath)
+            std::filesystem::copy_file(e2e::SamplePath(), dictionary);
+        else
+            std::ofstream(dictionary, std::ios::binary) << dict_test::LargeExport(300, 2);
+    }
+    harness.Dialogs().QueueOpenFile(dictionary.string());
     harness.Run([&](e2e::ProgramHarness& h) {
         rt::WindowRef frame = h.WaitForFrame();
         frame.SetX(0);
@@ -64,8 +102,8 @@ int main(int argc, char** argv) {
             window = FindWindow(display::kDictionaryWindowLabel);
             return !window.IsNull() && window.ControlPosition(display::kFilesList).x == 2;
         });
-        window.SetWidth(940);
-        window.SetHeight(540);
+        window.SetWidth(longPath ? 620 : 940);
+        window.SetHeight(longPath ? 400 : 540);
         h.Choose(app::frame_menu::Tile);  // both bars in the middle of the new size
         window.SetListSelection(display::kFilesList, 3);
         window.PostEvent(rt::event::NewSelection, display::kFilesList);
@@ -76,13 +114,29 @@ int main(int argc, char** argv) {
             e2e::WaitUntil([&] {
                 options = FindWindow("KESTR004");
                 // The resolution is the last text the window fills.
-                return !options.IsNull() &&
-                       !options.Text(app::print_options::Resolution).empty();
+                return !options.IsNull() && !options.Text(app::print_options::Resolution).empty();
             });
+        }
+        std::shared_ptr<rt::DialogService> scripted;
+        if (chooser) {
+            // The real chooser, reached with F4 as the user would.
+            scripted = rt::SetDialogService(std::make_shared<rt::QtDialogService>());
+            window.PressKey(Qt::Key_F4);
+            e2e::WaitUntil([] {
+                return rt::GuiCall<bool>(
+                    [] { return QApplication::activeModalWidget() != nullptr; });
+            });
+            Type("File29");
         }
         // Let the windows paint before the picture is taken.
         e2e::WaitUntil([] { return false; }, std::chrono::milliseconds(1500));
         result = std::system(command.c_str());
+        if (chooser) {
+            rt::GuiInvoke([] {
+                if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+            });
+            rt::SetDialogService(std::move(scripted));
+        }
         if (!options.IsNull()) {
             Click(options, app::print_options::Close);
             e2e::WaitUntil([&] { return !h.WindowOpen("KESTR004"); });

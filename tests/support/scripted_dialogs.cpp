@@ -72,6 +72,30 @@ std::vector<rt::PopupRequest> ScriptedDialogs::Popups() const {
     return popups_;
 }
 
+void ScriptedDialogs::QueueChoice(int item) {
+    std::lock_guard lock(mutex_);
+    choiceAnswers_.push_back(item);
+}
+
+int ScriptedDialogs::Choose(const rt::ChooserRequest& request) {
+    int answer = 0;
+    {
+        std::lock_guard lock(mutex_);
+        choosers_.push_back(request);
+        if (!choiceAnswers_.empty()) {
+            answer = choiceAnswers_.front();
+            choiceAnswers_.pop_front();
+        }
+    }
+    seen_.notify_all();
+    return answer;
+}
+
+std::vector<rt::ChooserRequest> ScriptedDialogs::Choosers() const {
+    std::lock_guard lock(mutex_);
+    return choosers_;
+}
+
 unsigned ScriptedDialogs::Message(const rt::MessageRequest& request) {
     unsigned answer = request.defaultButton;
     {
@@ -144,6 +168,11 @@ bool ScriptedDialogs::WaitForOpenFiles(std::size_t count, std::chrono::milliseco
 bool ScriptedDialogs::WaitForPopups(std::size_t count, std::chrono::milliseconds timeout) const {
     std::unique_lock lock(mutex_);
     return seen_.wait_for(lock, timeout, [&] { return popups_.size() >= count; });
+}
+
+bool ScriptedDialogs::WaitForChoosers(std::size_t count, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(mutex_);
+    return seen_.wait_for(lock, timeout, [&] { return choosers_.size() >= count; });
 }
 
 ScopedDialogs::ScopedDialogs()

@@ -40,12 +40,16 @@ class ScriptedDialogs : public rt::DialogService {
     // The number of the item chosen in the next popup menu (0 dismisses it;
     // an empty queue dismisses every menu).
     void QueuePopupChoice(int item);
+    // The entry chosen in the next searchable chooser (0 cancels it; an
+    // empty queue cancels every chooser).
+    void QueueChoice(int item);
 
     unsigned Message(const rt::MessageRequest& request) override;
     std::optional<std::string> OpenFile(const rt::OpenFileRequest& request) override;
     std::optional<std::string> SaveFile(const rt::OpenFileRequest& request) override;
     bool PrinterSetup(const rt::PrinterDialogRequest& request) override;
     int Popup(const rt::PopupRequest& request) override;
+    int Choose(const rt::ChooserRequest& request) override;
 
     // Copies of every request seen so far, in the order they were made.
     std::vector<rt::MessageRequest> Messages() const;
@@ -54,6 +58,7 @@ class ScriptedDialogs : public rt::DialogService {
     std::vector<rt::PrinterDialogRequest> PrinterDialogs() const;
     std::vector<rt::OpenFileRequest> SaveFileRequests() const;
     std::vector<rt::PopupRequest> Popups() const;
+    std::vector<rt::ChooserRequest> Choosers() const;
 
     // Waits until at least `count` message boxes were asked for; false when
     // the time-out passed first.
@@ -62,6 +67,8 @@ class ScriptedDialogs : public rt::DialogService {
     bool WaitForOpenFiles(std::size_t count, std::chrono::milliseconds timeout) const;
     // The same for popup menus.
     bool WaitForPopups(std::size_t count, std::chrono::milliseconds timeout) const;
+    // The same for searchable choosers.
+    bool WaitForChoosers(std::size_t count, std::chrono::milliseconds timeout) const;
 
   private:
     mutable std::mutex mutex_;
@@ -74,6 +81,8 @@ class ScriptedDialogs : public rt::DialogService {
     std::vector<rt::OpenFileRequest> saveFileRequests_;
     std::deque<int> popupAnswers_;
     std::vector<rt::PopupRequest> popups_;
+    std::deque<int> choiceAnswers_;
+    std::vector<rt::ChooserRequest> choosers_;
     std::vector<rt::MessageRequest> messages_;
     std::vector<rt::OpenFileRequest> openFileRequests_;
     std::size_t printerSetupCount_ = 0;
