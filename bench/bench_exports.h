@@ -1,8 +1,13 @@
 // Synthetic exports shared by the benchmarks, generated once per size.
 #pragma once
 
+#include <stdlib.h>
+
 #include <cstddef>
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "bench/txd_generator.h"
@@ -16,6 +21,17 @@ inline const std::string& ExportOfMegabytes(std::size_t megabytes) {
         found = cache.emplace(megabytes, GenerateTxd({.targetBytes = megabytes << 20})).first;
     }
     return found->second;
+}
+
+// A new private folder under the system's temporary folder, holding the
+// export `text` as "BENCH.TXD"; nullopt when no folder could be made.
+inline std::optional<std::filesystem::path> FolderWithExport(const std::string& text) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "kestrian-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) return std::nullopt;
+    const std::filesystem::path folder = pattern;
+    std::ofstream(folder / "BENCH.TXD", std::ios::binary) << text;
+    return folder;
 }
 
 }  // namespace bench

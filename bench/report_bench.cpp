@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_exports.h"
 #include "bench/txd_generator.h"
 #include "dictionary/txd_parser.h"
 #include "printing/core/dictionary_report.h"
@@ -96,17 +97,12 @@ BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 #ifdef KESTRIAN_DOC_PATH
 // The whole command, parse included, writing the PDF to a file.
 void BM_KestrianDocReportPdf(benchmark::State& state) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kestrian-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
+    const auto made = bench::FolderWithExport(bench::GenerateTxd(ReportShape()));
+    if (!made) {
         state.SkipWithError("no temporary folder");
         return;
     }
-    const std::filesystem::path folder = pattern;
-    {
-        std::ofstream out(folder / "BENCH.TXD", std::ios::binary);
-        out << bench::GenerateTxd(ReportShape());
-    }
+    const std::filesystem::path folder = *made;
     const std::string command =
         "cd '" + folder.string() + "' && '" KESTRIAN_DOC_PATH "' report BENCH.TXD -o BENCH.pdf";
     std::int64_t pages = 0;

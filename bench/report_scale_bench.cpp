@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_exports.h"
 #include "bench/txd_generator.h"
 #include "dictionary/txd_parser.h"
 #include "printing/core/dictionary_report.h"
@@ -74,14 +75,12 @@ BENCHMARK(BM_FillFilesToPrint)->Arg(200000)->Unit(benchmark::kMillisecond);
 // title page or summary, and the lists.
 void BM_OnePageReportAgainstLists(benchmark::State& state) {
     const std::size_t files = static_cast<std::size_t>(state.range(0));
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kestrian-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
+    const auto made = bench::FolderWithExport(bench::GenerateTxd(Shape(files)));
+    if (!made) {
         state.SkipWithError("no temporary folder");
         return;
     }
-    const std::filesystem::path folder = pattern;
-    std::ofstream(folder / "BENCH.TXD", std::ios::binary) << bench::GenerateTxd(Shape(files));
+    const std::filesystem::path folder = *made;
     const std::string label(dict::Rows(ModelOf(files).FILE)[files / 2].LABEL.view());
     const std::string in = "cd '" + folder.string() + "' && '" KESTRIAN_DOC_PATH "' ";
     const std::string report =

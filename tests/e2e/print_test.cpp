@@ -95,6 +95,18 @@ class PrintTest : public testing::Test {
         setenv("CUPS_SERVER", (harness_.Root() / "no-scheduler.sock").c_str(), 1);
     }
 
+    // The user picks Letter paper in File > Print Setup: QueueLetterPaper
+    // before the run, ChooseLetterPaper in it.
+    void QueueLetterPaper() {
+        harness_.Dialogs().QueuePrinterSetup(true, [] {
+            rt::GuiInvoke([] { rt::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter)); });
+        });
+    }
+    static void ChooseLetterPaper(ProgramHarness& h) {
+        h.Choose(menu::PrintSetup);
+        EXPECT_TRUE(WaitUntil([&] { return h.Dialogs().PrinterSetupCount() == 1; }));
+    }
+
     // Opens `txd` and waits for its dictionary window.
     void OpenDictionary(ProgramHarness& h, const fs::path& txd) {
         h.Dialogs().QueueOpenFile(txd.string());
@@ -350,13 +362,10 @@ TEST_F(PrintTest, ReportIsPrintedThroughTheSystemQueueAndItsPagesGo) {
 TEST_F(PrintTest, AReportPrintedOnLetterCarriesItsFooterOnEveryPage) {
     testsupport::PrivateCups cups;
     if (!cups.Ready()) GTEST_SKIP() << cups.Why();
-    harness_.Dialogs().QueuePrinterSetup(true, [] {
-        rt::GuiInvoke([] { rt::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter)); });
-    });
+    QueueLetterPaper();
     harness_.Run([&](ProgramHarness& h) {
         h.WaitForFrame();
-        h.Choose(menu::PrintSetup);
-        EXPECT_TRUE(WaitUntil([&] { return h.Dialogs().PrinterSetupCount() == 1; }));
+        ChooseLetterPaper(h);
         OpenDictionary(h, SamplePath());
         const rt::WindowRef options = OpenOptions(h);
         SetBox(options, opt::Preview, false);
@@ -381,14 +390,10 @@ TEST_F(PrintTest, AReportPrintedOnLetterCarriesItsFooterOnEveryPage) {
 TEST_F(PrintTest, PrintSetupChoiceHoldsForTheOptionsAndTheReport) {
     const fs::path pdf = harness_.Root() / "letter.pdf";
     harness_.Dialogs().QueueSaveFile(pdf.string());
-    // The user picks Letter paper in the dialog.
-    harness_.Dialogs().QueuePrinterSetup(true, [] {
-        rt::GuiInvoke([] { rt::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter)); });
-    });
+    QueueLetterPaper();
     harness_.Run([&](ProgramHarness& h) {
         h.WaitForFrame();
-        h.Choose(menu::PrintSetup);
-        EXPECT_TRUE(WaitUntil([&] { return h.Dialogs().PrinterSetupCount() == 1; }));
+        ChooseLetterPaper(h);
         OpenDictionary(h, SamplePath());
         rt::WindowRef options = OpenOptions(h);
         EXPECT_EQ(options.Text(opt::Paper), "Letter 8 1/2 x 11 in");
