@@ -134,9 +134,9 @@ int main(int argc, char** argv) {
         const int largeRow = FindFileRow(lists.Files(), large);
         const int smallRow = largeRow == 1 ? 2 : 1;
         lists.Build(largeRow);
-        const std::string largeHeading = lists.Heading();
+        const std::string largeHeading = std::string(ClipBlanks(lists.Heading()));
         lists.Build(smallRow);
-        const std::string smallHeading = lists.Heading();
+        const std::string smallHeading = std::string(ClipBlanks(lists.Heading()));
         // Each selection is waited for until the window has painted it, so
         // that no build is still under way when the next one is asked for.
         const auto choose = [&](int row, const std::string& heading) -> Clock::time_point {
