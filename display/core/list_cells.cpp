@@ -91,13 +91,36 @@ std::vector<std::int32_t> NormalBackgrounds(const rt::ListRow& row) {
 ColumnWidths::ColumnWidths(const TextWidth& measure,
                            std::initializer_list<std::string_view> headers)
     : measure_(measure) {
+    sixteenths_.fill(-1);
     widths_.reserve(headers.size());
     for (std::string_view header : headers) widths_.push_back(measure_(ClipBlanks(header)));
 }
 
+int ColumnWidths::UpperBound(std::string_view text) {
+    // Sixteen copies of a character measured together give its width to a
+    // sixteenth; one sixteenth more per character covers that rounding, and
+    // one unit more the kerning a few pairs may add.
+    constexpr int kRepeat = 16;
+    if (empty_ < 0) empty_ = measure_({});
+    int sum = 0;
+    for (const char c : text) {
+        int& width = sixteenths_[static_cast<unsigned char>(c)];
+        if (width < 0) {
+            // Blanks are measured before a letter: a measure may drop trailing blanks.
+            width = c == ' ' ? measure_(std::string(kRepeat, ' ') + "x") - measure_("x")
+                             : measure_(std::string(kRepeat, c)) - empty_;
+            width = std::max(width, 0);
+        }
+        sum += width + 1;
+    }
+    return empty_ + (sum + kRepeat - 1) / kRepeat + 1;
+}
+
 void ColumnWidths::Widen(std::size_t column, std::string_view text) {
-    int width = measure_(ClipBlanks(text));
+    text = ClipBlanks(text);
     int& current = widths_.at(column);
+    if (UpperBound(text) <= current) return;  // it cannot be the wider
+    const int width = measure_(text);
     if (width > current) current = width;
 }
 

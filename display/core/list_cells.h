@@ -2,6 +2,7 @@
 // texts cut to their field size, column widths, row shading.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -67,8 +68,15 @@ class ColumnWidths {
     int operator[](std::size_t column) const { return widths_.at(column); }
 
   private:
+    // A width `text` cannot exceed, from its characters' widths measured once
+    // each: a text whose bound does not pass a column's width is not measured
+    // whole, so that long lists cost a measure only for their widest texts.
+    int UpperBound(std::string_view text);
+
     const TextWidth& measure_;
     std::vector<int> widths_;
+    int empty_ = -1;                   // the width of no text at all
+    std::array<int, 256> sixteenths_;  // a character's width in sixteenths; -1 unmeasured
 };
 
 }  // namespace display

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,41 @@ TEST(RelationIndexTest, PositionsOfEitherLabelInModelOrder) {
 TEST(RelationIndexTest, EmptyModelHasNoPositions) {
     const dict::DictionaryModel model;
     EXPECT_TRUE(RelationIndex(model).Of("A").empty());
+}
+
+// Column widths come out as if every cell were measured whole, though only
+// the cells that might be wider are: with a proportional measure that drops
+// trailing blanks, adds a margin and kerns a pair, and with the fixed one.
+TEST(ColumnWidthsTest, WidthsAreThoseOfTheWidestCellsMeasuredWhole) {
+    const auto proportional = [](std::string_view text) {
+        while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+        int width = 3;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            width += c == 'W' ? 11 : c == 'i' ? 3 : c == ' ' ? 4 : 7;
+            if (c == 'A' && i + 1 < text.size() && text[i + 1] == 'V') width -= 2;  // kerning
+        }
+        return width;
+    };
+    const auto fixed = [](std::string_view text) { return static_cast<int>(text.size()) * 4; };
+    // Each column's widest cell comes after a cell it must outgrow.
+    const std::vector<std::vector<std::string>> rows = {
+        {"iiiiiiii", "AVAVAV", "xxxxxx"},
+        {"WW", "x", "  Inner  "},
+        {"Wiii", "AVx", "        Nm"},
+        {"iiiiiiiiiiiiiiiiiiii", "", "W W W"},
+    };
+    for (const TextWidth& measure : {TextWidth(proportional), TextWidth(fixed)}) {
+        ColumnWidths widths(measure, {"A", "B", "C"});
+        std::vector<int> expected = {measure("A"), measure("B"), measure("C")};
+        for (const auto& row : rows) {
+            for (std::size_t c = 0; c < row.size(); ++c) {
+                widths.Widen(c, row[c]);
+                expected[c] = std::max(expected[c], measure(ClipBlanks(row[c])));
+            }
+        }
+        for (std::size_t c = 0; c < expected.size(); ++c) EXPECT_EQ(widths[c], expected[c]) << c;
+    }
 }
 
 TEST(RememberingWidthsTest, MeasuresEachDistinctTextOnce) {
