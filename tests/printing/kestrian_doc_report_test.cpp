@@ -154,12 +154,12 @@ struct LongLabels {
     }
     std::string Export() const {
         return "[DICTIONARY]\r\nVERSION '4.0'\r\n[FILES]\r\n" + file +
-               " FILE,DRIVER('TOPSPEED'),PRE(LED),CREATE,THREAD,BINDABLE,NAME('\\\\server\\share\\"
-               "accounts\\receivable\\ledgers\\current.TPS')\r\n" +
+               " FILE,DRIVER('SQLITE'),PRE(LED),CREATE,THREAD,BINDABLE,NAME('\\\\server\\share\\"
+               "accounts\\receivable\\ledgers\\current.DAT')\r\n" +
                key + " KEY(LED:" + account + ",-LED:" + date + "),DUP,NOCASE,NAME('" + Label("K") +
                "')\r\nRecord RECORD,PRE()\r\n" + account + " LONG\r\n" + date +
                " DATE\r\n END\r\n END\r\n" + archive +
-               " FILE,DRIVER('TOPSPEED'),PRE(ARC),CREATE\r\n" + archiveKey + " KEY(ARC:" + account +
+               " FILE,DRIVER('SQLITE'),PRE(ARC),CREATE\r\n" + archiveKey + " KEY(ARC:" + account +
                ")\r\nRecord RECORD,PRE()\r\n" + account + " LONG\r\n" + date +
                " DATE\r\n END\r\n END\r\n[ALIASES]\r\n" + alias + " ALIAS(" + file +
                "),PRE(ALI)\r\n[RELATIONS]\r\n RELATION,1:MANY\r\n" + file + " FILE(LED:" + key +

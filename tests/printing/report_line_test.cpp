@@ -74,7 +74,7 @@ TEST(ReportLineTest, WrapBreaksAfterSeparators) {
         {"A1, A2, A3", 10, {"A1, A2, A3"}},                   // fits: one piece
         {"A1, A2, A3", 7, {"A1, A2,", "A3"}},                 // after the comma, blank dropped
         {"INLIST('a|b|c')", 11, {"INLIST('a|", "b|c')"}},     // after a bar
-        {"\\srv\\dir\\F.TPS", 9, {"\\srv\\dir\\", "F.TPS"}},  // after a backslash
+        {"\\srv\\dir\\F.DAT", 9, {"\\srv\\dir\\", "F.DAT"}},  // after a backslash
         {"ABCDEFGH", 3, {"ABC", "DEF", "GH"}},                // no break: cut where it ends
         {"   ", 5, {}},                                       // blank: nothing
     };
