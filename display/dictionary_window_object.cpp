@@ -109,13 +109,11 @@ void DictionaryWindowObject::FitHeading() {
 void DictionaryWindowObject::AfterLayout(bool band) {
     const rt::WindowRef& ref = Ref();
     // Whatever moved, the chosen file stays in view.
-    // (The list's own row: a click not yet handled is kept.)
-    if (const int row = ref.ListSelection(kFilesList); row != 0)
-        ref.SetListSelection(kFilesList, row);
+    ref.ShowListSelection(kFilesList);
     if (band && splitters_.FullView() == 0) FitHeading();
 }
 
-void DictionaryWindowObject::BuildLists(std::int32_t row) {
+void DictionaryWindowObject::BuildLists(std::int32_t row, bool showChoice) {
     if (!lists_) return;
     const rt::WindowRef& ref = Ref();
     const bool first = row == 0;
@@ -134,7 +132,7 @@ void DictionaryWindowObject::BuildLists(std::int32_t row) {
         contents.push_back({kFilesList, rows, files.format, selected});
         contents.push_back({kFileDropList, rows, std::nullopt, selected});
         splitters_.SetFilesColumnWidth(files.nameWidth + kDropListFrame);
-    } else {
+    } else if (showChoice) {
         contents.push_back({kFilesList, nullptr, std::nullopt, selected});
         contents.push_back({kFileDropList, nullptr, std::nullopt, selected});
     }
@@ -181,7 +179,7 @@ void DictionaryWindowObject::PickPopup() {
     ref.Display();
     const int choice = ShowPickPopup(ref, lists_->PickText(), lists_->Files(), lists_->Selected());
     if (choice <= 0 || static_cast<std::size_t>(choice) > lists_->Files().rows.size()) return;
-    BuildLists(choice);
+    BuildLists(choice, true);
 }
 
 bool DictionaryWindowObject::OnListKey(int keyCode, int list) {

@@ -33,8 +33,11 @@ class DictionaryWindowObject final : public app::ProcedureWindow {
 
   private:
     // Rebuilds the lists for the Files row `row` (0: the first build) and
-    // hands each list its rows in one snapshot, with its format.
-    void BuildLists(std::int32_t row);
+    // hands each list its rows in one snapshot, with its format. The Files
+    // list and its drop list keep the row they hold, which the user may have
+    // moved on from meanwhile, unless `showChoice` (a choice made elsewhere,
+    // as in the pick popup) sets it.
+    void BuildLists(std::int32_t row, bool showChoice = false);
     // Shows `heading` (the dictionary's path with what comes before or after
     // it) fitted to the room left of the pick button, whole in its tip.
     void ShowHeading(const std::string& heading);

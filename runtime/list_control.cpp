@@ -177,6 +177,11 @@ void ListControl::SetSelection(int row) {
     programChange_ = false;
 }
 
+void ListControl::ShowSelection() {
+    if (selection_ >= 1 && selection_ <= model_->rowCount())
+        view_->scrollTo(model_->index(selection_ - 1, 0));
+}
+
 void ListControl::SetMarking(bool marking) {
     if (marking == marking_) return;
     marking_ = marking;

@@ -45,6 +45,8 @@ class ListControl : public QWidget {
     // 1-based; 0 (or a row beyond the last) clears the selection.
     void SetSelection(int row);
     int Selection() const { return selection_; }
+    // Scrolls the selected row, as the list holds it now, into view.
+    void ShowSelection();
     int LastPressRow() const { return lastPressRow_; }
     // Multiple-selection marks: a click toggles a row's mark and posts
     // EVENT:Accepted; the program sets them all at once without an event.

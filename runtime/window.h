@@ -105,6 +105,9 @@ class WindowRef : public PlacementTarget {
     // choice posts EVENT:NewSelection.
     void SetListSelection(int control, int row) const;
     int ListSelection(int control) const;
+    // Scrolls a list's selected row into view without changing it, so a
+    // choice the user makes meanwhile is never undone.
+    void ShowListSelection(int control) const;
     // Several lists filled in one call, in the order given, as the calls
     // above would fill them one by one; the window is repainted once.
     void SetLists(const std::vector<ListContents>& lists) const;

@@ -69,6 +69,12 @@ void WindowRef::SetListSelection(int control, int row) const {
     Do(id_, [&](gui::GuiWindow& w) { ApplySelection(w, control, row); });
 }
 
+void WindowRef::ShowListSelection(int control) const {
+    Do(id_, [&](gui::GuiWindow& w) {
+        if (auto* list = ListAt(w, control)) list->ShowSelection();
+    });
+}
+
 void WindowRef::SetLists(const std::vector<ListContents>& lists) const {
     Do(id_, [&](gui::GuiWindow& w) {
         for (const ListContents& contents : lists) {

@@ -301,6 +301,9 @@ TEST(DictionaryWindow, KeysMoveThroughTheFilesAndTheListsAndToggleAFullView) {
     harness.Run([](ProgramHarness& h) {
         const rt::WindowRef window = OpenSample(h);
         const int last = static_cast<int>(kSampleFiles.size());
+        // The first display is over: its heading names the first file.
+        ASSERT_TRUE(WaitUntil(
+            [&] { return window.Text(kHeadingText).find("FILE: Customer") != std::string::npos; }));
         // End and Home, also with Ctrl, go to the last and the first file.
         const std::pair<Qt::Key, Qt::KeyboardModifiers> ends[] = {
             {Qt::Key_End, Qt::NoModifier},
