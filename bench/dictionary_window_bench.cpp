@@ -28,9 +28,9 @@
 #include "display/core/split_layout.h"
 #include "display/dictionary_window_layout.h"
 #include "framework/globals.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
-#include "runtime/list_control.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/list_control.h"
 #include "runtime/window.h"
 #include "tests/e2e/program_harness.h"
 
@@ -61,7 +61,7 @@ bool Await(Condition condition, std::chrono::seconds deadline = std::chrono::sec
 
 // Paints the whole window now, lists included.
 void Paint(const rt::WindowRef& window) {
-    rt::GuiInvoke([id = window.Id()] {
+    rt::gui::GuiInvoke([id = window.Id()] {
         if (rt::gui::GuiWindow* w = rt::gui::Find(id))
             if (QWidget* outer = w->Outer()) outer->repaint();
     });

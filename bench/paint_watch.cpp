@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <thread>
 
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
 
 namespace bench {
 
@@ -62,7 +62,7 @@ class PaintWatch::Filter final : public QObject {
 };
 
 PaintWatch::PaintWatch() {
-    rt::GuiInvoke([this] {
+    rt::gui::GuiInvoke([this] {
         filter_ = std::make_unique<Filter>();
         qApp->installEventFilter(filter_.get());
     });
@@ -70,11 +70,11 @@ PaintWatch::PaintWatch() {
 
 PaintWatch::~PaintWatch() {
     // Taken down on the GUI thread while it runs.
-    if (!rt::GuiInvoke([this] { filter_.reset(); })) filter_.reset();
+    if (!rt::gui::GuiInvoke([this] { filter_.reset(); })) filter_.reset();
 }
 
 void PaintWatch::Arm(std::string label, State state) {
-    rt::GuiInvoke([&] { filter_->Arm(std::move(label), std::move(state)); });
+    rt::gui::GuiInvoke([&] { filter_->Arm(std::move(label), std::move(state)); });
 }
 
 std::optional<std::chrono::steady_clock::time_point> PaintWatch::WaitPainted(

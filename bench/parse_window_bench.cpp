@@ -24,8 +24,8 @@
 #include "display/core/split_layout.h"
 #include "display/dictionary_window_layout.h"
 #include "framework/globals.h"
-#include "runtime/gui_window.h"
-#include "runtime/list_control.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/list_control.h"
 #include "runtime/window.h"
 #include "tests/e2e/program_harness.h"
 

@@ -17,7 +17,7 @@
 #include "printing/preview_layouts.h"
 #include "printing/preview_manager.h"
 #include "runtime/application.h"
-#include "runtime/gui_thread.h"
+#include "runtime/gui/gui_thread.h"
 #include "tests/printing/preview/preview_driver.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -38,7 +38,7 @@ double Median(std::vector<double> values) {
 
 // Paints every visible window now, so that a figure includes the drawing.
 void PaintNow() {
-    rt::GuiInvoke([] {
+    rt::gui::GuiInvoke([] {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible()) top->repaint();
     });

@@ -17,7 +17,7 @@
 #include "printing/core/print_options.h"
 #include "printing/preview_manager.h"
 #include "runtime/application.h"
-#include "runtime/gui_thread.h"
+#include "runtime/gui/gui_thread.h"
 #include "tests/printing/preview/preview_driver.h"
 
 int main(int argc, char** argv) {
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
                     shown > 1 ? "Page 1-" + std::to_string(shown) : std::string("Page 1");
                 previewtest::WaitForStatus(w, app::preview::kPageZone,
                                            first + " of " + std::to_string(pages.Count()));
-                rt::GuiInvoke([] {
+                rt::gui::GuiInvoke([] {
                     for (QWidget* top : QApplication::topLevelWidgets())
                         if (top->isVisible()) top->repaint();
                 });
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
                     testsupport::WaitUntil(
                         [&] { return w.Status(app::preview::kPageZone).rfind("Page 2 ", 0) == 0; });
                 }
-                rt::GuiInvoke([] { QApplication::processEvents(); });
+                rt::gui::GuiInvoke([] { QApplication::processEvents(); });
                 const std::string command = "import -window root '" + picture + "'";
                 status = std::system(command.c_str());
             });

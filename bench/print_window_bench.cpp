@@ -16,9 +16,9 @@
 #include "bench/txd_generator.h"
 #include "framework/globals.h"
 #include "printing/print_options.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
-#include "runtime/list_control.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/list_control.h"
 #include "runtime/window.h"
 #include "tests/e2e/program_harness.h"
 
@@ -35,7 +35,7 @@ rt::WindowRef OptionsWindow() {
 
 // Rows the options window's list shows.
 int ListRows(const rt::WindowRef& window) {
-    return rt::GuiCall<int>([&] {
+    return rt::gui::GuiCall<int>([&] {
         rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
         auto* list = gui ? qobject_cast<rt::gui::ListControl*>(gui->Control(opt::List)) : nullptr;
         return list ? list->RowCount() : 0;
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
             });
             shown.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-            rt::GuiInvoke([&] {
+            rt::gui::GuiInvoke([&] {
                 rt::gui::GuiWindow* gui = rt::gui::Find(options.Id());
                 if (auto* close =
                         gui ? qobject_cast<QAbstractButton*>(gui->Control(opt::Close)) : nullptr)

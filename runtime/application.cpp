@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/qt_dialog_service.h"
 #include "runtime/program_printer.h"
-#include "runtime/qt_dialog_service.h"
 
 namespace rt {
 
@@ -28,18 +28,18 @@ int RunApplication(Procedure mainProcedure, bool keepDialogService) {
     if (QCoreApplication::instance() == nullptr) owned = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     std::shared_ptr<DialogService> previous;
-    if (!keepDialogService) previous = SetDialogService(std::make_shared<QtDialogService>());
+    if (!keepDialogService) previous = SetDialogService(std::make_shared<gui::QtDialogService>());
 
-    SetGuiRunning(true);
+    gui::SetGuiRunning(true);
     Start([procedure = std::move(mainProcedure)] {
         procedure();
         // Whatever windows remain are told to close down; the GUI goes on
         // serving them until they have ended.
         CloseDownOtherThreads(std::chrono::seconds(30));
-        GuiPost([] { QCoreApplication::exit(0); });
+        gui::GuiPost([] { QCoreApplication::exit(0); });
     });
     QApplication::exec();
-    SetGuiRunning(false);
+    gui::SetGuiRunning(false);
     ReapThreads();
     // Windows of threads that never ended go while Qt is still there.
     gui::DestroyAllWindows();

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "runtime/core/safe_file.h"
-#include "runtime/page_painter.h"
+#include "runtime/gui/page_painter.h"
 
 namespace rt {
 
@@ -34,7 +34,7 @@ bool PageImages::Add(const Page& page) {
     QPicture picture;
     {
         QPainter painter(&picture);
-        PaintPage(painter, page);
+        gui::PaintPage(painter, page);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

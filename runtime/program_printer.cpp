@@ -14,8 +14,8 @@
 
 #include "runtime/core/printer_codes.h"
 #include "runtime/core/safe_file.h"
-#include "runtime/gui_thread.h"
-#include "runtime/page_painter.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/page_painter.h"
 #include "runtime/text_codec.h"
 
 namespace rt {
@@ -50,14 +50,14 @@ bool PrintsToPdf(const QPrinter& printer) {
 bool PaintPages(QPainter& painter, QPagedPaintDevice& device, const std::vector<Page>& pages) {
     for (std::size_t n = 0; n < pages.size(); ++n) {
         if (n > 0 && !device.newPage()) return false;
-        PaintPage(painter, pages[n]);
+        gui::PaintPage(painter, pages[n]);
     }
     return true;
 }
 
 // The pages as the bytes of one PDF document on the printer's paper.
 QByteArray PdfBytes(const std::vector<Page>& pages, const std::string& jobName) {
-    return GuiCall<QByteArray>([&]() -> QByteArray {
+    return gui::GuiCall<QByteArray>([&]() -> QByteArray {
         const QPrinter& printer = ProgramPrinter();
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -104,7 +104,8 @@ bool SendToPdfFile(const std::vector<Page>& pages, const std::string& jobName,
         }
         std::string why;
         if (WriteFile(*path, bytes, why)) {
-            GuiInvoke([&] { ProgramPrinter().setOutputFileName(QString::fromStdString(*path)); });
+            gui::GuiInvoke(
+                [&] { ProgramPrinter().setOutputFileName(QString::fromStdString(*path)); });
             return true;
         }
         Message("The report cannot be written to " + *path + ": " + why +
@@ -139,7 +140,7 @@ void ReleaseProgramPrinter() {
 }
 
 PrinterState ReadProgramPrinter() {
-    return GuiCall<PrinterState>([]() -> PrinterState {
+    return gui::GuiCall<PrinterState>([]() -> PrinterState {
         QPrinter& printer = ProgramPrinter();
         PrinterState state;
         state.pdfFile = PrintsToPdf(printer);
@@ -169,7 +170,7 @@ bool SendToProgramPrinter(const std::vector<Page>& pages, const std::string& job
     if (pages.empty()) return false;
     const PrinterState state = ReadProgramPrinter();
     if (state.pdfFile) return SendToPdfFile(pages, jobName, state.port);
-    const bool printed = GuiCall<bool>([&]() -> bool {
+    const bool printed = gui::GuiCall<bool>([&]() -> bool {
         QPrinter& printer = ProgramPrinter();
         printer.setDocName(FromWin1252(jobName));
         printer.setFullPage(true);  // pages are drawn from the sheet's corner

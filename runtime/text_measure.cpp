@@ -3,10 +3,8 @@
 #include <QFontMetrics>
 #include <cmath>
 
-#include "runtime/dialog_units.h"
+#include "runtime/gui/dialog_units.h"
 #include "runtime/text_codec.h"
-#include "runtime/window.h"
-#include "runtime/window_calls_p.h"
 
 namespace rt {
 
@@ -15,7 +13,7 @@ namespace rt {
 struct TextMeasure::Font {
     // Dialog units stay those of the window's own font, also for bold texts.
     Font(const QFont& font, const QFont& window)
-        : metrics(font), unit(DialogBaseUnitX(QFontMetrics(window))) {}
+        : metrics(font), unit(gui::DialogBaseUnitX(QFontMetrics(window))) {}
     QFontMetrics metrics;
     int unit;
 };
@@ -26,17 +24,10 @@ int TextMeasure::Width(std::string_view text) const {
     return static_cast<int>(std::lround(pixels * 4.0 / font_->unit));
 }
 
-TextMeasure WindowRef::Measure(bool bold) const {
-    const QFont font = detail::WithWindow<QFont>(id_, QFont(), [](gui::GuiWindow& w) {
-        QFont copy = w.Font();
-        // A setter detaches the copy from the window's own font data.
-        copy.setPointSizeF(copy.pointSizeF());
-        return copy;
-    });
-    if (IsNull()) return TextMeasure();
-    QFont shown = font;
+TextMeasure TextMeasure::ForWindowFont(const QFont& windowFont, bool bold) {
+    QFont shown = windowFont;
     shown.setBold(bold);
-    return TextMeasure(std::make_shared<const TextMeasure::Font>(shown, font));
+    return TextMeasure(std::make_shared<const Font>(shown, windowFont));
 }
 
 }  // namespace rt

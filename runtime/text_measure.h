@@ -6,6 +6,8 @@
 #include <memory>
 #include <string_view>
 
+class QFont;
+
 namespace rt {
 
 class TextMeasure {
@@ -18,10 +20,14 @@ class TextMeasure {
     // takes for the text.
     int Width(std::string_view text) const;
 
+    // Measures in `windowFont`, made bold when `bold`; the dialog units stay
+    // those of the window's own font. Call on the thread that measures.
+    static TextMeasure ForWindowFont(const QFont& windowFont, bool bold);
+
+  private:
     struct Font;
     explicit TextMeasure(std::shared_ptr<const Font> font) : font_(std::move(font)) {}
 
-  private:
     std::shared_ptr<const Font> font_;
 };
 

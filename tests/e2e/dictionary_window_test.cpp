@@ -20,9 +20,9 @@
 #include "display/dictionary_window_layout.h"
 #include "framework/globals.h"
 #include "runtime/core/profile.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
-#include "runtime/list_control.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/list_control.h"
 #include "runtime/program_threads.h"
 #include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
@@ -76,7 +76,7 @@ void ChooseFile(const rt::WindowRef& window, int list, int row) {
 
 // A left double-click on the column header of `list`, as the mouse gives it.
 void DoubleClickHeader(const rt::WindowRef& window, int list) {
-    rt::GuiInvoke([&] {
+    rt::gui::GuiInvoke([&] {
         auto* control =
             qobject_cast<rt::gui::ListControl*>(rt::gui::Find(window.Id())->Control(list));
         QWidget* header = control->View()->horizontalHeader()->viewport();
@@ -86,7 +86,7 @@ void DoubleClickHeader(const rt::WindowRef& window, int list) {
 
 // Runs `work` on the GUI thread with the table view of `list`.
 void OnView(const rt::WindowRef& window, int list, const std::function<void(QTableView&)>& work) {
-    rt::GuiInvoke([&] {
+    rt::gui::GuiInvoke([&] {
         auto* control =
             qobject_cast<rt::gui::ListControl*>(rt::gui::Find(window.Id())->Control(list));
         ASSERT_NE(control, nullptr) << list;
@@ -322,7 +322,7 @@ TEST(DictionaryWindow, KeysMoveThroughTheFilesAndTheListsAndToggleAFullView) {
         // Tab and Shift+Tab go round the four lists; a detail list keeps the
         // keyboard and takes no selection.
         // The keyboard goes to the active window.
-        rt::GuiInvoke([&] {
+        rt::gui::GuiInvoke([&] {
             QWidget* frame = rt::gui::Frame()->Outer();
             frame->activateWindow();
             QApplication::setActiveWindow(frame);

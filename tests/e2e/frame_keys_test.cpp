@@ -9,10 +9,10 @@
 #include <QMainWindow>
 #include <QtTest/QTest>
 
-#include "framework/globals.h"
 #include "app/layouts.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
+#include "framework/globals.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
 #include "tests/e2e/program_harness.h"
 
 namespace {
@@ -25,7 +25,7 @@ namespace menu = app::frame_menu;
 // Presses a key with modifiers in the frame, as the keyboard does: shortcut
 // handling included.
 void PressInFrame(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    rt::GuiInvoke([&] {
+    rt::gui::GuiInvoke([&] {
         rt::gui::GuiWindow* frame = rt::gui::Frame();
         if (frame == nullptr || frame->Outer() == nullptr) return;
         // The user's keys go to the active window: the frame, with the
@@ -60,7 +60,7 @@ TEST(FrameKeys, TheDateZoneShowsTheLongestDateWhole) {
         ASSERT_TRUE(WaitUntil([&] { return !frame.Status(3).empty(); }));
         const std::string longest = "Wednesday, September 16, 2026";
         frame.SetStatus(3, longest);
-        const bool fits = rt::GuiCall<bool>([&] {
+        const bool fits = rt::gui::GuiCall<bool>([&] {
             QLabel* zone = rt::gui::Frame()->StatusZone(3);
             const int text = zone->fontMetrics().horizontalAdvance(QString::fromStdString(longest));
             return zone->minimumWidth() >= text + 2 * zone->frameWidth();

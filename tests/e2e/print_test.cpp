@@ -18,9 +18,9 @@
 #include "app/layouts.h"
 #include "printing/preview_layouts.h"
 #include "printing/print_options.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
-#include "runtime/list_control.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/list_control.h"
 #include "runtime/program_printer.h"
 #include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
@@ -99,7 +99,8 @@ class PrintTest : public testing::Test {
     // before the run, ChooseLetterPaper in it.
     void QueueLetterPaper() {
         harness_.Dialogs().QueuePrinterSetup(true, [] {
-            rt::GuiInvoke([] { rt::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter)); });
+            rt::gui::GuiInvoke(
+                [] { rt::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter)); });
         });
     }
     static void ChooseLetterPaper(ProgramHarness& h) {
@@ -128,7 +129,7 @@ class PrintTest : public testing::Test {
 
     // A click on a button or check box, as the mouse gives it.
     static void Click(const rt::WindowRef& window, int control) {
-        rt::GuiInvoke([&] {
+        rt::gui::GuiInvoke([&] {
             rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
             if (auto* button =
                     gui ? qobject_cast<QAbstractButton*>(gui->Control(control)) : nullptr)
@@ -138,7 +139,7 @@ class PrintTest : public testing::Test {
 
     // A right-click on the first row of the file list.
     static void RightClickList(const rt::WindowRef& window) {
-        rt::GuiInvoke([&] {
+        rt::gui::GuiInvoke([&] {
             rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
             auto* list =
                 gui ? qobject_cast<rt::gui::ListControl*>(gui->Control(opt::List)) : nullptr;
@@ -163,7 +164,7 @@ class PrintTest : public testing::Test {
     // Runs `look` on the GUI thread with the file list's view.
     static void OnListView(const rt::WindowRef& window,
                            const std::function<void(QTableView&)>& look) {
-        rt::GuiInvoke([&] {
+        rt::gui::GuiInvoke([&] {
             rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
             auto* list =
                 gui ? qobject_cast<rt::gui::ListControl*>(gui->Control(opt::List)) : nullptr;

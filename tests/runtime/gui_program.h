@@ -10,8 +10,8 @@
 #include <optional>
 
 #include "runtime/application.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
 #include "runtime/program_threads.h"
 #include "runtime/window.h"
 
@@ -26,7 +26,7 @@ inline void RunProgram(const rt::Procedure& procedure) {
 // Runs `work` on the GUI thread with the widget of control `number`.
 template <typename Widget>
 void OnControl(const rt::Window& window, int number, const std::function<void(Widget&)>& work) {
-    rt::GuiInvoke([&] {
+    rt::gui::GuiInvoke([&] {
         rt::gui::GuiWindow* gui = rt::gui::Find(window.Ref().Id());
         auto* widget = gui != nullptr ? qobject_cast<Widget*>(gui->Control(number)) : nullptr;
         if (widget != nullptr) work(*widget);

@@ -2,7 +2,7 @@
 // platform: row snapshots, formats, selection and its events, the alert on a
 // double-click and the row of the last press, sideways scrolling past a
 // fixed column. The model is checked on its own first.
-#include "runtime/list_control.h"
+#include "runtime/gui/list_control.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "runtime/list_model.h"
+#include "runtime/gui/list_model.h"
 #include "tests/runtime/gui_program.h"
 
 namespace {

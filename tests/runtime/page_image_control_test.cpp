@@ -1,7 +1,7 @@
 // A page-image control: a thumbnail fills its box, a zoomed page scrolls,
 // the scroll stays in proportion when the control is resized, and the page
 // is read from its file once however often it is painted.
-#include "runtime/page_image_control.h"
+#include "runtime/gui/page_image_control.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(PageImageControl, ThumbnailsFillTheirBoxAndZoomedPagesScroll) {
     guitest::RunProgram([] {
         rt::PageImages pages;
         ASSERT_TRUE(pages.Add(Letter()));
-        rt::GuiInvoke([&] {
+        rt::gui::GuiInvoke([&] {
             rt::gui::PageImageControl control(nullptr, {});
             control.resize(200, 300);
             control.SetPage(&pages, 1);

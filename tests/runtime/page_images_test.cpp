@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "runtime/gui_thread.h"
-#include "runtime/page_painter.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/page_painter.h"
 #include "tests/dictionary/temp_folder.h"
 #include "tests/runtime/gui_program.h"
 
@@ -72,11 +72,11 @@ TEST(PagePainter, ArrowBytesArriveAsTheirCharacters) {
     dict_test::TempFolder folder;
     const std::string pdf = folder.File("page.pdf");
     guitest::RunProgram([&] {
-        rt::GuiInvoke([&] {
+        rt::gui::GuiInvoke([&] {
             QPdfWriter writer(QString::fromStdString(pdf));
             writer.setResolution(300);
             QPainter painter(&writer);
-            rt::PaintPage(painter, SamplePage("Orders \x8b\x97\x9b Customer"));
+            rt::gui::PaintPage(painter, SamplePage("Orders \x8b\x97\x9b Customer"));
         });
     });
     std::string text;

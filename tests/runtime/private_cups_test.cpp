@@ -9,7 +9,7 @@
 #include <QPrinterInfo>
 #include <cstdio>
 
-#include "runtime/gui_thread.h"
+#include "runtime/gui/gui_thread.h"
 #include "tests/runtime/gui_program.h"
 
 namespace {
@@ -29,7 +29,7 @@ TEST(PrivateCups, TwoPagesPaintedOnTheDefaultQueueArriveAsOneJob) {
     testsupport::PrivateCups cups;
     if (!cups.Ready()) GTEST_SKIP() << cups.Why();
     guitest::RunProgram([] {
-        rt::GuiInvoke([] {
+        rt::gui::GuiInvoke([] {
             const QPrinterInfo queue = QPrinterInfo::defaultPrinter();
             EXPECT_EQ(queue.printerName(), testsupport::PrivateCups::kQueue);
             QPrinter printer(queue, QPrinter::HighResolution);

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "runtime/region_control.h"
+#include "runtime/gui/region_control.h"
 #include "tests/runtime/gui_program.h"
 
 namespace {
@@ -58,10 +58,10 @@ void Mouse(const rt::Window& window, int region, QEvent::Type type, QPoint clien
 }
 
 int PixelsX(const rt::Window& window, int du) {
-    return rt::GuiCall<int>([&] { return rt::gui::Find(window.Ref().Id())->DuToPixelsX(du); });
+    return rt::gui::GuiCall<int>([&] { return rt::gui::Find(window.Ref().Id())->DuToPixelsX(du); });
 }
 int PixelsY(const rt::Window& window, int du) {
-    return rt::GuiCall<int>([&] { return rt::gui::Find(window.Ref().Id())->DuToPixelsY(du); });
+    return rt::gui::GuiCall<int>([&] { return rt::gui::Find(window.Ref().Id())->DuToPixelsY(du); });
 }
 
 TEST(Region, ShowsItsSizingCursorOnlyWhileEnabled) {

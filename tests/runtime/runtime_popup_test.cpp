@@ -9,8 +9,8 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "runtime/popup_menu.h"
-#include "runtime/qt_dialog_service.h"
+#include "runtime/gui/popup_menu.h"
+#include "runtime/gui/qt_dialog_service.h"
 #include "tests/runtime/gui_program.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -32,7 +32,7 @@ TEST(RuntimePopup, GoesThroughTheDialogService) {
 
 TEST(RuntimePopup, TheNativeMenuHasSeparatorsChecksSubmenusAndNumbers) {
     guitest::RunProgram([] {
-        rt::GuiInvoke([] {
+        rt::gui::GuiInvoke([] {
             QMenu menu;
             rt::gui::FillMenu(menu, rt::ParseMenuText("|~Off|+On|-Not|-|Sub{\x80uro|Two}Last"));
             const QList<QAction*> actions = menu.actions();
@@ -57,7 +57,7 @@ TEST(RuntimePopup, TheNativeMenuHasSeparatorsChecksSubmenusAndNumbers) {
 
 // Presses `keys` in the popup menu once it is open.
 void PressInPopupWhenOpen(std::vector<int> keys) {
-    rt::GuiPost([keys] {
+    rt::gui::GuiPost([keys] {
         auto* poll = new QTimer();  // deletes itself below
         QObject::connect(poll, &QTimer::timeout, poll, [poll, keys] {
             QWidget* popup = QApplication::activePopupWidget();
@@ -77,7 +77,7 @@ TEST(RuntimePopup, ARealMenuReturnsThePickedItemOrZero) {
     int picked = -1;
     int dismissed = -1;
     guitest::RunProgram([&] {
-        rt::QtDialogService service;
+        rt::gui::QtDialogService service;
         PressInPopupWhenOpen({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
         picked = service.Popup(rt::PopupRequest{"A|-|B|C", 50, 50});
         PressInPopupWhenOpen({Qt::Key_Escape});

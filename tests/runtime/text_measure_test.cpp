@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "runtime/text_control.h"
+#include "runtime/gui/text_control.h"
 #include "tests/runtime/gui_program.h"
 
 namespace {

@@ -24,9 +24,9 @@
 #include "display/dictionary_window_layout.h"
 #include "framework/globals.h"
 #include "printing/print_options.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
-#include "runtime/qt_dialog_service.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/qt_dialog_service.h"
 #include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
 
@@ -40,7 +40,7 @@ rt::WindowRef FindWindow(const std::string& label) {
 
 // A click on a button, as the mouse gives it.
 void Click(const rt::WindowRef& window, int control) {
-    rt::GuiInvoke([&] {
+    rt::gui::GuiInvoke([&] {
         rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
         if (auto* button = gui ? qobject_cast<QAbstractButton*>(gui->Control(control)) : nullptr)
             button->click();
@@ -49,7 +49,7 @@ void Click(const rt::WindowRef& window, int control) {
 
 // Types `text` into whatever has the keyboard, as the keyboard would.
 void Type(const std::string& text) {
-    rt::GuiInvoke([&] {
+    rt::gui::GuiInvoke([&] {
         for (char c : text) {
             QWidget* focus = QApplication::focusWidget();
             if (focus == nullptr) return;
@@ -120,10 +120,10 @@ int main(int argc, char** argv) {
         std::shared_ptr<rt::DialogService> scripted;
         if (chooser) {
             // The real chooser, reached with F4 as the user would.
-            scripted = rt::SetDialogService(std::make_shared<rt::QtDialogService>());
+            scripted = rt::SetDialogService(std::make_shared<rt::gui::QtDialogService>());
             window.PressKey(Qt::Key_F4);
             e2e::WaitUntil([] {
-                return rt::GuiCall<bool>(
+                return rt::gui::GuiCall<bool>(
                     [] { return QApplication::activeModalWidget() != nullptr; });
             });
             Type("File29");
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
         e2e::WaitUntil([] { return false; }, std::chrono::milliseconds(1500));
         result = std::system(command.c_str());
         if (chooser) {
-            rt::GuiInvoke([] {
+            rt::gui::GuiInvoke([] {
                 if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
             });
             rt::SetDialogService(std::move(scripted));

@@ -13,8 +13,8 @@
 #include <sstream>
 
 #include "printing/preview_manager.h"
+#include "runtime/gui/page_image_control.h"
 #include "runtime/ini_manager.h"
-#include "runtime/page_image_control.h"
 #include "tests/dictionary/temp_folder.h"
 #include "tests/printing/preview/preview_driver.h"
 #include "tests/runtime/gui_program.h"
@@ -49,7 +49,7 @@ void Type(const rt::WindowRef& window, int control, const std::string& text) {
 // Presses the mouse on page `page`'s image at fractions (fx, fy) of it.
 void ClickPage(const rt::WindowRef& window, int page, Qt::MouseButton button, double fx = 0.5,
                double fy = 0.5) {
-    rt::GuiInvoke([&] {
+    rt::gui::GuiInvoke([&] {
         rt::gui::GuiWindow* gui = rt::gui::Find(window.Id());
         auto* image = gui != nullptr ? qobject_cast<rt::gui::PageImageControl*>(
                                            gui->Control(control::FirstPageImage + page))
@@ -167,7 +167,7 @@ TEST(PreviewWindow, ClicksZoomToAPageAndBackAndTheRightButtonAsks) {
             EXPECT_EQ(w.Status(kPageZone), "Page 3 of 6");
             // Scrolled down towards the point clicked.
             int scrolled = 0;
-            rt::GuiInvoke([&] {
+            rt::gui::GuiInvoke([&] {
                 auto* image = qobject_cast<rt::gui::PageImageControl*>(
                     rt::gui::Find(w.Id())->Control(control::FirstPageImage + 3));
                 if (image != nullptr) scrolled = image->verticalScrollBar()->value();

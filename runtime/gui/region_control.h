@@ -13,7 +13,7 @@
 
 #include <QWidget>
 
-#include "runtime/control_hooks.h"
+#include "runtime/gui/control_hooks.h"
 #include "runtime/layout.h"
 
 namespace rt::gui {

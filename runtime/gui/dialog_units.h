@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
-namespace rt {
+namespace rt::gui {
 
 // Pixels of four horizontal dialog units in the font.
 inline int DialogBaseUnitX(const QFontMetrics& metrics) {
@@ -16,4 +16,4 @@ inline int DialogBaseUnitX(const QFontMetrics& metrics) {
     return static_cast<int>(std::lround(metrics.horizontalAdvance(kLetters) / 52.0));
 }
 
-}  // namespace rt
+}  // namespace rt::gui

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-namespace rt {
+namespace rt::gui {
 
 // True on the thread that runs the Qt application (or when there is none).
 bool OnGuiThread();
@@ -29,4 +29,4 @@ T GuiCall(const std::function<T()>& work, T fallback = T{}) {
     return result ? std::move(*result) : std::move(fallback);
 }
 
-}  // namespace rt
+}  // namespace rt::gui

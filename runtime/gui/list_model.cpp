@@ -1,4 +1,4 @@
-#include "runtime/list_model.h"
+#include "runtime/gui/list_model.h"
 
 #include <QColor>
 

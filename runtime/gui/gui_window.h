@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/control_hooks.h"
+#include "runtime/gui/control_hooks.h"
 #include "runtime/layout.h"
 
 class QAction;

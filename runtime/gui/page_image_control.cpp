@@ -1,4 +1,4 @@
-#include "runtime/page_image_control.h"
+#include "runtime/gui/page_image_control.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "runtime/gui_thread.h"
+#include "runtime/gui/gui_thread.h"
 
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -12,7 +12,7 @@
 #include <memory>
 #include <mutex>
 
-namespace rt {
+namespace rt::gui {
 namespace {
 
 // One piece of work handed to the GUI thread, and whether it has run.
@@ -153,4 +153,4 @@ void GuiPost(std::function<void()> work) {
     target->Submit(task);
 }
 
-}  // namespace rt
+}  // namespace rt::gui

@@ -4,7 +4,7 @@
 
 #include "runtime/dialogs.h"
 
-namespace rt {
+namespace rt::gui {
 
 class QtDialogService final : public DialogService {
   public:
@@ -21,4 +21,4 @@ class QtDialogService final : public DialogService {
     int Choose(const ChooserRequest& request) override;
 };
 
-}  // namespace rt
+}  // namespace rt::gui

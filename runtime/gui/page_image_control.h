@@ -14,7 +14,7 @@
 #include <QPointF>
 #include <optional>
 
-#include "runtime/control_hooks.h"
+#include "runtime/gui/control_hooks.h"
 
 namespace rt {
 class PageImages;

@@ -1,4 +1,4 @@
-#include "runtime/popup_menu.h"
+#include "runtime/gui/popup_menu.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "runtime/qt_dialog_service.h"
+#include "runtime/gui/qt_dialog_service.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -9,15 +9,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "runtime/chooser_dialog.h"
 #include "runtime/core/menu_text.h"
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
-#include "runtime/popup_menu.h"
+#include "runtime/gui/chooser_dialog.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
+#include "runtime/gui/popup_menu.h"
 #include "runtime/program_printer.h"
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::gui {
 namespace {
 
 QWidget* DialogParent() {
@@ -176,4 +176,4 @@ int QtDialogService::Choose(const ChooserRequest& request) {
     });
 }
 
-}  // namespace rt
+}  // namespace rt::gui

@@ -1,4 +1,4 @@
-#include "runtime/text_control.h"
+#include "runtime/gui/text_control.h"
 
 #include <QHelpEvent>
 #include <QPainter>

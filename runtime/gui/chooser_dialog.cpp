@@ -1,4 +1,4 @@
-#include "runtime/chooser_dialog.h"
+#include "runtime/gui/chooser_dialog.h"
 
 #include <QApplication>
 #include <QGuiApplication>

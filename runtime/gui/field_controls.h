@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QSpinBox>
 
-#include "runtime/control_hooks.h"
+#include "runtime/gui/control_hooks.h"
 #include "runtime/layout.h"
 
 namespace rt::gui {

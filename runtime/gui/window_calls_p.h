@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "runtime/gui_thread.h"
-#include "runtime/gui_window.h"
+#include "runtime/gui/gui_thread.h"
+#include "runtime/gui/gui_window.h"
 
-namespace rt::detail {
+namespace rt::gui {
 
 // Runs `work` with the GUI window behind `id`, if it is still open.
 template <typename T>
@@ -29,4 +29,4 @@ inline void Do(std::uint64_t id, const std::function<void(gui::GuiWindow&)>& wor
     });
 }
 
-}  // namespace rt::detail
+}  // namespace rt::gui

@@ -1,4 +1,4 @@
-#include "runtime/region_control.h"
+#include "runtime/gui/region_control.h"
 
 #include <QMouseEvent>
 

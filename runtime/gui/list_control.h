@@ -25,9 +25,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/control_hooks.h"
 #include "runtime/core/list_rows.h"
-#include "runtime/list_model.h"
+#include "runtime/gui/control_hooks.h"
+#include "runtime/gui/list_model.h"
 
 class QKeyEvent;
 class QScrollBar;

@@ -1,4 +1,4 @@
-#include "runtime/gui_window.h"
+#include "runtime/gui/gui_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,14 +26,14 @@
 #include <memory>
 #include <unordered_map>
 
-#include "runtime/dialog_units.h"
-#include "runtime/field_controls.h"
-#include "runtime/list_control.h"
-#include "runtime/page_image_control.h"
+#include "runtime/gui/dialog_units.h"
+#include "runtime/gui/field_controls.h"
+#include "runtime/gui/list_control.h"
+#include "runtime/gui/page_image_control.h"
+#include "runtime/gui/region_control.h"
+#include "runtime/gui/text_control.h"
 #include "runtime/program_threads.h"
-#include "runtime/region_control.h"
 #include "runtime/text_codec.h"
-#include "runtime/text_control.h"
 
 namespace rt::gui {
 namespace {

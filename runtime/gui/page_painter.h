@@ -9,7 +9,7 @@
 
 class QPainter;
 
-namespace rt {
+namespace rt::gui {
 
 // The font of `style` sized in thousandths of an inch: "DejaVu Sans Mono"
 // (else "Liberation Mono") for the fixed-pitch face, "Liberation Sans" (else
@@ -21,4 +21,4 @@ QFont PageFont(const FontSpec& style);
 // Windows-1252 bytes, drawn as the Unicode characters they stand for.
 void PaintPage(QPainter& painter, const Page& page);
 
-}  // namespace rt
+}  // namespace rt::gui

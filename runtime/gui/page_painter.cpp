@@ -1,4 +1,4 @@
-#include "runtime/page_painter.h"
+#include "runtime/gui/page_painter.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -8,7 +8,7 @@
 
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::gui {
 
 namespace {
 
@@ -86,4 +86,4 @@ void PaintPage(QPainter& painter, const Page& page) {
     painter.restore();
 }
 
-}  // namespace rt
+}  // namespace rt::gui

@@ -1,4 +1,4 @@
-#include "runtime/list_control.h"
+#include "runtime/gui/list_control.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>

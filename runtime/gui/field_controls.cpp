@@ -1,4 +1,4 @@
-#include "runtime/field_controls.h"
+#include "runtime/gui/field_controls.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
