@@ -4,6 +4,7 @@
 #include "app/frame_clock.h"
 #include "app/frame_services.h"
 #include "app/layouts.h"
+#include "display/dictionary_window.h"
 #include "framework/window_procedure.h"
 #include "printing/print_options.h"
 #include "runtime/core/dates.h"

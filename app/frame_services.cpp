@@ -1,6 +1,7 @@
 #include "app/frame_services.h"
 
 #include "framework/globals.h"
+#include "runtime/core/program_title.h"
 
 namespace app {
 
@@ -14,7 +15,7 @@ void ShowStatus(const std::string& message) {
 void UpdateFrameMenu() {
     const rt::WindowRef frame = FrameWindow();
     if (frame.IsNull()) return;
-    frame.SetTitle(kTitleText);
+    frame.SetTitle(rt::kProgramTitle);
     const bool loaded = Model() != nullptr;
     frame.Enable(CloseItem.load(), loaded);
     frame.Enable(PrintItem.load(), loaded);

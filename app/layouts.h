@@ -23,9 +23,6 @@ constexpr int Help = -13;
 constexpr int About = -14;
 }  // namespace frame_menu
 
-// The application event that Window > Tile sends to the dictionary window.
-constexpr int kTileEvent = 900;
-
 rt::Layout FrameLayout();   // "P1$APPFRAME"
 rt::Layout SplashLayout();  // "P1$WINDOW"
 

@@ -1,5 +1,6 @@
 #include "app/layouts.h"
 #include "framework/globals.h"
+#include "runtime/core/program_title.h"
 #include "runtime/events.h"
 
 namespace app {
@@ -9,7 +10,7 @@ rt::Layout FrameLayout() {
     rt::Layout layout;
     layout.label = "P1$APPFRAME";
     layout.kind = rt::WindowKind::Application;
-    layout.title = kTitleText;
+    layout.title = rt::kProgramTitle;
     layout.width = 480;
     layout.height = 300;
     layout.icon = "VELMORA4.ICO";

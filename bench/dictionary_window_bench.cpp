@@ -33,6 +33,7 @@
 #include "runtime/gui/list_control.h"
 #include "runtime/window.h"
 #include "tests/e2e/program_harness.h"
+#include "runtime/core/blanks.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ int main(int argc, char** argv) {
         }
         const rt::WindowRef window = DictionaryWindow();
         const dict::DictionaryModel& model = *app::Model();
-        const std::string large(ClipBlanks(dict::Rows(model.FILE).front().LABEL.view()));
+        const std::string large(rt::TrimTrailingSpaces(dict::Rows(model.FILE).front().LABEL.view()));
         // The large file's row in the Files list, as the window sorts it, and
         // the heading the window shows for each of the two rows.
         DictionaryLists lists(model, app::DictionaryPath.Get(),
@@ -134,9 +135,9 @@ int main(int argc, char** argv) {
         const int largeRow = FindFileRow(lists.Files(), large);
         const int smallRow = largeRow == 1 ? 2 : 1;
         lists.Build(largeRow);
-        const std::string largeHeading = std::string(ClipBlanks(lists.Heading()));
+        const std::string largeHeading = std::string(rt::TrimTrailingSpaces(lists.Heading()));
         lists.Build(smallRow);
-        const std::string smallHeading = std::string(ClipBlanks(lists.Heading()));
+        const std::string smallHeading = std::string(rt::TrimTrailingSpaces(lists.Heading()));
         // Each selection is waited for until the window has painted it, so
         // that no build is still under way when the next one is asked for.
         const auto choose = [&](int row, const std::string& heading) -> Clock::time_point {

@@ -1,4 +1,5 @@
 #include "dictionary/scanner.h"
+#include "runtime/core/blanks.h"
 
 #include <algorithm>
 #include <array>
@@ -22,11 +23,6 @@ constexpr std::array<char, 256> MakeClosers() {
     return closers;
 }
 constexpr std::array<char, 256> kClosers = MakeClosers();
-
-std::string_view TrimRight(std::string_view text) noexcept {
-    while (!text.empty() && text.back() == kBlank) text.remove_suffix(1);
-    return text;
-}
 
 bool IsBlank(std::string_view text) noexcept {
     return text.find_first_not_of(kBlank) == std::string_view::npos;
@@ -128,7 +124,7 @@ void Scanner::Start(std::string_view line, std::string_view delimiters) {
     if (!line.empty() && line.front() == '!') line.remove_prefix(1);
     const std::size_t first = line.find_first_not_of(kBlank);
     line.remove_prefix(first == std::string_view::npos ? line.size() : first);
-    line = TrimRight(line);
+    line = rt::TrimTrailingSpaces(line);
     // Positions are 32-bit; a line cannot be longer than they can count.
     line = line.substr(0, std::numeric_limits<std::int32_t>::max() - 1);
 
@@ -287,9 +283,9 @@ std::int32_t Scanner::ArgumentCount(std::int32_t number) const noexcept {
 }
 
 std::int32_t Scanner::Find(std::string_view item, std::int32_t from) const noexcept {
-    item = TrimRight(item);
+    item = rt::TrimTrailingSpaces(item);
     for (std::int32_t n = std::max(from, 1); n <= TokenCount(); ++n) {
-        if (TrimRight(Item(n)) == item) return n;
+        if (rt::TrimTrailingSpaces(Item(n)) == item) return n;
     }
     return 0;
 }

@@ -4,6 +4,9 @@
 
 namespace app {
 
+// The application event that Window > Tile sends to the dictionary window.
+inline constexpr int kTileEvent = 900;
+
 // Runs the dictionary window until it closes. Started by the frame's
 // dictionary lifecycle on a new program thread; it clears DisplayThread when
 // it ends while still registered there.

@@ -5,16 +5,15 @@
 
 #include "dictionary/model.h"
 #include "display/core/heading_fit.h"
+#include "display/dictionary_window.h"
 #include "display/dictionary_window_layout.h"
 #include "display/display_hand_over.h"
 #include "display/pick_popup.h"
 #include "framework/globals.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 namespace {
-
-// Window > Tile in the frame.
-constexpr int kTileEvent = 900;
 
 std::shared_ptr<const rt::ListRows> Snapshot(rt::ListRows rows) {
     return std::make_shared<const rt::ListRows>(std::move(rows));
@@ -52,7 +51,7 @@ void DictionaryWindowObject::Prepare() {
         // Names and keys recur from one selection to the next: each distinct
         // text is measured once.
         TextWidth width = RememberingWidths([measure = std::move(measure)](std::string_view text) {
-            return measure.Width(ClipBlanks(text)) + 3;
+            return measure.Width(rt::TrimTrailingSpaces(text)) + 3;
         });
         lists_.emplace(*model, app::DictionaryPath.Get(), std::move(width));
     }
@@ -85,7 +84,7 @@ void DictionaryWindowObject::FirstDisplay() {
 
 void DictionaryWindowObject::ShowHeading(const std::string& heading) {
     heading_ = heading;
-    Ref().SetTip(kHeadingText, std::string(ClipBlanks(heading_)));
+    Ref().SetTip(kHeadingText, std::string(rt::TrimTrailingSpaces(heading_)));
     FitHeading();
 }
 
@@ -160,7 +159,7 @@ std::uint8_t DictionaryWindowObject::DispatchEvent() {
         PickPopup();
         return app::result::Finished;
     }
-    if (Host().Event() == kTileEvent) {
+    if (Host().Event() == app::kTileEvent) {
         splitters_.Retile();
         AfterLayout();
     }

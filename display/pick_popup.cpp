@@ -5,6 +5,7 @@
 
 #include "display/dictionary_window_layout.h"
 #include "runtime/dialogs.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -21,7 +22,7 @@ int ShowPickPopup(const rt::WindowRef& window, const std::string& pickText, cons
     request.title = "Pick";
     request.items.reserve(files.rows.size());
     for (const FileListRow& row : files.rows)
-        request.items.emplace_back(ClipBlanks(row.Text(kFileName)));
+        request.items.emplace_back(rt::TrimTrailingSpaces(row.Text(kFileName)));
     request.current = current;
     request.x = corner.x;
     request.y = corner.y;

@@ -3,7 +3,6 @@
 #include "dictionary/model.h"
 #include "dictionary/release_model.h"
 #include "framework/error_manager.h"
-#include "runtime/core/program_title.h"
 #include "runtime/ini_manager.h"
 
 namespace app {
@@ -32,7 +31,6 @@ std::atomic<std::uint8_t> GlobalResponse{0};
 std::atomic<std::int32_t> GlobalNavigationRequest{0};
 
 // 41 characters.
-const char* const kTitleText = rt::kProgramTitle;
 
 namespace {
 std::atomic<std::uint64_t> frameId{0};

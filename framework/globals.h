@@ -67,7 +67,4 @@ void ReleaseLoadedModel();
 ErrorManager& GlobalErrors();
 rt::IniManager& GlobalIni();
 
-// The frame's title, shown in its caption and printed on the report.
-extern const char* const kTitleText;
-
 }  // namespace app

@@ -8,12 +8,12 @@
 #include "dictionary/windows1252.h"
 #include "display/core/dictionary_lists.h"
 #include "tools/doc_commands.h"
+#include "runtime/core/blanks.h"
 
 namespace doc {
 
 namespace {
 
-using display::ClipBlanks;
 
 // Column widths depend on the window's font; this tool counts characters
 // at four dialog units each.
@@ -81,7 +81,7 @@ void AppendJsonRow(std::string& out, const ListView& view, const rt::ListRow& ce
         out += '"';
         out += view.columns[c];
         out += "\": ";
-        dict::AppendJsonString(out, ClipBlanks(cells[c].text));
+        dict::AppendJsonString(out, rt::TrimTrailingSpaces(cells[c].text));
         out += ", ";
     }
     if (id != nullptr) out += "\"ID\": " + std::to_string(*id) + ", ";
@@ -116,7 +116,7 @@ std::string ListsJson(const display::DictionaryLists& lists) {
     auto cells = [](const rt::ListRow& row) -> const rt::ListRow& { return row; };
     auto noId = [](const rt::ListRow&) -> const std::int32_t* { return nullptr; };
     std::string out = "{\n  \"HEADING\": ";
-    dict::AppendJsonString(out, ClipBlanks(lists.Heading()));
+    dict::AppendJsonString(out, rt::TrimTrailingSpaces(lists.Heading()));
     out += ",\n";
     AppendJsonList(out, kFilesView, lists.Files().rows, cellsOfFile, idOfFile, false);
     AppendJsonList(out, kFieldsView, lists.Fields().rows, cells, noId, false);
@@ -129,7 +129,7 @@ std::string ListsJson(const display::DictionaryLists& lists) {
 // A cell or heading as a terminal shows it: without trailing blanks, and
 // with control bytes made visible (still one byte a character).
 std::string Shown(std::string_view text) {
-    return dict::ShowControlBytes(ClipBlanks(text));
+    return dict::ShowControlBytes(rt::TrimTrailingSpaces(text));
 }
 
 // A list as a table for a terminal (UTF-8): a title, the headers, then one
@@ -150,7 +150,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
             text.append(dict::Windows1252ToUtf8(cell));
             if (c + 1 < widths.size()) text.append(widths[c] - cell.size() + 2, ' ');
         }
-        out.append(ClipBlanks(text));
+        out.append(rt::TrimTrailingSpaces(text));
         out += '\n';
     };
     out += '\n';
@@ -174,9 +174,9 @@ std::string ListsText(const display::DictionaryLists& lists) {
 
 // Row (1-based) of the Files list whose name is `name`; 0 when none.
 std::int32_t RowNamed(const display::FileList& files, std::string_view name) {
-    name = ClipBlanks(name);
+    name = rt::TrimTrailingSpaces(name);
     for (std::size_t r = 0; r < files.rows.size(); ++r) {
-        if (ClipBlanks(files.rows[r].Text(display::kFileName)) == name) {
+        if (rt::TrimTrailingSpaces(files.rows[r].Text(display::kFileName)) == name) {
             return static_cast<std::int32_t>(r + 1);
         }
     }

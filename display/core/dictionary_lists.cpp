@@ -1,4 +1,5 @@
 #include "display/core/dictionary_lists.h"
+#include "runtime/core/blanks.h"
 
 #include <utility>
 
@@ -37,8 +38,8 @@ bool DictionaryLists::Build(std::int32_t selectedRow) {
     danglingAlias_ = false;
 
     const FileListRow* row = &files_.rows[static_cast<std::size_t>(selected_ - 1)];
-    selectedName_ = std::string(ClipBlanks(row->Text(kFileName)));
-    if (ClipBlanks(row->Text(kFileDriver)) == "ALIAS") {
+    selectedName_ = std::string(rt::TrimTrailingSpaces(row->Text(kFileName)));
+    if (rt::TrimTrailingSpaces(row->Text(kFileDriver)) == "ALIAS") {
         heading_ = dictionaryPath_ + "    ALIAS: " + PaddedName(selectedName_);
         std::int32_t aliased = FindFileRow(files_, row->Text(kFilePath));
         row = aliased != 0 ? &files_.rows[static_cast<std::size_t>(aliased - 1)] : nullptr;
@@ -52,7 +53,7 @@ bool DictionaryLists::Build(std::int32_t selectedRow) {
         // alias): nothing to show for it, and the heading says why.
         const FileListRow& alias = files_.rows[static_cast<std::size_t>(selected_ - 1)];
         heading_ = dictionaryPath_ + "    ALIAS: " + selectedName_ + " (file " +
-                   std::string(ClipBlanks(alias.Text(kFilePath))) + " not found)";
+                   std::string(rt::TrimTrailingSpaces(alias.Text(kFilePath))) + " not found)";
         danglingAlias_ = true;
         fields_ = EmptyFieldList(measure_);
         keys_ = EmptyKeyList(measure_);
@@ -75,7 +76,7 @@ bool DictionaryLists::Pick(std::int32_t choice) {
 std::string DictionaryLists::PickText() const {
     std::string text;
     for (const FileListRow& row : files_.rows) {
-        text.append(ClipBlanks(row.Text(kFileName)));
+        text.append(rt::TrimTrailingSpaces(row.Text(kFileName)));
         text.push_back('|');
         if (text.size() >= kMaxPickText) break;
     }

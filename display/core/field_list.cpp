@@ -2,6 +2,7 @@
 #include <string>
 
 #include "display/core/detail_lists.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -59,7 +60,7 @@ BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
     }
     int depth = 0;
     for (const dict::FieldQueue& field : dict::Rows(file.FIELD)) {
-        if (ClipBlanks(field.TYPE.view()) == "END") {
+        if (rt::TrimTrailingSpaces(field.TYPE.view()) == "END") {
             --depth;
             continue;
         }
@@ -71,15 +72,15 @@ BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
         Set(row, kFieldType, indent + field.TYPE.str());
         std::string& type = row[kFieldType].text;
         if (field.SIZE.has_value()) {
-            Set(row, kFieldType, std::string(ClipBlanks(type)) + "(" + field.SIZE.str() + ")");
+            Set(row, kFieldType, std::string(rt::TrimTrailingSpaces(type)) + "(" + field.SIZE.str() + ")");
         }
         if (field.DIM.has_value()) {
-            Set(row, kFieldType, std::string(ClipBlanks(type)) + ",DIM(" + field.DIM.str() + ")");
+            Set(row, kFieldType, std::string(rt::TrimTrailingSpaces(type)) + ",DIM(" + field.DIM.str() + ")");
         }
         Set(row, kFieldPicture, field.PICTURE.view());
         Set(row, kFieldValid, ValidValue(field.TEXT, scanner));
         widths.Widen(row, kFieldName, kFieldPicture);
-        if (ClipBlanks(field.TYPE.view()) == "GROUP") ++depth;
+        if (rt::TrimTrailingSpaces(field.TYPE.view()) == "GROUP") ++depth;
         Add(list, std::move(row));
     }
     list.format = FieldListFormat(widths[0], widths[1], widths[2]);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dictionary/scanner.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -34,7 +35,7 @@ std::string FileAttributes(const dict::FileQueue& file) {
     if (file.OEM) text += "O,";
     if (file.OWNER.has_value()) text += "OWNER(" + file.OWNER.str() + "),";
     if (file.ENCRYPT) text += "ENCRYPT,";
-    if (!ClipBlanks(text).empty()) text.pop_back();
+    if (!rt::TrimTrailingSpaces(text).empty()) text.pop_back();
     return std::string(Cut(text, kFileAttributesSize));
 }
 
@@ -69,7 +70,7 @@ FileList BuildFileList(const dict::DictionaryModel& model, const TextWidth& meas
     // their order.
     std::stable_sort(list.rows.begin(), list.rows.end(),
                      [](const FileListRow& a, const FileListRow& b) {
-                         return ClipBlanks(a.Text(kFileName)) < ClipBlanks(b.Text(kFileName));
+                         return rt::TrimTrailingSpaces(a.Text(kFileName)) < rt::TrimTrailingSpaces(b.Text(kFileName));
                      });
     for (std::size_t p = 0; p < list.rows.size(); ++p) {
         ShadeRow(list.rows[p].cells, p % 2 == 0 ? kShadeColour : kDefaultColour);
@@ -84,9 +85,9 @@ FileList BuildFileList(const dict::DictionaryModel& model, const TextWidth& meas
 }
 
 std::int32_t FindFileRow(const FileList& list, std::string_view name) noexcept {
-    name = ClipBlanks(Cut(name, kFileNameSize));
+    name = rt::TrimTrailingSpaces(Cut(name, kFileNameSize));
     for (std::size_t p = 0; p < list.rows.size(); ++p) {
-        if (ClipBlanks(list.rows[p].Text(kFileName)) == name) {
+        if (rt::TrimTrailingSpaces(list.rows[p].Text(kFileName)) == name) {
             return static_cast<std::int32_t>(p + 1);
         }
     }

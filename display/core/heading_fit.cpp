@@ -1,4 +1,5 @@
 #include "display/core/heading_fit.h"
+#include "runtime/core/blanks.h"
 
 #include <cstddef>
 
@@ -37,7 +38,7 @@ std::string Middle(std::string_view path, std::size_t kept) {
 
 std::string FitHeading(std::string_view before, std::string_view path, std::string_view after,
                        int width, const TextWidth& measure) {
-    after = ClipBlanks(after);
+    after = rt::TrimTrailingSpaces(after);
     const auto fits = [&](const std::string& text) { return measure(text) <= width; };
     std::string whole = std::string(before) + std::string(path) + std::string(after);
     if (fits(whole)) return whole;

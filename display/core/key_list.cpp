@@ -1,6 +1,7 @@
 #include <string>
 
 #include "display/core/detail_lists.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -15,7 +16,7 @@ ColumnWidths KeyWidths(const TextWidth& measure) {
 
 // The attribute letters joined by commas, cut to the cell.
 std::string JoinAttributes(std::string letters) {
-    if (!ClipBlanks(letters).empty()) letters.pop_back();
+    if (!rt::TrimTrailingSpaces(letters).empty()) letters.pop_back();
     return std::string(Cut(letters, kAttributesSize));
 }
 

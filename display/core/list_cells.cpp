@@ -1,4 +1,5 @@
 #include "display/core/list_cells.h"
+#include "runtime/core/blanks.h"
 
 #include <algorithm>
 #include <array>
@@ -64,11 +65,6 @@ int WidestText(std::span<const std::string_view> texts, const TextWidth& measure
     return widest;
 }
 
-std::string_view ClipBlanks(std::string_view text) noexcept {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 std::string_view Cut(std::string_view text, std::size_t size) noexcept {
     return text.substr(0, std::min(text.size(), size));
 }
@@ -93,7 +89,7 @@ ColumnWidths::ColumnWidths(const TextWidth& measure,
     : measure_(measure) {
     sixteenths_.fill(-1);
     widths_.reserve(headers.size());
-    for (std::string_view header : headers) widths_.push_back(measure_(ClipBlanks(header)));
+    for (std::string_view header : headers) widths_.push_back(measure_(rt::TrimTrailingSpaces(header)));
 }
 
 int ColumnWidths::UpperBound(std::string_view text) {
@@ -117,7 +113,7 @@ int ColumnWidths::UpperBound(std::string_view text) {
 }
 
 void ColumnWidths::Widen(std::size_t column, std::string_view text) {
-    text = ClipBlanks(text);
+    text = rt::TrimTrailingSpaces(text);
     int& current = widths_.at(column);
     if (UpperBound(text) <= current) return;  // it cannot be the wider
     const int width = measure_(text);

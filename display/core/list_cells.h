@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "runtime/core/list_rows.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -30,8 +31,6 @@ inline constexpr std::int32_t kDefaultColour = -1;
 inline constexpr std::int32_t kShadeColour = 0xE7E7E7;           // alternate rows
 inline constexpr std::int32_t kRelationHeaderColour = 0xC0C0C0;  // relation header rows
 
-// The text without trailing blanks.
-std::string_view ClipBlanks(std::string_view text) noexcept;
 
 // The text cut at `size` characters.
 std::string_view Cut(std::string_view text, std::size_t size) noexcept;

@@ -1,15 +1,11 @@
 #include "display/core/popup_manager.h"
+#include "runtime/core/blanks.h"
 
 #include <algorithm>
 
 namespace display {
 
 namespace {
-
-std::string_view ClipBlanks(std::string_view text) noexcept {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 std::string CutText(std::string_view text, std::size_t size) {
     return std::string(text.substr(0, std::min(text.size(), size)));
@@ -26,7 +22,7 @@ std::uint16_t ClampDepth(int depth) noexcept {
 }  // namespace
 
 PopupItem* PopupManager::Find(std::string_view name) {
-    name = ClipBlanks(name);
+    name = rt::TrimTrailingSpaces(name);
     name = name.substr(0, std::min(name.size(), kMaxName));  // names are kept cut
     for (PopupItem& item : items_) {
         if (item.NAME == name) return &item;
@@ -51,7 +47,7 @@ void PopupManager::AddItemAfter(std::string_view text, std::string_view name,
         }
     }
     PopupItem item;
-    item.NAME = CutText(ClipBlanks(name), kMaxName);
+    item.NAME = CutText(rt::TrimTrailingSpaces(name), kMaxName);
     item.TEXT = CutText(text, kMaxText);
     item.DEPTH = ClampDepth(depth);
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), std::move(item));
@@ -69,7 +65,7 @@ std::string PopupManager::MakeItemName(std::string_view text) const {
     if (text == "-") {
         base = "Separator";
     } else {
-        for (char c : ClipBlanks(text)) {
+        for (char c : rt::TrimTrailingSpaces(text)) {
             if (IsAlphanumeric(c)) base.push_back(c);
         }
         if (base.size() > kMaxName) base.resize(kMaxName);

@@ -3,6 +3,7 @@
 
 #include "display/core/detail_lists.h"
 #include "display/core/relation_index.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -17,7 +18,7 @@ ColumnWidths RelationWidths(const TextWidth& measure) {
 }
 
 bool SameLabel(const dict::Text& label, std::string_view other) {
-    return ClipBlanks(label.view()) == ClipBlanks(other);
+    return rt::TrimTrailingSpaces(label.view()) == rt::TrimTrailingSpaces(other);
 }
 
 void Set(rt::ListRow& row, RelationColumn column, std::string_view text) {

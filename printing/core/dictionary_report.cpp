@@ -8,6 +8,7 @@
 #include "printing/core/sans_width.h"
 #include "printing/core/table_fold.h"
 #include "runtime/core/pdf_writer.h"
+#include "runtime/core/blanks.h"
 
 namespace printing {
 
@@ -57,7 +58,7 @@ constexpr int kFooterTextWidth = 5802;
 constexpr int kFooterLineHeight = 125;
 
 std::string Shown(std::string_view text, std::size_t width) {
-    return std::string(TrimRight(text.substr(0, std::min(text.size(), width))));
+    return std::string(rt::TrimTrailingSpaces(text.substr(0, std::min(text.size(), width))));
 }
 
 // Lines of dictionary text one under the other from `y`, each drawn at
@@ -82,7 +83,7 @@ Band FoldedBand(const std::string& row, const TableFold& fold, int height,
     Band band;
     band.height = FoldedHeight(height, lines);
     AddLines(band, lines, xs, 10);
-    band.text.emplace_back(TrimRight(row));
+    band.text.emplace_back(rt::TrimTrailingSpaces(row));
     return band;
 }
 
@@ -111,7 +112,7 @@ Band RowBand(const TableLine& row, const TableFold& fold) {
 std::string SideBySide(std::initializer_list<std::string_view> texts) {
     std::string line;
     for (std::string_view text : texts) {
-        text = TrimRight(text);
+        text = rt::TrimTrailingSpaces(text);
         if (text.empty()) continue;
         if (!line.empty()) line += "  ";
         line += text;
@@ -286,7 +287,7 @@ void DictionaryReport::PrintSummary() {
     heading.ops.push_back(
         rt::BoxOp(0, 354, kAreaWidth, FoldedHeight(146, columns), rt::kLightGrey));
     AddLines(heading, columns, {20, 10}, 364);
-    heading.text = {SideBySide({"Files Summary", path}), std::string(TrimRight(table.heading))};
+    heading.text = {SideBySide({"Files Summary", path}), std::string(rt::TrimTrailingSpaces(table.heading))};
     engine_.Print(heading);
 
     for (const TableLine& row : table.rows) {
@@ -375,7 +376,7 @@ Band DictionaryReport::TableHeadingBand() const {
     band.ops.push_back(rt::BoxOp(0, 0, kAreaWidth, ruled, rt::kLightGrey));
     AddLines(band, tableHeadingLines_, {0, 8}, 10);
     band.ops.push_back(rt::LineOp(0, ruled, kAreaWidth, 0));
-    band.text.emplace_back(TrimRight(tableHeading_));
+    band.text.emplace_back(rt::TrimTrailingSpaces(tableHeading_));
     return band;
 }
 
@@ -383,7 +384,7 @@ Band DictionaryReport::FooterBand(std::int32_t page) const {
     Band band;
     band.height = settings_.metrics.footerHeight;
     band.ops.push_back(rt::LineOp(0, 0, kAreaWidth, 0));
-    const std::string_view footer = TrimRight(footerText_);
+    const std::string_view footer = rt::TrimTrailingSpaces(footerText_);
     const std::vector<std::string> lines = FooterLines(footer, settings_.dictionaryPath.size());
     int y = 0;
     for (const std::string& line : lines) {
@@ -427,7 +428,7 @@ std::string ReportText(const std::vector<ReportPage>& pages) {
     std::string out;
     for (const ReportPage& page : pages) {
         for (const std::string& line : page.text) {
-            out += dict::ShowControlBytes(TrimRight(line));
+            out += dict::ShowControlBytes(rt::TrimTrailingSpaces(line));
             out += '\n';
         }
         out += "\f\n";

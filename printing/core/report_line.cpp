@@ -1,13 +1,9 @@
 #include "printing/core/report_line.h"
+#include "runtime/core/blanks.h"
 
 #include <algorithm>
 
 namespace printing {
-
-std::string_view TrimRight(std::string_view text) noexcept {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 std::string_view TrimLeft(std::string_view text) noexcept {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -40,7 +36,7 @@ void ReportLine::PutSlice(std::size_t first, std::size_t last, std::string_view 
 void ReportLine::PutRight(std::size_t first, std::size_t last, std::string_view text) {
     if (first < 1 || last < first) return;
     const std::size_t width = last - first + 1;
-    text = TrimRight(text);
+    text = rt::TrimTrailingSpaces(text);
     if (text.size() > width) text.remove_prefix(text.size() - width);
     std::string aligned(width - text.size(), ' ');
     aligned += text;
@@ -58,7 +54,7 @@ bool EndsPiece(char c) {
 std::vector<std::string> WrapText(std::string_view text,
                                   const std::function<bool(std::string_view piece)>& fits) {
     std::vector<std::string> pieces;
-    text = TrimRight(text);
+    text = rt::TrimTrailingSpaces(text);
     while (!text.empty()) {
         std::size_t n = 1;
         while (n < text.size() && fits(text.substr(0, n + 1))) ++n;
@@ -66,9 +62,9 @@ std::vector<std::string> WrapText(std::string_view text,
         if (n < text.size()) {
             // Back to a break: after a break character, or before a blank.
             while (cut > 0 && !EndsPiece(text[cut - 1]) && text[cut] != ' ') --cut;
-            if (TrimRight(text.substr(0, cut)).empty()) cut = n;
+            if (rt::TrimTrailingSpaces(text.substr(0, cut)).empty()) cut = n;
         }
-        pieces.emplace_back(TrimRight(text.substr(0, cut)));
+        pieces.emplace_back(rt::TrimTrailingSpaces(text.substr(0, cut)));
         text = TrimLeft(text.substr(cut));
     }
     return pieces;
@@ -79,7 +75,7 @@ std::vector<std::string> WrapText(std::string_view text, std::size_t width) {
 }
 
 std::string ReportLine::Shown(std::size_t width) const {
-    return std::string(TrimRight(std::string_view(chars_).substr(0, width)));
+    return std::string(rt::TrimTrailingSpaces(std::string_view(chars_).substr(0, width)));
 }
 
 }  // namespace printing

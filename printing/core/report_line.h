@@ -16,8 +16,6 @@ inline constexpr std::size_t kLineLength = 255;
 // The columns of a line that the report's @s100 pictures show.
 inline constexpr std::size_t kPageColumns = 100;
 
-// The text without trailing blanks.
-std::string_view TrimRight(std::string_view text) noexcept;
 // The text without leading blanks.
 std::string_view TrimLeft(std::string_view text) noexcept;
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "printing/core/report_line.h"
+#include "runtime/core/blanks.h"
 
 namespace printing {
 
@@ -91,7 +92,7 @@ class HeadingLines {
     void PutLine(const std::string& text, std::size_t column) {
         ReportLine line;
         line = text;
-        if (next_ >= words_.size() || TrimRight(text).size() + 1 >= column) {
+        if (next_ >= words_.size() || rt::TrimTrailingSpaces(text).size() + 1 >= column) {
             lines_.push_back(line.Value());
             return;
         }
@@ -240,7 +241,7 @@ std::string ValidOf(const dict::ObjectTextRef& text, dict::Scanner& scanner) {
     if (!text || !text->KEYWORDS.has_value()) return {};
     scanner.Split(text->KEYWORDS.view(), {}, true);
     std::string valid = scanner.ArgumentsOf("VALID");
-    if (TrimRight(valid).empty()) return {};
+    if (rt::TrimTrailingSpaces(valid).empty()) return {};
     return valid;
 }
 
@@ -364,7 +365,7 @@ std::vector<RelationIndexRow> BuildRelationIndex(const dict::DictionaryModel& mo
 std::vector<RelationSide> RelationsOf(const dict::DictionaryModel& model,
                                       const std::vector<RelationIndexRow>& index,
                                       std::string_view name) {
-    const std::string key = Fixed(TrimRight(name), kFileLabelLength);
+    const std::string key = Fixed(rt::TrimTrailingSpaces(name), kFileLabelLength);
     auto [first, last] =
         std::equal_range(index.begin(), index.end(), key, [](const auto& a, const auto& b) {
             if constexpr (std::is_same_v<std::decay_t<decltype(a)>, RelationIndexRow>) {

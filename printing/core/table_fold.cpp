@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "printing/core/report_line.h"
+#include "runtime/core/blanks.h"
 
 namespace printing {
 
@@ -16,7 +17,7 @@ std::string_view Columns(std::string_view text, std::size_t first, std::size_t l
 
 // The last column from first to last that holds text, 0 when none does.
 std::size_t LastTextColumn(std::string_view text, std::size_t first, std::size_t last) {
-    const std::size_t shown = TrimRight(Columns(text, first, last)).size();
+    const std::size_t shown = rt::TrimTrailingSpaces(Columns(text, first, last)).size();
     return shown == 0 ? 0 : first + shown - 1;
 }
 
@@ -26,7 +27,7 @@ TableFold::TableFold(const ReportTable& table, std::size_t columns) : columns_(c
     std::vector<std::string_view> lines{table.heading};
     for (const TableLine& row : table.rows) lines.push_back(row.text);
     std::size_t width = 0;
-    for (std::string_view line : lines) width = std::max(width, TrimRight(line).size());
+    for (std::string_view line : lines) width = std::max(width, rt::TrimTrailingSpaces(line).size());
     if (width <= columns_) {
         pieces_.push_back({1, width, 1, false});
         return;
@@ -65,10 +66,10 @@ TableFold::TableFold(const ReportTable& table, std::size_t columns) : columns_(c
 }
 
 std::vector<std::string> TableFold::Lines(std::string_view row) const {
-    if (!folded_) return {std::string(TrimRight(Columns(row, 1, columns_)))};
+    if (!folded_) return {std::string(rt::TrimTrailingSpaces(Columns(row, 1, columns_)))};
     std::vector<std::string> lines;
     for (const FoldPiece& piece : pieces_) {
-        std::string_view text = TrimRight(Columns(row, piece.first, piece.last));
+        std::string_view text = rt::TrimTrailingSpaces(Columns(row, piece.first, piece.last));
         if (!piece.wrapped) {
             lines.push_back(text.empty() ? std::string()
                                          : std::string(piece.at - 1, ' ').append(text));

@@ -9,6 +9,7 @@
 
 #include "dictionary/txd_parser.h"
 #include "display/core/list_cells.h"
+#include "runtime/core/blanks.h"
 
 namespace display_test {
 
@@ -36,7 +37,7 @@ inline int CharWidth(std::string_view text) {
 // The texts of a row's cells, trailing blanks removed.
 inline std::vector<std::string> Texts(const rt::ListRow& row) {
     std::vector<std::string> out;
-    for (const rt::ListCell& cell : row) out.emplace_back(display::ClipBlanks(cell.text));
+    for (const rt::ListCell& cell : row) out.emplace_back(rt::TrimTrailingSpaces(cell.text));
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/display/list_test_support.h"
+#include "runtime/core/blanks.h"
 
 namespace display {
 namespace {
@@ -93,7 +94,7 @@ TEST(ColumnWidthsTest, WidthsAreThoseOfTheWidestCellsMeasuredWhole) {
         for (const auto& row : rows) {
             for (std::size_t c = 0; c < row.size(); ++c) {
                 widths.Widen(c, row[c]);
-                expected[c] = std::max(expected[c], measure(ClipBlanks(row[c])));
+                expected[c] = std::max(expected[c], measure(rt::TrimTrailingSpaces(row[c])));
             }
         }
         for (std::size_t c = 0; c < expected.size(); ++c) EXPECT_EQ(widths[c], expected[c]) << c;

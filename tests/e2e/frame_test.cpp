@@ -7,6 +7,7 @@
 
 #include "app/layouts.h"
 #include "framework/globals.h"
+#include "runtime/core/program_title.h"
 #include "runtime/program_threads.h"
 #include "tests/e2e/program_harness.h"
 
@@ -27,8 +28,8 @@ TEST(Frame, StartsWithItsMenuAndOnlyOpenOfTheDictionaryCommandsEnabled) {
     ProgramHarness harness;
     const int code = harness.Run([](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
-        EXPECT_EQ(frame.Title(), app::kTitleText);
-        EXPECT_EQ(std::string(app::kTitleText).size(), 41u);
+        EXPECT_EQ(frame.Title(), rt::kProgramTitle);
+        EXPECT_EQ(std::string(rt::kProgramTitle).size(), 41u);
         EXPECT_EQ(frame.Text(menu::Open), "&Open...\tCtrl-O");
         EXPECT_EQ(frame.Text(menu::Close), "&Close\tCtrl-W");
         EXPECT_EQ(frame.Text(menu::Print), "&Print...\tCtrl-P");

@@ -8,6 +8,7 @@
 
 #include "printing/core/sans_width.h"
 #include "tests/printing/report_models.h"
+#include "runtime/core/blanks.h"
 
 namespace printing {
 namespace {
@@ -67,7 +68,7 @@ FilesToPrint AllEntries(const dict::DictionaryModel& model) {
 std::vector<std::string> AllLines(const std::vector<ReportPage>& pages) {
     std::vector<std::string> lines;
     for (const ReportPage& page : pages) {
-        for (const std::string& line : page.text) lines.emplace_back(TrimRight(line));
+        for (const std::string& line : page.text) lines.emplace_back(rt::TrimTrailingSpaces(line));
     }
     return lines;
 }

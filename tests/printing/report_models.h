@@ -8,6 +8,7 @@
 #include "dictionary/model.h"
 #include "printing/core/print_options.h"
 #include "printing/core/report_line.h"
+#include "runtime/core/blanks.h"
 
 namespace printing_test {
 
@@ -79,7 +80,7 @@ inline printing::FilesToPrintRow Entry(char type, std::string_view name, std::in
 
 // A line as the report shows it: without trailing blanks.
 inline std::string Trimmed(const std::string& line) {
-    return std::string(printing::TrimRight(line));
+    return std::string(rt::TrimTrailingSpaces(line));
 }
 
 }  // namespace printing_test
