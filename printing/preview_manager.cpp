@@ -32,7 +32,7 @@ bool PreviewManager::Display(std::int32_t firstPage, int across, int down) {
 void PreviewManager::Prepare() {
     pageManager_ = std::make_unique<PageImageManager>(Ref(), pages_, control::FirstPageImage);
     popupHost_ = std::make_unique<WindowPopupHost>(Ref());
-    popup_ = std::make_unique<display::PopupManager>(*popupHost_);
+    popup_ = std::make_unique<printing::PopupManager>(*popupHost_);
     int row = 1;
     for (const printing::ZoomRow& zoom : printing::ZoomTable()) {
         popup_->AddItem(zoom.MENUTEXT, printing::ZoomItemName(row));

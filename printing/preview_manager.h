@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "display/core/popup_manager.h"
 #include "framework/window_procedure.h"
+#include "printing/core/popup_manager.h"
 #include "printing/core/preview_grid.h"
 #include "printing/preview_dialogs.h"
 #include "printing/preview_page_manager.h"
@@ -55,7 +55,7 @@ class PreviewManager : public ProcedureWindow {
     } SAVESIZE;
     const printing::PreviewState& State() const { return *state_; }
     const PageImageManager* PageManager() const { return pageManager_.get(); }
-    display::PopupManager* PopupMgr() { return popup_.get(); }
+    printing::PopupManager* PopupMgr() { return popup_.get(); }
 
     // The Jump and Select windows; overridable.
     virtual std::optional<std::int32_t> AskPage();
@@ -87,7 +87,7 @@ class PreviewManager : public ProcedureWindow {
     std::unique_ptr<printing::PreviewState> state_;
     std::unique_ptr<PageImageManager> pageManager_;
     std::unique_ptr<WindowPopupHost> popupHost_;
-    std::unique_ptr<display::PopupManager> popup_;
+    std::unique_ptr<printing::PopupManager> popup_;
     std::map<int, std::string> shownFields_;  // the text each field was last given
 };
 

@@ -1,12 +1,12 @@
 // The popup menu object's view of a runtime window.
 #pragma once
 
-#include "display/core/popup_manager.h"
+#include "printing/core/popup_manager.h"
 #include "runtime/window.h"
 
 namespace app {
 
-class WindowPopupHost final : public display::PopupHost {
+class WindowPopupHost final : public printing::PopupHost {
   public:
     explicit WindowPopupHost(const rt::WindowRef& window) : window_(window) {}
     bool IsControlEnabled(int control) const override;

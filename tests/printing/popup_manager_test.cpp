@@ -1,6 +1,6 @@
 // Popup menu items: names, check marks, mimic and event items, the menu
 // text and the mapping of the chosen number back to a name.
-#include "display/core/popup_manager.h"
+#include "printing/core/popup_manager.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace display {
+namespace printing {
 namespace {
 
 // A window with controls whose state the test sets, and a popup that
@@ -162,4 +162,4 @@ TEST_F(PopupManagerTest, DeepJumpsWriteOneBracePerLevel) {
 }
 
 }  // namespace
-}  // namespace display
+}  // namespace printing

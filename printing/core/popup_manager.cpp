@@ -1,9 +1,10 @@
-#include "display/core/popup_manager.h"
-#include "runtime/core/blanks.h"
+#include "printing/core/popup_manager.h"
 
 #include <algorithm>
 
-namespace display {
+#include "runtime/core/blanks.h"
+
+namespace printing {
 
 namespace {
 
@@ -170,4 +171,4 @@ std::string PopupManager::Ask(int x, int y) {
     return lastSelection_;
 }
 
-}  // namespace display
+}  // namespace printing

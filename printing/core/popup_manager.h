@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace display {
+namespace printing {
 
 // The window a popup menu belongs to.
 class PopupHost {
@@ -81,4 +81,4 @@ class PopupManager {
     std::string lastSelection_;
 };
 
-}  // namespace display
+}  // namespace printing
