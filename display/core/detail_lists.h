@@ -7,12 +7,11 @@
 #include <string_view>
 
 #include "dictionary/model.h"
+#include "dictionary/relation_index.h"
 #include "dictionary/scanner.h"
 #include "display/core/list_cells.h"
 
 namespace display {
-
-class RelationIndex;
 
 // A built list: its rows and the format string that lays out its columns.
 struct BuiltList {
@@ -51,7 +50,7 @@ BuiltList BuildRelationList(const dict::DictionaryModel& model, std::string_view
                             std::string_view currentLabel, const TextWidth& measure);
 // The same, looking only at the relations `index` (built for `model`) holds
 // for the two labels.
-BuiltList BuildRelationList(const dict::DictionaryModel& model, const RelationIndex& index,
+BuiltList BuildRelationList(const dict::DictionaryModel& model, const dict::RelationIndex& index,
                             std::string_view selectedName, std::string_view currentLabel,
                             const TextWidth& measure);
 

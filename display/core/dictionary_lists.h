@@ -13,11 +13,11 @@
 #include <string_view>
 
 #include "dictionary/model.h"
+#include "dictionary/relation_index.h"
 #include "dictionary/scanner.h"
 #include "display/core/detail_lists.h"
 #include "display/core/file_list.h"
 #include "display/core/list_cells.h"
-#include "display/core/relation_index.h"
 
 namespace display {
 
@@ -62,7 +62,7 @@ class DictionaryLists {
     std::string dictionaryPath_;
     TextWidth measure_;
     dict::Scanner scanner_;
-    RelationIndex relationIndex_;
+    dict::RelationIndex relationIndex_;
 
     std::string heading_;
     std::int32_t selected_ = 0;

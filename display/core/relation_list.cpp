@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <string>
 
+#include "dictionary/relation_index.h"
 #include "display/core/detail_lists.h"
-#include "display/core/relation_index.h"
 #include "runtime/core/blanks.h"
 
 namespace display {
@@ -103,10 +103,11 @@ BuiltList EmptyRelationList(const TextWidth& measure) {
 
 BuiltList BuildRelationList(const dict::DictionaryModel& model, std::string_view selectedName,
                             std::string_view currentLabel, const TextWidth& measure) {
-    return BuildRelationList(model, RelationIndex(model), selectedName, currentLabel, measure);
+    return BuildRelationList(model, dict::RelationIndex(model), selectedName, currentLabel,
+                             measure);
 }
 
-BuiltList BuildRelationList(const dict::DictionaryModel& model, const RelationIndex& index,
+BuiltList BuildRelationList(const dict::DictionaryModel& model, const dict::RelationIndex& index,
                             std::string_view selectedName, std::string_view currentLabel,
                             const TextWidth& measure) {
     RelationListBuilder builder(measure);

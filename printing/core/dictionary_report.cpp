@@ -7,8 +7,8 @@
 #include "printing/core/report_line.h"
 #include "printing/core/sans_width.h"
 #include "printing/core/table_fold.h"
-#include "runtime/core/pdf_writer.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/pdf_writer.h"
 
 namespace printing {
 
@@ -217,7 +217,7 @@ bool DictionaryReport::Start() {
         if (printed != nullptr) aliasIndex_.emplace_back(printed->REF, alias.LABEL.str());
     }
     std::sort(aliasIndex_.begin(), aliasIndex_.end());
-    relationIndex_ = BuildRelationIndex(model_);
+    relationIndex_.emplace(model_, kFileLabelLength);
 
     if (flags_.PrintTitlePage) {
         PrintTitlePage();
@@ -287,7 +287,8 @@ void DictionaryReport::PrintSummary() {
     heading.ops.push_back(
         rt::BoxOp(0, 354, kAreaWidth, FoldedHeight(146, columns), rt::kLightGrey));
     AddLines(heading, columns, {20, 10}, 364);
-    heading.text = {SideBySide({"Files Summary", path}), std::string(rt::TrimTrailingSpaces(table.heading))};
+    heading.text = {SideBySide({"Files Summary", path}),
+                    std::string(rt::TrimTrailingSpaces(table.heading))};
     engine_.Print(heading);
 
     for (const TableLine& row : table.rows) {
@@ -348,7 +349,7 @@ void DictionaryReport::PrintEntry(const FilesToPrintRow& entry) {
     }
     if (flags_.PrintRelations) {
         if (auto relations =
-                RelationsTable(RelationsOf(model_, relationIndex_, entry.NAME.view()))) {
+                RelationsTable(RelationsOf(model_, *relationIndex_, entry.NAME.view()))) {
             PrintTable(*relations);
         }
     }

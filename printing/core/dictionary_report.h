@@ -99,7 +99,7 @@ class DictionaryReport {
 
     FilesToPrint printList_;                                        // PrintList
     std::vector<std::pair<std::int32_t, std::string>> aliasIndex_;  // AliasIndex (REF, LABEL)
-    std::vector<RelationIndexRow> relationIndex_;                   // RelationIndex
+    std::optional<dict::RelationIndex> relationIndex_;              // RelationIndex
 
     std::size_t next_ = 0;  // index in printList_ of the entry to print next
     int percent_ = 0;

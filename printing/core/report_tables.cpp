@@ -315,8 +315,6 @@ std::optional<ReportTable> FieldsTable(const dict::FileQueue& file, dict::Scanne
 
 namespace {
 
-constexpr std::size_t kFileLabelLength = 80;  // PFILE
-
 struct SideView {
     std::string_view ownFile, ownKey, relatedFile, relatedKey;
     std::span<const dict::FieldPairQueue> ownPairs, relatedPairs;
@@ -349,37 +347,12 @@ void PutLink(ReportLine& line, std::size_t from, std::size_t next, std::string_v
 
 }  // namespace
 
-std::vector<RelationIndexRow> BuildRelationIndex(const dict::DictionaryModel& model) {
-    std::vector<RelationIndexRow> index;
-    std::int32_t j = 0;
-    for (const dict::RelationQueue& relation : RowsOf(model.RELATION)) {
-        ++j;
-        index.push_back({Fixed(Value(relation.LEFTFILE), kFileLabelLength), 'L', j});
-        index.push_back({Fixed(Value(relation.RIGHTFILE), kFileLabelLength), 'R', j});
-    }
-    std::stable_sort(index.begin(), index.end(),
-                     [](const auto& a, const auto& b) { return a.PFILE < b.PFILE; });
-    return index;
-}
-
 std::vector<RelationSide> RelationsOf(const dict::DictionaryModel& model,
-                                      const std::vector<RelationIndexRow>& index,
-                                      std::string_view name) {
-    const std::string key = Fixed(rt::TrimTrailingSpaces(name), kFileLabelLength);
-    auto [first, last] =
-        std::equal_range(index.begin(), index.end(), key, [](const auto& a, const auto& b) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(a)>, RelationIndexRow>) {
-                return a.PFILE < b;
-            } else {
-                return a < b.PFILE;
-            }
-        });
+                                      const dict::RelationIndex& index, std::string_view name) {
+    const auto relations = RowsOf(model.RELATION);
     std::vector<RelationSide> sides;
-    auto relations = RowsOf(model.RELATION);
-    for (auto it = first; it != last; ++it) {
-        if (it->REF < 1 || static_cast<std::size_t>(it->REF) > relations.size()) continue;
-        sides.push_back({&relations[static_cast<std::size_t>(it->REF - 1)], it->LR == 'L'});
-    }
+    for (const dict::RelationIndex::End& end : index.EndsOf(name))
+        sides.push_back({&relations[end.position], end.left});
     return sides;
 }
 

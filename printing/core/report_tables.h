@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dictionary/model.h"
+#include "dictionary/relation_index.h"
 #include "dictionary/scanner.h"
 #include "printing/core/print_options.h"
 
@@ -108,17 +109,15 @@ struct RelationSide {
     bool left = true;  // the printed entry is the relation's left file
 };
 
-// Every relation of the model, twice: by its left and by its right file.
-struct RelationIndexRow {
-    std::string PFILE;
-    char LR = 'L';
-    std::int32_t REF = 0;
-};
-std::vector<RelationIndexRow> BuildRelationIndex(const dict::DictionaryModel& model);
-// The relations of the entry `name`, in index order.
+// How many characters of a file label the report compares when it looks up
+// a file's relations.
+inline constexpr std::size_t kFileLabelLength = 80;
+
+// The relations of the entry `name`, in the model's order, each side that
+// names it; `index` compares labels on their first kFileLabelLength
+// characters, as the report's entries are named.
 std::vector<RelationSide> RelationsOf(const dict::DictionaryModel& model,
-                                      const std::vector<RelationIndexRow>& index,
-                                      std::string_view name);
+                                      const dict::RelationIndex& index, std::string_view name);
 
 struct RelationColumns {
     std::size_t W1 = 9, W2 = 4, W3 = 11, W4 = 12, W5 = 4;

@@ -1,6 +1,6 @@
 // The index from a file label to the relations it takes part in, and the
 // widths remembered per text.
-#include "display/core/relation_index.h"
+#include "dictionary/relation_index.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/display/list_test_support.h"
 #include "runtime/core/blanks.h"
+#include "tests/display/list_test_support.h"
 
 namespace display {
 namespace {
@@ -34,7 +34,7 @@ std::unique_ptr<dict::DictionaryModel> FourRelations() {
 TEST(RelationIndexTest, PositionsOfOneLabel) {
     const auto model = FourRelations();
     ASSERT_EQ(dict::Rows(model->RELATION).size(), 4u);
-    const RelationIndex index(*model);
+    const dict::RelationIndex index(*model);
     const struct {
         std::string label;
         Positions expected;
@@ -49,7 +49,7 @@ TEST(RelationIndexTest, PositionsOfOneLabel) {
 
 TEST(RelationIndexTest, PositionsOfEitherLabelInModelOrder) {
     const auto model = FourRelations();
-    const RelationIndex index(*model);
+    const dict::RelationIndex index(*model);
     const struct {
         std::string first, second;
         Positions expected;
@@ -61,9 +61,28 @@ TEST(RelationIndexTest, PositionsOfEitherLabelInModelOrder) {
         EXPECT_EQ(index.OfEither(c.first, c.second), c.expected) << c.first << "," << c.second;
 }
 
+// The report's view: each side that names the label, left before right, with
+// labels compared on their first characters only when a length is given.
+TEST(RelationIndexTest, EndsOfALabelAndLabelsComparedOnTheirFirstCharacters) {
+    const auto model = FourRelations();
+    using Ends = std::vector<std::pair<std::size_t, bool>>;
+    const auto ends = [](const dict::RelationIndex& index, std::string_view label) {
+        Ends out;
+        for (const auto& end : index.EndsOf(label)) out.emplace_back(end.position, end.left);
+        return out;
+    };
+    const dict::RelationIndex whole(*model);
+    EXPECT_EQ(ends(whole, "A"), (Ends{{0, true}, {2, true}, {2, false}, {3, false}}));
+    EXPECT_EQ(ends(whole, "C "), (Ends{{1, false}, {3, true}}));
+    EXPECT_TRUE(ends(whole, "AB").empty());
+    const dict::RelationIndex first(*model, 1);
+    EXPECT_EQ(ends(first, "AB"), ends(whole, "A"));
+    EXPECT_EQ(first.Key("Bxyz  "), "B");
+}
+
 TEST(RelationIndexTest, EmptyModelHasNoPositions) {
     const dict::DictionaryModel model;
-    EXPECT_TRUE(RelationIndex(model).Of("A").empty());
+    EXPECT_TRUE(dict::RelationIndex(model).Of("A").empty());
 }
 
 // Column widths come out as if every cell were measured whole, though only

@@ -208,7 +208,7 @@ dict::DictionaryModel RelationModel() {
 
 TEST(RelationsTableTest, IndexFindsBothSidesInOrder) {
     dict::DictionaryModel model = RelationModel();
-    auto index = BuildRelationIndex(model);
+    const dict::RelationIndex index(model, kFileLabelLength);
     auto sides = RelationsOf(model, index, "Cust");
     ASSERT_EQ(sides.size(), 2u);
     EXPECT_TRUE(sides[0].left);   // relation 1, Cust on the left
@@ -284,7 +284,7 @@ TEST(RelationsTableTest, ArrowsFollowTypeAndSide) {
 
 TEST(RelationsTableTest, HeadAndPairRowsWithNolink) {
     dict::DictionaryModel model = RelationModel();
-    auto index = BuildRelationIndex(model);
+    const dict::RelationIndex index(model, kFileLabelLength);
     auto table = RelationsTable(RelationsOf(model, index, "Cust"));
     ASSERT_TRUE(table);
     // W1 9, W2 max(4, Cust, CUS:No, NOLINK) = 6, W3 11, W4 12,
