@@ -7,13 +7,13 @@
 #include "dictionary/model_json.h"
 #include "dictionary/windows1252.h"
 #include "display/core/dictionary_lists.h"
-#include "tools/doc_commands.h"
+#include "display/core/list_columns.h"
 #include "runtime/core/blanks.h"
+#include "tools/doc_commands.h"
 
 namespace doc {
 
 namespace {
-
 
 // Column widths depend on the window's font; this tool counts characters
 // at four dialog units each.
@@ -22,29 +22,15 @@ int CharacterWidth(std::string_view text) {
 }
 
 struct ListView {
-    std::string_view key;                   // JSON member
-    std::string_view title;                 // title of the text table
-    std::vector<std::string_view> columns;  // field names
-    std::vector<std::string_view> headers;  // column headers
+    std::string_view key;                       // JSON member
+    std::string_view title;                     // title of the text table
+    std::span<const display::ListColumn> list;  // the window's columns
 };
 
-const ListView kFilesView{"FILES",
-                          "Files",
-                          {"NAME", "PREFIX", "DRIVER", "PATH", "ATTRIBUTES"},
-                          {"File", "Prefix", "Driver", "Name", "Attributes"}};
-const ListView kFieldsView{"FIELDS",
-                           "Fields",
-                           {"NAME", "TYPE", "PICTURE", "VALID"},
-                           {"Field", "Type", "Picture", "Valid"}};
-const ListView kKeysView{"KEYS",
-                         "Keys",
-                         {"NAME", "TYPE", "ATTRIBUTES", "FIELD"},
-                         {"Key", "Type", "Attributes", "Fields"}};
-const ListView kRelationsView{
-    "RELATIONS",
-    "Relations",
-    {"FILE", "LEFTL", "LEFTR", "RIGHTL", "RIGHTR"},
-    {"Related File", "File <-", "-> Related Key", "Related File <-", "-> Key"}};
+const ListView kFilesView{"FILES", "Files", display::kFileListColumns};
+const ListView kFieldsView{"FIELDS", "Fields", display::kFieldListColumns};
+const ListView kKeysView{"KEYS", "Keys", display::kKeyListColumns};
+const ListView kRelationsView{"RELATIONS", "Relations", display::kRelationListColumns};
 
 struct Options {
     std::string path;
@@ -77,9 +63,9 @@ Options ReadOptions(Args args) {
 void AppendJsonRow(std::string& out, const ListView& view, const rt::ListRow& cells,
                    const std::int32_t* id) {
     out += "    {";
-    for (std::size_t c = 0; c < view.columns.size() && c < cells.size(); ++c) {
+    for (std::size_t c = 0; c < view.list.size() && c < cells.size(); ++c) {
         out += '"';
-        out += view.columns[c];
+        out += view.list[c].field;
         out += "\": ";
         dict::AppendJsonString(out, rt::TrimTrailingSpaces(cells[c].text));
         out += ", ";
@@ -137,7 +123,7 @@ std::string Shown(std::string_view text) {
 // A Windows-1252 byte is one character, so byte counts align the columns.
 void AppendTable(std::string& out, const ListView& view, const rt::ListRows& rows) {
     std::vector<std::size_t> widths;
-    for (std::string_view header : view.headers) widths.push_back(header.size());
+    for (const display::ListColumn& column : view.list) widths.push_back(column.header.size());
     for (const rt::ListRow& row : rows) {
         for (std::size_t c = 0; c < widths.size() && c < row.size(); ++c) {
             widths[c] = std::max(widths[c], Shown(row[c].text).size());
@@ -156,7 +142,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
     out += '\n';
     out += view.title;
     out += " (" + std::to_string(rows.size()) + ")\n";
-    line([&](std::size_t c) { return std::string(view.headers[c]); });
+    line([&](std::size_t c) { return std::string(view.list[c].header); });
     for (const rt::ListRow& row : rows) {
         line([&](std::size_t c) { return c < row.size() ? Shown(row[c].text) : std::string(); });
     }

@@ -12,7 +12,7 @@ constexpr std::size_t kCellSize = 40;
 constexpr std::size_t kValidSize = 100;
 
 ColumnWidths FieldWidths(const TextWidth& measure) {
-    return ColumnWidths(measure, {" Field", " Type", " Picture"});
+    return ColumnWidths(measure, kFieldListColumns);
 }
 
 // The first argument of the first VALID token of the annotation keywords.
@@ -35,8 +35,7 @@ void Add(BuiltList& list, rt::ListRow row) {
 }  // namespace
 
 std::string FieldListFormat(int name, int type, int picture) {
-    return std::to_string(name) + "L(1)*|~Field~" + std::to_string(type) + "L(1)*|~Type~" +
-           std::to_string(picture) + "L(1)*|~Picture~100L(1)*|~Valid~";
+    return ListFormat(kFieldListColumns, std::array{name, type, picture});
 }
 
 BuiltList EmptyFieldList(const TextWidth& measure) {
@@ -72,10 +71,12 @@ BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
         Set(row, kFieldType, indent + field.TYPE.str());
         std::string& type = row[kFieldType].text;
         if (field.SIZE.has_value()) {
-            Set(row, kFieldType, std::string(rt::TrimTrailingSpaces(type)) + "(" + field.SIZE.str() + ")");
+            Set(row, kFieldType,
+                std::string(rt::TrimTrailingSpaces(type)) + "(" + field.SIZE.str() + ")");
         }
         if (field.DIM.has_value()) {
-            Set(row, kFieldType, std::string(rt::TrimTrailingSpaces(type)) + ",DIM(" + field.DIM.str() + ")");
+            Set(row, kFieldType,
+                std::string(rt::TrimTrailingSpaces(type)) + ",DIM(" + field.DIM.str() + ")");
         }
         Set(row, kFieldPicture, field.PICTURE.view());
         Set(row, kFieldValid, ValidValue(field.TEXT, scanner));

@@ -41,7 +41,7 @@ std::string FileAttributes(const dict::FileQueue& file) {
 
 FileList BuildFileList(const dict::DictionaryModel& model, const TextWidth& measure) {
     FileList list;
-    ColumnWidths widths(measure, {" File", " Prefix", " Driver", " Name", " Attributes"});
+    ColumnWidths widths(measure, kFileListColumns);
     std::int32_t position = 0;
     for (const dict::FileQueue& file : dict::Rows(model.FILE)) {
         FileListRow row;
@@ -70,17 +70,16 @@ FileList BuildFileList(const dict::DictionaryModel& model, const TextWidth& meas
     // their order.
     std::stable_sort(list.rows.begin(), list.rows.end(),
                      [](const FileListRow& a, const FileListRow& b) {
-                         return rt::TrimTrailingSpaces(a.Text(kFileName)) < rt::TrimTrailingSpaces(b.Text(kFileName));
+                         return rt::TrimTrailingSpaces(a.Text(kFileName)) <
+                                rt::TrimTrailingSpaces(b.Text(kFileName));
                      });
     for (std::size_t p = 0; p < list.rows.size(); ++p) {
         ShadeRow(list.rows[p].cells, p % 2 == 0 ? kShadeColour : kDefaultColour);
     }
     list.nameWidth = widths[kFileName];
-    list.format = std::to_string(widths[kFileName]) + "L(1)*F|~File~" +
-                  std::to_string(widths[kFilePrefix]) + "L(1)*|~Prefix~" +
-                  std::to_string(widths[kFileDriver]) + "L(1)*|~Driver~" +
-                  std::to_string(widths[kFilePath]) + "L(1)*|~Name~" +
-                  std::to_string(widths[kFileAttributes]) + "L(1)*|~Attributes~";
+    list.format = ListFormat(kFileListColumns,
+                             std::array{widths[kFileName], widths[kFilePrefix], widths[kFileDriver],
+                                        widths[kFilePath], widths[kFileAttributes]});
     return list;
 }
 

@@ -11,7 +11,7 @@ constexpr std::size_t kCellSize = 40;
 constexpr std::size_t kAttributesSize = 39;
 
 ColumnWidths KeyWidths(const TextWidth& measure) {
-    return ColumnWidths(measure, {" Key", " Type", " Attributes"});
+    return ColumnWidths(measure, kKeyListColumns);
 }
 
 // The attribute letters joined by commas, cut to the cell.
@@ -81,8 +81,7 @@ class KeyListBuilder {
 }  // namespace
 
 std::string KeyListFormat(int name, int type, int attributes) {
-    return std::to_string(name) + "L(1)*|F~Key~" + std::to_string(type) + "L(1)*|~Type~" +
-           std::to_string(attributes) + "L(1)*|~Attributes~100L(1)*|~Fields~";
+    return ListFormat(kKeyListColumns, std::array{name, type, attributes});
 }
 
 BuiltList EmptyKeyList(const TextWidth& measure) {

@@ -1,11 +1,12 @@
 #include "display/core/list_cells.h"
-#include "runtime/core/blanks.h"
 
 #include <algorithm>
 #include <array>
 #include <memory>
 #include <unordered_map>
 #include <utility>
+
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -84,12 +85,12 @@ std::vector<std::int32_t> NormalBackgrounds(const rt::ListRow& row) {
     return colours;
 }
 
-ColumnWidths::ColumnWidths(const TextWidth& measure,
-                           std::initializer_list<std::string_view> headers)
+ColumnWidths::ColumnWidths(const TextWidth& measure, std::span<const ListColumn> columns)
     : measure_(measure) {
     sixteenths_.fill(-1);
-    widths_.reserve(headers.size());
-    for (std::string_view header : headers) widths_.push_back(measure_(rt::TrimTrailingSpaces(header)));
+    widths_.reserve(columns.size());
+    for (const ListColumn& column : columns)
+        if (column.fixedWidth == 0) widths_.push_back(measure_(MeasuredHeader(column)));
 }
 
 int ColumnWidths::UpperBound(std::string_view text) {

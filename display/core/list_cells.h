@@ -12,8 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/core/list_rows.h"
+#include "display/core/list_columns.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/list_rows.h"
 
 namespace display {
 
@@ -30,7 +31,6 @@ TextWidth RememberingWidths(TextWidth measure);
 inline constexpr std::int32_t kDefaultColour = -1;
 inline constexpr std::int32_t kShadeColour = 0xE7E7E7;           // alternate rows
 inline constexpr std::int32_t kRelationHeaderColour = 0xC0C0C0;  // relation header rows
-
 
 // The text cut at `size` characters.
 std::string_view Cut(std::string_view text, std::size_t size) noexcept;
@@ -56,7 +56,8 @@ int WidestText(std::span<const std::string_view> texts, const TextWidth& measure
 // texts and grow to the widest cell measured.
 class ColumnWidths {
   public:
-    ColumnWidths(const TextWidth& measure, std::initializer_list<std::string_view> headers);
+    // Each column that has no fixed width starts as wide as its header.
+    ColumnWidths(const TextWidth& measure, std::span<const ListColumn> columns);
 
     // Widens column `column` to the width of `text` (trailing blanks not
     // measured) when that is larger.

@@ -13,8 +13,7 @@ constexpr std::size_t kCellSize = 40;
 constexpr std::size_t kFileCellSize = 39;
 
 ColumnWidths RelationWidths(const TextWidth& measure) {
-    return ColumnWidths(
-        measure, {" Related File", "File <-", " -> Related Key", "Related File <-", " -> Key"});
+    return ColumnWidths(measure, kRelationListColumns);
 }
 
 bool SameLabel(const dict::Text& label, std::string_view other) {
@@ -91,10 +90,7 @@ class RelationListBuilder {
 }  // namespace
 
 std::string RelationListFormat(int file, int leftL, int leftR, int rightL, int rightR) {
-    return std::to_string(file) + "L(1)*|~Related File~" + std::to_string(leftL) +
-           "R(0)*~File <-~" + std::to_string(leftR) + "L(0)*|~-> Related Key~" +
-           std::to_string(rightL) + "R(0)*~Related File <-~" + std::to_string(rightR) +
-           "L(0)*|~-> Key~";
+    return ListFormat(kRelationListColumns, std::array{file, leftL, leftR, rightL, rightR});
 }
 
 BuiltList EmptyRelationList(const TextWidth& measure) {

@@ -108,7 +108,9 @@ TEST(ColumnWidthsTest, WidthsAreThoseOfTheWidestCellsMeasuredWhole) {
         {"iiiiiiiiiiiiiiiiiiii", "", "W W W"},
     };
     for (const TextWidth& measure : {TextWidth(proportional), TextWidth(fixed)}) {
-        ColumnWidths widths(measure, {"A", "B", "C"});
+        // Right-justified columns start from their headers as they are.
+        const ListColumn columns[] = {{"a", "A", "R(0)"}, {"b", "B", "R(0)"}, {"c", "C", "R(0)"}};
+        ColumnWidths widths(measure, columns);
         std::vector<int> expected = {measure("A"), measure("B"), measure("C")};
         for (const auto& row : rows) {
             for (std::size_t c = 0; c < row.size(); ++c) {
