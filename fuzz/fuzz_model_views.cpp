@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     printing::FilesToPrint entries;
     printing::FillFilesToPrint(model, flags, entries);
     for (std::size_t i = kMaxSelections; i < entries.size(); ++i) entries[i].SELECTED = 0;
-    const printing::ReportFlags reportFlags = printing::ReportFlagsOf(flags, /*preview=*/false);
+    printing::PrintFlags reportFlags = flags;
+    reportFlags.PrintPreview = false;
     printing::ReportSettings settings;
     settings.dictionaryPath = "FUZZ.TXD";
     settings.printedAt = "01/02/2026 12:00";

@@ -113,9 +113,7 @@ class PrintOptionsWindow final : public ProcedureWindow {
         const std::uint8_t outcome = WindowObject::Execute();
         Win().Close();
         if (printRequested_) {
-            const printing::PrintFlags flags = PrintOptionFlags();
-            KESTR008(rows_, flags.PrintKeys, flags.PrintRelations, flags.PrintPreview,
-                     flags.PrintSummary, flags.PrintTitlePage);
+            KESTR008(rows_, PrintOptionFlags());
         }
         return outcome;
     }

@@ -47,7 +47,7 @@ std::string PrintedAt() {
 
 class ReportWindowObject final : public ProcedureWindow {
   public:
-    ReportWindowObject(const printing::FilesToPrint& files, printing::ReportFlags flags)
+    ReportWindowObject(const printing::FilesToPrint& files, printing::PrintFlags flags)
         : ProcedureWindow(ReportLayout(), 0), files_(files), flags_(flags) {}
 
     void Prepare() override {
@@ -127,7 +127,7 @@ class ReportWindowObject final : public ProcedureWindow {
     }
 
     const printing::FilesToPrint& files_;
-    printing::ReportFlags flags_;
+    printing::PrintFlags flags_;
     rt::PageImages pages_;            // what the preview shows
     std::vector<rt::Page> drawings_;  // what the printer gets: the same pages
     std::optional<printing::DictionaryReport> report_;
@@ -137,14 +137,7 @@ class ReportWindowObject final : public ProcedureWindow {
 
 }  // namespace
 
-void KESTR008(printing::FilesToPrint& files, bool printKeys, bool printRelations, bool printPreview,
-              bool printSummary, bool printTitlePage) {
-    printing::ReportFlags flags;
-    flags.PrintKeys = printKeys;
-    flags.PrintRelations = printRelations;
-    flags.PrintPreview = printPreview;
-    flags.PrintSummary = printSummary;
-    flags.PrintTitlePage = printTitlePage;
+void KESTR008(printing::FilesToPrint& files, const printing::PrintFlags& flags) {
     ReportWindowObject window(files, flags);
     RunProcedure(window);
 }

@@ -16,7 +16,6 @@ constexpr int PressEsc = 2;
 
 // Runs the report on the calling thread (the frame's) until it has been
 // printed, previewed or stopped.
-void KESTR008(printing::FilesToPrint& files, bool printKeys, bool printRelations, bool printPreview,
-              bool printSummary, bool printTitlePage);
+void KESTR008(printing::FilesToPrint& files, const printing::PrintFlags& flags);
 
 }  // namespace app

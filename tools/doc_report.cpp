@@ -30,11 +30,7 @@ struct Options {
     std::string path;
     std::string output;  // "-" for standard output
     std::vector<std::string> selected;
-    bool titlePage = true;
-    bool summary = true;
-    bool keys = true;
-    bool aliases = true;
-    bool relations = true;
+    printing::PrintFlags flags;  // the --no-... options; never a preview
     bool text = false;
     rt::SheetSize paper = rt::DefaultPaper();
     bool landscape = false;
@@ -69,15 +65,15 @@ Options ReadOptions(Args args) {
         } else if (word == "--landscape") {
             options.landscape = true;
         } else if (word == "--no-title-page") {
-            options.titlePage = false;
+            options.flags.PrintTitlePage = false;
         } else if (word == "--no-summary") {
-            options.summary = false;
+            options.flags.PrintSummary = false;
         } else if (word == "--no-keys") {
-            options.keys = false;
+            options.flags.PrintKeys = false;
         } else if (word == "--no-aliases") {
-            options.aliases = false;
+            options.flags.PrintAliases = false;
         } else if (word == "--no-relations") {
-            options.relations = false;
+            options.flags.PrintRelations = false;
         } else if (options.path.empty() && !word.empty() && !word.starts_with("-")) {
             options.path = std::string(word);
         } else {
@@ -166,17 +162,13 @@ int RunReport(Args args) {
         return kExitOutputFailed;
     }
 
-    printing::PrintFlags flags;
-    flags.PrintTitlePage = options.titlePage;
-    flags.PrintSummary = options.summary;
-    flags.PrintKeys = options.keys;
-    flags.PrintAliases = options.aliases;
-    flags.PrintRelations = options.relations;
+    printing::PrintFlags flags = options.flags;
     printing::FilesToPrint entries;
     printing::FillFilesToPrint(*model, flags, entries);
     if (!options.selected.empty() && !SelectNamed(entries, options)) return kExitBadInput;
 
-    const printing::ReportFlags reportFlags = printing::ReportFlagsOf(flags, /*preview=*/false);
+    printing::PrintFlags reportFlags = flags;
+    reportFlags.PrintPreview = false;
     printing::ReportSettings settings;
     settings.dictionaryPath = options.path;
     settings.printedAt = PrintedAt();

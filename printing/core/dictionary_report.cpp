@@ -12,16 +12,6 @@
 
 namespace printing {
 
-ReportFlags ReportFlagsOf(const PrintFlags& options, bool preview) {
-    ReportFlags flags;
-    flags.PrintKeys = options.PrintKeys;
-    flags.PrintRelations = options.PrintRelations;
-    flags.PrintPreview = preview;
-    flags.PrintSummary = options.PrintSummary;
-    flags.PrintTitlePage = options.PrintTitlePage;
-    return flags;
-}
-
 namespace {
 
 // Widths of the pictures the report's variables are shown through.
@@ -167,7 +157,7 @@ ProgressStatus ProgressStatusOf(int percent) {
 }
 
 DictionaryReport::DictionaryReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
-                                   ReportFlags flags, ReportSettings settings, PageSink sink)
+                                   PrintFlags flags, ReportSettings settings, PageSink sink)
     : model_(model),
       entries_(entries),
       flags_(flags),
@@ -401,7 +391,7 @@ Band DictionaryReport::FooterBand(std::int32_t page) const {
     return band;
 }
 
-bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, ReportFlags flags,
+bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, PrintFlags flags,
                ReportSettings settings, PageSink sink,
                const std::function<void(int percent)>& onEntry) {
     DictionaryReport report(model, entries, flags, std::move(settings), std::move(sink));
@@ -416,7 +406,7 @@ bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, 
 }
 
 std::vector<ReportPage> BuildReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
-                                    ReportFlags flags, ReportSettings settings,
+                                    PrintFlags flags, ReportSettings settings,
                                     const std::function<void(int percent)>& onEntry) {
     std::vector<ReportPage> pages;
     RunReport(

@@ -23,18 +23,6 @@
 
 namespace printing {
 
-// What KESTR008 is called with besides the list of entries.
-struct ReportFlags {
-    bool PrintKeys = true;
-    bool PrintRelations = true;
-    bool PrintPreview = false;
-    bool PrintSummary = true;
-    bool PrintTitlePage = true;
-};
-
-// The report's flags from the print options' flags, with Preview as given.
-ReportFlags ReportFlagsOf(const PrintFlags& options, bool preview);
-
 struct ReportSettings {
     std::string dictionaryPath;  // DictionaryPath
     std::string printedAt;       // today's date (picture 7), a blank, the time (picture 6)
@@ -53,7 +41,7 @@ ProgressStatus ProgressStatusOf(int percent);
 class DictionaryReport {
   public:
     DictionaryReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
-                     ReportFlags flags, ReportSettings settings, PageSink sink);
+                     PrintFlags flags, ReportSettings settings, PageSink sink);
     // The engine's footer and groups refer back to the report.
     DictionaryReport(const DictionaryReport&) = delete;
     DictionaryReport& operator=(const DictionaryReport&) = delete;
@@ -88,7 +76,7 @@ class DictionaryReport {
 
     const dict::DictionaryModel& model_;
     const FilesToPrint& entries_;
-    ReportFlags flags_;
+    PrintFlags flags_;
     ReportSettings settings_;
     ReportEngine engine_;
     dict::Scanner scanner_;
@@ -117,13 +105,13 @@ class DictionaryReport {
 // Runs a whole report at once (the batch tool, benchmarks), handing each
 // page to the sink as it is completed; `onEntry` gets the percentage after
 // each entry. False when the dictionary has no files (no page at all).
-bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, ReportFlags flags,
+bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, PrintFlags flags,
                ReportSettings settings, PageSink sink,
                const std::function<void(int percent)>& onEntry = {});
 
 // RunReport, collecting the pages.
 std::vector<ReportPage> BuildReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
-                                    ReportFlags flags, ReportSettings settings,
+                                    PrintFlags flags, ReportSettings settings,
                                     const std::function<void(int percent)>& onEntry = {});
 
 // The pages as plain text: each band's lines in order, trailing blanks

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "printing/core/sans_width.h"
-#include "tests/printing/report_models.h"
 #include "runtime/core/blanks.h"
+#include "tests/printing/report_models.h"
 
 namespace printing {
 namespace {
@@ -28,8 +28,8 @@ ReportSettings Settings() {
     return settings;
 }
 
-ReportFlags Flags(bool title, bool summary) {
-    ReportFlags flags;
+PrintFlags Flags(bool title, bool summary) {
+    PrintFlags flags;
     flags.PrintTitlePage = title;
     flags.PrintSummary = summary;
     return flags;
