@@ -62,19 +62,19 @@ DictionaryLifecycle& Dictionary() {
 void DictionaryLifecycle::Open() {
     AcquisitionHooks hooks;
     hooks.showStatus = ShowStatus;
-    hooks.redraw = [] { FrameWindow().Display(); };
+    hooks.redraw = [] { framework::FrameWindow().Display(); };
     if (AcquireDictionaryForFrame(hooks) != Acquisition::Ready) {
         CancelOpen();
         return;
     }
     // The export is opened before the old model is released, so that an
     // export that cannot be opened leaves the loaded dictionary as it was.
-    std::unique_ptr<dict::ExportFile> exportFile = OpenExportOrReport(TxdPath.Get());
+    std::unique_ptr<dict::ExportFile> exportFile = OpenExportOrReport(framework::TxdPath.Get());
     if (!exportFile) {
         CancelOpen();
         return;
     }
-    StartParse(std::move(exportFile), TempExport.load() != 0);
+    StartParse(std::move(exportFile), framework::TempExport.load() != 0);
 }
 
 void DictionaryLifecycle::Close() {
@@ -89,8 +89,8 @@ void DictionaryLifecycle::End() {
 }
 
 void DictionaryLifecycle::CancelOpen() {
-    if (Model() != nullptr) return;
-    DictionaryPath.Set("");
+    if (framework::Model() != nullptr) return;
+    framework::DictionaryPath.Set("");
     CloseDictionaryWindow();
 }
 
@@ -98,8 +98,8 @@ void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFil
                                      bool tempExport) {
     StopModelUsers();
     const std::string txdPath = exportFile->Path();
-    TxdPath.Set(txdPath);
-    TempExport.store(tempExport ? 1 : 0);
+    framework::TxdPath.Set(txdPath);
+    framework::TempExport.store(tempExport ? 1 : 0);
     // Releasing writes "TEST.TXD", which may be the very export chosen. The
     // write-back replaces that file by renaming a new one over it, so the
     // export opened before keeps its contents for the read below; and the old
@@ -114,7 +114,7 @@ void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFil
     }
     // The model keeps the export for its life: its texts point into it, and
     // a model released (or a parse abandoned) frees it with the rest.
-    dict::DictionaryModel* model = CreateModel();
+    dict::DictionaryModel* model = framework::CreateModel();
     const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));
     UpdateFrameMenu();
     const int thread = rt::Start([this, bytes] {
@@ -126,8 +126,8 @@ void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFil
 }
 
 void DictionaryLifecycle::ParseEnded(bool completed) {
-    if (TempExport.load() == 1) rt::RemoveFile(TxdPath.Get());
-    const rt::WindowRef frame = FrameWindow();
+    if (framework::TempExport.load() == 1) rt::RemoveFile(framework::TxdPath.Get());
+    const rt::WindowRef frame = framework::FrameWindow();
     frame.SetStatus(1, "");
     frame.SetStatus(2, "");
     frame.Display();
@@ -136,7 +136,7 @@ void DictionaryLifecycle::ParseEnded(bool completed) {
     UpdateFrameMenu();
     // The dictionary window's thread is known from its start, so that a
     // Close that follows at once finds it.
-    if (completed) DisplayThread.store(rt::Start(KESTR009));
+    if (completed) framework::DisplayThread.store(rt::Start(KESTR009));
 }
 
 void DictionaryLifecycle::StopModelUsers() {
@@ -146,11 +146,11 @@ void DictionaryLifecycle::StopModelUsers() {
 }
 
 void DictionaryLifecycle::CloseDictionaryWindow() {
-    CloseAndWait(DisplayThread.exchange(0));
+    CloseAndWait(framework::DisplayThread.exchange(0));
 }
 
 void DictionaryLifecycle::ReleaseModel() {
-    ReleaseLoadedModel();
+    framework::ReleaseLoadedModel();
 }
 
 }  // namespace app

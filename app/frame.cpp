@@ -16,13 +16,13 @@ namespace {
 
 constexpr std::size_t kAboutStack = 25000;
 
-class FrameWindowObject final : public ProcedureWindow {
+class FrameWindowObject final : public framework::ProcedureWindow {
   public:
-    FrameWindowObject() : ProcedureWindow(FrameLayout()) {}
+    FrameWindowObject() : framework::ProcedureWindow(FrameLayout()) {}
 
     void Prepare() override {
         rt::WindowRef placement = Ref();
-        GlobalIni().FetchWindow("Main", placement);
+        framework::GlobalIni().FetchWindow("Main", placement);
     }
 
     void EventLoop() override {
@@ -34,18 +34,18 @@ class FrameWindowObject final : public ProcedureWindow {
 
     void FirstDisplay() override {
         WindowObject::FirstDisplay();
-        FrameThread.store(rt::ThisThread());
-        SetFrameWindow(Ref());
-        CloseItem.store(frame_menu::Close);
-        PrintItem.store(frame_menu::Print);
+        framework::FrameThread.store(rt::ThisThread());
+        framework::SetFrameWindow(Ref());
+        framework::CloseItem.store(frame_menu::Close);
+        framework::PrintItem.store(frame_menu::Print);
         UpdateFrameMenu();
         Ref().SetMinimumSize(200, 150);
     }
 
     std::uint8_t OnWindowEvent() override {
         const int event = Host().Event();
-        if (event == rt::event::Iconize) FrameIconized.store(1);
-        if (event == rt::event::Restored) FrameIconized.store(0);
+        if (event == rt::event::Iconize) framework::FrameIconized.store(1);
+        if (event == rt::event::Restored) framework::FrameIconized.store(0);
         const std::uint8_t outcome = WindowObject::OnWindowEvent();
         if (event == rt::event::OpenWindow) {
             splashThread_ = rt::Start(KESTR005);
@@ -72,11 +72,11 @@ class FrameWindowObject final : public ProcedureWindow {
                 KESTR004();
                 break;
             case frame_menu::Tile:
-                if (const int display = DisplayThread.load(); display != 0)
+                if (const int display = framework::DisplayThread.load(); display != 0)
                     rt::Post(kTileEvent, 0, display);
                 break;
             case frame_menu::About:
-                AboutRequested.store(1);
+                framework::AboutRequested.store(1);
                 rt::Start(KESTR005, kAboutStack);
                 break;
             default:
@@ -90,7 +90,7 @@ class FrameWindowObject final : public ProcedureWindow {
         if (base != 0) return base;
         if (OPENED) {
             rt::WindowRef placement = Ref();
-            GlobalIni().UpdateWindow("Main", placement);
+            framework::GlobalIni().UpdateWindow("Main", placement);
         }
         return 0;
     }
@@ -111,14 +111,14 @@ class FrameWindowObject final : public ProcedureWindow {
     int splashThread_ = 0;
 };
 
-class SplashWindowObject final : public ProcedureWindow {
+class SplashWindowObject final : public framework::ProcedureWindow {
   public:
-    SplashWindowObject() : ProcedureWindow(SplashLayout()) {}
+    SplashWindowObject() : framework::ProcedureWindow(SplashLayout()) {}
 
     void Prepare() override { Win().SetTimer(500); }
 
     void FirstDisplay() override {
-        if (AboutRequested.load() == 1) Win().SetTimer(0);
+        if (framework::AboutRequested.load() == 1) Win().SetTimer(0);
         WindowObject::FirstDisplay();
     }
 
@@ -139,12 +139,12 @@ class SplashWindowObject final : public ProcedureWindow {
 
 void KESTR001() {
     FrameWindowObject frame;
-    RunProcedure(frame);
+    framework::RunProcedure(frame);
 }
 
 void KESTR005() {
     SplashWindowObject splash;
-    RunProcedure(splash);
+    framework::RunProcedure(splash);
 }
 
 }  // namespace app

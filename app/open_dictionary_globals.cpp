@@ -5,11 +5,12 @@
 namespace app {
 
 Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks) {
-    AcquisitionState state{DictionaryPath.Get(), TxdPath.Get(), TempExport.load() != 0};
+    AcquisitionState state{framework::DictionaryPath.Get(), framework::TxdPath.Get(),
+                           framework::TempExport.load() != 0};
     const Acquisition result = AcquireDictionary(state, hooks);
-    DictionaryPath.Set(state.dictionaryPath);
-    TxdPath.Set(state.txdPath);
-    TempExport.store(state.tempExport ? 1 : 0);
+    framework::DictionaryPath.Set(state.dictionaryPath);
+    framework::TxdPath.Set(state.txdPath);
+    framework::TempExport.store(state.tempExport ? 1 : 0);
     return result;
 }
 

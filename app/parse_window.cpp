@@ -45,11 +45,11 @@ rt::Layout ParseLayout() {
     return layout;
 }
 
-class ParseWindowObject final : public ProcedureWindow {
+class ParseWindowObject final : public framework::ProcedureWindow {
   public:
     ParseWindowObject(std::string_view bytes, dict::DictionaryModel& model)
-        : ProcedureWindow(ParseLayout()) {
-        parser_.emplace(model, bytes, DictionaryPath.Get());
+        : framework::ProcedureWindow(ParseLayout()) {
+        parser_.emplace(model, bytes, framework::DictionaryPath.Get());
     }
 
     void Prepare() override { Win().SetTimerPeriod(kSlicePeriod); }
@@ -69,7 +69,7 @@ class ParseWindowObject final : public ProcedureWindow {
 
   private:
     void ParseSlice() {
-        const rt::WindowRef frame = FrameWindow();
+        const rt::WindowRef frame = framework::FrameWindow();
         // Posted, not waited for: the parse goes on while the frame shows it.
         const auto showPercent = [&frame](int percent) {
             frame.PostStatus(
@@ -86,7 +86,7 @@ class ParseWindowObject final : public ProcedureWindow {
             // The dictionary does not fit in memory: the parse is abandoned
             // as Esc abandons it.
             rt::SetError(dict::kInsufficientMemory);
-            ReportExportError(dict::kInsufficientMemory, TxdPath.Get());
+            ReportExportError(dict::kInsufficientMemory, framework::TxdPath.Get());
             Host().PostToWindow(rt::event::CloseWindow);
             return;
         }
@@ -109,10 +109,10 @@ void ReportExportError(int error, const std::string& txdPath) {
 }
 
 bool KESTR003(std::string_view exportBytes) {
-    dict::DictionaryModel* model = Model();
+    dict::DictionaryModel* model = framework::Model();
     if (model == nullptr) return false;
     ParseWindowObject window(exportBytes, *model);
-    RunProcedure(window);
+    framework::RunProcedure(window);
     return window.Completed();
 }
 

@@ -12,15 +12,15 @@ namespace app {
 
 void Main() {
     RegisterResources();
-    GlobalRequest.store(0);
-    GlobalResponse.store(0);
-    GlobalNavigationRequest.store(0);
-    GlobalErrors().Setup();
-    GlobalIni().Init("kestrian.INI");
+    framework::GlobalRequest.store(0);
+    framework::GlobalResponse.store(0);
+    framework::GlobalNavigationRequest.store(0);
+    framework::GlobalErrors().Setup();
+    framework::GlobalIni().Init("kestrian.INI");
     RegisterIdeMenu();
     KESTR001();
     Dictionary().End();
-    GlobalErrors().Teardown();
+    framework::GlobalErrors().Teardown();
 }
 
 }  // namespace app

@@ -28,12 +28,12 @@
 #include "display/core/split_layout.h"
 #include "display/dictionary_window_layout.h"
 #include "framework/globals.h"
+#include "runtime/core/blanks.h"
 #include "runtime/gui/gui_thread.h"
 #include "runtime/gui/gui_window.h"
 #include "runtime/gui/list_control.h"
 #include "runtime/window.h"
 #include "tests/e2e/program_harness.h"
-#include "runtime/core/blanks.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ void Paint(const rt::WindowRef& window) {
 bench::PaintWatch::State Showing(std::string heading, int older = 0) {
     return [heading = QString::fromLatin1(heading), older](rt::gui::GuiWindow& window) {
         const int thread = window.OwnerThread();
-        if (thread != app::DisplayThread.load() || thread == older) return false;
+        if (thread != framework::DisplayThread.load() || thread == older) return false;
         auto* label = qobject_cast<QLabel*>(window.Control(kHeadingText));
         auto* files = qobject_cast<rt::gui::ListControl*>(window.Control(kFilesList));
         if (label == nullptr || files == nullptr || files->RowCount() == 0) return false;
@@ -87,7 +87,7 @@ bench::PaintWatch::State Showing(std::string heading, int older = 0) {
 
 rt::WindowRef DictionaryWindow() {
     for (const rt::OpenWindowInfo& info : rt::OpenWindows())
-        if (info.label == kDictionaryWindowLabel && info.thread == app::DisplayThread.load())
+        if (info.label == kDictionaryWindowLabel && info.thread == framework::DisplayThread.load())
             return rt::WindowRef(info.id, info.thread);
     return {};
 }
@@ -113,11 +113,11 @@ int main(int argc, char** argv) {
         bench::PaintWatch watch;
         for (int run = 0; run < runs; ++run) {
             h.Dialogs().QueueOpenFile(exportPath.string());
-            const int before = app::DisplayThread.load();
+            const int before = framework::DisplayThread.load();
             watch.Arm(kDictionaryWindowLabel, Showing({}, before));
             h.Choose(app::frame_menu::Open);
             Await([&] {
-                const int display = app::DisplayThread.load();
+                const int display = framework::DisplayThread.load();
                 return display != 0 && display != before;
             });
             const auto handOver = Clock::now();
@@ -125,11 +125,12 @@ int main(int argc, char** argv) {
             firstDisplay.push_back(Milliseconds(end.value_or(Clock::now()) - handOver));
         }
         const rt::WindowRef window = DictionaryWindow();
-        const dict::DictionaryModel& model = *app::Model();
-        const std::string large(rt::TrimTrailingSpaces(dict::Rows(model.FILE).front().LABEL.view()));
+        const dict::DictionaryModel& model = *framework::Model();
+        const std::string large(
+            rt::TrimTrailingSpaces(dict::Rows(model.FILE).front().LABEL.view()));
         // The large file's row in the Files list, as the window sorts it, and
         // the heading the window shows for each of the two rows.
-        DictionaryLists lists(model, app::DictionaryPath.Get(),
+        DictionaryLists lists(model, framework::DictionaryPath.Get(),
                               [](std::string_view text) { return static_cast<int>(text.size()); });
         lists.Build(0);
         const int largeRow = FindFileRow(lists.Files(), large);

@@ -64,7 +64,7 @@ double Median(std::vector<double> values) {
 // display leaves it: a file selected (the heading names it) and the Files
 // list holding rows.
 bool ShowsLists(rt::gui::GuiWindow& window) {
-    if (window.OwnerThread() != app::DisplayThread.load()) return false;
+    if (window.OwnerThread() != framework::DisplayThread.load()) return false;
     auto* heading = qobject_cast<QLabel*>(window.Control(display::kHeadingText));
     auto* files = qobject_cast<rt::gui::ListControl*>(window.Control(display::kFilesList));
     if (heading == nullptr || files == nullptr || files->RowCount() == 0) return false;
@@ -78,16 +78,17 @@ bool ShowsLists(rt::gui::GuiWindow& window) {
 void OpenUntilPainted(e2e::ProgramHarness& h, bench::PaintWatch& watch, const std::string& path,
                       std::vector<double>* handOver, std::vector<double>* painted,
                       long* peakAtHandOver = nullptr) {
-    if (app::Model() != nullptr) {
+    if (framework::Model() != nullptr) {
         h.Choose(app::frame_menu::Close);
-        e2e::WaitUntil([] { return app::Model() == nullptr && app::DisplayThread.load() == 0; },
-                       std::chrono::seconds(120));
+        e2e::WaitUntil(
+            [] { return framework::Model() == nullptr && framework::DisplayThread.load() == 0; },
+            std::chrono::seconds(120));
     }
     h.Dialogs().QueueOpenFile(path);
     watch.Arm(display::kDictionaryWindowLabel, ShowsLists);
     const auto start = Clock::now();
     h.Choose(app::frame_menu::Open);
-    e2e::WaitUntil([] { return app::DisplayThread.load() != 0; }, std::chrono::seconds(120));
+    e2e::WaitUntil([] { return framework::DisplayThread.load() != 0; }, std::chrono::seconds(120));
     if (handOver != nullptr) handOver->push_back(Milliseconds(Clock::now() - start));
     if (peakAtHandOver != nullptr) *peakAtHandOver = PeakKilobytes();
     const auto end = watch.WaitPainted();
@@ -147,10 +148,11 @@ int main(int argc, char** argv) {
                     if (info.label == "KESTR003") parse = rt::WindowRef(info.id, info.thread);
                 return !parse.IsNull();
             });
-            e2e::WaitUntil([] { return std::atoi(app::FrameWindow().Status(2).c_str()) >= 20; });
+            e2e::WaitUntil(
+                [] { return std::atoi(framework::FrameWindow().Status(2).c_str()) >= 20; });
             const auto pressed = Clock::now();
             parse.PressKey(Qt::Key_Escape);
-            e2e::WaitUntil([] { return app::Model() == nullptr; });
+            e2e::WaitUntil([] { return framework::Model() == nullptr; });
             escLatency.push_back(Milliseconds(Clock::now() - pressed));
         }
         h.Choose(app::frame_menu::Exit);

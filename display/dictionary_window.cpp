@@ -7,7 +7,7 @@ namespace app {
 
 void KESTR009() {
     display::DictionaryWindowObject window;
-    RunProcedure(window);
+    framework::RunProcedure(window);
 }
 
 }  // namespace app

@@ -30,7 +30,8 @@ bool IsList(int control) {
 }  // namespace
 
 DictionaryWindowObject::DictionaryWindowObject()
-    : ProcedureWindow(DictionaryWindowLayout(app::DictionaryPath.Get()), kFilesList),
+    : framework::ProcedureWindow(DictionaryWindowLayout(framework::DictionaryPath.Get()),
+                                 kFilesList),
       splitters_(Win()) {}
 
 void DictionaryWindowObject::Prepare() {
@@ -45,7 +46,7 @@ void DictionaryWindowObject::Prepare() {
         ref.SetAlertKey(key);
     ref.SetMinimumSize(kMinimumWidth, kMinimumHeight);
     headingMeasure_ = ref.Measure(true);
-    if (const dict::DictionaryModel* model = app::Model()) {
+    if (const dict::DictionaryModel* model = framework::Model()) {
         rt::TextMeasure measure = ref.Measure();
         // The width an auto-sized string control takes for the text, plus 3.
         // Names and keys recur from one selection to the next: each distinct
@@ -53,18 +54,18 @@ void DictionaryWindowObject::Prepare() {
         TextWidth width = RememberingWidths([measure = std::move(measure)](std::string_view text) {
             return measure.Width(rt::TrimTrailingSpaces(text)) + 3;
         });
-        lists_.emplace(*model, app::DictionaryPath.Get(), std::move(width));
+        lists_.emplace(*model, framework::DictionaryPath.Get(), std::move(width));
     }
 }
 
 bool DictionaryWindowObject::HandleOneEvent() {
     if (!Host().Accept()) return false;
     const std::uint8_t outcome = DispatchEvent();
-    if (outcome == app::result::EndLoop) {
+    if (outcome == framework::result::EndLoop) {
         Win().EndLoop();
         return false;
     }
-    if (outcome == app::result::Finished) Host().Cycle();
+    if (outcome == framework::result::Finished) Host().Cycle();
     return true;
 }
 
@@ -75,7 +76,7 @@ void DictionaryWindowObject::FirstDisplay() {
     const bool mine = TakeDisplayThread([this] { return HandleOneEvent(); });
     firstDisplayRunning_ = false;
     if (!mine) return;
-    ShowHeading("DICTIONARY: " + app::DictionaryPath.Get());
+    ShowHeading("DICTIONARY: " + framework::DictionaryPath.Get());
     BuildLists(0);
     splitters_.Restore();
     AfterLayout();
@@ -90,7 +91,7 @@ void DictionaryWindowObject::ShowHeading(const std::string& heading) {
 
 void DictionaryWindowObject::FitHeading() {
     const rt::WindowRef& ref = Ref();
-    const std::string& path = app::DictionaryPath.Get();
+    const std::string& path = framework::DictionaryPath.Get();
     const std::string_view whole = heading_;
     // The path leads the heading of a file and ends the dictionary's.
     const bool leads = whole.starts_with(path);
@@ -153,11 +154,11 @@ std::uint8_t DictionaryWindowObject::Teardown() {
 std::uint8_t DictionaryWindowObject::DispatchEvent() {
     if (Host().KeyCode() == rt::key::Esc) {
         Host().SetKeyCode(0);
-        return app::result::Finished;
+        return framework::result::Finished;
     }
     if (Host().Event() == rt::event::AlertKey && Host().KeyCode() == rt::key::F4) {
         PickPopup();
-        return app::result::Finished;
+        return framework::result::Finished;
     }
     if (Host().Event() == app::kTileEvent) {
         splitters_.Retile();
@@ -280,7 +281,7 @@ std::uint8_t DictionaryWindowObject::OnWindowEvent() {
             break;
         case rt::event::Sized:
             splitters_.TakeSize();
-            if (app::FrameIconized.load() == 0) {
+            if (framework::FrameIconized.load() == 0) {
                 splitters_.OnSized();
                 AfterLayout();
             }

@@ -15,7 +15,7 @@
 
 namespace display {
 
-class DictionaryWindowObject final : public app::ProcedureWindow {
+class DictionaryWindowObject final : public framework::ProcedureWindow {
   public:
     DictionaryWindowObject();
 

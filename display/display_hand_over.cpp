@@ -18,11 +18,11 @@ bool TakeDisplayThread(const std::function<bool()>& handleNextEvent) {
     for (;;) {
         // Announced before looking, so that a release after the look wakes us.
         waitingThread.store(self);
-        int holder = app::DisplayThread.load();
+        int holder = framework::DisplayThread.load();
         if (holder == 0 || holder == self || !rt::ThreadExists(holder)) {
             int announced = self;
             waitingThread.compare_exchange_strong(announced, 0);
-            if (app::DisplayThread.compare_exchange_strong(holder, self)) return true;
+            if (framework::DisplayThread.compare_exchange_strong(holder, self)) return true;
             continue;  // taken by someone else meanwhile: look again
         }
         if (!handleNextEvent()) {
@@ -36,7 +36,7 @@ bool TakeDisplayThread(const std::function<bool()>& handleNextEvent) {
 void ReleaseDisplayThread() {
     const int self = rt::ThisThread();
     int mine = self;
-    app::DisplayThread.compare_exchange_strong(mine, 0);
+    framework::DisplayThread.compare_exchange_strong(mine, 0);
     const int waiting = waitingThread.load();
     if (waiting != 0 && waiting != self) rt::Post(kHandOverEvent, 0, waiting);
 }

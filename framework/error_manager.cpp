@@ -9,7 +9,7 @@
 #include "runtime/dialogs.h"
 #include "runtime/halt.h"
 
-namespace app {
+namespace framework {
 namespace {
 
 // Replaces every occurrence of `placeholder`, resuming the scan after each
@@ -166,4 +166,4 @@ std::string ErrorManager::SubstituteAt(std::size_t position) {
     return text;
 }
 
-}  // namespace app
+}  // namespace framework

@@ -15,7 +15,7 @@
 
 #include "runtime/core/cstring_field.h"
 
-namespace app {
+namespace framework {
 
 // One definition in the error queue.
 struct ErrorEntry {
@@ -121,4 +121,4 @@ class ErrorManager {
     std::string SubstituteAt(std::size_t position);
 };
 
-}  // namespace app
+}  // namespace framework

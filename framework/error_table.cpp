@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <limits>
 
-namespace app {
+namespace framework {
 namespace {
 
 constexpr std::size_t kMaxEntries = std::numeric_limits<std::uint16_t>::max();
@@ -165,4 +165,4 @@ std::span<const std::uint8_t> DefaultErrorTable() {
     return kDefaultTable;
 }
 
-}  // namespace app
+}  // namespace framework

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace framework {
 
 // One definition of a table. The texts refer to storage owned elsewhere.
 struct ErrorDefinition {
@@ -36,4 +36,4 @@ std::vector<ErrorDefinition> ReadErrorTable(std::span<const std::uint8_t> table)
 // The 36 default definitions, packed; static data.
 std::span<const std::uint8_t> DefaultErrorTable();
 
-}  // namespace app
+}  // namespace framework

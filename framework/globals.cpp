@@ -5,7 +5,7 @@
 #include "framework/error_manager.h"
 #include "runtime/ini_manager.h"
 
-namespace app {
+namespace framework {
 
 std::string SharedText::Get() const {
     std::lock_guard lock(mutex_);
@@ -81,4 +81,4 @@ ErrorManager& GlobalErrors() {
     return errors;
 }
 
-}  // namespace app
+}  // namespace framework

@@ -18,7 +18,7 @@ namespace rt {
 class IniManager;
 }
 
-namespace app {
+namespace framework {
 
 class ErrorManager;
 
@@ -67,4 +67,4 @@ void ReleaseLoadedModel();
 ErrorManager& GlobalErrors();
 rt::IniManager& GlobalIni();
 
-}  // namespace app
+}  // namespace framework

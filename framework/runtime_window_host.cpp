@@ -2,7 +2,7 @@
 
 #include "runtime/program_threads.h"
 
-namespace app {
+namespace framework {
 
 bool RuntimeWindowHost::Accept() {
     return window_.Accept();
@@ -41,4 +41,4 @@ void RuntimeWindowHost::Beep() {
     rt::Beep();
 }
 
-}  // namespace app
+}  // namespace framework

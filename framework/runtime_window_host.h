@@ -4,7 +4,7 @@
 #include "framework/window_host.h"
 #include "runtime/window.h"
 
-namespace app {
+namespace framework {
 
 class RuntimeWindowHost final : public WindowHost {
   public:
@@ -29,4 +29,4 @@ class RuntimeWindowHost final : public WindowHost {
     rt::Window& window_;
 };
 
-}  // namespace app
+}  // namespace framework

@@ -1,6 +1,6 @@
 #include "framework/toolbar_dispatcher.h"
 
-namespace app {
+namespace framework {
 
 void ToolbarDispatcher::Setup() {
     targets_ = std::make_unique<std::vector<Entry>>();
@@ -30,4 +30,4 @@ void ToolbarDispatcher::SetTarget(std::int32_t id) {
     }
 }
 
-}  // namespace app
+}  // namespace framework

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-namespace app {
+namespace framework {
 
 class ToolbarTarget {
   public:
@@ -37,4 +37,4 @@ class ToolbarDispatcher {
     ToolbarTarget* current_ = nullptr;
 };
 
-}  // namespace app
+}  // namespace framework

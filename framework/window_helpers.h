@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace app {
+namespace framework {
 
 class Browse {
   public:
@@ -62,4 +62,4 @@ struct ButtonAction {
     std::uint8_t action = 0;
 };
 
-}  // namespace app
+}  // namespace framework

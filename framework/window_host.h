@@ -2,7 +2,7 @@
 // runtime window implements it; framework tests use a scripted fake.
 #pragma once
 
-namespace app {
+namespace framework {
 
 class WindowHost {
   public:
@@ -24,4 +24,4 @@ class WindowHost {
     virtual void Beep() = 0;
 };
 
-}  // namespace app
+}  // namespace framework

@@ -8,7 +8,7 @@
 #include "runtime/dialogs.h"
 #include "runtime/events.h"
 
-namespace app {
+namespace framework {
 
 WindowObject::~WindowObject() = default;
 
@@ -234,4 +234,4 @@ void WindowObject::UpdateBrowses() {
         for (auto& browse : *BROWSES) browse->UpdateWindow();
 }
 
-}  // namespace app
+}  // namespace framework

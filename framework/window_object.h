@@ -12,7 +12,7 @@
 #include "framework/window_helpers.h"
 #include "framework/window_host.h"
 
-namespace app {
+namespace framework {
 
 class ErrorManager;
 
@@ -106,4 +106,4 @@ class WindowObject {
     bool scopeOpen_ = false;
 };
 
-}  // namespace app
+}  // namespace framework

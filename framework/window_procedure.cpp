@@ -1,6 +1,6 @@
 #include "framework/window_procedure.h"
 
-namespace app {
+namespace framework {
 
 std::uint8_t ProcedureWindow::Setup() {
     REQUEST = GlobalRequest.load();
@@ -23,4 +23,4 @@ void RunProcedure(WindowObject& window) {
     GlobalResponse.store(window.Execute());
 }
 
-}  // namespace app
+}  // namespace framework

@@ -8,7 +8,7 @@
 #include "framework/window_object.h"
 #include "runtime/window.h"
 
-namespace app {
+namespace framework {
 
 // The base for the program's window objects: a window object bound to its
 // runtime window.
@@ -44,4 +44,4 @@ class ProcedureWindow : public WindowObject {
 // response.
 void RunProcedure(WindowObject& window);
 
-}  // namespace app
+}  // namespace framework

@@ -12,15 +12,15 @@ namespace app {
 namespace {
 
 // A window closed by its OK button (completed) or its Cancel button.
-class OkCancelWindow : public ProcedureWindow {
+class OkCancelWindow : public framework::ProcedureWindow {
   public:
     OkCancelWindow(rt::Layout layout, int first, int ok, int cancel)
-        : ProcedureWindow(std::move(layout), first), ok_(ok), cancel_(cancel) {}
+        : framework::ProcedureWindow(std::move(layout), first), ok_(ok), cancel_(cancel) {}
 
   protected:
     void Prepare() override {
-        BUTTONS->push_back({ok_, response::Completed});
-        BUTTONS->push_back({cancel_, response::Cancelled});
+        BUTTONS->push_back({ok_, framework::response::Completed});
+        BUTTONS->push_back({cancel_, framework::response::Cancelled});
     }
 
   private:
@@ -50,7 +50,7 @@ std::optional<std::int32_t> RunJumpWindow(std::int32_t current, std::int32_t pag
     OkCancelWindow window(preview::JumpLayout(count, std::clamp(current, 1, count)),
                           preview::jump::Page, preview::jump::Ok, preview::jump::Cancel);
     window.Win().Open();
-    if (window.Execute() != response::Completed) return std::nullopt;
+    if (window.Execute() != framework::response::Completed) return std::nullopt;
     return NumberIn(window.Ref(), preview::jump::Page, 1, count);
 }
 
@@ -58,7 +58,7 @@ std::optional<GridSize> RunSelectWindow(GridSize current) {
     OkCancelWindow window(preview::SelectLayout(current.across, current.down),
                           preview::select::Across, preview::select::Ok, preview::select::Cancel);
     window.Win().Open();
-    if (window.Execute() != response::Completed) return std::nullopt;
+    if (window.Execute() != framework::response::Completed) return std::nullopt;
     return GridSize{NumberIn(window.Ref(), preview::select::Across, 1, printing::kMaxThumbnails),
                     NumberIn(window.Ref(), preview::select::Down, 1, printing::kMaxThumbnails)};
 }

@@ -41,58 +41,58 @@ std::uint8_t PreviewManager::OnAccepted() {
         case control::MenuPrint:
         case control::TbarPrint:
             PRINTOK = 1;
-            CloseWithResponse(response::Completed);
-            return result::Finished;
+            CloseWithResponse(framework::response::Completed);
+            return framework::result::Finished;
         case control::MenuExit:
         case control::TbarExit:
-            CloseWithResponse(response::Cancelled);
-            return result::Finished;
+            CloseWithResponse(framework::response::Cancelled);
+            return framework::result::Finished;
         case control::Next:
             if (state.Next()) Redraw();
-            return result::Finished;
+            return framework::result::Finished;
         case control::Previous:
             if (state.Previous()) Redraw();
-            return result::Finished;
+            return framework::result::Finished;
         case control::Jump:
-            if (!state.JumpEnabled()) return result::Finished;
+            if (!state.JumpEnabled()) return framework::result::Finished;
             if (const auto page = AskPage()) {
                 state.AcceptPage(*page);
                 Redraw();
             }
-            return result::Finished;
+            return framework::result::Finished;
         case control::ChangeDisplay:
-            if (!state.ChangeDisplayEnabled()) return result::Finished;
+            if (!state.ChangeDisplayEnabled()) return framework::result::Finished;
             if (const auto grid = AskThumbnails()) {
                 state.ChangeDisplay(grid->across, grid->down);
                 state.ChooseZoom(1);
                 Redraw();
             }
-            return result::Finished;
+            return framework::result::Finished;
         case control::TbarZoom:
             ShowZoom(ZoomRowOfName(popup_->Ask()));
-            return result::Finished;
+            return framework::result::Finished;
         case control::CurrentPage:
             state.AcceptPage(ReadNumber(control::CurrentPage, state.CurrentPage()));
             Redraw();
-            return result::Finished;
+            return framework::result::Finished;
         case control::PagesAcross:
             state.AcceptAcross(ReadNumber(control::PagesAcross, state.Across()));
             Redraw();
-            return result::Finished;
+            return framework::result::Finished;
         case control::PagesDown:
             state.AcceptDown(ReadNumber(control::PagesDown, state.Down()));
             Redraw();
-            return result::Finished;
+            return framework::result::Finished;
         case control::ZoomList:
             state.AcceptZoomText(Ref().Text(control::ZoomList));
             Redraw();
-            return result::Finished;
+            return framework::result::Finished;
         default:
             break;
     }
     if (const int row = ZoomRowOfItem(accepted)) {
         ShowZoom(row);
-        return result::Finished;
+        return framework::result::Finished;
     }
     return WindowObject::OnAccepted();
 }
@@ -117,11 +117,11 @@ std::uint8_t PreviewManager::DispatchEvent() {
         const int key = Host().KeyCode();
         if (key == rt::key::PageDown || key == rt::key::PageUp) {
             if (key == rt::key::PageDown ? state_->Next() : state_->Previous()) Redraw();
-            return result::Finished;
+            return framework::result::Finished;
         }
         if (key == rt::key::MouseLeft || key == rt::key::MouseRight) {
             OnPageClick(Host().Control(), key);
-            return result::Finished;
+            return framework::result::Finished;
         }
     }
     return WindowObject::DispatchEvent();

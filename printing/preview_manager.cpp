@@ -16,7 +16,9 @@ constexpr int kScrollBarUnits = 10;
 }  // namespace
 
 PreviewManager::PreviewManager(const rt::PageImages& pages, rt::IniManager* settings)
-    : ProcedureWindow(PreviewLayout(), control::CurrentPage), pages_(pages), settings_(settings) {}
+    : framework::ProcedureWindow(PreviewLayout(), control::CurrentPage),
+      pages_(pages),
+      settings_(settings) {}
 
 PreviewManager::~PreviewManager() = default;
 

@@ -23,7 +23,7 @@ class PageImages;
 
 namespace app {
 
-class PreviewManager : public ProcedureWindow {
+class PreviewManager : public framework::ProcedureWindow {
   public:
     // The section of the settings file that keeps the window's placement.
     static constexpr const char* kPlacementSection = "_PreviewWindow_";

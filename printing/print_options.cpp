@@ -21,15 +21,15 @@ namespace c = print_options;
 // Dialog units beside the widest name, for the rounding of its measure.
 constexpr int kNameMargin = 3;
 
-class PrintOptionsWindow final : public ProcedureWindow {
+class PrintOptionsWindow final : public framework::ProcedureWindow {
   public:
-    PrintOptionsWindow() : ProcedureWindow(PrintOptionsLayout(), c::List) {}
+    PrintOptionsWindow() : framework::ProcedureWindow(PrintOptionsLayout(), c::List) {}
 
     void FirstDisplay() override {
         WindowObject::FirstDisplay();
         printing::PrintFlags& flags = PrintOptionFlags();
         printing::DisabledBoxes disabled;
-        if (const dict::DictionaryModel* model = Model())
+        if (const dict::DictionaryModel* model = framework::Model())
             disabled = printing::FillFilesToPrint(*model, flags, rows_);
         ShowList();
         const rt::WindowRef& w = Ref();
@@ -100,7 +100,7 @@ class PrintOptionsWindow final : public ProcedureWindow {
             return WindowObject::OnFieldEvent();
         const printing::SelectionChoice choice =
             printing::ReadSelectionChoice(rt::RuntimePopup(printing::kSelectionMenu));
-        if (choice == printing::SelectionChoice::Cancel) return result::Finished;
+        if (choice == printing::SelectionChoice::Cancel) return framework::result::Finished;
         printing::SelectAll(rows_, PrintOptionFlags(),
                             choice == printing::SelectionChoice::SelectAll);
         ShowMarks();
@@ -191,9 +191,9 @@ printing::PrintFlags& PrintOptionFlags() {
 }
 
 void KESTR004() {
-    if (Model() == nullptr) return;
+    if (framework::Model() == nullptr) return;
     PrintOptionsWindow window;
-    RunProcedure(window);
+    framework::RunProcedure(window);
 }
 
 }  // namespace app

@@ -45,17 +45,17 @@ std::string PrintedAt() {
            rt::FormatTime(rt::Clock(), kPrintedTimePicture);
 }
 
-class ReportWindowObject final : public ProcedureWindow {
+class ReportWindowObject final : public framework::ProcedureWindow {
   public:
     ReportWindowObject(const printing::FilesToPrint& files, printing::PrintFlags flags)
-        : ProcedureWindow(ReportLayout(), 0), files_(files), flags_(flags) {}
+        : framework::ProcedureWindow(ReportLayout(), 0), files_(files), flags_(flags) {}
 
     void Prepare() override {
-        const dict::DictionaryModel* model = Model();
+        const dict::DictionaryModel* model = framework::Model();
         if (model == nullptr || !pages_.Ok()) return Stop();
         const rt::PrinterState printer = rt::ReadProgramPrinter();
         printing::ReportSettings settings;
-        settings.dictionaryPath = DictionaryPath.Get();
+        settings.dictionaryPath = framework::DictionaryPath.Get();
         settings.printedAt = PrintedAt();
         settings.titleText = rt::kProgramTitle;
         settings.metrics = printing::MetricsForSheet(printer.sheetWidth, printer.sheetHeight);
@@ -78,7 +78,7 @@ class ReportWindowObject final : public ProcedureWindow {
     }
 
     std::uint8_t Teardown() override {
-        const rt::WindowRef frame = FrameWindow();
+        const rt::WindowRef frame = framework::FrameWindow();
         frame.SetStatus(1, "");
         frame.SetStatus(2, "");
         frame.Display();
@@ -104,7 +104,7 @@ class ReportWindowObject final : public ProcedureWindow {
         const bool more = report_->Step();
         if (const int percent = report_->Percent(); percent > 0) {
             const printing::ProgressStatus status = printing::ProgressStatusOf(percent);
-            const rt::WindowRef frame = FrameWindow();
+            const rt::WindowRef frame = framework::FrameWindow();
             frame.SetStatus(2, status.percent);
             frame.SetStatus(1, status.bar);
             frame.Display();
@@ -139,7 +139,7 @@ class ReportWindowObject final : public ProcedureWindow {
 
 void KESTR008(printing::FilesToPrint& files, const printing::PrintFlags& flags) {
     ReportWindowObject window(files, flags);
-    RunProcedure(window);
+    framework::RunProcedure(window);
 }
 
 }  // namespace app

@@ -20,11 +20,11 @@ class CancelOpenTest : public ::testing::Test {
     void SetUp() override {
         previousDirectory_ = rt::CurrentDirectory();
         ASSERT_TRUE(rt::SetCurrentDirectory(work_.Path()));  // a release writes TEST.TXD here
-        app::DictionaryPath.Set("/d/ORDERS.DCT");
+        framework::DictionaryPath.Set("/d/ORDERS.DCT");
     }
     void TearDown() override {
-        app::ReleaseLoadedModel();
-        app::DisplayThread.store(0);
+        framework::ReleaseLoadedModel();
+        framework::DisplayThread.store(0);
         rt::SetCurrentDirectory(previousDirectory_);
     }
 
@@ -43,10 +43,10 @@ class CancelOpenTest : public ::testing::Test {
 
 TEST_F(CancelOpenTest, WithoutAModelBlanksThePathAndClosesTheDisplay) {
     const int display = StartDisplay();
-    app::DisplayThread.store(display);
+    framework::DisplayThread.store(display);
     app::Dictionary().CancelOpen();
-    EXPECT_EQ(app::DictionaryPath.Get(), "");
-    EXPECT_EQ(app::DisplayThread.load(), 0);
+    EXPECT_EQ(framework::DictionaryPath.Get(), "");
+    EXPECT_EQ(framework::DisplayThread.load(), 0);
     ASSERT_TRUE(testsupport::WaitUntil([this] { return received_.load() != 0; }));
     EXPECT_EQ(received_.load(), rt::event::CloseWindow);
     rt::ReapThreads();
@@ -54,28 +54,28 @@ TEST_F(CancelOpenTest, WithoutAModelBlanksThePathAndClosesTheDisplay) {
 
 TEST_F(CancelOpenTest, WithoutADisplayOnlyBlanksThePath) {
     app::Dictionary().CancelOpen();
-    EXPECT_EQ(app::DictionaryPath.Get(), "");
-    EXPECT_EQ(app::DisplayThread.load(), 0);
+    EXPECT_EQ(framework::DictionaryPath.Get(), "");
+    EXPECT_EQ(framework::DisplayThread.load(), 0);
 }
 
 TEST_F(CancelOpenTest, WithAModelLoadedChangesNothing) {
-    app::CreateModel();
-    app::DisplayThread.store(7);
+    framework::CreateModel();
+    framework::DisplayThread.store(7);
     app::Dictionary().CancelOpen();
-    EXPECT_EQ(app::DictionaryPath.Get(), "/d/ORDERS.DCT");
-    EXPECT_EQ(app::DisplayThread.load(), 7);
+    EXPECT_EQ(framework::DictionaryPath.Get(), "/d/ORDERS.DCT");
+    EXPECT_EQ(framework::DisplayThread.load(), 7);
 }
 
 TEST_F(CancelOpenTest, CloseWaitsForTheDictionaryWindowThenReleasesTheModel) {
-    app::CreateModel();
+    framework::CreateModel();
     const int display = StartDisplay();
-    app::DisplayThread.store(display);
+    framework::DisplayThread.store(display);
     app::Dictionary().Close();
     EXPECT_FALSE(rt::ThreadExists(display));  // ended before Close returned
     EXPECT_EQ(received_.load(), rt::event::CloseWindow);
-    EXPECT_EQ(app::DisplayThread.load(), 0);
-    EXPECT_EQ(app::Model(), nullptr);
-    EXPECT_EQ(app::DictionaryPath.Get(), "/d/ORDERS.DCT");  // Close keeps the path
+    EXPECT_EQ(framework::DisplayThread.load(), 0);
+    EXPECT_EQ(framework::Model(), nullptr);
+    EXPECT_EQ(framework::DictionaryPath.Get(), "/d/ORDERS.DCT");  // Close keeps the path
     rt::ReapThreads();
 }
 

@@ -19,6 +19,7 @@
 #include "display/core/split_layout.h"
 #include "display/dictionary_window_layout.h"
 #include "framework/globals.h"
+#include "runtime/core/blanks.h"
 #include "runtime/core/profile.h"
 #include "runtime/gui/gui_thread.h"
 #include "runtime/gui/gui_window.h"
@@ -26,7 +27,6 @@
 #include "runtime/program_threads.h"
 #include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
-#include "runtime/core/blanks.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ rt::WindowRef OpenSample(ProgramHarness& h) {
 
 // What the lists hold for Files row `row`, built from the loaded model.
 DictionaryLists Expected(std::int32_t row) {
-    DictionaryLists lists(*app::Model(), app::DictionaryPath.Get(),
+    DictionaryLists lists(*framework::Model(), framework::DictionaryPath.Get(),
                           [](std::string_view text) { return static_cast<int>(text.size()); });
     lists.Build(0);
     lists.Build(row);
@@ -132,8 +132,8 @@ TEST(DictionaryWindow, OpeningTheSampleShowsItsListsAndASelectionRebuildsThem) {
         // Orders (row 3): its own fields, keys and relations.
         ChooseFile(window, kFilesList, 3);
         DictionaryLists orders = Expected(3);
-        EXPECT_TRUE(
-            WaitUntil([&] { return window.Text(kHeadingText) == rt::TrimTrailingSpaces(orders.Heading()); }));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return window.Text(kHeadingText) == rt::TrimTrailingSpaces(orders.Heading()); }));
         EXPECT_EQ(window.ListRowCount(kFieldsList), static_cast<int>(orders.Fields().rows.size()));
         EXPECT_EQ(window.ListRowCount(kKeysList), static_cast<int>(orders.Keys().rows.size()));
         EXPECT_EQ(window.ListRowCount(kRelationsList),
@@ -246,7 +246,7 @@ TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
     ProgramHarness harness;
     harness.Run([](ProgramHarness& h) {
         const rt::WindowRef first = OpenSample(h);
-        const int firstThread = app::DisplayThread.load();
+        const int firstThread = framework::DisplayThread.load();
         // Another dictionary window while the first still holds the display.
         const int secondThread = rt::Start(app::KESTR009);
         ASSERT_TRUE(WaitUntil([&] { return h.CountWindows(kDictionaryWindowLabel) == 2; }));
@@ -258,12 +258,12 @@ TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
         second.SetListSelection(kKeysList, 1);
         second.PostEvent(rt::event::Selected, kKeysList);
         ASSERT_TRUE(WaitUntil([&] { return second.ListSelection(kKeysList) == 0; }));
-        EXPECT_EQ(app::DisplayThread.load(), firstThread);
+        EXPECT_EQ(framework::DisplayThread.load(), firstThread);
         EXPECT_EQ(second.ListRowCount(kFilesList), 0);
         EXPECT_EQ(second.Text(kHeadingText), "");
 
         first.PostEvent(rt::event::CloseWindow);
-        EXPECT_TRUE(WaitUntil([&] { return app::DisplayThread.load() == secondThread; }));
+        EXPECT_TRUE(WaitUntil([&] { return framework::DisplayThread.load() == secondThread; }));
         EXPECT_TRUE(WaitUntil([&] {
             return second.ListRowCount(kFilesList) == static_cast<int>(kSampleFiles.size());
         }));

@@ -47,7 +47,7 @@ TEST(FrameKeys, CtrlWClosesTheOpenDictionary) {
         ASSERT_TRUE(WaitUntil([&] { return frame.IsEnabled(menu::Close); }));
         PressInFrame(Qt::Key_W, Qt::ControlModifier);
         EXPECT_TRUE(WaitUntil([&] { return !h.DictionaryWindowOpen(); }));
-        EXPECT_TRUE(WaitUntil([&] { return app::Model() == nullptr; }));
+        EXPECT_TRUE(WaitUntil([&] { return framework::Model() == nullptr; }));
         EXPECT_TRUE(WaitUntil([&] { return !frame.IsEnabled(menu::Close); }));
         h.Choose(menu::Exit);
     });

@@ -122,7 +122,7 @@ TEST(Frame, AboutOpensAnotherWindowOnANewThread) {
                 if (info.label == "P1$WINDOW" && info.thread != splashThread) return true;
             return false;
         }));
-        EXPECT_EQ(app::AboutRequested.load(), 1);
+        EXPECT_EQ(framework::AboutRequested.load(), 1);
         EXPECT_TRUE(WaitUntil([&] { return h.CountWindows("P1$WINDOW") == 1; }));
         // A second About opens a second box.
         h.Choose(menu::About);
@@ -142,7 +142,7 @@ TEST(Frame, TileWithoutADictionaryWindowDoesNothing) {
         h.Choose(menu::Tile);
         h.Choose(menu::About);  // handled after the second Tile
         EXPECT_TRUE(WaitUntil([&] { return h.WindowOpen("P1$WINDOW"); }));
-        EXPECT_EQ(app::DisplayThread.load(), 0);
+        EXPECT_EQ(framework::DisplayThread.load(), 0);
         EXPECT_EQ(rt::OpenWindows().size(), 2u);  // the frame and the About box
         EXPECT_TRUE(h.WaitForFrame().IsVisible());
         h.Choose(menu::Exit);
@@ -154,9 +154,9 @@ TEST(Frame, IconizeAndRestoreSetAndClearFrameIconized) {
     harness.Run([](ProgramHarness& h) {
         const rt::WindowRef frame = h.WaitForFrame();
         frame.Iconize();
-        EXPECT_TRUE(WaitUntil([] { return app::FrameIconized.load() == 1; }));
+        EXPECT_TRUE(WaitUntil([] { return framework::FrameIconized.load() == 1; }));
         frame.Restore();
-        EXPECT_TRUE(WaitUntil([] { return app::FrameIconized.load() == 0; }));
+        EXPECT_TRUE(WaitUntil([] { return framework::FrameIconized.load() == 0; }));
         h.Choose(menu::Exit);
     });
 }

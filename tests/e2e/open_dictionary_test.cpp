@@ -82,8 +82,8 @@ TEST_F(OpenDictionaryTest, DctWithTheIdeRunningIsExportedParsedAndTheExportDelet
         h.WaitForFrame();
         h.Choose(menu::Open);
         EXPECT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
-        EXPECT_NE(app::Model(), nullptr);
-        EXPECT_FALSE(dict::Rows(app::Model()->FILE).empty());
+        EXPECT_NE(framework::Model(), nullptr);
+        EXPECT_FALSE(dict::Rows(framework::Model()->FILE).empty());
         EXPECT_FALSE(fs::exists(TempTxd()));
         h.Choose(menu::Exit);
     });
@@ -102,13 +102,13 @@ TEST_F(OpenDictionaryTest, SecondDctOverwritesTheTemporaryExport) {
     harness_.Run([&](ProgramHarness& h) {
         h.WaitForFrame();
         for (int open = 0; open < 2; ++open) {
-            const int before = app::DisplayThread.load();
+            const int before = framework::DisplayThread.load();
             h.Choose(menu::Open);
             EXPECT_TRUE(WaitUntil([&] {
-                const int display = app::DisplayThread.load();
+                const int display = framework::DisplayThread.load();
                 return display != 0 && display != before && h.DictionaryWindowOpen();
             }));
-            EXPECT_NE(app::Model()->VERSION, "'stale'");
+            EXPECT_NE(framework::Model()->VERSION, "'stale'");
         }
         h.Choose(menu::Exit);
     });
@@ -127,8 +127,8 @@ TEST_F(OpenDictionaryTest, AbsentIdeIsLaunchedTenTimesThenTheUserIsTold) {
         h.Choose(menu::Open);
         EXPECT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(60)));
         // The path is forgotten once the box is answered, not before it shows.
-        EXPECT_TRUE(WaitUntil([] { return app::DictionaryPath.Get().empty(); }));
-        EXPECT_EQ(app::Model(), nullptr);
+        EXPECT_TRUE(WaitUntil([] { return framework::DictionaryPath.Get().empty(); }));
+        EXPECT_EQ(framework::Model(), nullptr);
         h.Choose(menu::Exit);
     });
     EXPECT_EQ(IdeLog(), std::vector<std::string>(10, "start"));
@@ -162,15 +162,15 @@ TEST_F(OpenDictionaryTest, CancelWithADictionaryLoadedChangesNothing) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
-        const dict::DictionaryModel* loaded = app::Model();
+        const dict::DictionaryModel* loaded = framework::Model();
         h.Choose(menu::Open);
         EXPECT_TRUE(h.Dialogs().WaitForOpenFiles(2, std::chrono::seconds(20)));
         // The frame handles the next choice only after Open has returned.
         h.Choose(menu::Tile);
         EXPECT_TRUE(WaitUntil([&] { return !h.WindowOpen("P1$WINDOW"); }));
-        EXPECT_EQ(app::Model(), loaded);
+        EXPECT_EQ(framework::Model(), loaded);
         EXPECT_TRUE(h.DictionaryWindowOpen());
-        EXPECT_EQ(app::DictionaryPath.Get(), SamplePath().string());
+        EXPECT_EQ(framework::DictionaryPath.Get(), SamplePath().string());
         EXPECT_TRUE(frame.IsEnabled(menu::Close));
         h.Choose(menu::Exit);
     });
@@ -183,11 +183,11 @@ TEST_F(OpenDictionaryTest, CancelWithoutADictionaryForgetsThePath) {
         h.WaitForFrame();
         h.Choose(menu::Open);
         EXPECT_TRUE(h.Dialogs().WaitForOpenFiles(1, std::chrono::seconds(20)));
-        EXPECT_TRUE(WaitUntil([] { return app::DictionaryPath.Get().empty(); }));
+        EXPECT_TRUE(WaitUntil([] { return framework::DictionaryPath.Get().empty(); }));
         h.Choose(menu::Exit);
     });
     EXPECT_EQ(harness_.Dialogs().OpenFileRequests()[0].initialPath, SamplePath().string());
-    EXPECT_EQ(app::Model(), nullptr);
+    EXPECT_EQ(framework::Model(), nullptr);
 }
 
 TEST_F(OpenDictionaryTest, TypedNameThatDoesNotExistIsSavedAndReported) {

@@ -38,7 +38,7 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 
 std::vector<std::string> FileLabels() {
     std::vector<std::string> labels;
-    if (const dict::DictionaryModel* model = app::Model())
+    if (const dict::DictionaryModel* model = framework::Model())
         for (const dict::FileQueue& file : dict::Rows(model->FILE))
             labels.emplace_back(file.LABEL.view());
     return labels;
@@ -49,7 +49,7 @@ std::vector<std::string> FileLabels() {
 // The frame's menu is brought up to date item by item: Close first, then Print.
 bool WaitForNoDictionary(const rt::WindowRef& frame) {
     return WaitUntil([&] {
-        return app::Model() == nullptr && !frame.IsEnabled(menu::Close) &&
+        return framework::Model() == nullptr && !frame.IsEnabled(menu::Close) &&
                !frame.IsEnabled(menu::Print);
     });
 }
@@ -76,14 +76,14 @@ TEST(Parse, ChosenExportIsParsedAndHandedToTheDictionaryWindow) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
         EXPECT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
-        EXPECT_NE(app::Model(), nullptr);
+        EXPECT_NE(framework::Model(), nullptr);
         EXPECT_FALSE(FileLabels().empty());
         EXPECT_TRUE(WaitUntil(
             [&] { return frame.IsEnabled(menu::Close) && frame.IsEnabled(menu::Print); }));
         EXPECT_EQ(frame.Status(1), "");
         EXPECT_EQ(frame.Status(2), "");
-        EXPECT_NE(app::DisplayThread.load(), 0);
-        EXPECT_EQ(app::TempExport.load(), 0);
+        EXPECT_NE(framework::DisplayThread.load(), 0);
+        EXPECT_EQ(framework::TempExport.load(), 0);
         h.Choose(menu::Exit);
     });
     const auto requests = harness.Dialogs().OpenFileRequests();
@@ -102,7 +102,7 @@ TEST(Parse, TheModelKeepsTheExportItsTextsPointInto) {
         h.WaitForFrame();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
-        dict::DictionaryModel* model = app::Model();
+        dict::DictionaryModel* model = framework::Model();
         ASSERT_NE(model, nullptr);
         // A declaration line is a text of the export as it stands: the model
         // keeps it in place (a copy would lie elsewhere) once it holds the export.
@@ -174,7 +174,7 @@ TEST(Parse, AnExportThatCannotBeOpenedGetsItsBox) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
         EXPECT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(20)));
-        EXPECT_EQ(app::Model(), nullptr);
+        EXPECT_EQ(framework::Model(), nullptr);
         EXPECT_FALSE(frame.IsEnabled(menu::Close));
         h.Choose(menu::Exit);
     });
@@ -240,14 +240,14 @@ TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {
         ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         h.Choose(menu::Close);
         EXPECT_TRUE(WaitForNoDictionary(frame));
-        EXPECT_TRUE(WaitUntil([] { return app::DisplayThread.load() == 0; }));
+        EXPECT_TRUE(WaitUntil([] { return framework::DisplayThread.load() == 0; }));
         EXPECT_FALSE(h.DictionaryWindowOpen());
         EXPECT_FALSE(frame.IsEnabled(menu::Close));
         EXPECT_FALSE(frame.IsEnabled(menu::Print));
         const std::string written = ReadFile(h.WorkFolder() / "TEST.TXD");
         EXPECT_EQ(written.rfind("[DICTIONARY]\r\n", 0), 0u);
         EXPECT_NE(written.find("[FILES]"), std::string::npos);
-        EXPECT_FALSE(app::DictionaryPath.Get().empty());  // Close keeps the path
+        EXPECT_FALSE(framework::DictionaryPath.Get().empty());  // Close keeps the path
         h.Choose(menu::Exit);
     });
 }
@@ -300,10 +300,10 @@ TEST(Parse, OpeningTestTxdWhileAnotherIsLoadedParsesItAsItWasOnDisk) {
         h.WaitForFrame();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
-        const int firstWindow = app::DisplayThread.load();
+        const int firstWindow = framework::DisplayThread.load();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] {
-            const int display = app::DisplayThread.load();
+            const int display = framework::DisplayThread.load();
             return display != 0 && display != firstWindow;
         }));
         EXPECT_EQ(FileLabels(), std::vector<std::string>{"Chosen"});
@@ -335,7 +335,7 @@ TEST(Parse, ExitDuringAParseEndsCleanly) {
         h.Choose(menu::Exit);
     });
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(app::Model(), nullptr);
+    EXPECT_EQ(framework::Model(), nullptr);
     EXPECT_EQ(rt::LiveThreadCount(), 0);
 }
 

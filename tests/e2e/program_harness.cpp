@@ -71,12 +71,12 @@ int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver) {
 }
 
 rt::WindowRef ProgramHarness::WaitForFrame() {
-    EXPECT_TRUE(WaitUntil([] { return !app::FrameWindow().IsNull(); }));
-    return app::FrameWindow();
+    EXPECT_TRUE(WaitUntil([] { return !framework::FrameWindow().IsNull(); }));
+    return framework::FrameWindow();
 }
 
 void ProgramHarness::Choose(int menuItem) {
-    const rt::WindowRef frame = app::FrameWindow();
+    const rt::WindowRef frame = framework::FrameWindow();
     frame.PostEvent(rt::event::Accepted, menuItem);
 }
 

@@ -35,8 +35,8 @@ class ErrorManagerTest : public ::testing::Test {
 
     void Add(std::uint16_t id, std::uint8_t fatality, std::string_view title,
              std::string_view message) {
-        const app::ErrorDefinition definition[] = {{id, fatality, title, message}};
-        errors.AddErrors(app::PackErrorTable(definition));
+        const framework::ErrorDefinition definition[] = {{id, fatality, title, message}};
+        errors.AddErrors(framework::PackErrorTable(definition));
     }
     // The substituted message of the last definition of `id`.
     std::string Fill(std::uint16_t id) {
@@ -46,7 +46,7 @@ class ErrorManagerTest : public ::testing::Test {
     std::vector<rt::MessageRequest> Boxes() const { return dialogs->Messages(); }
 
     testsupport::ScopedDialogs dialogs;
-    app::ErrorManager errors;
+    framework::ErrorManager errors;
 
   private:
     rt::ExitHook previousHook_;
@@ -64,16 +64,16 @@ TEST_F(ErrorManagerTest, SetupLoadsTheDefaultsAndTeardownFreesThem) {
 
     errors.Teardown();
     EXPECT_EQ(errors.ERRORS, nullptr);
-    EXPECT_EQ(errors.FindError(9, 36), app::ErrorManager::kNotFound);
-    EXPECT_EQ(errors.RaiseError(9), app::ErrorManager::kNotFound);
+    EXPECT_EQ(errors.FindError(9, 36), framework::ErrorManager::kNotFound);
+    EXPECT_EQ(errors.RaiseError(9), framework::ErrorManager::kNotFound);
     EXPECT_EQ(errors.Substitute(), "");
     EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(ErrorManagerTest, AddErrorsAppendsEveryEntryOfATable) {
-    const app::ErrorDefinition definitions[] = {
+    const framework::ErrorDefinition definitions[] = {
         {100, 5, "First", "One"}, {101, 1, "Second", "Two"}, {9, 0, "Third", "Three"}};
-    errors.AddErrors(app::PackErrorTable(definitions));
+    errors.AddErrors(framework::PackErrorTable(definitions));
     ASSERT_EQ(errors.ERRORS->Records(), 39u);
     EXPECT_EQ(errors.ERRORS->Get(37).ID, 100);
     EXPECT_EQ(errors.ERRORS->Get(37).FATALITY, 5);
@@ -85,8 +85,8 @@ TEST_F(ErrorManagerTest, AddedTextsDoNotDependOnTheTable) {
     {
         const std::string title = "Temporary";
         const std::string message = "Built at run time";
-        const app::ErrorDefinition definition[] = {{120, 5, title, message}};
-        auto table = app::PackErrorTable(definition);
+        const framework::ErrorDefinition definition[] = {{120, 5, title, message}};
+        auto table = framework::PackErrorTable(definition);
         errors.AddErrors(table);
         std::fill(table.begin(), table.end(), 0);
     }
@@ -95,9 +95,9 @@ TEST_F(ErrorManagerTest, AddedTextsDoNotDependOnTheTable) {
 }
 
 TEST_F(ErrorManagerTest, AddErrorsWithoutAQueueCreatesOne) {
-    app::ErrorManager fresh;
+    framework::ErrorManager fresh;
     EXPECT_EQ(fresh.ERRORS, nullptr);
-    fresh.AddErrors(app::DefaultErrorTable());
+    fresh.AddErrors(framework::DefaultErrorTable());
     ASSERT_NE(fresh.ERRORS, nullptr);
     EXPECT_EQ(fresh.ERRORS->Records(), 36u);
 }
@@ -116,9 +116,9 @@ TEST_F(ErrorManagerTest, FindErrorScansBackwardsFromAPosition) {
     EXPECT_EQ(errors.ERRORS->Pointer(), 37u);
 
     // Not found: result 5 and the current entry is left alone.
-    EXPECT_EQ(errors.FindError(9, 24), app::ErrorManager::kNotFound);
-    EXPECT_EQ(errors.FindError(18, 0), app::ErrorManager::kNotFound);
-    EXPECT_EQ(errors.FindError(999, 37), app::ErrorManager::kNotFound);
+    EXPECT_EQ(errors.FindError(9, 24), framework::ErrorManager::kNotFound);
+    EXPECT_EQ(errors.FindError(18, 0), framework::ErrorManager::kNotFound);
+    EXPECT_EQ(errors.FindError(999, 37), framework::ErrorManager::kNotFound);
     EXPECT_EQ(errors.ERRORS->Pointer(), 37u);
     EXPECT_EQ(errors.FindError(18, 1), 0);
     EXPECT_EQ(errors.ERRORS->Pointer(), 1u);
@@ -221,7 +221,7 @@ TEST_F(ErrorManagerTest, PreviousQuotesTheOverriddenDefinition) {
     EXPECT_EQ(errors.ERRORS->Pointer(), 37u);
 
     // The override also decides how the error is raised.
-    EXPECT_EQ(errors.RaiseError(9), app::ErrorManager::kInformed);
+    EXPECT_EQ(errors.RaiseError(9), framework::ErrorManager::kInformed);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Cannot open");
@@ -274,7 +274,7 @@ TEST_F(ErrorManagerTest, SubstitutedMessageIsCutAt2000) {
     Add(308, 5, "T", "%Field%Field%Field%Field%Field%Field%Field%Field%Message tail");
     errors.MESSAGETEXT = "m";
     EXPECT_EQ(Fill(308), std::string(2000, 'x'));
-    EXPECT_EQ(errors.RaiseError(308), app::ErrorManager::kInformed);
+    EXPECT_EQ(errors.RaiseError(308), framework::ErrorManager::kInformed);
     EXPECT_EQ(Boxes().at(0).text.size(), 2000u);
 }
 
@@ -282,15 +282,15 @@ TEST_F(ErrorManagerTest, SubstitutedMessageIsCutAt2000) {
 
 TEST_F(ErrorManagerTest, SeverityZeroShowsNothing) {
     Add(310, 0, "Quiet", "Nothing to see");
-    EXPECT_EQ(errors.RaiseError(310), app::ErrorManager::kCarryOn);
+    EXPECT_EQ(errors.RaiseError(310), framework::ErrorManager::kCarryOn);
     EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(ErrorManagerTest, SeverityOneAsksAQuestion) {
     dialogs->QueueMessageAnswer(rt::ButtonYes);
     dialogs->QueueMessageAnswer(rt::ButtonNo);
-    EXPECT_EQ(errors.RaiseError(36), app::ErrorManager::kCarryOn);
-    EXPECT_EQ(errors.RaiseError(36), app::ErrorManager::kDeclined);
+    EXPECT_EQ(errors.RaiseError(36), framework::ErrorManager::kCarryOn);
+    EXPECT_EQ(errors.RaiseError(36), framework::ErrorManager::kDeclined);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 2u);
     const rt::MessageRequest question{"Do you want to save the changes to this record?",
@@ -320,7 +320,7 @@ TEST_F(ErrorManagerTest, SeverityFourBehavesLikeSeverityOne) {
 TEST_F(ErrorManagerTest, RaiseCapturedErrorInformsWithTheCapturedError) {
     errors.SetFileName("ORDERS.DAT");
     rt::SetError(36);
-    EXPECT_EQ(errors.RaiseCapturedError(12), app::ErrorManager::kInformed);
+    EXPECT_EQ(errors.RaiseCapturedError(12), framework::ErrorManager::kInformed);
     const auto boxes = Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(
@@ -367,7 +367,7 @@ TEST_F(ErrorManagerTest, SeverityTwoAndUnknownSeveritiesAreFatal) {
 }
 
 // Records which slots a raise goes through, without ending the process.
-class RecordingManager : public app::ErrorManager {
+class RecordingManager : public framework::ErrorManager {
   public:
     std::vector<std::string> calls;
     std::uint8_t HandleFatal() override {
@@ -376,20 +376,20 @@ class RecordingManager : public app::ErrorManager {
     }
     std::uint8_t HandleInternal() override {
         calls.push_back("Internal");
-        return app::ErrorManager::HandleInternal();
+        return framework::ErrorManager::HandleInternal();
     }
     std::uint8_t HandleOther() override {
         calls.push_back("Other");
-        return app::ErrorManager::HandleOther();
+        return framework::ErrorManager::HandleOther();
     }
 };
 
 TEST_F(ErrorManagerTest, SeveritiesReachTheirSlots) {
     RecordingManager manager;
     manager.Setup();
-    const app::ErrorDefinition definitions[] = {
+    const framework::ErrorDefinition definitions[] = {
         {500, 2, "T", "M"}, {501, 3, "T", "M"}, {502, 9, "T", "M"}};
-    manager.AddErrors(app::PackErrorTable(definitions));
+    manager.AddErrors(framework::PackErrorTable(definitions));
     EXPECT_EQ(manager.RaiseError(500), 77);
     EXPECT_EQ(manager.calls, (std::vector<std::string>{"Internal", "Fatal"}));
     manager.calls.clear();
@@ -401,7 +401,7 @@ TEST_F(ErrorManagerTest, SeveritiesReachTheirSlots) {
 }
 
 TEST_F(ErrorManagerTest, RaisingANumberWithoutDefinitionShowsNothing) {
-    EXPECT_EQ(errors.RaiseError(999), app::ErrorManager::kNotFound);
+    EXPECT_EQ(errors.RaiseError(999), framework::ErrorManager::kNotFound);
     EXPECT_TRUE(Boxes().empty());
 }
 

@@ -12,19 +12,19 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-std::vector<std::uint16_t> Ids(const std::vector<app::ErrorDefinition>& definitions) {
+std::vector<std::uint16_t> Ids(const std::vector<framework::ErrorDefinition>& definitions) {
     std::vector<std::uint16_t> ids;
     for (const auto& d : definitions) ids.push_back(d.id);
     return ids;
 }
 
 TEST(DefaultErrorTable, HoldsThe36DefinitionsInOrder) {
-    const auto table = app::DefaultErrorTable();
+    const auto table = framework::DefaultErrorTable();
     ASSERT_GE(table.size(), 2u);
     EXPECT_EQ(table[0], 36);
     EXPECT_EQ(table[1], 0);
 
-    const auto definitions = app::ReadErrorTable(table);
+    const auto definitions = framework::ReadErrorTable(table);
     EXPECT_THAT(Ids(definitions),
                 ElementsAreArray<std::uint16_t>({18, 29, 5,  26, 24, 25, 23, 22, 33, 32, 16, 30,
                                                  14, 39, 8,  15, 38, 7,  3,  10, 1,  12, 2,  11,
@@ -34,11 +34,11 @@ TEST(DefaultErrorTable, HoldsThe36DefinitionsInOrder) {
     EXPECT_THAT(severities,
                 ElementsAreArray({5, 3, 3, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1, 1, 5, 5, 5,
                                   1, 5, 1, 5, 1, 1, 3, 5, 5, 1, 1, 5, 5, 5, 1, 5, 5, 5}));
-    EXPECT_EQ(app::PackErrorTable(definitions).size(), table.size());
+    EXPECT_EQ(framework::PackErrorTable(definitions).size(), table.size());
 }
 
 TEST(DefaultErrorTable, TextsAreExact) {
-    const auto d = app::ReadErrorTable(app::DefaultErrorTable());
+    const auto d = framework::ReadErrorTable(framework::DefaultErrorTable());
     ASSERT_EQ(d.size(), 36u);
     EXPECT_EQ(d[0].title, "Invalid Key");
     EXPECT_EQ(d[0].message, "%File key file is invalid. Key must be rebuilt.");
@@ -61,16 +61,16 @@ TEST(DefaultErrorTable, TextsAreExact) {
 }
 
 TEST(ErrorTableFormat, PacksLittleEndianWithoutPadding) {
-    const app::ErrorDefinition definitions[] = {{0x1234, 3, "T", "Msg"}, {7, 200, "", ""}};
-    EXPECT_THAT(app::PackErrorTable(definitions),
+    const framework::ErrorDefinition definitions[] = {{0x1234, 3, "T", "Msg"}, {7, 200, "", ""}};
+    EXPECT_THAT(framework::PackErrorTable(definitions),
                 ElementsAre(2, 0, 0x34, 0x12, 3, 1, 'T', 3, 'M', 's', 'g', 7, 0, 200, 0, 0));
 }
 
 TEST(ErrorTableFormat, ReadsWhatWasPacked) {
-    const app::ErrorDefinition definitions[] = {{65535, 1, "Title one", "Message %File"},
-                                                {2, 0, "", "No title"}};
-    const auto table = app::PackErrorTable(definitions);
-    const auto read = app::ReadErrorTable(table);
+    const framework::ErrorDefinition definitions[] = {{65535, 1, "Title one", "Message %File"},
+                                                      {2, 0, "", "No title"}};
+    const auto table = framework::PackErrorTable(definitions);
+    const auto read = framework::ReadErrorTable(table);
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[0].id, 65535);
     EXPECT_EQ(read[0].fatality, 1);
@@ -84,36 +84,36 @@ TEST(ErrorTableFormat, ReadsWhatWasPacked) {
 TEST(ErrorTableFormat, TextsLongerThan255BytesAreCut) {
     const std::string longTitle(300, 't');
     const std::string longMessage(256, 'm');
-    const app::ErrorDefinition definitions[] = {{1, 5, longTitle, longMessage}};
-    const auto table = app::PackErrorTable(definitions);
+    const framework::ErrorDefinition definitions[] = {{1, 5, longTitle, longMessage}};
+    const auto table = framework::PackErrorTable(definitions);
     EXPECT_EQ(table.size(), 2u + 5u + 255u + 255u);
-    const auto read = app::ReadErrorTable(table);
+    const auto read = framework::ReadErrorTable(table);
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].title, std::string(255, 't'));
     EXPECT_EQ(read[0].message, std::string(255, 'm'));
 }
 
 TEST(ErrorTableFormat, IncompleteTablesYieldTheCompleteEntries) {
-    EXPECT_TRUE(app::ReadErrorTable({}).empty());
+    EXPECT_TRUE(framework::ReadErrorTable({}).empty());
     const std::vector<std::uint8_t> countOnlyHalf = {3};
-    EXPECT_TRUE(app::ReadErrorTable(countOnlyHalf).empty());
+    EXPECT_TRUE(framework::ReadErrorTable(countOnlyHalf).empty());
 
-    const app::ErrorDefinition definitions[] = {{1, 5, "A", "First"}, {2, 5, "B", "Second"}};
-    const auto table = app::PackErrorTable(definitions);
+    const framework::ErrorDefinition definitions[] = {{1, 5, "A", "First"}, {2, 5, "B", "Second"}};
+    const auto table = framework::PackErrorTable(definitions);
     // Every cut inside the second entry keeps only the first.
     const std::size_t firstEnd = 2 + 5 + 1 + 5;
     for (std::size_t size = firstEnd; size < table.size(); ++size) {
-        const auto read = app::ReadErrorTable(std::span(table).first(size));
+        const auto read = framework::ReadErrorTable(std::span(table).first(size));
         EXPECT_THAT(Ids(read), ElementsAre(1)) << size;
     }
     // A count larger than the entries present.
     auto overstated = table;
     overstated[0] = 9;
-    EXPECT_THAT(Ids(app::ReadErrorTable(overstated)), ElementsAre(1, 2));
+    EXPECT_THAT(Ids(framework::ReadErrorTable(overstated)), ElementsAre(1, 2));
     // A count smaller than the entries present.
     auto understated = table;
     understated[0] = 1;
-    EXPECT_THAT(Ids(app::ReadErrorTable(understated)), ElementsAre(1));
+    EXPECT_THAT(Ids(framework::ReadErrorTable(understated)), ElementsAre(1));
 }
 
 }  // namespace

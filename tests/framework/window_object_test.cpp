@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace app;
+using namespace framework;
 namespace ev = rt::event;
 
 class ScriptedHost : public WindowHost {
@@ -152,7 +152,7 @@ TEST(WindowObject, AcceptedButtonClosesWithItsResponseAndFinishesTheEvent) {
     ScriptedHost host;
     RecordingWindow window(host);
     window.WindowObject::Setup();
-    window.BUTTONS->push_back(ButtonAction{12, response::Completed});
+    window.BUTTONS->push_back(framework::ButtonAction{12, framework::response::Completed});
     host.current = {ev::Accepted, 12, 0, 0};
     EXPECT_EQ(window.DispatchEvent(), result::Finished);
     EXPECT_EQ(window.RESPONSE, response::Completed);
@@ -168,7 +168,7 @@ TEST(WindowObject, FinishedEventsSkipTheDefaultHandling) {
     ScriptedHost host;
     RecordingWindow window(host);
     window.WindowObject::Setup();
-    window.BUTTONS->push_back(ButtonAction{4, response::Cancelled});
+    window.BUTTONS->push_back(framework::ButtonAction{4, framework::response::Cancelled});
     host.script = {{ev::Accepted, 4, 0, 0}, {ev::Timer, 0, 0, 0}};
     std::atomic<std::int32_t> navigation{9};
     window.VCRREQUEST = &navigation;
