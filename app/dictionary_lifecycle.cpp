@@ -136,7 +136,7 @@ void DictionaryLifecycle::ParseEnded(bool completed) {
     UpdateFrameMenu();
     // The dictionary window's thread is known from its start, so that a
     // Close that follows at once finds it.
-    if (completed) framework::DisplayThread.store(rt::Start(KESTR009));
+    if (completed) framework::DisplayThread.store(rt::Start(display::KESTR009));
 }
 
 void DictionaryLifecycle::StopModelUsers() {

@@ -69,11 +69,11 @@ class FrameWindowObject final : public framework::ProcedureWindow {
                 Dictionary().Close();
                 break;
             case frame_menu::Print:
-                KESTR004();
+                printing::KESTR004();
                 break;
             case frame_menu::Tile:
                 if (const int display = framework::DisplayThread.load(); display != 0)
-                    rt::Post(kTileEvent, 0, display);
+                    rt::Post(display::kTileEvent, 0, display);
                 break;
             case frame_menu::About:
                 framework::AboutRequested.store(1);

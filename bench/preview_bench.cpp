@@ -24,7 +24,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using namespace app::preview;
+using namespace printing::preview;
 
 double Milliseconds(Clock::duration span) {
     return std::chrono::duration<double, std::milli>(span).count();
@@ -77,11 +77,14 @@ int main(int argc, char** argv) {
             previewtest::AddPages(pages, pageCount);
             making = Milliseconds(Clock::now() - madeFrom);
             for (int run = 0; run < runs; ++run) {
-                app::PreviewManager preview(pages);
+                printing::PreviewManager preview(pages);
                 preview.MAXIMIZE = 1;
                 std::atomic<Clock::rep> started{0};
                 previewtest::Driver driver([&](rt::WindowRef w) {
-                    WaitFor([&] { return StatusIs(w, kPageZone, GridStatus(1, 4, pageCount)); });
+                    WaitFor([&] {
+                        return StatusIs(w, printing::preview::kPageZone,
+                                        GridStatus(1, 4, pageCount));
+                    });
                     PaintNow();
                     open.push_back(Milliseconds(
                         Clock::now() - Clock::time_point(Clock::duration(started.load()))));
@@ -90,8 +93,10 @@ int main(int argc, char** argv) {
                         auto from = Clock::now();
                         w.SetText(control::CurrentPage, std::to_string(page));
                         w.PostEvent(rt::event::Accepted, control::CurrentPage);
-                        WaitFor(
-                            [&] { return StatusIs(w, kPageZone, GridStatus(page, 4, pageCount)); });
+                        WaitFor([&] {
+                            return StatusIs(w, printing::preview::kPageZone,
+                                            GridStatus(page, 4, pageCount));
+                        });
                         PaintNow();
                         pageChange.push_back(Milliseconds(Clock::now() - from));
 
@@ -108,7 +113,7 @@ int main(int argc, char** argv) {
                             (*dialogs).QueuePopupChoice(row);
                             w.PostEvent(rt::event::Accepted, control::TbarZoom);
                             WaitFor([&] {
-                                return StatusIs(w, kZoomZone,
+                                return StatusIs(w, printing::preview::kZoomZone,
                                                 row == 5 ? "Zoom: 100%" : "Zoom: Tile Pages");
                             });
                             PaintNow();

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         [&] {
             rt::PageImages pages;
             for (const printing::ReportPage& page : report) pages.Add(page.drawing);
-            app::PreviewManager preview(pages);
+            printing::PreviewManager preview(pages);
             preview.WINDOWPOSSET = 1;
             preview.WINDOWSIZESET = 1;
             preview.WINWIDTH = 1280;
@@ -59,18 +59,19 @@ int main(int argc, char** argv) {
                 const int shown = std::min(across * down, pages.Count());
                 const std::string first =
                     shown > 1 ? "Page 1-" + std::to_string(shown) : std::string("Page 1");
-                previewtest::WaitForStatus(w, app::preview::kPageZone,
+                previewtest::WaitForStatus(w, printing::preview::kPageZone,
                                            first + " of " + std::to_string(pages.Count()));
                 rt::gui::GuiInvoke([] {
                     for (QWidget* top : QApplication::topLevelWidgets())
                         if (top->isVisible()) top->repaint();
                 });
-                w.PostEvent(rt::event::Accepted, app::preview::control::Next);
-                previewtest::WaitForText(w, app::preview::control::CurrentPage, "2");
+                w.PostEvent(rt::event::Accepted, printing::preview::control::Next);
+                previewtest::WaitForText(w, printing::preview::control::CurrentPage, "2");
                 if (zoomRow > 1) {
-                    w.PostEvent(rt::event::Accepted, app::preview::ZoomMenuItem(zoomRow));
-                    testsupport::WaitUntil(
-                        [&] { return w.Status(app::preview::kPageZone).rfind("Page 2 ", 0) == 0; });
+                    w.PostEvent(rt::event::Accepted, printing::preview::ZoomMenuItem(zoomRow));
+                    testsupport::WaitUntil([&] {
+                        return w.Status(printing::preview::kPageZone).rfind("Page 2 ", 0) == 0;
+                    });
                 }
                 rt::gui::GuiInvoke([] { QApplication::processEvents(); });
                 const std::string command = "import -window root '" + picture + "'";

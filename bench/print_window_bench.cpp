@@ -25,7 +25,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-namespace opt = app::print_options;
+namespace opt = printing::print_options;
 
 rt::WindowRef OptionsWindow() {
     for (const rt::OpenWindowInfo& info : rt::OpenWindows())

@@ -3,11 +3,11 @@
 #include "display/dictionary_window_object.h"
 #include "framework/window_procedure.h"
 
-namespace app {
+namespace display {
 
 void KESTR009() {
     display::DictionaryWindowObject window;
     framework::RunProcedure(window);
 }
 
-}  // namespace app
+}  // namespace display

@@ -2,7 +2,7 @@
 // thread of its own once a parse has completed.
 #pragma once
 
-namespace app {
+namespace display {
 
 // The application event that Window > Tile sends to the dictionary window.
 inline constexpr int kTileEvent = 900;
@@ -12,4 +12,4 @@ inline constexpr int kTileEvent = 900;
 // it ends while still registered there.
 void KESTR009();
 
-}  // namespace app
+}  // namespace display

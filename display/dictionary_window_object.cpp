@@ -160,7 +160,7 @@ std::uint8_t DictionaryWindowObject::DispatchEvent() {
         PickPopup();
         return framework::result::Finished;
     }
-    if (Host().Event() == app::kTileEvent) {
+    if (Host().Event() == display::kTileEvent) {
         splitters_.Retile();
         AfterLayout();
     }

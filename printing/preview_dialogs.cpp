@@ -8,7 +8,7 @@
 #include "printing/core/preview_grid.h"
 #include "printing/preview_layouts.h"
 
-namespace app {
+namespace printing {
 namespace {
 
 // A window closed by its OK button (completed) or its Cancel button.
@@ -63,4 +63,4 @@ std::optional<GridSize> RunSelectWindow(GridSize current) {
                     NumberIn(window.Ref(), preview::select::Down, 1, printing::kMaxThumbnails)};
 }
 
-}  // namespace app
+}  // namespace printing

@@ -9,7 +9,7 @@ namespace rt {
 class WindowRef;
 }
 
-namespace app {
+namespace printing {
 
 // The whole number a field shows; nothing when it shows none.
 std::optional<int> FieldNumber(const rt::WindowRef& window, int control);
@@ -25,4 +25,4 @@ struct GridSize {
 // The grid chosen, starting from `current`; nothing when cancelled.
 std::optional<GridSize> RunSelectWindow(GridSize current);
 
-}  // namespace app
+}  // namespace printing

@@ -5,7 +5,7 @@
 #include "printing/preview_manager.h"
 #include "runtime/events.h"
 
-namespace app {
+namespace printing {
 
 using namespace preview;
 
@@ -135,4 +135,4 @@ std::uint8_t PreviewManager::OnWindowEvent() {
     return WindowObject::OnWindowEvent();
 }
 
-}  // namespace app
+}  // namespace printing

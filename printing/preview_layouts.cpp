@@ -5,7 +5,7 @@
 
 #include "printing/core/preview_grid.h"
 
-namespace app::preview {
+namespace printing::preview {
 namespace {
 
 rt::ControlDef Prompt(int number, int x, int y, const char* text) {
@@ -143,4 +143,4 @@ rt::Layout SelectLayout(int across, int down) {
     return layout;
 }
 
-}  // namespace app::preview
+}  // namespace printing::preview

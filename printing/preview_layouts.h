@@ -3,7 +3,7 @@
 
 #include "runtime/layout.h"
 
-namespace app::preview {
+namespace printing::preview {
 
 // "Report Preview": menu items (negative), toolbar and fields.
 namespace control {
@@ -74,4 +74,4 @@ constexpr int GroupTitle = 8;
 // Opens showing `across` and `down`.
 rt::Layout SelectLayout(int across, int down);
 
-}  // namespace app::preview
+}  // namespace printing::preview

@@ -6,7 +6,7 @@
 #include "runtime/ini_manager.h"
 #include "runtime/page_images.h"
 
-namespace app {
+namespace printing {
 
 using namespace preview;
 
@@ -202,4 +202,4 @@ std::optional<GridSize> PreviewManager::AskThumbnails() {
     return RunSelectWindow({state_->Across(), state_->Down()});
 }
 
-}  // namespace app
+}  // namespace printing

@@ -21,7 +21,7 @@ class IniManager;
 class PageImages;
 }  // namespace rt
 
-namespace app {
+namespace printing {
 
 class PreviewManager : public framework::ProcedureWindow {
   public:
@@ -91,4 +91,4 @@ class PreviewManager : public framework::ProcedureWindow {
     std::map<int, std::string> shownFields_;  // the text each field was last given
 };
 
-}  // namespace app
+}  // namespace printing

@@ -4,7 +4,7 @@
 
 #include "runtime/page_images.h"
 
-namespace app {
+namespace printing {
 
 PageImageManager::PageImageManager(rt::WindowRef window, const rt::PageImages& pages,
                                    int firstControl)
@@ -94,4 +94,4 @@ std::int32_t PageImageManager::PageOfControl(int control) const {
     return nodes_.count(page) != 0 ? page : 0;
 }
 
-}  // namespace app
+}  // namespace printing

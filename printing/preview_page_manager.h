@@ -14,7 +14,7 @@ namespace rt {
 class PageImages;
 }
 
-namespace app {
+namespace printing {
 
 struct PageNode {
     double ASPECTRATIO = 0;  // page width / page height, four decimals
@@ -67,4 +67,4 @@ class PageImageManager {
     std::map<std::pair<int, int>, rt::UnitPoint> units_;
 };
 
-}  // namespace app
+}  // namespace printing

@@ -2,7 +2,7 @@
 
 #include "runtime/dialogs.h"
 
-namespace app {
+namespace printing {
 
 bool WindowPopupHost::IsControlEnabled(int control) const {
     return window_.IsEnabled(control);
@@ -21,4 +21,4 @@ int WindowPopupHost::RuntimePopup(std::string_view text, std::optional<int> x,
     return rt::RuntimePopup(std::string(text), x, y);
 }
 
-}  // namespace app
+}  // namespace printing

@@ -4,7 +4,7 @@
 #include "printing/core/popup_manager.h"
 #include "runtime/window.h"
 
-namespace app {
+namespace printing {
 
 class WindowPopupHost final : public printing::PopupHost {
   public:
@@ -18,4 +18,4 @@ class WindowPopupHost final : public printing::PopupHost {
     const rt::WindowRef& window_;
 };
 
-}  // namespace app
+}  // namespace printing

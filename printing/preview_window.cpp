@@ -3,7 +3,7 @@
 #include "printing/preview_manager.h"
 #include "runtime/page_images.h"
 
-namespace app {
+namespace printing {
 
 bool PreviewPages(const rt::PageImages& pages, int firstPage, int across, int down) {
     if (pages.Count() < 1) return false;
@@ -12,4 +12,4 @@ bool PreviewPages(const rt::PageImages& pages, int firstPage, int across, int do
     return preview.Display(firstPage, across, down);
 }
 
-}  // namespace app
+}  // namespace printing

@@ -6,7 +6,7 @@ namespace rt {
 class PageImages;
 }
 
-namespace app {
+namespace printing {
 
 // Shows `pages` in "Report Preview", starting at page `firstPage` in a grid
 // of `across` x `down` thumbnails (by default one page fitted to the window,
@@ -15,4 +15,4 @@ namespace app {
 // answers false.
 bool PreviewPages(const rt::PageImages& pages, int firstPage = 1, int across = 1, int down = 1);
 
-}  // namespace app
+}  // namespace printing

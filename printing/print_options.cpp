@@ -13,7 +13,7 @@
 #include "runtime/program_printer.h"
 #include "runtime/text_measure.h"
 
-namespace app {
+namespace printing {
 namespace {
 
 namespace c = print_options;
@@ -196,4 +196,4 @@ void KESTR004() {
     framework::RunProcedure(window);
 }
 
-}  // namespace app
+}  // namespace printing

@@ -6,7 +6,7 @@
 #include "printing/core/print_options.h"
 #include "runtime/layout.h"
 
-namespace app {
+namespace printing {
 
 // Control numbers of the print options window.
 namespace print_options {
@@ -45,4 +45,4 @@ printing::PrintFlags& PrintOptionFlags();
 // close and, when Print was pressed, the report after them.
 void KESTR004();
 
-}  // namespace app
+}  // namespace printing

@@ -2,7 +2,7 @@
 #include "printing/print_options.h"
 #include "runtime/events.h"
 
-namespace app {
+namespace printing {
 
 std::string FilesListFormat(int nameWidth) {
     return "10L@s1@" + std::to_string(nameWidth) + "L@s80@";
@@ -57,4 +57,4 @@ rt::Layout PrintOptionsLayout() {
     return layout;
 }
 
-}  // namespace app
+}  // namespace printing

@@ -13,7 +13,7 @@
 #include "runtime/page_images.h"
 #include "runtime/program_printer.h"
 
-namespace app {
+namespace printing {
 namespace {
 
 // One entry per tick, the tick as fine as the parse window's, so that a
@@ -142,4 +142,4 @@ void KESTR008(printing::FilesToPrint& files, const printing::PrintFlags& flags) 
     framework::RunProcedure(window);
 }
 
-}  // namespace app
+}  // namespace printing

@@ -6,7 +6,7 @@
 
 #include "printing/core/print_options.h"
 
-namespace app {
+namespace printing {
 
 // Control numbers of the progress window.
 namespace report_window {
@@ -18,4 +18,4 @@ constexpr int PressEsc = 2;
 // printed, previewed or stopped.
 void KESTR008(printing::FilesToPrint& files, const printing::PrintFlags& flags);
 
-}  // namespace app
+}  // namespace printing

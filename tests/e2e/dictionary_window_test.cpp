@@ -248,7 +248,7 @@ TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
         const rt::WindowRef first = OpenSample(h);
         const int firstThread = framework::DisplayThread.load();
         // Another dictionary window while the first still holds the display.
-        const int secondThread = rt::Start(app::KESTR009);
+        const int secondThread = rt::Start(display::KESTR009);
         ASSERT_TRUE(WaitUntil([&] { return h.CountWindows(kDictionaryWindowLabel) == 2; }));
         rt::WindowRef second;
         for (const rt::OpenWindowInfo& info : rt::OpenWindows())

@@ -32,7 +32,7 @@ using e2e::ProgramHarness;
 using e2e::SamplePath;
 using e2e::WaitUntil;
 namespace menu = app::frame_menu;
-namespace opt = app::print_options;
+namespace opt = printing::print_options;
 namespace fs = std::filesystem;
 
 constexpr const char* kOptions = "KESTR004";
@@ -68,7 +68,7 @@ std::string PdfPageSize(const fs::path& pdf) {
 
 // The preview and its Print button.
 constexpr const char* kPreview = "P15$PREVIEWWINDOW";
-constexpr int kPreviewPrint = app::preview::control::TbarPrint;
+constexpr int kPreviewPrint = printing::preview::control::TbarPrint;
 
 rt::WindowRef FindWindow(const std::string& label) {
     for (const rt::OpenWindowInfo& info : rt::OpenWindows())

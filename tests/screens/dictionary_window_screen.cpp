@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
             e2e::WaitUntil([&] {
                 options = FindWindow("KESTR004");
                 // The resolution is the last text the window fills.
-                return !options.IsNull() && !options.Text(app::print_options::Resolution).empty();
+                return !options.IsNull() &&
+                       !options.Text(printing::print_options::Resolution).empty();
             });
         }
         std::shared_ptr<rt::DialogService> scripted;
@@ -138,7 +139,7 @@ int main(int argc, char** argv) {
             rt::SetDialogService(std::move(scripted));
         }
         if (!options.IsNull()) {
-            Click(options, app::print_options::Close);
+            Click(options, printing::print_options::Close);
             e2e::WaitUntil([&] { return !h.WindowOpen("KESTR004"); });
         }
         h.Choose(app::frame_menu::Exit);

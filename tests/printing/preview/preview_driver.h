@@ -64,7 +64,7 @@ class Driver {
               const rt::WindowRef window = WaitForWindow("P15$PREVIEWWINDOW");
               if (window.IsNull()) return;
               drive(window);
-              window.PostEvent(rt::event::Accepted, app::preview::control::MenuExit);
+              window.PostEvent(rt::event::Accepted, printing::preview::control::MenuExit);
           }) {}
     ~Driver() { thread_.join(); }
 

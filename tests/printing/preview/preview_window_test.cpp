@@ -22,19 +22,19 @@
 
 namespace {
 
-using namespace app::preview;
+using namespace printing::preview;
 using previewtest::Driver;
 using previewtest::WaitForStatus;
 using previewtest::WaitForText;
 
 // A preview whose Jump and Select windows answer from a script.
-class ScriptedPreview : public app::PreviewManager {
+class ScriptedPreview : public printing::PreviewManager {
   public:
     using PreviewManager::PreviewManager;
     std::optional<std::int32_t> jumpTo;
-    std::optional<app::GridSize> grid;
+    std::optional<printing::GridSize> grid;
     std::optional<std::int32_t> AskPage() override { return jumpTo; }
-    std::optional<app::GridSize> AskThumbnails() override { return grid; }
+    std::optional<printing::GridSize> AskThumbnails() override { return grid; }
 };
 
 void Accept(const rt::WindowRef& window, int control) {
@@ -76,45 +76,45 @@ TEST(PreviewWindow, PagesThroughTheGridJumpsZoomsAndPrints) {
         {
             Driver driver([&](rt::WindowRef w) {
                 ASSERT_EQ(w.Title(), "Report Preview");
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-4 of 20"));
-                EXPECT_EQ(w.Status(kZoomZone), "Zoom: Tile Pages");
-                EXPECT_FALSE(w.IsEnabled(control::Previous));
-                EXPECT_TRUE(w.IsEnabled(control::Next));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-4 of 20"));
+                EXPECT_EQ(w.Status(printing::preview::kZoomZone), "Zoom: Tile Pages");
+                EXPECT_FALSE(w.IsEnabled(printing::preview::control::Previous));
+                EXPECT_TRUE(w.IsEnabled(printing::preview::control::Next));
                 // Only the pages on screen have a control.
                 EXPECT_TRUE(Shown(w, 1) && Shown(w, 4));
                 EXPECT_FALSE(Shown(w, 5));
 
                 Accept(w, control::Next);  // the focus moves inside the grid
-                ASSERT_TRUE(WaitForText(w, control::CurrentPage, "2"));
-                EXPECT_EQ(w.Status(kPageZone), "Page 1-4 of 20");
+                ASSERT_TRUE(WaitForText(w, printing::preview::control::CurrentPage, "2"));
+                EXPECT_EQ(w.Status(printing::preview::kPageZone), "Page 1-4 of 20");
 
                 Type(w, control::CurrentPage, "20");  // the grid ends at the last page
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 17-20 of 20"));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 17-20 of 20"));
                 EXPECT_FALSE(Shown(w, 1));
                 EXPECT_TRUE(Shown(w, 17) && Shown(w, 20));
-                EXPECT_FALSE(w.IsEnabled(control::Next));
+                EXPECT_FALSE(w.IsEnabled(printing::preview::control::Next));
 
                 preview.jumpTo = 9;
                 Accept(w, control::Jump);
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 9-12 of 20"));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 9-12 of 20"));
 
-                preview.grid = app::GridSize{3, 1};
+                preview.grid = printing::GridSize{3, 1};
                 Accept(w, control::ChangeDisplay);
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-3 of 20"));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-3 of 20"));
                 EXPECT_EQ(w.Text(control::PagesAcross), "3");
                 EXPECT_EQ(w.Text(control::PagesDown), "1");
 
                 (*dialogs).QueuePopupChoice(5);  // "100% Zoom"
                 Accept(w, control::TbarZoom);
-                ASSERT_TRUE(WaitForStatus(w, kZoomZone, "Zoom: 100%"));
-                EXPECT_EQ(w.Status(kPageZone), "Page 1 of 20");
-                EXPECT_FALSE(w.IsEnabled(control::PagesAcross));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kZoomZone, "Zoom: 100%"));
+                EXPECT_EQ(w.Status(printing::preview::kPageZone), "Page 1 of 20");
+                EXPECT_FALSE(w.IsEnabled(printing::preview::control::PagesAcross));
                 EXPECT_TRUE(Shown(w, 1));
                 EXPECT_FALSE(Shown(w, 2));
 
-                Accept(w, ZoomMenuItem(1));  // back to the grid from the menu
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-3 of 20"));
-                EXPECT_TRUE(w.IsEnabled(control::PagesAcross));
+                Accept(w, printing::preview::ZoomMenuItem(1));  // back to the grid from the menu
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-3 of 20"));
+                EXPECT_TRUE(w.IsEnabled(printing::preview::control::PagesAcross));
 
                 Accept(w, control::TbarPrint);
             });
@@ -135,17 +135,17 @@ TEST(PreviewWindow, ExitAnswersNoAfterPagingWithTheKeys) {
     guitest::RunProgram([] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 5);
-        app::PreviewManager preview(pages);
+        printing::PreviewManager preview(pages);
         bool printed = true;
         {
             Driver driver([](rt::WindowRef w) {
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1 of 5"));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 5"));
                 w.PressKey(Qt::Key_PageUp);  // nothing before page 1
                 w.PressKey(Qt::Key_PageDown);
                 w.PressKey(Qt::Key_PageDown);
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 3 of 5"));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 3 of 5"));
                 w.PressKey(Qt::Key_PageUp);
-                ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 2 of 5"));
+                ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 2 of 5"));
                 Accept(w, control::TbarExit);
             });
             printed = preview.Display(1, 1, 1);
@@ -159,12 +159,12 @@ TEST(PreviewWindow, ClicksZoomToAPageAndBackAndTheRightButtonAsks) {
     guitest::RunProgram([&] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 6);
-        app::PreviewManager preview(pages);
+        printing::PreviewManager preview(pages);
         Driver driver([&](rt::WindowRef w) {
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-4 of 6"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-4 of 6"));
             ClickPage(w, 3, Qt::LeftButton, 0.5, 0.9);
-            ASSERT_TRUE(WaitForStatus(w, kZoomZone, "Zoom: Page Width"));
-            EXPECT_EQ(w.Status(kPageZone), "Page 3 of 6");
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kZoomZone, "Zoom: Page Width"));
+            EXPECT_EQ(w.Status(printing::preview::kPageZone), "Page 3 of 6");
             // Scrolled down towards the point clicked.
             int scrolled = 0;
             rt::gui::GuiInvoke([&] {
@@ -175,13 +175,13 @@ TEST(PreviewWindow, ClicksZoomToAPageAndBackAndTheRightButtonAsks) {
             EXPECT_GT(scrolled, 0);
 
             ClickPage(w, 3, Qt::LeftButton);
-            ASSERT_TRUE(WaitForStatus(w, kZoomZone, "Zoom: Tile Pages"));
-            EXPECT_EQ(w.Status(kPageZone), "Page 1-4 of 6");
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kZoomZone, "Zoom: Tile Pages"));
+            EXPECT_EQ(w.Status(printing::preview::kPageZone), "Page 1-4 of 6");
 
             (*dialogs).QueuePopupChoice(6);  // "200% Zoom" for page 2
             ClickPage(w, 2, Qt::RightButton);
-            ASSERT_TRUE(WaitForStatus(w, kZoomZone, "Zoom: 200%"));
-            EXPECT_EQ(w.Status(kPageZone), "Page 2 of 6");
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kZoomZone, "Zoom: 200%"));
+            EXPECT_EQ(w.Status(printing::preview::kPageZone), "Page 2 of 6");
         });
         EXPECT_FALSE(preview.Display(1, 2, 2));
     });
@@ -207,9 +207,9 @@ TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkCancelAndEnter) {
     guitest::RunProgram([&] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 20);
-        app::PreviewManager preview(pages);
+        printing::PreviewManager preview(pages);
         Driver driver([&](rt::WindowRef w) {
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-4 of 20"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-4 of 20"));
             Accept(w, control::Jump);
             rt::WindowRef jumpWindow = previewtest::WaitForWindow("P30$JUMPWINDOW");
             ASSERT_FALSE(jumpWindow.IsNull());
@@ -217,7 +217,7 @@ TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkCancelAndEnter) {
             EXPECT_EQ(jumpWindow.Text(jump::Page), "1");
             jumpWindow.SetText(jump::Page, "20");
             jumpWindow.PostEvent(rt::event::Accepted, jump::Ok);
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 17-20 of 20"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 17-20 of 20"));
 
             Accept(w, control::ChangeDisplay);
             rt::WindowRef select = previewtest::WaitForWindow("P31$SELECTWINDOW");
@@ -229,14 +229,14 @@ TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkCancelAndEnter) {
                     if (info.label == "P31$SELECTWINDOW") return false;
                 return true;
             }));
-            EXPECT_EQ(w.Status(kPageZone), "Page 17-20 of 20");
+            EXPECT_EQ(w.Status(printing::preview::kPageZone), "Page 17-20 of 20");
 
             Accept(w, control::ChangeDisplay);
             select = previewtest::WaitForWindow("P31$SELECTWINDOW");
             select.SetText(select::Across, "5");
             select.SetText(select::Down, "2");
             select.PostEvent(rt::event::Accepted, select::Ok);
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-10 of 20"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-10 of 20"));
 
             for (const EnterCase& c : enterCases) {
                 Accept(w, c.command);
@@ -244,7 +244,7 @@ TEST(PreviewWindow, TheJumpAndSelectWindowsAnswerOkCancelAndEnter) {
                 ASSERT_FALSE(asked.IsNull()) << c.label;
                 for (const auto& [field, text] : c.typed) asked.SetText(field, text);
                 asked.PressKey(Qt::Key_Return);
-                EXPECT_TRUE(WaitForStatus(w, kPageZone, c.status)) << c.label;
+                EXPECT_TRUE(WaitForStatus(w, printing::preview::kPageZone, c.status)) << c.label;
             }
         });
         EXPECT_FALSE(preview.Display(1, 2, 2));
@@ -255,14 +255,14 @@ TEST(PreviewWindow, AOnePageReportHasNothingToPageThrough) {
     guitest::RunProgram([] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 1);
-        app::PreviewManager preview(pages);
+        printing::PreviewManager preview(pages);
         Driver driver([](rt::WindowRef w) {
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1 of 1"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 1"));
             for (int item :
                  {control::Next, control::Previous, control::Jump, control::ChangeDisplay,
                   control::CurrentPage, control::PagesAcross, control::PagesDown})
                 EXPECT_FALSE(w.IsEnabled(item)) << item;
-            EXPECT_TRUE(w.IsHidden(control::ZoomList));
+            EXPECT_TRUE(w.IsHidden(printing::preview::control::ZoomList));
             // The page fills its cell, inside the window.
             const rt::ControlBox box = w.ControlPosition(control::FirstPageImage + 1);
             EXPECT_GT(box.width, 0);
@@ -281,7 +281,7 @@ TEST(PreviewWindow, TheReportsPreviewOpensOnOnePageFittedToTheWindow) {
         rt::PageImages pages;
         previewtest::AddPages(pages, 3, rt::kLetterWidth, rt::kLetterHeight);
         Driver driver([](rt::WindowRef w) {
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1 of 3"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 3"));
             EXPECT_FALSE(Shown(w, 2));
             const rt::ControlBox box = w.ControlPosition(control::FirstPageImage + 1);
             const int roomHeight =
@@ -292,7 +292,7 @@ TEST(PreviewWindow, TheReportsPreviewOpensOnOnePageFittedToTheWindow) {
             EXPECT_NEAR((box.width / units.x) / (box.height / units.y),
                         static_cast<double>(rt::kLetterWidth) / rt::kLetterHeight, 0.01);
         });
-        EXPECT_FALSE(app::PreviewPages(pages));
+        EXPECT_FALSE(printing::PreviewPages(pages));
     });
 }
 
@@ -300,13 +300,13 @@ TEST(PreviewWindow, GridValuesAreKeptWithinThePages) {
     guitest::RunProgram([] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 3);
-        app::PreviewManager preview(pages);
+        printing::PreviewManager preview(pages);
         Driver driver([](rt::WindowRef w) {
             // Across and Down of 0 or less count as 1.
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1 of 3"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 3"));
             EXPECT_EQ(w.Text(control::PagesAcross), "1");
             Type(w, control::PagesAcross, "4");  // lowered to the 3 pages there are
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-3 of 3"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-3 of 3"));
             EXPECT_EQ(w.Text(control::PagesAcross), "3");
         });
         EXPECT_FALSE(preview.Display(1, 0, -5));
@@ -317,12 +317,12 @@ TEST(PreviewWindow, AWindowTooSmallForTheGridShowsNoNegativeSizes) {
     guitest::RunProgram([] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 40);
-        app::PreviewManager preview(pages);
+        printing::PreviewManager preview(pages);
         preview.WINDOWSIZESET = 1;
         preview.WINWIDTH = 60;
         preview.WINHEIGHT = 50;
         Driver driver([](rt::WindowRef w) {
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-40 of 40"));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-40 of 40"));
             for (int page = 1; page <= 40; ++page) {
                 const rt::ControlBox box = w.ControlPosition(control::FirstPageImage + page);
                 EXPECT_GE(box.width, 0);
@@ -350,15 +350,16 @@ TEST(PreviewWindow, TheUserTypesAZoomOfTheirOwn) {
     guitest::RunProgram([&] {
         rt::PageImages pages;
         previewtest::AddPages(pages, 2);
-        app::PreviewManager preview(pages);
+        printing::PreviewManager preview(pages);
         preview.ALLOWUSERZOOM = 1;
         Driver driver([&](rt::WindowRef w) {
-            ASSERT_TRUE(WaitForStatus(w, kPageZone, "Page 1-2 of 2"));
-            EXPECT_FALSE(w.IsHidden(control::ZoomList));
+            ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1-2 of 2"));
+            EXPECT_FALSE(w.IsHidden(printing::preview::control::ZoomList));
             for (const UserZoomCase& c : cases) {
                 Type(w, control::ZoomList, c.typed);
                 EXPECT_TRUE(testsupport::WaitUntil([&] {
-                    return w.Text(control::ZoomList) == c.field && w.Status(kZoomZone) == c.status;
+                    return w.Text(control::ZoomList) == c.field &&
+                           w.Status(printing::preview::kZoomZone) == c.status;
                 })) << c.typed;
             }
         });
@@ -373,16 +374,20 @@ TEST(PreviewWindow, ThePlacementIsKeptOnlyWithASettingsFile) {
         rt::PageImages pages;
         previewtest::AddPages(pages, 2);
         {
-            app::PreviewManager preview(pages);  // as the report opens it
-            Driver driver([](rt::WindowRef w) { WaitForStatus(w, kPageZone, "Page 1 of 2"); });
+            printing::PreviewManager preview(pages);  // as the report opens it
+            Driver driver([](rt::WindowRef w) {
+                WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 2");
+            });
             preview.Display(1, 1, 1);
         }
         EXPECT_FALSE(std::filesystem::exists(ini));
         rt::IniManager settings;
         settings.Init(ini);
         {
-            app::PreviewManager preview(pages, &settings);
-            Driver driver([](rt::WindowRef w) { WaitForStatus(w, kPageZone, "Page 1 of 2"); });
+            printing::PreviewManager preview(pages, &settings);
+            Driver driver([](rt::WindowRef w) {
+                WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 2");
+            });
             preview.Display(1, 1, 1);
         }
         std::ifstream file(ini);
@@ -395,7 +400,7 @@ TEST(PreviewWindow, ThePlacementIsKeptOnlyWithASettingsFile) {
 TEST(PreviewWindow, AnEmptyReportOpensNothing) {
     guitest::RunProgram([] {
         rt::PageImages pages;
-        EXPECT_FALSE(app::PreviewPages(pages));
+        EXPECT_FALSE(printing::PreviewPages(pages));
         EXPECT_TRUE(rt::OpenWindows().empty());
     });
 }
