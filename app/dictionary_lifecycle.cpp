@@ -33,19 +33,19 @@ void CloseAndWait(std::int32_t thread) {
 // Opens the export at `txdPath`. When it cannot be opened, is larger than
 // the memory that can be had or is no text (it holds NUL bytes), shows the
 // "ERROR OPENING DICTIONARY" box and returns null.
-std::unique_ptr<dict::ExportFile> OpenExportOrReport(const std::string& txdPath) {
-    auto file = std::make_unique<dict::ExportFile>(txdPath);
+std::unique_ptr<dictionary::ExportFile> OpenExportOrReport(const std::string& txdPath) {
+    auto file = std::make_unique<dictionary::ExportFile>(txdPath);
     if (const int error = file->Open(); error != 0) {
         ReportExportError(error, txdPath);
         return nullptr;
     }
-    if (const int error = dict::ReserveExportBuffer(*file).error; error != 0) {
+    if (const int error = dictionary::ReserveExportBuffer(*file).error; error != 0) {
         ReportExportError(error, txdPath);
         return nullptr;
     }
     // Read through once here, while the loaded dictionary is still kept; a
     // file of NUL bytes is refused at its first block.
-    if (const int error = dict::CheckExportIsText(*file); error != 0) {
+    if (const int error = dictionary::CheckExportIsText(*file); error != 0) {
         ReportExportError(error, txdPath);
         return nullptr;
     }
@@ -69,7 +69,8 @@ void DictionaryLifecycle::Open() {
     }
     // The export is opened before the old model is released, so that an
     // export that cannot be opened leaves the loaded dictionary as it was.
-    std::unique_ptr<dict::ExportFile> exportFile = OpenExportOrReport(framework::TxdPath.Get());
+    std::unique_ptr<dictionary::ExportFile> exportFile =
+        OpenExportOrReport(framework::TxdPath.Get());
     if (!exportFile) {
         CancelOpen();
         return;
@@ -94,7 +95,7 @@ void DictionaryLifecycle::CancelOpen() {
     CloseDictionaryWindow();
 }
 
-void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFile,
+void DictionaryLifecycle::StartParse(std::unique_ptr<dictionary::ExportFile> exportFile,
                                      bool tempExport) {
     StopModelUsers();
     const std::string txdPath = exportFile->Path();
@@ -105,7 +106,7 @@ void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFil
     // export opened before keeps its contents for the read below; and the old
     // model is gone before the new export's bytes arrive.
     ReleaseModel();
-    dict::ExportRead read = dict::ReadOpenExport(*exportFile);
+    dictionary::ExportRead read = dictionary::ReadOpenExport(*exportFile);
     exportFile.reset();
     if (read.error != 0) {
         UpdateFrameMenu();
@@ -114,7 +115,7 @@ void DictionaryLifecycle::StartParse(std::unique_ptr<dict::ExportFile> exportFil
     }
     // The model keeps the export for its life: its texts point into it, and
     // a model released (or a parse abandoned) frees it with the rest.
-    dict::DictionaryModel* model = framework::CreateModel();
+    dictionary::DictionaryModel* model = framework::CreateModel();
     const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));
     UpdateFrameMenu();
     const int thread = rt::Start([this, bytes] {

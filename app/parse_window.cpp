@@ -21,7 +21,7 @@ namespace {
 // Within a tick slices follow one another while no event waits for this
 // thread (a key such as Esc ends the run after the slice under way), for at
 // most kRunLimit, so that a large export parses at the parser's own speed.
-constexpr int kLinesPerSlice = dict::TxdParser::kLinesPerSlice;
+constexpr int kLinesPerSlice = dictionary::TxdParser::kLinesPerSlice;
 constexpr std::chrono::microseconds kSlicePeriod{500};
 constexpr std::chrono::milliseconds kRunLimit{20};
 
@@ -47,7 +47,7 @@ rt::Layout ParseLayout() {
 
 class ParseWindowObject final : public framework::ProcedureWindow {
   public:
-    ParseWindowObject(std::string_view bytes, dict::DictionaryModel& model)
+    ParseWindowObject(std::string_view bytes, dictionary::DictionaryModel& model)
         : framework::ProcedureWindow(ParseLayout()) {
         parser_.emplace(model, bytes, framework::DictionaryPath.Get());
     }
@@ -72,8 +72,8 @@ class ParseWindowObject final : public framework::ProcedureWindow {
         const rt::WindowRef frame = framework::FrameWindow();
         // Posted, not waited for: the parse goes on while the frame shows it.
         const auto showPercent = [&frame](int percent) {
-            frame.PostStatus(
-                {{2, dict::ParsedPercentText(percent)}, {1, dict::ParsingBarText(percent)}});
+            frame.PostStatus({{2, dictionary::ParsedPercentText(percent)},
+                              {1, dictionary::ParsingBarText(percent)}});
         };
         const rt::EventQueue* queue = rt::ThisQueue();
         const auto runEnd = std::chrono::steady_clock::now() + kRunLimit;
@@ -85,8 +85,8 @@ class ParseWindowObject final : public framework::ProcedureWindow {
         } catch (const std::bad_alloc&) {
             // The dictionary does not fit in memory: the parse is abandoned
             // as Esc abandons it.
-            rt::SetError(dict::kInsufficientMemory);
-            ReportExportError(dict::kInsufficientMemory, framework::TxdPath.Get());
+            rt::SetError(dictionary::kInsufficientMemory);
+            ReportExportError(dictionary::kInsufficientMemory, framework::TxdPath.Get());
             Host().PostToWindow(rt::event::CloseWindow);
             return;
         }
@@ -96,7 +96,7 @@ class ParseWindowObject final : public framework::ProcedureWindow {
         }
     }
 
-    std::optional<dict::TxdParser> parser_;
+    std::optional<dictionary::TxdParser> parser_;
     bool done_ = false;
 };
 
@@ -109,7 +109,7 @@ void ReportExportError(int error, const std::string& txdPath) {
 }
 
 bool KESTR003(std::string_view exportBytes) {
-    dict::DictionaryModel* model = framework::Model();
+    dictionary::DictionaryModel* model = framework::Model();
     if (model == nullptr) return false;
     ParseWindowObject window(exportBytes, *model);
     framework::RunProcedure(window);

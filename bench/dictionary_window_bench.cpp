@@ -125,9 +125,9 @@ int main(int argc, char** argv) {
             firstDisplay.push_back(Milliseconds(end.value_or(Clock::now()) - handOver));
         }
         const rt::WindowRef window = DictionaryWindow();
-        const dict::DictionaryModel& model = *framework::Model();
+        const dictionary::DictionaryModel& model = *framework::Model();
         const std::string large(
-            rt::TrimTrailingSpaces(dict::Rows(model.FILE).front().LABEL.view()));
+            rt::TrimTrailingSpaces(dictionary::Rows(model.FILE).front().LABEL.view()));
         // The large file's row in the Files list, as the window sorts it, and
         // the heading the window shows for each of the two rows.
         DictionaryLists lists(model, framework::DictionaryPath.Get(),

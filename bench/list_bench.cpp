@@ -19,8 +19,8 @@ int CharacterWidth(std::string_view text) {
 
 // Parsed once for all runs, per number of files: 40 fields each, a first
 // file of 500 fields and 50 keys, four relations a file.
-const dict::DictionaryModel& LargeModel(std::size_t files) {
-    static std::map<std::size_t, std::unique_ptr<dict::DictionaryModel>> models;
+const dictionary::DictionaryModel& LargeModel(std::size_t files) {
+    static std::map<std::size_t, std::unique_ptr<dictionary::DictionaryModel>> models;
     auto& model = models[files];
     if (!model) {
         bench::TxdShape shape;
@@ -29,15 +29,15 @@ const dict::DictionaryModel& LargeModel(std::size_t files) {
         shape.relations = 4 * files;
         shape.firstFileFields = 500;
         shape.firstFileKeys = 50;
-        model = std::make_unique<dict::DictionaryModel>();
+        model = std::make_unique<dictionary::DictionaryModel>();
         const std::string_view bytes = model->storage.Adopt(bench::GenerateTxd(shape));
-        dict::ParseAll(*model, bytes, "BENCH.TXD");
+        dictionary::ParseAll(*model, bytes, "BENCH.TXD");
     }
     return *model;
 }
 
 void BM_FirstBuild(benchmark::State& state) {
-    const dict::DictionaryModel& model = LargeModel(static_cast<std::size_t>(state.range(0)));
+    const dictionary::DictionaryModel& model = LargeModel(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         display::DictionaryLists lists(model, "BENCH.TXD", CharacterWidth);
         lists.Build(0);
@@ -47,7 +47,7 @@ void BM_FirstBuild(benchmark::State& state) {
 BENCHMARK(BM_FirstBuild)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 void BM_SelectLargeFile(benchmark::State& state) {
-    const dict::DictionaryModel& model = LargeModel(static_cast<std::size_t>(state.range(0)));
+    const dictionary::DictionaryModel& model = LargeModel(static_cast<std::size_t>(state.range(0)));
     display::DictionaryLists lists(model, "BENCH.TXD", CharacterWidth);
     lists.Build(0);
     const std::int32_t row = display::FindFileRow(lists.Files(), model.FILE->front().LABEL.view());

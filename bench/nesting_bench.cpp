@@ -26,10 +26,10 @@ std::string NestedExport(int depth) {
     return out;
 }
 
-std::unique_ptr<dict::DictionaryModel> NestedModel(int depth) {
-    auto model = std::make_unique<dict::DictionaryModel>();
+std::unique_ptr<dictionary::DictionaryModel> NestedModel(int depth) {
+    auto model = std::make_unique<dictionary::DictionaryModel>();
     const std::string_view bytes = model->storage.Adopt(NestedExport(depth));
-    dict::ParseAll(*model, bytes, "DEEP.TXD");
+    dictionary::ParseAll(*model, bytes, "DEEP.TXD");
     return model;
 }
 

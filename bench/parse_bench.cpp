@@ -18,8 +18,8 @@ void BM_ParseExport(benchmark::State& state) {
     const std::string& text = bench::ExportOfMegabytes(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         // Building the model and freeing it again: both are what a parse costs.
-        auto model = std::make_unique<dict::DictionaryModel>();
-        dict::ParseAll(*model, text, "BENCH.TXD");
+        auto model = std::make_unique<dictionary::DictionaryModel>();
+        dictionary::ParseAll(*model, text, "BENCH.TXD");
         benchmark::DoNotOptimize(model->FILE);
         model.reset();
     }
@@ -36,14 +36,14 @@ void BM_ParseAdoptedExport(benchmark::State& state) {
     const bool release = state.range(1) != 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto model = std::make_unique<dict::DictionaryModel>();
+        auto model = std::make_unique<dictionary::DictionaryModel>();
         const std::string_view bytes = model->storage.Adopt(text);
         state.ResumeTiming();
-        dict::ParseAll(*model, bytes, "BENCH.TXD");
+        dictionary::ParseAll(*model, bytes, "BENCH.TXD");
         if (release) {
-            dict::WritebackFile nowhere;
+            dictionary::WritebackFile nowhere;
             nowhere.Create("/dev/null");
-            dict::ReleaseModelInto(*model, nowhere);
+            dictionary::ReleaseModelInto(*model, nowhere);
             nowhere.Close();
         }
         model.reset();
@@ -63,7 +63,7 @@ void BM_ReadExport(benchmark::State& state) {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
     for (auto _ : state) {
-        dict::ExportRead read = dict::ReadExport(path.string());
+        dictionary::ExportRead read = dictionary::ReadExport(path.string());
         benchmark::DoNotOptimize(read.bytes.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
@@ -73,11 +73,12 @@ BENCHMARK(BM_ReadExport)->Arg(20)->Unit(benchmark::kMillisecond);
 
 void BM_ModelJson(benchmark::State& state) {
     const std::string& text = bench::ExportOfMegabytes(static_cast<std::size_t>(state.range(0)));
-    dict::DictionaryModel model;
-    dict::ParseAll(model, text, "BENCH.TXD");
+    dictionary::DictionaryModel model;
+    dictionary::ParseAll(model, text, "BENCH.TXD");
     std::size_t bytes = 0;
     for (auto _ : state) {
-        dict::WriteModelJson(model, [&bytes](std::string_view piece) { bytes += piece.size(); });
+        dictionary::WriteModelJson(model,
+                                   [&bytes](std::string_view piece) { bytes += piece.size(); });
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }

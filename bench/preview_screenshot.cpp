@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
     std::ifstream file(exportPath, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
-    dict::DictionaryModel model;
-    dict::ParseAll(model, text.str(), exportPath);
+    dictionary::DictionaryModel model;
+    dictionary::ParseAll(model, text.str(), exportPath);
     printing::PrintFlags flags;
     printing::FilesToPrint entries;
     printing::FillFilesToPrint(model, flags, entries);

@@ -17,10 +17,10 @@ void BM_ReleaseModel(benchmark::State& state) {
     std::string target = (folder / "TEST.TXD").string();
     for (auto _ : state) {
         state.PauseTiming();
-        dict::DictionaryModel model;
-        dict::ParseAll(model, text, "BENCH.TXD");
+        dictionary::DictionaryModel model;
+        dictionary::ParseAll(model, text, "BENCH.TXD");
         state.ResumeTiming();
-        dict::ReleaseModelTo(model, target);
+        dictionary::ReleaseModelTo(model, target);
     }
     state.counters["export_MB"] = static_cast<double>(text.size()) / (1 << 20);
     state.counters["written_MB"] =
@@ -34,8 +34,8 @@ void BM_FreeModel(benchmark::State& state) {
     const std::string& text = bench::ExportOfMegabytes(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto model = std::make_unique<dict::DictionaryModel>();
-        dict::ParseAll(*model, text, "BENCH.TXD");
+        auto model = std::make_unique<dictionary::DictionaryModel>();
+        dictionary::ParseAll(*model, text, "BENCH.TXD");
         state.ResumeTiming();
         model.reset();
     }

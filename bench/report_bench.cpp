@@ -26,10 +26,10 @@ bench::TxdShape ReportShape() {
 }
 
 // Parsed once for all runs.
-const dict::DictionaryModel& LargeModel() {
-    static const std::unique_ptr<dict::DictionaryModel> model = [] {
-        auto parsed = std::make_unique<dict::DictionaryModel>();
-        dict::ParseAll(*parsed, bench::GenerateTxd(ReportShape()), "BENCH.TXD");
+const dictionary::DictionaryModel& LargeModel() {
+    static const std::unique_ptr<dictionary::DictionaryModel> model = [] {
+        auto parsed = std::make_unique<dictionary::DictionaryModel>();
+        dictionary::ParseAll(*parsed, bench::GenerateTxd(ReportShape()), "BENCH.TXD");
         return parsed;
     }();
     return *model;
@@ -56,7 +56,7 @@ printing::ReportSettings Settings() {
 
 void BM_ReportLayout(benchmark::State& state) {
     // Made before the clock starts.
-    const dict::DictionaryModel& model = LargeModel();
+    const dictionary::DictionaryModel& model = LargeModel();
     const printing::FilesToPrint& entries = AllEntries();
     std::int64_t pages = 0;
     for (auto _ : state) {
@@ -72,7 +72,7 @@ void BM_ReportLayout(benchmark::State& state) {
 BENCHMARK(BM_ReportLayout)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ReportToPdf(benchmark::State& state) {
-    const dict::DictionaryModel& model = LargeModel();
+    const dictionary::DictionaryModel& model = LargeModel();
     const printing::FilesToPrint& entries = AllEntries();
     std::int64_t pages = 0;
     std::uint64_t bytes = 0;

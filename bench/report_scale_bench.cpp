@@ -28,19 +28,19 @@ bench::TxdShape Shape(std::size_t files) {
 }
 
 // Parsed once for all runs, per size.
-const dict::DictionaryModel& ModelOf(std::size_t files) {
-    static std::map<std::size_t, std::unique_ptr<dict::DictionaryModel>> models;
+const dictionary::DictionaryModel& ModelOf(std::size_t files) {
+    static std::map<std::size_t, std::unique_ptr<dictionary::DictionaryModel>> models;
     auto& model = models[files];
     if (!model) {
-        model = std::make_unique<dict::DictionaryModel>();
+        model = std::make_unique<dictionary::DictionaryModel>();
         const std::string_view bytes = model->storage.Adopt(bench::GenerateTxd(Shape(files)));
-        dict::ParseAll(*model, bytes, "BENCH.TXD");
+        dictionary::ParseAll(*model, bytes, "BENCH.TXD");
     }
     return *model;
 }
 
 void BM_FullReport(benchmark::State& state) {
-    const dict::DictionaryModel& model = ModelOf(static_cast<std::size_t>(state.range(0)));
+    const dictionary::DictionaryModel& model = ModelOf(static_cast<std::size_t>(state.range(0)));
     printing::PrintFlags flags;
     printing::FilesToPrint entries;
     printing::FillFilesToPrint(model, flags, entries);
@@ -60,7 +60,7 @@ void BM_FullReport(benchmark::State& state) {
 BENCHMARK(BM_FullReport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_FillFilesToPrint(benchmark::State& state) {
-    const dict::DictionaryModel& model = ModelOf(static_cast<std::size_t>(state.range(0)));
+    const dictionary::DictionaryModel& model = ModelOf(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         printing::PrintFlags flags;
         printing::FilesToPrint entries;
@@ -81,7 +81,7 @@ void BM_OnePageReportAgainstLists(benchmark::State& state) {
         return;
     }
     const std::filesystem::path folder = *made;
-    const std::string label(dict::Rows(ModelOf(files).FILE)[files / 2].LABEL.view());
+    const std::string label(dictionary::Rows(ModelOf(files).FILE)[files / 2].LABEL.view());
     const std::string in = "cd '" + folder.string() + "' && '" KESTRIAN_DOC_PATH "' ";
     const std::string report =
         in + "report BENCH.TXD --select " + label + " --no-title-page --no-summary -o one.pdf";

@@ -15,7 +15,7 @@
 #include "runtime/core/error_state.h"
 #include "runtime/core/large_pages.h"
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -181,4 +181,4 @@ int CheckExportIsText(ExportFile& file) {
     return Report(error);
 }
 
-}  // namespace dict
+}  // namespace dictionary

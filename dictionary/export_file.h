@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace dict {
+namespace dictionary {
 
 // Size of the export file's one record, `LINE`.
 inline constexpr std::size_t kExportBlockSize = 65535;
@@ -98,4 +98,4 @@ bool HoldsNul(std::string_view bytes);
 // starts at the first byte again.
 int CheckExportIsText(ExportFile& file);
 
-}  // namespace dict
+}  // namespace dictionary

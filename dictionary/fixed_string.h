@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace dict {
+namespace dictionary {
 
 // A fixed-length text of N characters: shorter values are padded with
 // blanks, longer ones cut at N. Compared without trailing blanks.
@@ -46,4 +46,4 @@ class FixedString {
     char chars_[N];
 };
 
-}  // namespace dict
+}  // namespace dictionary

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 constexpr char kEndOfFileMark = '\x1A';
@@ -49,4 +49,4 @@ std::optional<std::string_view> LineCutter::Next() noexcept {
     return std::nullopt;
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace dict {
+namespace dictionary {
 
 // Cuts the lines of a dictionary export held in one buffer.
 //
@@ -39,4 +39,4 @@ class LineCutter {
     bool lineFeedsOnly_;    // lines end at a lone line feed
 };
 
-}  // namespace dict
+}  // namespace dictionary

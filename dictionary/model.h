@@ -19,7 +19,7 @@
 #include "dictionary/model_storage.h"
 #include "dictionary/text.h"
 
-namespace dict {
+namespace dictionary {
 
 struct ObjectText;
 
@@ -339,4 +339,4 @@ struct DictionaryModel {
     List<RelationQueue> RELATION;
 };
 
-}  // namespace dict
+}  // namespace dictionary

@@ -9,7 +9,7 @@
 
 #include "dictionary/windows1252.h"
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -429,4 +429,4 @@ std::string ModelToJson(const DictionaryModel& model) {
     return out;
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -8,7 +8,7 @@
 
 #include "dictionary/model.h"
 
-namespace dict {
+namespace dictionary {
 
 // Receives the JSON text piece by piece, in order.
 using JsonSink = std::function<void(std::string_view)>;
@@ -24,4 +24,4 @@ std::string ModelToJson(const DictionaryModel& model);
 // Appends `text` (Windows-1252) to `out` as a JSON string literal in UTF-8.
 void AppendJsonString(std::string& out, std::string_view text);
 
-}  // namespace dict
+}  // namespace dictionary

@@ -5,7 +5,7 @@
 
 #include "runtime/core/large_pages.h"
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -84,4 +84,4 @@ void ModelMemory::DeallocateLarge(void* p) noexcept {
     ::operator delete(block);
 }
 
-}  // namespace dict
+}  // namespace dictionary

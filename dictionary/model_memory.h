@@ -14,7 +14,7 @@
 #include <new>
 #include <vector>
 
-namespace dict {
+namespace dictionary {
 
 class ModelMemory final : public std::pmr::memory_resource {
   public:
@@ -69,4 +69,4 @@ class ModelMemory final : public std::pmr::memory_resource {
     std::size_t held_ = 0;
 };
 
-}  // namespace dict
+}  // namespace dictionary

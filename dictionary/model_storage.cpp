@@ -5,7 +5,7 @@
 #include <memory>
 #include <utility>
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -88,4 +88,4 @@ void ModelStorage::Clear() noexcept {
     room_ = 0;
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -14,7 +14,7 @@
 
 #include "dictionary/model_memory.h"
 
-namespace dict {
+namespace dictionary {
 
 class ModelStorage {
   public:
@@ -55,4 +55,4 @@ class ModelStorage {
     std::size_t room_ = 0;  // bytes left after free_
 };
 
-}  // namespace dict
+}  // namespace dictionary

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace dict {
+namespace dictionary {
 
 int ParsedPercent(std::uint64_t position, std::uint64_t size) noexcept {
     if (size == 0) return 100;
@@ -34,4 +34,4 @@ std::optional<int> ParseProgress::Advance(std::uint64_t position, std::uint64_t 
     return percent;
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace dict {
+namespace dictionary {
 
 // The whole percentage of the export parsed: position (the 1-based position
 // of the next unread byte) x 100 / size, never above 100.
@@ -31,4 +31,4 @@ class ParseProgress {
     std::uint64_t forSize_ = 0;
 };
 
-}  // namespace dict
+}  // namespace dictionary

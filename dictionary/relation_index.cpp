@@ -5,7 +5,7 @@
 
 #include "runtime/core/blanks.h"
 
-namespace dict {
+namespace dictionary {
 
 RelationIndex::RelationIndex(const DictionaryModel& model, std::size_t labelLength)
     : model_(model), labelLength_(labelLength) {
@@ -54,4 +54,4 @@ std::vector<RelationIndex::End> RelationIndex::EndsOf(std::string_view label) co
     return ends;
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -14,7 +14,7 @@
 
 #include "dictionary/model.h"
 
-namespace dict {
+namespace dictionary {
 
 class RelationIndex {
   public:
@@ -50,4 +50,4 @@ class RelationIndex {
     std::unordered_map<std::string_view, std::vector<std::size_t>> positions_;
 };
 
-}  // namespace dict
+}  // namespace dictionary

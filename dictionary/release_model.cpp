@@ -2,7 +2,7 @@
 
 #include "dictionary/writeback_file.h"
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -186,4 +186,4 @@ void ReleaseModel(DictionaryModel& model) {
     ReleaseModelTo(model, std::string(kReleaseExportName));
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -7,7 +7,7 @@
 
 #include "dictionary/model.h"
 
-namespace dict {
+namespace dictionary {
 
 class WritebackFile;
 
@@ -27,4 +27,4 @@ void ReleaseModelTo(DictionaryModel& model, const std::string& path);
 // Write errors are ignored.
 void ReleaseModelInto(DictionaryModel& model, WritebackFile& out);
 
-}  // namespace dict
+}  // namespace dictionary

@@ -1,12 +1,13 @@
 #include "dictionary/scanner.h"
-#include "runtime/core/blanks.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
 
-namespace dict {
+#include "runtime/core/blanks.h"
+
+namespace dictionary {
 namespace {
 
 constexpr char kBlank = ' ';
@@ -407,4 +408,4 @@ std::string RemoveChars(std::string_view text, std::string_view set, bool useDef
     return out;
 }
 
-}  // namespace dict
+}  // namespace dictionary

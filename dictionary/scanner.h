@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dict {
+namespace dictionary {
 
 // One argument of a token: positions L to R of the line (R = L - 1 when empty).
 struct ArgumentQueue {
@@ -164,4 +164,4 @@ inline std::string RemoveChars(std::string_view text) {
     return RemoveChars(text, {}, true);
 }
 
-}  // namespace dict
+}  // namespace dictionary

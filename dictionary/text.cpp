@@ -7,7 +7,7 @@
 #include <ostream>
 #include <stdexcept>
 
-namespace dict {
+namespace dictionary {
 
 void Text::ResetPointer() noexcept {
     if (((word_ >> kAddressBits) & kLengthMask) == kOwnedLength)
@@ -58,4 +58,4 @@ std::ostream& operator<<(std::ostream& out, const Text& text) {
     return out << '"' << text.view() << '"';
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace dict {
+namespace dictionary {
 
 // A dictionary text value: bytes as read from the export, or null.
 //
@@ -145,4 +145,4 @@ static_assert(std::endian::native == std::endian::little,
 // Writes the bytes, or "(null)" for a null text (for diagnostics).
 std::ostream& operator<<(std::ostream& out, const Text& text);
 
-}  // namespace dict
+}  // namespace dictionary

@@ -9,7 +9,7 @@
 #include "dictionary/txd_parser.h"
 #include "runtime/core/blanks.h"
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -222,4 +222,4 @@ void TxdParser::AddField(FileQueue& file, std::string_view label, std::string_vi
     if (type == "GROUP") ++groupDepth_;
 }
 
-}  // namespace dict
+}  // namespace dictionary

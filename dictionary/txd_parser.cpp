@@ -5,7 +5,7 @@
 
 #include "runtime/core/blanks.h"
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -382,4 +382,4 @@ void ParseAll(DictionaryModel& model, std::string_view buffer, std::string_view 
     parser.ParseLines(std::numeric_limits<int>::max());
 }
 
-}  // namespace dict
+}  // namespace dictionary

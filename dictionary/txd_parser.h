@@ -29,7 +29,7 @@
 #include "dictionary/parse_progress.h"
 #include "dictionary/scanner.h"
 
-namespace dict {
+namespace dictionary {
 
 class TxdParser {
   public:
@@ -132,4 +132,4 @@ class TxdParser {
 // Parses the whole export into the model.
 void ParseAll(DictionaryModel& model, std::string_view buffer, std::string_view dictionaryPath);
 
-}  // namespace dict
+}  // namespace dictionary

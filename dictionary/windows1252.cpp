@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::string ShowControlBytes(std::string_view text) {
     return out;
 }
 
-}  // namespace dict
+}  // namespace dictionary

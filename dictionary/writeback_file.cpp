@@ -8,7 +8,7 @@
 #include "dictionary/export_file.h"
 #include "runtime/core/blanks.h"
 
-namespace dict {
+namespace dictionary {
 
 namespace {
 
@@ -105,4 +105,4 @@ void WritebackFile::Abandon() {
     buffer_.clear();
 }
 
-}  // namespace dict
+}  // namespace dictionary

@@ -7,7 +7,7 @@
 
 #include "runtime/core/safe_file.h"
 
-namespace dict {
+namespace dictionary {
 
 class WritebackFile {
   public:
@@ -55,4 +55,4 @@ class WritebackFile {
     std::string buffer_;
 };
 
-}  // namespace dict
+}  // namespace dictionary

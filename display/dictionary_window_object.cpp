@@ -46,7 +46,7 @@ void DictionaryWindowObject::Prepare() {
         ref.SetAlertKey(key);
     ref.SetMinimumSize(kMinimumWidth, kMinimumHeight);
     headingMeasure_ = ref.Measure(true);
-    if (const dict::DictionaryModel* model = framework::Model()) {
+    if (const dictionary::DictionaryModel* model = framework::Model()) {
         rt::TextMeasure measure = ref.Measure();
         // The width an auto-sized string control takes for the text, plus 3.
         // Names and keys recur from one selection to the next: each distinct

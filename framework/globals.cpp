@@ -37,7 +37,7 @@ std::atomic<std::uint64_t> frameId{0};
 std::atomic<int> frameThread{0};
 
 struct ModelSlot {
-    std::atomic<dict::DictionaryModel*> model{nullptr};
+    std::atomic<dictionary::DictionaryModel*> model{nullptr};
     ~ModelSlot() { delete model.exchange(nullptr); }
 };
 ModelSlot& TheModel() {
@@ -55,20 +55,20 @@ void SetFrameWindow(const rt::WindowRef& frame) {
     frameId.store(frame.Id());
 }
 
-dict::DictionaryModel* Model() {
+dictionary::DictionaryModel* Model() {
     return TheModel().model.load();
 }
 
-dict::DictionaryModel* CreateModel() {
-    auto fresh = std::make_unique<dict::DictionaryModel>();
-    dict::DictionaryModel* raw = fresh.get();
-    std::unique_ptr<dict::DictionaryModel> old(TheModel().model.exchange(fresh.release()));
+dictionary::DictionaryModel* CreateModel() {
+    auto fresh = std::make_unique<dictionary::DictionaryModel>();
+    dictionary::DictionaryModel* raw = fresh.get();
+    std::unique_ptr<dictionary::DictionaryModel> old(TheModel().model.exchange(fresh.release()));
     return raw;
 }
 
 void ReleaseLoadedModel() {
-    std::unique_ptr<dict::DictionaryModel> model(TheModel().model.exchange(nullptr));
-    if (model) dict::ReleaseModel(*model);
+    std::unique_ptr<dictionary::DictionaryModel> model(TheModel().model.exchange(nullptr));
+    if (model) dictionary::ReleaseModel(*model);
 }
 
 rt::IniManager& GlobalIni() {

@@ -10,7 +10,7 @@
 
 #include "runtime/window.h"
 
-namespace dict {
+namespace dictionary {
 struct DictionaryModel;
 }
 
@@ -58,9 +58,9 @@ rt::WindowRef FrameWindow();
 void SetFrameWindow(const rt::WindowRef& frame);
 
 // The loaded dictionary; null when none is loaded.
-dict::DictionaryModel* Model();
+dictionary::DictionaryModel* Model();
 // Installs a new model (the old one must have been released).
-dict::DictionaryModel* CreateModel();
+dictionary::DictionaryModel* CreateModel();
 // Releases the loaded model, if any: writes it back and frees it.
 void ReleaseLoadedModel();
 

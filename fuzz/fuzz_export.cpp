@@ -18,21 +18,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The scanner alone, with delimiters of its own taken from the input's
     // first line when that line is short.
-    dict::Scanner scanner;
+    dictionary::Scanner scanner;
     const std::string_view firstLine = bytes.substr(0, bytes.find('\n'));
     scanner.Split(bytes);
     scanner.Split(bytes, firstLine.substr(0, 12), false);
 
-    dict::DictionaryModel model;
-    dict::ParseAll(model, bytes, "FUZZ.TXD");
+    dictionary::DictionaryModel model;
+    dictionary::ParseAll(model, bytes, "FUZZ.TXD");
     std::size_t jsonBytes = 0;
-    dict::WriteModelJson(model,
-                         [&jsonBytes](std::string_view piece) { jsonBytes += piece.size(); });
+    dictionary::WriteModelJson(model,
+                               [&jsonBytes](std::string_view piece) { jsonBytes += piece.size(); });
 
     const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    dict::WritebackFile out;
+    dictionary::WritebackFile out;
     out.Attach(sink);
-    dict::ReleaseModelInto(model, out);
+    dictionary::ReleaseModelInto(model, out);
     out.Close();
     ::close(sink);
     return 0;

@@ -23,8 +23,8 @@ int CharacterWidth(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    dict::DictionaryModel model;
-    dict::ParseAll(model, bytes, "FUZZ.TXD");
+    dictionary::DictionaryModel model;
+    dictionary::ParseAll(model, bytes, "FUZZ.TXD");
 
     display::DictionaryLists lists(model, "FUZZ.TXD", CharacterWidth);
     if (lists.Build(0)) {

@@ -29,7 +29,7 @@ class PrintOptionsWindow final : public framework::ProcedureWindow {
         WindowObject::FirstDisplay();
         printing::PrintFlags& flags = PrintOptionFlags();
         printing::DisabledBoxes disabled;
-        if (const dict::DictionaryModel* model = framework::Model())
+        if (const dictionary::DictionaryModel* model = framework::Model())
             disabled = printing::FillFilesToPrint(*model, flags, rows_);
         ShowList();
         const rt::WindowRef& w = Ref();

@@ -51,7 +51,7 @@ class ReportWindowObject final : public framework::ProcedureWindow {
         : framework::ProcedureWindow(ReportLayout(), 0), files_(files), flags_(flags) {}
 
     void Prepare() override {
-        const dict::DictionaryModel* model = framework::Model();
+        const dictionary::DictionaryModel* model = framework::Model();
         if (model == nullptr || !pages_.Ok()) return Stop();
         const rt::PrinterState printer = rt::ReadProgramPrinter();
         printing::ReportSettings settings;

@@ -5,7 +5,7 @@
 namespace rt {
 
 char32_t Win1252CodePoint(unsigned char byte) {
-    return dict::Windows1252ToUnicode(byte);
+    return dictionary::Windows1252ToUnicode(byte);
 }
 
 QString FromWin1252(std::string_view bytes) {

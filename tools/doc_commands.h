@@ -9,7 +9,7 @@
 
 #include "dictionary/model.h"
 
-namespace doc {
+namespace tools {
 
 using Args = std::span<const std::string_view>;
 
@@ -30,7 +30,7 @@ void CheckOutputPath(std::string_view command, const std::string& input, const s
 
 // Reads and parses the export at `path`, with `path` as the dictionary path.
 // Null after a message on standard error naming the file and the error.
-std::unique_ptr<dict::DictionaryModel> LoadExport(const std::string& path);
+std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path);
 
 // kestrian-doc model FILE.TXD: the model as JSON on standard output.
 int RunModel(Args args);
@@ -50,4 +50,4 @@ int RunLists(Args args);
 // system's default paper).
 int RunReport(Args args);
 
-}  // namespace doc
+}  // namespace tools

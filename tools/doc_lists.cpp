@@ -11,7 +11,7 @@
 #include "runtime/core/blanks.h"
 #include "tools/doc_commands.h"
 
-namespace doc {
+namespace tools {
 
 namespace {
 
@@ -67,7 +67,7 @@ void AppendJsonRow(std::string& out, const ListView& view, const rt::ListRow& ce
         out += '"';
         out += view.list[c].field;
         out += "\": ";
-        dict::AppendJsonString(out, rt::TrimTrailingSpaces(cells[c].text));
+        dictionary::AppendJsonString(out, rt::TrimTrailingSpaces(cells[c].text));
         out += ", ";
     }
     if (id != nullptr) out += "\"ID\": " + std::to_string(*id) + ", ";
@@ -102,7 +102,7 @@ std::string ListsJson(const display::DictionaryLists& lists) {
     auto cells = [](const rt::ListRow& row) -> const rt::ListRow& { return row; };
     auto noId = [](const rt::ListRow&) -> const std::int32_t* { return nullptr; };
     std::string out = "{\n  \"HEADING\": ";
-    dict::AppendJsonString(out, rt::TrimTrailingSpaces(lists.Heading()));
+    dictionary::AppendJsonString(out, rt::TrimTrailingSpaces(lists.Heading()));
     out += ",\n";
     AppendJsonList(out, kFilesView, lists.Files().rows, cellsOfFile, idOfFile, false);
     AppendJsonList(out, kFieldsView, lists.Fields().rows, cells, noId, false);
@@ -115,7 +115,7 @@ std::string ListsJson(const display::DictionaryLists& lists) {
 // A cell or heading as a terminal shows it: without trailing blanks, and
 // with control bytes made visible (still one byte a character).
 std::string Shown(std::string_view text) {
-    return dict::ShowControlBytes(rt::TrimTrailingSpaces(text));
+    return dictionary::ShowControlBytes(rt::TrimTrailingSpaces(text));
 }
 
 // A list as a table for a terminal (UTF-8): a title, the headers, then one
@@ -133,7 +133,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
         std::string text;
         for (std::size_t c = 0; c < widths.size(); ++c) {
             const std::string cell = textOf(c);
-            text.append(dict::Windows1252ToUtf8(cell));
+            text.append(dictionary::Windows1252ToUtf8(cell));
             if (c + 1 < widths.size()) text.append(widths[c] - cell.size() + 2, ' ');
         }
         out.append(rt::TrimTrailingSpaces(text));
@@ -149,7 +149,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
 }
 
 std::string ListsText(const display::DictionaryLists& lists) {
-    std::string out = dict::Windows1252ToUtf8(Shown(lists.Heading()));
+    std::string out = dictionary::Windows1252ToUtf8(Shown(lists.Heading()));
     out += '\n';
     AppendTable(out, kFilesView, lists.Files().ControlRows());
     AppendTable(out, kFieldsView, lists.Fields().rows);
@@ -195,4 +195,4 @@ int RunLists(Args args) {
     return kExitOk;
 }
 
-}  // namespace doc
+}  // namespace tools

@@ -6,7 +6,7 @@
 #include "runtime/core/error_state.h"
 #include "tools/doc_commands.h"
 
-namespace doc {
+namespace tools {
 
 namespace {
 
@@ -28,30 +28,30 @@ std::nullptr_t NotAnExport(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<dict::DictionaryModel> LoadExport(const std::string& path) {
+std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path) {
     try {
-        dict::ExportFile file(path);
+        dictionary::ExportFile file(path);
         if (const int error = file.Open(); error != 0) return CannotRead(path, error);
-        dict::ExportRead read = dict::ReserveExportBuffer(file);
+        dictionary::ExportRead read = dictionary::ReserveExportBuffer(file);
         if (read.error != 0) return CannotRead(path, read.error);
         // The first block decides at once for a file that is all NUL bytes
         // (a large sparse file) before the rest is read.
-        if (const int error = file.Next(); error != 0 && error != dict::kRecordNotAvailable) {
+        if (const int error = file.Next(); error != 0 && error != dictionary::kRecordNotAvailable) {
             return CannotRead(path, error);
         }
-        if (dict::HoldsNul(file.Block())) return NotAnExport(path);
-        dict::ReadIntoBuffer(file, read);
+        if (dictionary::HoldsNul(file.Block())) return NotAnExport(path);
+        dictionary::ReadIntoBuffer(file, read);
         if (read.error != 0) return CannotRead(path, read.error);
-        if (dict::HoldsNul(read.bytes)) return NotAnExport(path);
+        if (dictionary::HoldsNul(read.bytes)) return NotAnExport(path);
         // The model keeps the export: its texts point into it.
-        auto model = std::make_unique<dict::DictionaryModel>();
+        auto model = std::make_unique<dictionary::DictionaryModel>();
         const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));
-        dict::ParseAll(*model, bytes, path);
+        dictionary::ParseAll(*model, bytes, path);
         return model;
     } catch (const std::bad_alloc&) {
-        rt::SetError(dict::kInsufficientMemory);
-        return CannotRead(path, dict::kInsufficientMemory);
+        rt::SetError(dictionary::kInsufficientMemory);
+        return CannotRead(path, dictionary::kInsufficientMemory);
     }
 }
 
-}  // namespace doc
+}  // namespace tools

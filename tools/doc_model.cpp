@@ -7,7 +7,7 @@
 #include "dictionary/writeback_file.h"
 #include "tools/doc_commands.h"
 
-namespace doc {
+namespace tools {
 
 namespace {
 
@@ -35,7 +35,7 @@ int RunModel(Args args) {
     if (args.size() > 1) throw UsageError{"model: unexpected " + std::string(args[1])};
     auto model = LoadExport(path);
     if (!model) return kExitBadInput;
-    dict::WriteModelJson(
+    dictionary::WriteModelJson(
         *model, [](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return OutputFailed("standard output");
     return kExitOk;
@@ -57,15 +57,15 @@ int RunWriteback(Args args) {
     }
     auto model = LoadExport(path);
     if (!model) return kExitBadInput;
-    dict::WritebackFile file;
+    dictionary::WritebackFile file;
     int opened = toFile ? file.Create(out) : file.Attach(STDOUT_FILENO);
     // The model is released whether or not the file opened, as the program
     // does; only this tool reports the failure.
-    dict::ReleaseModelInto(*model, file);
+    dictionary::ReleaseModelInto(*model, file);
     int closed = file.Close();
     if (opened != 0 || closed != 0)
         return OutputFailed(toFile ? out : "standard output", file.FailureReason());
     return kExitOk;
 }
 
-}  // namespace doc
+}  // namespace tools

@@ -2,7 +2,7 @@
 
 #include "tools/doc_commands.h"
 
-namespace doc {
+namespace tools {
 
 void CheckOutputPath(std::string_view command, const std::string& input,
                      const std::string& output) {
@@ -16,4 +16,4 @@ void CheckOutputPath(std::string_view command, const std::string& input,
     }
 }
 
-}  // namespace doc
+}  // namespace tools

@@ -16,7 +16,7 @@
 #include "runtime/core/safe_file.h"
 #include "tools/doc_commands.h"
 
-namespace doc {
+namespace tools {
 
 namespace {
 
@@ -183,7 +183,7 @@ int RunReport(Args args) {
     if (options.text) {
         printing::RunReport(
             *model, entries, reportFlags, settings, [&](printing::ReportPage&& page) {
-                std::string text = dict::Windows1252ToUtf8(printing::ReportText({page}));
+                std::string text = dictionary::Windows1252ToUtf8(printing::ReportText({page}));
                 written = output.Write(text) && written;
             });
     } else {
@@ -196,4 +196,4 @@ int RunReport(Args args) {
     return output.Close(written);
 }
 
-}  // namespace doc
+}  // namespace tools

@@ -13,7 +13,7 @@
 #include "runtime/core/safe_file.h"
 #include "tools/doc_commands.h"
 
-namespace doc {
+namespace tools {
 namespace {
 
 struct Command {
@@ -68,10 +68,11 @@ int Dispatch(Args words) {
         } catch (const std::bad_alloc&) {
             // Whatever step ran out of memory, the files it was writing were
             // abandoned on the way here and their temporaries are gone.
-            const std::string_view text = rt::RuntimeErrorText(dict::kInsufficientMemory);
+            const std::string_view text = rt::RuntimeErrorText(dictionary::kInsufficientMemory);
             std::fprintf(stderr, "kestrian-doc: %.*s: Error %d (%.*s)\n",
                          static_cast<int>(command.name.size()), command.name.data(),
-                         dict::kInsufficientMemory, static_cast<int>(text.size()), text.data());
+                         dictionary::kInsufficientMemory, static_cast<int>(text.size()),
+                         text.data());
             return kExitBadInput;
         }
     }
@@ -79,7 +80,7 @@ int Dispatch(Args words) {
 }
 
 }  // namespace
-}  // namespace doc
+}  // namespace tools
 
 int main(int argc, char** argv) {
     // The tool builds one large model of small blocks and frees it at once.
@@ -88,5 +89,5 @@ int main(int argc, char** argv) {
     mallopt(M_MXFAST, 0);
     rt::RemoveTemporariesOnSignals();
     std::vector<std::string_view> words(argv + 1, argv + argc);
-    return doc::Dispatch(words);
+    return tools::Dispatch(words);
 }

@@ -36,23 +36,23 @@ inline constexpr std::size_t kRelationColumns = 5;
 // Fields list: memos (those with annotations) first, then the fields with
 // group members indented and group ends left out. `scanner` finds VALID in
 // each row's annotation keywords.
-BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
+BuiltList BuildFieldList(const dictionary::FileQueue& file, dictionary::Scanner& scanner,
                          const TextWidth& measure);
 
 // Keys list: keys, then indexes, one row per component; each key or index
 // has one shade, flipping from one to the next.
-BuiltList BuildKeyList(const dict::FileQueue& file, const TextWidth& measure);
+BuiltList BuildKeyList(const dictionary::FileQueue& file, const TextWidth& measure);
 
 // Relations list: each relation with the selected file on its left
 // (LEFTFILE equals `selectedName`) and each with the current file on its
 // right (RIGHTFILE equals `currentLabel`), a header row then field rows.
-BuiltList BuildRelationList(const dict::DictionaryModel& model, std::string_view selectedName,
+BuiltList BuildRelationList(const dictionary::DictionaryModel& model, std::string_view selectedName,
                             std::string_view currentLabel, const TextWidth& measure);
 // The same, looking only at the relations `index` (built for `model`) holds
 // for the two labels.
-BuiltList BuildRelationList(const dict::DictionaryModel& model, const dict::RelationIndex& index,
-                            std::string_view selectedName, std::string_view currentLabel,
-                            const TextWidth& measure);
+BuiltList BuildRelationList(const dictionary::DictionaryModel& model,
+                            const dictionary::RelationIndex& index, std::string_view selectedName,
+                            std::string_view currentLabel, const TextWidth& measure);
 
 // Format strings of the three lists for the given column widths.
 std::string FieldListFormat(int name, int type, int picture);

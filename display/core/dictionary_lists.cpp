@@ -1,7 +1,8 @@
 #include "display/core/dictionary_lists.h"
-#include "runtime/core/blanks.h"
 
 #include <utility>
+
+#include "runtime/core/blanks.h"
 
 namespace display {
 
@@ -15,8 +16,8 @@ std::string PaddedName(std::string_view name) {
 
 }  // namespace
 
-DictionaryLists::DictionaryLists(const dict::DictionaryModel& model, std::string dictionaryPath,
-                                 TextWidth measure)
+DictionaryLists::DictionaryLists(const dictionary::DictionaryModel& model,
+                                 std::string dictionaryPath, TextWidth measure)
     : model_(model),
       dictionaryPath_(std::move(dictionaryPath)),
       measure_(std::move(measure)),
@@ -25,7 +26,7 @@ DictionaryLists::DictionaryLists(const dict::DictionaryModel& model, std::string
 
 bool DictionaryLists::Build(std::int32_t selectedRow) {
     if (selectedRow == 0) {
-        if (dict::Rows(model_.FILE).empty()) return false;
+        if (dictionary::Rows(model_.FILE).empty()) return false;
         files_ = BuildFileList(model_, measure_);
         selectedRow = 1;
     }
@@ -47,7 +48,7 @@ bool DictionaryLists::Build(std::int32_t selectedRow) {
         heading_ = dictionaryPath_ + "    FILE: " + PaddedName(selectedName_);
     }
 
-    auto files = dict::Rows(model_.FILE);
+    auto files = dictionary::Rows(model_.FILE);
     if (row == nullptr || row->ID < 1 || static_cast<std::size_t>(row->ID) > files.size()) {
         // An alias of a file the dictionary does not hold (or of another
         // alias): nothing to show for it, and the heading says why.
@@ -60,7 +61,7 @@ bool DictionaryLists::Build(std::int32_t selectedRow) {
         relations_ = EmptyRelationList(measure_);
         return true;
     }
-    const dict::FileQueue& file = files[static_cast<std::size_t>(row->ID - 1)];
+    const dictionary::FileQueue& file = files[static_cast<std::size_t>(row->ID - 1)];
     fields_ = BuildFieldList(file, scanner_, measure_);
     keys_ = BuildKeyList(file, measure_);
     relations_ =

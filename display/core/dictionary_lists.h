@@ -25,7 +25,7 @@ class DictionaryLists {
   public:
     static constexpr std::size_t kMaxPickText = 1000;
 
-    DictionaryLists(const dict::DictionaryModel& model, std::string dictionaryPath,
+    DictionaryLists(const dictionary::DictionaryModel& model, std::string dictionaryPath,
                     TextWidth measure);
 
     // Rebuilds the lists for the Files row `selectedRow` (1-based). With 0
@@ -58,11 +58,11 @@ class DictionaryLists {
     const BuiltList& Relations() const noexcept { return relations_; }
 
   private:
-    const dict::DictionaryModel& model_;
+    const dictionary::DictionaryModel& model_;
     std::string dictionaryPath_;
     TextWidth measure_;
-    dict::Scanner scanner_;
-    dict::RelationIndex relationIndex_;
+    dictionary::Scanner scanner_;
+    dictionary::RelationIndex relationIndex_;
 
     std::string heading_;
     std::int32_t selected_ = 0;

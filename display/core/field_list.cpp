@@ -16,7 +16,7 @@ ColumnWidths FieldWidths(const TextWidth& measure) {
 }
 
 // The first argument of the first VALID token of the annotation keywords.
-std::string ValidValue(const dict::ObjectTextRef& text, dict::Scanner& scanner) {
+std::string ValidValue(const dictionary::ObjectTextRef& text, dictionary::Scanner& scanner) {
     scanner.Split(text ? text->KEYWORDS.view() : std::string_view(), {}, true);
     // Every argument, as written: INRANGE(0,100) or INLIST('a','b') whole.
     return std::string(Cut(scanner.ArgumentsOf("VALID"), kValidSize));
@@ -43,11 +43,11 @@ BuiltList EmptyFieldList(const TextWidth& measure) {
     return {{}, FieldListFormat(widths[0], widths[1], widths[2])};
 }
 
-BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
+BuiltList BuildFieldList(const dictionary::FileQueue& file, dictionary::Scanner& scanner,
                          const TextWidth& measure) {
     BuiltList list;
     ColumnWidths widths = FieldWidths(measure);
-    for (const dict::MemoQueue& memo : dict::Rows(file.MEMO)) {
+    for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO)) {
         if (!memo.TEXT) continue;
         rt::ListRow row = EmptyRow(kFieldColumns);
         Set(row, kFieldName, memo.LABEL.view());
@@ -58,14 +58,14 @@ BuiltList BuildFieldList(const dict::FileQueue& file, dict::Scanner& scanner,
         Add(list, std::move(row));
     }
     int depth = 0;
-    for (const dict::FieldQueue& field : dict::Rows(file.FIELD)) {
+    for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
         if (rt::TrimTrailingSpaces(field.TYPE.view()) == "END") {
             --depth;
             continue;
         }
         rt::ListRow row = EmptyRow(kFieldColumns);
         const std::size_t steps =
-            std::min(static_cast<std::size_t>(std::max(depth, 0)), dict::kMaxGroupIndent);
+            std::min(static_cast<std::size_t>(std::max(depth, 0)), dictionary::kMaxGroupIndent);
         const std::string indent(steps * 4, ' ');
         Set(row, kFieldName, indent + field.LABEL.str());
         Set(row, kFieldType, indent + field.TYPE.str());

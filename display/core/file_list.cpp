@@ -24,7 +24,7 @@ rt::ListRows FileList::ControlRows() const {
     return out;
 }
 
-std::string FileAttributes(const dict::FileQueue& file) {
+std::string FileAttributes(const dictionary::FileQueue& file) {
     std::string text;
     if (file.CREATE) text += "C,";
     if (file.RECLAIM) text += "R,";
@@ -39,16 +39,16 @@ std::string FileAttributes(const dict::FileQueue& file) {
     return std::string(Cut(text, kFileAttributesSize));
 }
 
-FileList BuildFileList(const dict::DictionaryModel& model, const TextWidth& measure) {
+FileList BuildFileList(const dictionary::DictionaryModel& model, const TextWidth& measure) {
     FileList list;
     ColumnWidths widths(measure, kFileListColumns);
     std::int32_t position = 0;
-    for (const dict::FileQueue& file : dict::Rows(model.FILE)) {
+    for (const dictionary::FileQueue& file : dictionary::Rows(model.FILE)) {
         FileListRow row;
         SetCell(row, kFileName, file.LABEL.view(), kFileNameSize);
         SetCell(row, kFilePrefix, file.PREFIX.view(), kFileNameSize);
         if (file.DRIVER.has_value()) {
-            SetCell(row, kFileDriver, dict::RemoveChars(file.DRIVER.view(), "'", false),
+            SetCell(row, kFileDriver, dictionary::RemoveChars(file.DRIVER.view(), "'", false),
                     kFileNameSize);
         }
         if (file.NAME.has_value()) SetCell(row, kFilePath, file.NAME.view(), kFilePathSize);
@@ -57,7 +57,7 @@ FileList BuildFileList(const dict::DictionaryModel& model, const TextWidth& meas
         widths.Widen(row.cells, kFileName, kFileAttributes);
         list.rows.push_back(std::move(row));
     }
-    for (const dict::AliasQueue& alias : dict::Rows(model.ALIAS)) {
+    for (const dictionary::AliasQueue& alias : dictionary::Rows(model.ALIAS)) {
         FileListRow row;
         SetCell(row, kFileName, alias.LABEL.view(), kFileNameSize);
         SetCell(row, kFilePrefix, alias.PREFIX.view(), kFileNameSize);

@@ -38,10 +38,10 @@ struct FileList {
 };
 
 // The abbreviations of the file's attributes ("C,T,OWNER('x')"), cut at 99.
-std::string FileAttributes(const dict::FileQueue& file);
+std::string FileAttributes(const dictionary::FileQueue& file);
 
 // Builds the Files list of the model.
-FileList BuildFileList(const dict::DictionaryModel& model, const TextWidth& measure);
+FileList BuildFileList(const dictionary::DictionaryModel& model, const TextWidth& measure);
 
 // Position (1-based) of the first row whose name equals `name` (trailing
 // blanks not counting); 0 when there is none.

@@ -20,7 +20,7 @@ std::string JoinAttributes(std::string letters) {
     return std::string(Cut(letters, kAttributesSize));
 }
 
-std::string Attributes(const dict::KeyQueue& key) {
+std::string Attributes(const dictionary::KeyQueue& key) {
     std::string letters;
     if (key.PRIMARY) letters += "P,";
     if (key.DUP) letters += "D,";
@@ -29,7 +29,7 @@ std::string Attributes(const dict::KeyQueue& key) {
     return JoinAttributes(std::move(letters));
 }
 
-std::string Attributes(const dict::IndexQueue& index) {
+std::string Attributes(const dictionary::IndexQueue& index) {
     std::string letters;
     if (index.OPT) letters += "O,";
     if (index.NOCASE) letters += "N,";
@@ -56,7 +56,7 @@ class KeyListBuilder {
             list_.rows.push_back(std::move(row));
             return;
         }
-        for (const dict::TextLineQueue& component : *key.FIELD) {
+        for (const dictionary::TextLineQueue& component : *key.FIELD) {
             std::string_view line = component.TEXT.view();
             row[kKeyField].text = std::string(Cut(
                 line.starts_with('-') ? std::string(line) : "+" + std::string(line), kCellSize));
@@ -89,10 +89,11 @@ BuiltList EmptyKeyList(const TextWidth& measure) {
     return {{}, KeyListFormat(widths[0], widths[1], widths[2])};
 }
 
-BuiltList BuildKeyList(const dict::FileQueue& file, const TextWidth& measure) {
+BuiltList BuildKeyList(const dictionary::FileQueue& file, const TextWidth& measure) {
     KeyListBuilder builder(measure);
-    for (const dict::KeyQueue& key : dict::Rows(file.KEY)) builder.Add(key, "KEY");
-    for (const dict::IndexQueue& index : dict::Rows(file.INDEX)) builder.Add(index, "INDEX");
+    for (const dictionary::KeyQueue& key : dictionary::Rows(file.KEY)) builder.Add(key, "KEY");
+    for (const dictionary::IndexQueue& index : dictionary::Rows(file.INDEX))
+        builder.Add(index, "INDEX");
     return builder.Finish();
 }
 

@@ -16,7 +16,7 @@ ColumnWidths RelationWidths(const TextWidth& measure) {
     return ColumnWidths(measure, kRelationListColumns);
 }
 
-bool SameLabel(const dict::Text& label, std::string_view other) {
+bool SameLabel(const dictionary::Text& label, std::string_view other) {
     return rt::TrimTrailingSpaces(label.view()) == rt::TrimTrailingSpaces(other);
 }
 
@@ -26,7 +26,7 @@ void Set(rt::ListRow& row, RelationColumn column, std::string_view text) {
 
 // A label and the " <-" that joins it to the next column: a long label is
 // cut, never the arrow.
-void SetJoined(rt::ListRow& row, RelationColumn column, const dict::Text& label) {
+void SetJoined(rt::ListRow& row, RelationColumn column, const dictionary::Text& label) {
     constexpr std::string_view kJoin = " <-";
     row[column].text =
         std::string(Cut(label.view(), kCellSize - kJoin.size())) + std::string(kJoin);
@@ -35,12 +35,12 @@ void SetJoined(rt::ListRow& row, RelationColumn column, const dict::Text& label)
 // One side of a relation as this list shows it: the selected file's side
 // first, the related file's side second.
 struct Sides {
-    const dict::Text& selectedFile;
-    const dict::Text& selectedKey;
-    const dict::List<dict::FieldPairQueue>& selectedPairs;
-    const dict::Text& relatedFile;
-    const dict::Text& relatedKey;
-    const dict::List<dict::FieldPairQueue>& relatedPairs;
+    const dictionary::Text& selectedFile;
+    const dictionary::Text& selectedKey;
+    const dictionary::List<dictionary::FieldPairQueue>& selectedPairs;
+    const dictionary::Text& relatedFile;
+    const dictionary::Text& relatedKey;
+    const dictionary::List<dictionary::FieldPairQueue>& relatedPairs;
 };
 
 class RelationListBuilder {
@@ -59,8 +59,8 @@ class RelationListBuilder {
         ShadeRow(header, kRelationHeaderColour);
         list_.rows.push_back(std::move(header));
 
-        auto left = dict::Rows(sides.selectedPairs);
-        auto right = dict::Rows(sides.relatedPairs);
+        auto left = dictionary::Rows(sides.selectedPairs);
+        auto right = dictionary::Rows(sides.relatedPairs);
         for (std::size_t j = 0; j < std::max(left.size(), right.size()); ++j) {
             rt::ListRow row = EmptyRow(kRelationColumns);
             if (j < left.size()) SetPair(row, left[j], kRelationLeftL, kRelationLeftR);
@@ -77,7 +77,7 @@ class RelationListBuilder {
     }
 
   private:
-    static void SetPair(rt::ListRow& row, const dict::FieldPairQueue& pair, RelationColumn l,
+    static void SetPair(rt::ListRow& row, const dictionary::FieldPairQueue& pair, RelationColumn l,
                         RelationColumn r) {
         if (!SameLabel(pair.LEFT, "NOLINK")) SetJoined(row, l, pair.LEFT);
         Set(row, r, "-> " + pair.RIGHT.str());
@@ -97,21 +97,21 @@ BuiltList EmptyRelationList(const TextWidth& measure) {
     return RelationListBuilder(measure).Finish();
 }
 
-BuiltList BuildRelationList(const dict::DictionaryModel& model, std::string_view selectedName,
+BuiltList BuildRelationList(const dictionary::DictionaryModel& model, std::string_view selectedName,
                             std::string_view currentLabel, const TextWidth& measure) {
-    return BuildRelationList(model, dict::RelationIndex(model), selectedName, currentLabel,
+    return BuildRelationList(model, dictionary::RelationIndex(model), selectedName, currentLabel,
                              measure);
 }
 
-BuiltList BuildRelationList(const dict::DictionaryModel& model, const dict::RelationIndex& index,
-                            std::string_view selectedName, std::string_view currentLabel,
-                            const TextWidth& measure) {
+BuiltList BuildRelationList(const dictionary::DictionaryModel& model,
+                            const dictionary::RelationIndex& index, std::string_view selectedName,
+                            std::string_view currentLabel, const TextWidth& measure) {
     RelationListBuilder builder(measure);
-    auto relations = dict::Rows(model.RELATION);
+    auto relations = dictionary::Rows(model.RELATION);
     for (std::size_t position : index.OfEither(selectedName, currentLabel)) {
         if (position >= relations.size()) continue;
-        const dict::RelationQueue& relation = relations[position];
-        const bool oneFirst = dict::LeftSideIsOne(relation);
+        const dictionary::RelationQueue& relation = relations[position];
+        const bool oneFirst = dictionary::LeftSideIsOne(relation);
         if (SameLabel(relation.LEFTFILE, selectedName)) {
             builder.Add({relation.LEFTFILE, relation.LEFTKEY, relation.LEFTFIELDS,
                          relation.RIGHTFILE, relation.RIGHTKEY, relation.RIGHTFIELDS},

@@ -156,8 +156,9 @@ ProgressStatus ProgressStatusOf(int percent) {
             std::to_string(percent) + "% printed"};
 }
 
-DictionaryReport::DictionaryReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
-                                   PrintFlags flags, ReportSettings settings, PageSink sink)
+DictionaryReport::DictionaryReport(const dictionary::DictionaryModel& model,
+                                   const FilesToPrint& entries, PrintFlags flags,
+                                   ReportSettings settings, PageSink sink)
     : model_(model),
       entries_(entries),
       flags_(flags),
@@ -179,7 +180,7 @@ const FilesToPrintRow* DictionaryReport::PrintedFile(std::string_view label) con
             return name < row.NAME.view();
         }
     };
-    const dict::FixedString<40> name(label);
+    const dictionary::FixedString<40> name(label);
     auto [first, last] =
         std::equal_range(printList_.begin(), printList_.end(), name.view(), ByName{});
     auto file = std::find_if(first, last, [](const auto& row) { return row.TYPE == kFileEntry; });
@@ -196,13 +197,13 @@ bool DictionaryReport::Start() {
     SortByName(printList_);
     // An alias is listed under its file when that file is printed, wherever
     // the two fall in label order.
-    auto aliases = dict::Rows(model_.ALIAS);
+    auto aliases = dictionary::Rows(model_.ALIAS);
     for (const FilesToPrintRow& entry : entries_) {
         if (entry.TYPE != kAliasEntry || entry.REF < 1 ||
             static_cast<std::size_t>(entry.REF) > aliases.size()) {
             continue;
         }
-        const dict::AliasQueue& alias = aliases[static_cast<std::size_t>(entry.REF - 1)];
+        const dictionary::AliasQueue& alias = aliases[static_cast<std::size_t>(entry.REF - 1)];
         const FilesToPrintRow* printed = PrintedFile(alias.FILE.view());
         if (printed != nullptr) aliasIndex_.emplace_back(printed->REF, alias.LABEL.str());
     }
@@ -247,7 +248,9 @@ void DictionaryReport::PrintTitlePage() {
     band.ops.push_back(rt::TextOp(1031, 2010, path, kMono10, 4698));
     band.text.push_back(path);
 
-    auto quoted = [](const dict::Text& text) { return dict::RemoveChars(text.view(), "'", false); };
+    auto quoted = [](const dictionary::Text& text) {
+        return dictionary::RemoveChars(text.view(), "'", false);
+    };
     const std::pair<const char*, std::string> values[] = {
         {"Version :", quoted(model_.VERSION)},
         {"Created :", quoted(model_.CREATED)},
@@ -318,9 +321,9 @@ void DictionaryReport::PrintEntry(const FilesToPrintRow& entry) {
 
     const auto index = static_cast<std::size_t>(entry.REF - 1);
     if (isFile) {
-        auto files = dict::Rows(model_.FILE);
+        auto files = dictionary::Rows(model_.FILE);
         if (entry.REF < 1 || index >= files.size()) return;
-        const dict::FileQueue& file = files[index];
+        const dictionary::FileQueue& file = files[index];
         std::vector<std::string> aliases;
         for (auto it = std::lower_bound(aliasIndex_.begin(), aliasIndex_.end(),
                                         std::pair(entry.REF, std::string()));
@@ -333,7 +336,7 @@ void DictionaryReport::PrintEntry(const FilesToPrintRow& entry) {
         }
         if (auto fields = FieldsTable(file, scanner_)) PrintTable(*fields);
     } else {
-        auto aliases = dict::Rows(model_.ALIAS);
+        auto aliases = dictionary::Rows(model_.ALIAS);
         if (entry.REF < 1 || index >= aliases.size()) return;
         for (const std::string& line : AliasHeadingLines(aliases[index])) PrintTextLine(line);
     }
@@ -391,8 +394,8 @@ Band DictionaryReport::FooterBand(std::int32_t page) const {
     return band;
 }
 
-bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, PrintFlags flags,
-               ReportSettings settings, PageSink sink,
+bool RunReport(const dictionary::DictionaryModel& model, const FilesToPrint& entries,
+               PrintFlags flags, ReportSettings settings, PageSink sink,
                const std::function<void(int percent)>& onEntry) {
     DictionaryReport report(model, entries, flags, std::move(settings), std::move(sink));
     if (!report.Start()) return false;
@@ -405,8 +408,9 @@ bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, 
     return true;
 }
 
-std::vector<ReportPage> BuildReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
-                                    PrintFlags flags, ReportSettings settings,
+std::vector<ReportPage> BuildReport(const dictionary::DictionaryModel& model,
+                                    const FilesToPrint& entries, PrintFlags flags,
+                                    ReportSettings settings,
                                     const std::function<void(int percent)>& onEntry) {
     std::vector<ReportPage> pages;
     RunReport(
@@ -419,7 +423,7 @@ std::string ReportText(const std::vector<ReportPage>& pages) {
     std::string out;
     for (const ReportPage& page : pages) {
         for (const std::string& line : page.text) {
-            out += dict::ShowControlBytes(rt::TrimTrailingSpaces(line));
+            out += dictionary::ShowControlBytes(rt::TrimTrailingSpaces(line));
             out += '\n';
         }
         out += "\f\n";

@@ -40,7 +40,7 @@ ProgressStatus ProgressStatusOf(int percent);
 
 class DictionaryReport {
   public:
-    DictionaryReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
+    DictionaryReport(const dictionary::DictionaryModel& model, const FilesToPrint& entries,
                      PrintFlags flags, ReportSettings settings, PageSink sink);
     // The engine's footer and groups refer back to the report.
     DictionaryReport(const DictionaryReport&) = delete;
@@ -74,12 +74,12 @@ class DictionaryReport {
     Band TableHeadingBand() const;
     Band FooterBand(std::int32_t page) const;
 
-    const dict::DictionaryModel& model_;
+    const dictionary::DictionaryModel& model_;
     const FilesToPrint& entries_;
     PrintFlags flags_;
     ReportSettings settings_;
     ReportEngine engine_;
-    dict::Scanner scanner_;
+    dictionary::Scanner scanner_;
 
     // The entry of printList_ for the file labelled `label`; null when that
     // file is not printed.
@@ -87,7 +87,7 @@ class DictionaryReport {
 
     FilesToPrint printList_;                                        // PrintList
     std::vector<std::pair<std::int32_t, std::string>> aliasIndex_;  // AliasIndex (REF, LABEL)
-    std::optional<dict::RelationIndex> relationIndex_;              // RelationIndex
+    std::optional<dictionary::RelationIndex> relationIndex_;        // RelationIndex
 
     std::size_t next_ = 0;  // index in printList_ of the entry to print next
     int percent_ = 0;
@@ -105,17 +105,18 @@ class DictionaryReport {
 // Runs a whole report at once (the batch tool, benchmarks), handing each
 // page to the sink as it is completed; `onEntry` gets the percentage after
 // each entry. False when the dictionary has no files (no page at all).
-bool RunReport(const dict::DictionaryModel& model, const FilesToPrint& entries, PrintFlags flags,
-               ReportSettings settings, PageSink sink,
+bool RunReport(const dictionary::DictionaryModel& model, const FilesToPrint& entries,
+               PrintFlags flags, ReportSettings settings, PageSink sink,
                const std::function<void(int percent)>& onEntry = {});
 
 // RunReport, collecting the pages.
-std::vector<ReportPage> BuildReport(const dict::DictionaryModel& model, const FilesToPrint& entries,
-                                    PrintFlags flags, ReportSettings settings,
+std::vector<ReportPage> BuildReport(const dictionary::DictionaryModel& model,
+                                    const FilesToPrint& entries, PrintFlags flags,
+                                    ReportSettings settings,
                                     const std::function<void(int percent)>& onEntry = {});
 
 // The pages as plain text: each band's lines in order, trailing blanks
-// removed and control bytes made visible (dict::ShowControlBytes), a form
+// removed and control bytes made visible (dictionary::ShowControlBytes), a form
 // feed line after each page.
 std::string ReportText(const std::vector<ReportPage>& pages);
 

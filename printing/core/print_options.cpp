@@ -11,16 +11,16 @@ void SortByName(FilesToPrint& rows) {
                      });
 }
 
-DisabledBoxes FillFilesToPrint(const dict::DictionaryModel& model, PrintFlags& flags,
+DisabledBoxes FillFilesToPrint(const dictionary::DictionaryModel& model, PrintFlags& flags,
                                FilesToPrint& rows) {
     flags.PrintPreview = true;
     rows.clear();
     DisabledBoxes disabled;
     bool someFileHasKeys = false;
-    rows.reserve(dict::Rows(model.FILE).size() + dict::Rows(model.ALIAS).size());
+    rows.reserve(dictionary::Rows(model.FILE).size() + dictionary::Rows(model.ALIAS).size());
     if (model.FILE) {
         std::int32_t i = 0;
-        for (const dict::FileQueue& file : *model.FILE) {
+        for (const dictionary::FileQueue& file : *model.FILE) {
             rows.push_back({kFileEntry, file.LABEL.view(), ++i, 1});
             if (file.KEY) someFileHasKeys = true;
         }
@@ -31,7 +31,7 @@ DisabledBoxes FillFilesToPrint(const dict::DictionaryModel& model, PrintFlags& f
     }
     if (model.ALIAS) {
         std::int32_t j = 0;
-        for (const dict::AliasQueue& alias : *model.ALIAS) {
+        for (const dictionary::AliasQueue& alias : *model.ALIAS) {
             rows.push_back({kAliasEntry, alias.LABEL.view(), ++j,
                             static_cast<std::uint8_t>(flags.PrintAliases ? 1 : 0)});
         }

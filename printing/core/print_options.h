@@ -15,10 +15,10 @@ inline constexpr char kAliasEntry = 'A';
 
 // One printable entry: a file or an alias of the dictionary.
 struct FilesToPrintRow {
-    char TYPE = kFileEntry;      // 'F' file, 'A' alias
-    dict::FixedString<40> NAME;  // the file's or alias's label
-    std::int32_t REF = 0;        // 1-based position in the FILE or ALIAS list
-    std::uint8_t SELECTED = 0;   // 1: print it
+    char TYPE = kFileEntry;            // 'F' file, 'A' alias
+    dictionary::FixedString<40> NAME;  // the file's or alias's label
+    std::int32_t REF = 0;              // 1-based position in the FILE or ALIAS list
+    std::uint8_t SELECTED = 0;         // 1: print it
 };
 
 using FilesToPrint = std::vector<FilesToPrintRow>;
@@ -48,7 +48,7 @@ void SortByName(FilesToPrint& rows);
 // The window's first display: Preview is ticked again, the list is rebuilt
 // from the model (files selected, aliases as PrintAliases says, in label
 // order), and the flags of sections the dictionary lacks are cleared.
-DisabledBoxes FillFilesToPrint(const dict::DictionaryModel& model, PrintFlags& flags,
+DisabledBoxes FillFilesToPrint(const dictionary::DictionaryModel& model, PrintFlags& flags,
                                FilesToPrint& rows);
 
 // Print is enabled when an entry is selected or the summary is wanted.

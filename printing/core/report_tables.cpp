@@ -14,7 +14,7 @@ constexpr std::size_t kFirstAttributeColumn = 48;
 constexpr std::size_t kAttributeColumn = 60;
 
 std::string WithoutQuotes(std::string_view text) {
-    return dict::RemoveChars(text, "'", false);
+    return dictionary::RemoveChars(text, "'", false);
 }
 
 void Widen(std::size_t& width, std::string_view text) {
@@ -22,8 +22,8 @@ void Widen(std::size_t& width, std::string_view text) {
 }
 
 template <class Row>
-std::span<const Row> RowsOf(const dict::List<Row>& list) {
-    return dict::Rows(list);
+std::span<const Row> RowsOf(const dictionary::List<Row>& list) {
+    return dictionary::Rows(list);
 }
 
 // The last row that carries text becomes the table's last row.
@@ -44,7 +44,7 @@ void DropTrailingSeparator(ReportTable& table) {
 
 // --- entry heading lines -------------------------------------------------
 
-std::vector<std::string> FileAttributeWords(const dict::FileQueue& file) {
+std::vector<std::string> FileAttributeWords(const dictionary::FileQueue& file) {
     std::vector<std::string> words;
     if (file.CREATE) words.emplace_back("CREATE");
     if (file.RECLAIM) words.emplace_back("RECLAIM");
@@ -123,7 +123,7 @@ std::string Joined(const std::vector<std::string>& words, std::string_view separ
 
 }  // namespace
 
-std::vector<std::string> FileHeadingLines(const dict::FileQueue& file,
+std::vector<std::string> FileHeadingLines(const dictionary::FileQueue& file,
                                           const std::vector<std::string>& aliases) {
     HeadingLines lines(FileAttributeWords(file));
     lines.Add("Prefix: ", Value(file.PREFIX), kFirstAttributeColumn, "Attributes: ");
@@ -133,7 +133,7 @@ std::vector<std::string> FileHeadingLines(const dict::FileQueue& file,
     return std::move(lines).Finish();
 }
 
-std::vector<std::string> AliasHeadingLines(const dict::AliasQueue& alias) {
+std::vector<std::string> AliasHeadingLines(const dictionary::AliasQueue& alias) {
     HeadingLines lines;
     lines.Add("Prefix: ", Value(alias.PREFIX), kAttributeColumn);
     lines.Add("File  : ", Value(alias.FILE), kAttributeColumn);
@@ -142,14 +142,15 @@ std::vector<std::string> AliasHeadingLines(const dict::AliasQueue& alias) {
 
 // --- keys ----------------------------------------------------------------
 
-KeyColumns KeyColumnsOf(const dict::FileQueue& file) {
+KeyColumns KeyColumnsOf(const dictionary::FileQueue& file) {
     KeyColumns c;
     auto measure = [&](const auto& key) {
         Widen(c.wL, Value(key.LABEL));
-        for (const dict::TextLineQueue& part : RowsOf(key.FIELD)) Widen(c.wF, Value(part.TEXT));
+        for (const dictionary::TextLineQueue& part : RowsOf(key.FIELD))
+            Widen(c.wF, Value(part.TEXT));
     };
-    for (const dict::KeyQueue& key : RowsOf(file.KEY)) measure(key);
-    for (const dict::IndexQueue& index : RowsOf(file.INDEX)) measure(index);
+    for (const dictionary::KeyQueue& key : RowsOf(file.KEY)) measure(key);
+    for (const dictionary::IndexQueue& index : RowsOf(file.INDEX)) measure(index);
     c.A = c.wL + 5;
     c.B = c.A + c.wF + 2;
     return c;
@@ -159,7 +160,7 @@ namespace {
 
 // "PRIMARY,DUP,..." from the words that apply, without the last comma.
 std::string CommaList(std::initializer_list<std::pair<bool, std::string_view>> words,
-                      const dict::Text& name) {
+                      const dictionary::Text& name) {
     std::string text;
     for (const auto& [set, word] : words) {
         if (set) {
@@ -176,7 +177,7 @@ std::string CommaList(std::initializer_list<std::pair<bool, std::string_view>> w
 struct KeyEntry {
     std::string first;
     std::string attributes;
-    const dict::List<dict::TextLineQueue>* parts;
+    const dictionary::List<dictionary::TextLineQueue>* parts;
 };
 
 void AddKeyRows(ReportTable& table, const KeyColumns& c, std::size_t length,
@@ -198,11 +199,11 @@ void AddKeyRows(ReportTable& table, const KeyColumns& c, std::size_t length,
 
 }  // namespace
 
-std::optional<ReportTable> KeysTable(const dict::FileQueue& file) {
+std::optional<ReportTable> KeysTable(const dictionary::FileQueue& file) {
     if (!file.KEY && !file.INDEX) return std::nullopt;
     const KeyColumns c = KeyColumnsOf(file);
     std::vector<KeyEntry> entries;
-    for (const dict::KeyQueue& key : RowsOf(file.KEY)) {
+    for (const dictionary::KeyQueue& key : RowsOf(file.KEY)) {
         entries.push_back({"K " + key.LABEL.str(),
                            CommaList({{key.PRIMARY != 0, "PRIMARY"},
                                       {key.DUP != 0, "DUP"},
@@ -211,7 +212,7 @@ std::optional<ReportTable> KeysTable(const dict::FileQueue& file) {
                                      key.NAME),
                            &key.FIELD});
     }
-    for (const dict::IndexQueue& index : RowsOf(file.INDEX)) {
+    for (const dictionary::IndexQueue& index : RowsOf(file.INDEX)) {
         entries.push_back(
             {(index.FIELD ? "I " : "D ") + index.LABEL.str(),
              CommaList({{index.NOCASE != 0, "NOCASE"}, {index.OPT != 0, "OPT"}}, index.NAME),
@@ -237,7 +238,7 @@ std::optional<ReportTable> KeysTable(const dict::FileQueue& file) {
 
 namespace {
 
-std::string ValidOf(const dict::ObjectTextRef& text, dict::Scanner& scanner) {
+std::string ValidOf(const dictionary::ObjectTextRef& text, dictionary::Scanner& scanner) {
     if (!text || !text->KEYWORDS.has_value()) return {};
     scanner.Split(text->KEYWORDS.view(), {}, true);
     std::string valid = scanner.ArgumentsOf("VALID");
@@ -247,22 +248,22 @@ std::string ValidOf(const dict::ObjectTextRef& text, dict::Scanner& scanner) {
 
 }  // namespace
 
-std::vector<FieldCells> FieldRows(const dict::FileQueue& file, dict::Scanner& scanner) {
+std::vector<FieldCells> FieldRows(const dictionary::FileQueue& file, dictionary::Scanner& scanner) {
     std::vector<FieldCells> rows;
-    for (const dict::MemoQueue& memo : RowsOf(file.MEMO)) {
+    for (const dictionary::MemoQueue& memo : RowsOf(file.MEMO)) {
         rows.push_back({memo.LABEL.str(), "MEMO(" + std::to_string(memo.SIZE) + ")",
                         memo.PICTURE.str(), ValidOf(memo.TEXT, scanner)});
     }
-    for (const dict::BlobQueue& blob : RowsOf(file.BLOB)) {
+    for (const dictionary::BlobQueue& blob : RowsOf(file.BLOB)) {
         rows.push_back({blob.LABEL.str(),
                         "BLOB(" + std::to_string(blob.SIZE) + ")",
                         {},
                         ValidOf(blob.TEXT, scanner)});
     }
     std::size_t level = 0;
-    for (const dict::FieldQueue& field : RowsOf(file.FIELD)) {
+    for (const dictionary::FieldQueue& field : RowsOf(file.FIELD)) {
         if (field.TYPE == "END" && level > 0) --level;
-        std::string type(2 * std::min(level, dict::kMaxGroupIndent), ' ');
+        std::string type(2 * std::min(level, dictionary::kMaxGroupIndent), ' ');
         type += Value(field.TYPE);
         if (field.SIZE.has_value()) type += "(" + field.SIZE.str() + ")";
         if (field.DIM.has_value()) type += ",DIM(" + field.DIM.str() + ")";
@@ -286,7 +287,8 @@ FieldColumns FieldColumnsOf(const std::vector<FieldCells>& rows) {
     return c;
 }
 
-std::optional<ReportTable> FieldsTable(const dict::FileQueue& file, dict::Scanner& scanner) {
+std::optional<ReportTable> FieldsTable(const dictionary::FileQueue& file,
+                                       dictionary::Scanner& scanner) {
     if (!file.MEMO && !file.BLOB && !file.FIELD) return std::nullopt;
     const std::vector<FieldCells> cells = FieldRows(file, scanner);
     const FieldColumns c = FieldColumnsOf(cells);
@@ -317,11 +319,11 @@ namespace {
 
 struct SideView {
     std::string_view ownFile, ownKey, relatedFile, relatedKey;
-    std::span<const dict::FieldPairQueue> ownPairs, relatedPairs;
+    std::span<const dictionary::FieldPairQueue> ownPairs, relatedPairs;
 };
 
 SideView ViewOf(const RelationSide& side) {
-    const dict::RelationQueue& r = *side.relation;
+    const dictionary::RelationQueue& r = *side.relation;
     if (side.left) {
         return {Value(r.LEFTFILE), Value(r.LEFTKEY),     Value(r.RIGHTFILE),
                 Value(r.RIGHTKEY), RowsOf(r.LEFTFIELDS), RowsOf(r.RIGHTFIELDS)};
@@ -347,11 +349,12 @@ void PutLink(ReportLine& line, std::size_t from, std::size_t next, std::string_v
 
 }  // namespace
 
-std::vector<RelationSide> RelationsOf(const dict::DictionaryModel& model,
-                                      const dict::RelationIndex& index, std::string_view name) {
+std::vector<RelationSide> RelationsOf(const dictionary::DictionaryModel& model,
+                                      const dictionary::RelationIndex& index,
+                                      std::string_view name) {
     const auto relations = RowsOf(model.RELATION);
     std::vector<RelationSide> sides;
-    for (const dict::RelationIndex::End& end : index.EndsOf(name))
+    for (const dictionary::RelationIndex::End& end : index.EndsOf(name))
         sides.push_back({&relations[end.position], end.left});
     return sides;
 }
@@ -365,11 +368,11 @@ RelationColumns RelationColumnsOf(const std::vector<RelationSide>& sides) {
         Widen(c.W3, v.relatedKey);
         Widen(c.W4, v.relatedFile);
         Widen(c.W5, v.ownKey);
-        for (const dict::FieldPairQueue& pair : v.ownPairs) {
+        for (const dictionary::FieldPairQueue& pair : v.ownPairs) {
             Widen(c.W2, Value(pair.LEFT));
             Widen(c.W3, Value(pair.RIGHT));
         }
-        for (const dict::FieldPairQueue& pair : v.relatedPairs) {
+        for (const dictionary::FieldPairQueue& pair : v.relatedPairs) {
             Widen(c.W4, Value(pair.LEFT));
             Widen(c.W5, Value(pair.RIGHT));
         }
@@ -383,7 +386,7 @@ RelationColumns RelationColumnsOf(const std::vector<RelationSide>& sides) {
 }
 
 std::string RelationArrow(const RelationSide& side) {
-    const bool one = dict::LeftSideIsOne(*side.relation);
+    const bool one = dictionary::LeftSideIsOne(*side.relation);
     const std::string oneToMany = {kSingleLeft, kDash, kDoubleRight, ' '};  // "‹—» "
     const std::string manyToOne = {kDoubleLeft, kDash, kSingleRight, ' '};  // "«—› "
     return one == side.left ? oneToMany : manyToOne;
@@ -433,13 +436,14 @@ std::optional<ReportTable> RelationsTable(const std::vector<RelationSide>& sides
 
 // --- files summary -------------------------------------------------------
 
-std::string SummaryAttributes(const dict::FileQueue& file) {
+std::string SummaryAttributes(const dictionary::FileQueue& file) {
     return Joined(FileAttributeWords(file), ",");
 }
 
 namespace {
 
-const dict::FileQueue* FileOf(const dict::DictionaryModel& model, const FilesToPrintRow& entry) {
+const dictionary::FileQueue* FileOf(const dictionary::DictionaryModel& model,
+                                    const FilesToPrintRow& entry) {
     auto files = RowsOf(model.FILE);
     if (entry.TYPE != kFileEntry || entry.REF < 1 ||
         static_cast<std::size_t>(entry.REF) > files.size()) {
@@ -450,10 +454,11 @@ const dict::FileQueue* FileOf(const dict::DictionaryModel& model, const FilesToP
 
 }  // namespace
 
-SummaryColumns SummaryColumnsOf(const dict::DictionaryModel& model, const FilesToPrint& entries) {
+SummaryColumns SummaryColumnsOf(const dictionary::DictionaryModel& model,
+                                const FilesToPrint& entries) {
     SummaryColumns c;
     for (const FilesToPrintRow& entry : entries) {
-        const dict::FileQueue* file = FileOf(model, entry);
+        const dictionary::FileQueue* file = FileOf(model, entry);
         if (!file) continue;
         Widen(c.w1, Value(file->LABEL));
         Widen(c.w2, Value(file->PREFIX));
@@ -471,7 +476,7 @@ SummaryColumns SummaryColumnsOf(const dict::DictionaryModel& model, const FilesT
     return c;
 }
 
-ReportTable SummaryTable(const dict::DictionaryModel& model, const FilesToPrint& entries) {
+ReportTable SummaryTable(const dictionary::DictionaryModel& model, const FilesToPrint& entries) {
     const SummaryColumns c = SummaryColumnsOf(model, entries);
     ReportTable table;
     ReportLine line(std::max(kLineLength, c.E));
@@ -483,7 +488,7 @@ ReportTable SummaryTable(const dict::DictionaryModel& model, const FilesToPrint&
     table.heading = line.Value();
     table.folds = {c.A, c.B, c.C, c.D};
     for (const FilesToPrintRow& entry : entries) {
-        const dict::FileQueue* file = FileOf(model, entry);
+        const dictionary::FileQueue* file = FileOf(model, entry);
         if (!file) continue;
         line = Value(file->LABEL);
         line.Put(c.A, Value(file->PREFIX));

@@ -48,21 +48,21 @@ struct ReportTable {
 };
 
 // The value of a text, "" when it is null.
-inline std::string_view Value(const dict::Text& text) noexcept {
+inline std::string_view Value(const dictionary::Text& text) noexcept {
     return text.view();
 }
 
 // --- entry heading lines -------------------------------------------------
 
 // The words of the file's set flags, in the report's order.
-std::vector<std::string> FileAttributeWords(const dict::FileQueue& file);
+std::vector<std::string> FileAttributeWords(const dictionary::FileQueue& file);
 
 // The heading lines of a file: prefix, driver, path, aliases, and the
 // attributes that did not fit on them. `aliases` are the labels of the
 // file's aliases, in label order.
-std::vector<std::string> FileHeadingLines(const dict::FileQueue& file,
+std::vector<std::string> FileHeadingLines(const dictionary::FileQueue& file,
                                           const std::vector<std::string>& aliases);
-std::vector<std::string> AliasHeadingLines(const dict::AliasQueue& alias);
+std::vector<std::string> AliasHeadingLines(const dictionary::AliasQueue& alias);
 
 // --- keys ----------------------------------------------------------------
 
@@ -72,9 +72,9 @@ struct KeyColumns {
     std::size_t A = 0;   // FIELDS
     std::size_t B = 0;   // ATTRIBUTES
 };
-KeyColumns KeyColumnsOf(const dict::FileQueue& file);
+KeyColumns KeyColumnsOf(const dictionary::FileQueue& file);
 // Null when the file has neither a key nor an index list.
-std::optional<ReportTable> KeysTable(const dict::FileQueue& file);
+std::optional<ReportTable> KeysTable(const dictionary::FileQueue& file);
 
 // --- fields --------------------------------------------------------------
 
@@ -96,16 +96,17 @@ struct FieldCells {
 };
 
 // The rows of memos, blobs and fields in that order, groups indented.
-std::vector<FieldCells> FieldRows(const dict::FileQueue& file, dict::Scanner& scanner);
+std::vector<FieldCells> FieldRows(const dictionary::FileQueue& file, dictionary::Scanner& scanner);
 FieldColumns FieldColumnsOf(const std::vector<FieldCells>& rows);
 // Null when the file has no memo, blob or field list.
-std::optional<ReportTable> FieldsTable(const dict::FileQueue& file, dict::Scanner& scanner);
+std::optional<ReportTable> FieldsTable(const dictionary::FileQueue& file,
+                                       dictionary::Scanner& scanner);
 
 // --- relations -----------------------------------------------------------
 
 // A relation seen from one of its files.
 struct RelationSide {
-    const dict::RelationQueue* relation = nullptr;
+    const dictionary::RelationQueue* relation = nullptr;
     bool left = true;  // the printed entry is the relation's left file
 };
 
@@ -116,8 +117,9 @@ inline constexpr std::size_t kFileLabelLength = 80;
 // The relations of the entry `name`, in the model's order, each side that
 // names it; `index` compares labels on their first kFileLabelLength
 // characters, as the report's entries are named.
-std::vector<RelationSide> RelationsOf(const dict::DictionaryModel& model,
-                                      const dict::RelationIndex& index, std::string_view name);
+std::vector<RelationSide> RelationsOf(const dictionary::DictionaryModel& model,
+                                      const dictionary::RelationIndex& index,
+                                      std::string_view name);
 
 struct RelationColumns {
     std::size_t W1 = 9, W2 = 4, W3 = 11, W4 = 12, W5 = 4;
@@ -136,9 +138,10 @@ struct SummaryColumns {
     std::size_t A = 0, B = 0, C = 0, D = 0, E = 0;
 };
 // "CREATE,RECLAIM,...,OWNER(x),ENCRYPT" without the last comma.
-std::string SummaryAttributes(const dict::FileQueue& file);
-SummaryColumns SummaryColumnsOf(const dict::DictionaryModel& model, const FilesToPrint& entries);
+std::string SummaryAttributes(const dictionary::FileQueue& file);
+SummaryColumns SummaryColumnsOf(const dictionary::DictionaryModel& model,
+                                const FilesToPrint& entries);
 // One row per file entry of the list, in list order.
-ReportTable SummaryTable(const dict::DictionaryModel& model, const FilesToPrint& entries);
+ReportTable SummaryTable(const dictionary::DictionaryModel& model, const FilesToPrint& entries);
 
 }  // namespace printing

@@ -9,7 +9,7 @@
 #include "runtime/core/error_state.h"
 #include "tests/dictionary/temp_folder.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 using dict_test::TempFolder;
@@ -168,4 +168,4 @@ TEST(ExportFileOpenErrorTest, SuccessfulOpenClearsTheError) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

@@ -15,7 +15,7 @@
 
 #if defined(KESTRIAN_DOC_PATH) && defined(KESTRIAN_SOURCE_DIR)
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 using dict_test::TempFolder;
@@ -115,6 +115,6 @@ TEST(KestrianDocHostileTest, HostileExportsEndWithACodeNotASignal) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary
 
 #endif

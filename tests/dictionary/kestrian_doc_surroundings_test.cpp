@@ -23,7 +23,7 @@
 
 #if defined(KESTRIAN_DOC_PATH) && defined(KESTRIAN_SAMPLES_DIR)
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 namespace fs = std::filesystem;
@@ -297,6 +297,6 @@ TEST(KestrianDocSurroundings, AStoppedRunLeavesNoTemporary) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary
 
 #endif

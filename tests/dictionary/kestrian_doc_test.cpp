@@ -17,7 +17,7 @@
 
 #ifdef KESTRIAN_DOC_PATH
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 using dict_test::ReadBytes;
@@ -143,6 +143,6 @@ TEST_F(KestrianDocTest, BadUsageShowsTheUsageWithExitCode2) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary
 
 #endif  // KESTRIAN_DOC_PATH

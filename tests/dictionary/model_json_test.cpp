@@ -7,7 +7,7 @@
 #include "dictionary/windows1252.h"
 #include "tests/dictionary/worked_example.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 std::string Quoted(std::string_view text) {
@@ -241,4 +241,4 @@ TEST(ModelJsonTest, LargeModelArrivesInPiecesThatJoinToTheWhole) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

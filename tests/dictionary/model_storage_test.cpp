@@ -12,7 +12,7 @@
 #include "dictionary/txd_parser.h"
 #include "tests/dictionary/worked_example.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 const std::string kLong = "a value too long to be held inline";
@@ -145,4 +145,4 @@ TEST(ModelMemoryTest, AnnotationObjectsAndSectionsStayInTheirMemory) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 TEST(TextTest, NullAndEmptyAreDistinct) {
@@ -120,4 +120,4 @@ TEST(ModelTest, EnsureCreatesOnceAndKeepsRows) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

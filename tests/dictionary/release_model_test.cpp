@@ -12,7 +12,7 @@
 #include "tests/dictionary/temp_folder.h"
 #include "tests/dictionary/worked_example.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 using dict_test::ReadBytes;
@@ -202,4 +202,4 @@ TEST(ReleaseModelFailureTest, FailingWritesStillFreeTheModel) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

@@ -10,7 +10,7 @@
 #include "tests/dictionary/temp_folder.h"
 #include "tests/dictionary/worked_example.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 using dict_test::ReadBytes;
@@ -119,4 +119,4 @@ TEST(ReleaseReadBackTest, HeaderOnlyModel) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

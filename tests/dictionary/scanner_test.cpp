@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 std::vector<std::string> Tokens(const Scanner& scanner) {
@@ -325,4 +325,4 @@ TEST(RemoveCharsTest, RemovesSetCharacters) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

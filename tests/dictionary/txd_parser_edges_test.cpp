@@ -7,7 +7,7 @@
 
 #include "dictionary/txd_parser.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 // An export made of the lines, each ended by a carriage return and line feed.
@@ -520,4 +520,4 @@ TEST(TxdRobustnessTest, ProgressTextsAndPercent) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

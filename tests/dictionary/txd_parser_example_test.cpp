@@ -9,7 +9,7 @@
 
 #include "dictionary/txd_parser.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 constexpr std::string_view kPath = "C:\\DATA\\ORDERS.DCT";
@@ -185,4 +185,4 @@ TEST(WorkedExampleSliceTest, SlicesGiveTheSameModelAndReportProgress) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

@@ -41,23 +41,24 @@ inline constexpr const char* kWorkedExampleExport =
     "FIELD(CUS:Number,ORD:CustNo)\r\n"
     "END\r\n";
 
-inline dict::ObjectTextRef Annotation(const char* definition, const char* keywords) {
-    auto text = dict::MakeObjectText();
+inline dictionary::ObjectTextRef Annotation(const char* definition, const char* keywords) {
+    auto text = dictionary::MakeObjectText();
     text->DEFINITION = definition;
     if (keywords != nullptr) text->KEYWORDS = keywords;
     return text;
 }
 
-inline dict::List<dict::TextLineQueue> Lines(std::initializer_list<const char*> lines) {
-    dict::List<dict::TextLineQueue> list = dict::MakeList<dict::TextLineQueue>();
-    for (const char* line : lines) list->push_back({dict::Text(line)});
+inline dictionary::List<dictionary::TextLineQueue> Lines(std::initializer_list<const char*> lines) {
+    dictionary::List<dictionary::TextLineQueue> list =
+        dictionary::MakeList<dictionary::TextLineQueue>();
+    for (const char* line : lines) list->push_back({dictionary::Text(line)});
     return list;
 }
 
 // The model parsed from kWorkedExampleExport with `dctPath` as the
 // dictionary path.
-inline dict::DictionaryModel WorkedExampleModel(const std::string& dctPath) {
-    using namespace dict;
+inline dictionary::DictionaryModel WorkedExampleModel(const std::string& dctPath) {
+    using namespace dictionary;
     DictionaryModel model;
     model.VERSION = "'4.0'";
     model.CREATED = "'1 JAN 1999' ' 9:00:00AM'";

@@ -11,7 +11,7 @@
 #include "runtime/core/error_state.h"
 #include "tests/dictionary/temp_folder.h"
 
-namespace dict {
+namespace dictionary {
 namespace {
 
 using dict_test::ReadBytes;
@@ -162,4 +162,4 @@ TEST(WritebackFileTest, AttachedDescriptorStaysOpen) {
 }
 
 }  // namespace
-}  // namespace dict
+}  // namespace dictionary

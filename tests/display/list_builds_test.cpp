@@ -69,7 +69,7 @@ const std::string kTwoFiles = Export({
 
 class TwoFilesTest : public testing::Test {
   protected:
-    std::unique_ptr<dict::DictionaryModel> model = Parse(kTwoFiles);
+    std::unique_ptr<dictionary::DictionaryModel> model = Parse(kTwoFiles);
     DictionaryLists lists{*model, "D.TXD", CharWidth};
 };
 
@@ -291,7 +291,7 @@ TEST(FieldListTest, MemosGroupsSizesAndDimensions) {
     }));
     auto& file = model->FILE->front();
     file.MEMO->at(1).TEXT.reset();  // a memo without annotations is left out
-    dict::Scanner scanner;
+    dictionary::Scanner scanner;
     BuiltList list = BuildFieldList(file, scanner, CharWidth);
     const Strings expected[] = {
         {"Notes", "MEMO(1000)", "@s80", "INLIST('a|b')"},
@@ -323,7 +323,7 @@ TEST(FieldListTest, LongCellsAreCutToTheirFieldSize) {
         "!!> IDENT(1),VALID(" + valid + ")",
         "        END",
     }));
-    dict::Scanner scanner;
+    dictionary::Scanner scanner;
     BuiltList list = BuildFieldList(model->FILE->front(), scanner, CharWidth);
     ASSERT_EQ(list.rows.size(), 1u);
     EXPECT_EQ(list.rows[0][kFieldName].text, std::string(40, 'L'));
@@ -373,7 +373,7 @@ TEST(KeyListTest, ShadeFlipsPerKeyAndIndexes) {
 }
 
 TEST(RelationListTest, FormatIsSetWithoutRelations) {
-    dict::DictionaryModel model;
+    dictionary::DictionaryModel model;
     BuiltList list = BuildRelationList(model, "A", "A", CharWidth);
     EXPECT_TRUE(list.rows.empty());
     EXPECT_EQ(list.format,
@@ -402,7 +402,7 @@ TEST(RelationListTest, MoreLeftPairsThanRightLeaveRightCellsEmpty) {
 }
 
 TEST(FileAttributesTest, AbbreviationsInOrder) {
-    dict::FileQueue file;
+    dictionary::FileQueue file;
     EXPECT_EQ(FileAttributes(file), "");
     file.CREATE = file.RECLAIM = file.THREAD = file.BINDABLE = file.EXTERNAL = 1;
     file.DLL = file.OEM = file.ENCRYPT = 1;

@@ -23,9 +23,9 @@ inline std::string Export(std::initializer_list<std::string_view> lines) {
     return out;
 }
 
-inline std::unique_ptr<dict::DictionaryModel> Parse(std::string_view exportText) {
-    auto model = std::make_unique<dict::DictionaryModel>();
-    dict::ParseAll(*model, exportText, "D.TXD");
+inline std::unique_ptr<dictionary::DictionaryModel> Parse(std::string_view exportText) {
+    auto model = std::make_unique<dictionary::DictionaryModel>();
+    dictionary::ParseAll(*model, exportText, "D.TXD");
     return model;
 }
 

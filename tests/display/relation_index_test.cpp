@@ -18,7 +18,7 @@ using display_test::Parse;
 using Positions = std::vector<std::size_t>;
 
 // Relations 0: A -> B, 1: B -> C, 2: A -> A, 3: C -> A.
-std::unique_ptr<dict::DictionaryModel> FourRelations() {
+std::unique_ptr<dictionary::DictionaryModel> FourRelations() {
     std::vector<std::string> lines = {"[RELATIONS]"};
     for (const auto& [left, right] : {std::pair{"A", "B"}, {"B", "C"}, {"A", "A"}, {"C", "A"}}) {
         lines.push_back("  RELATION,1:MANY");
@@ -33,8 +33,8 @@ std::unique_ptr<dict::DictionaryModel> FourRelations() {
 
 TEST(RelationIndexTest, PositionsOfOneLabel) {
     const auto model = FourRelations();
-    ASSERT_EQ(dict::Rows(model->RELATION).size(), 4u);
-    const dict::RelationIndex index(*model);
+    ASSERT_EQ(dictionary::Rows(model->RELATION).size(), 4u);
+    const dictionary::RelationIndex index(*model);
     const struct {
         std::string label;
         Positions expected;
@@ -49,7 +49,7 @@ TEST(RelationIndexTest, PositionsOfOneLabel) {
 
 TEST(RelationIndexTest, PositionsOfEitherLabelInModelOrder) {
     const auto model = FourRelations();
-    const dict::RelationIndex index(*model);
+    const dictionary::RelationIndex index(*model);
     const struct {
         std::string first, second;
         Positions expected;
@@ -66,23 +66,23 @@ TEST(RelationIndexTest, PositionsOfEitherLabelInModelOrder) {
 TEST(RelationIndexTest, EndsOfALabelAndLabelsComparedOnTheirFirstCharacters) {
     const auto model = FourRelations();
     using Ends = std::vector<std::pair<std::size_t, bool>>;
-    const auto ends = [](const dict::RelationIndex& index, std::string_view label) {
+    const auto ends = [](const dictionary::RelationIndex& index, std::string_view label) {
         Ends out;
         for (const auto& end : index.EndsOf(label)) out.emplace_back(end.position, end.left);
         return out;
     };
-    const dict::RelationIndex whole(*model);
+    const dictionary::RelationIndex whole(*model);
     EXPECT_EQ(ends(whole, "A"), (Ends{{0, true}, {2, true}, {2, false}, {3, false}}));
     EXPECT_EQ(ends(whole, "C "), (Ends{{1, false}, {3, true}}));
     EXPECT_TRUE(ends(whole, "AB").empty());
-    const dict::RelationIndex first(*model, 1);
+    const dictionary::RelationIndex first(*model, 1);
     EXPECT_EQ(ends(first, "AB"), ends(whole, "A"));
     EXPECT_EQ(first.Key("Bxyz  "), "B");
 }
 
 TEST(RelationIndexTest, EmptyModelHasNoPositions) {
-    const dict::DictionaryModel model;
-    EXPECT_TRUE(dict::RelationIndex(model).Of("A").empty());
+    const dictionary::DictionaryModel model;
+    EXPECT_TRUE(dictionary::RelationIndex(model).Of("A").empty());
 }
 
 // Column widths come out as if every cell were measured whole, though only

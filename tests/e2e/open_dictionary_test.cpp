@@ -83,7 +83,7 @@ TEST_F(OpenDictionaryTest, DctWithTheIdeRunningIsExportedParsedAndTheExportDelet
         h.Choose(menu::Open);
         EXPECT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
         EXPECT_NE(framework::Model(), nullptr);
-        EXPECT_FALSE(dict::Rows(framework::Model()->FILE).empty());
+        EXPECT_FALSE(dictionary::Rows(framework::Model()->FILE).empty());
         EXPECT_FALSE(fs::exists(TempTxd()));
         h.Choose(menu::Exit);
     });
@@ -162,7 +162,7 @@ TEST_F(OpenDictionaryTest, CancelWithADictionaryLoadedChangesNothing) {
         const rt::WindowRef frame = h.WaitForFrame();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
-        const dict::DictionaryModel* loaded = framework::Model();
+        const dictionary::DictionaryModel* loaded = framework::Model();
         h.Choose(menu::Open);
         EXPECT_TRUE(h.Dialogs().WaitForOpenFiles(2, std::chrono::seconds(20)));
         // The frame handles the next choice only after Open has returned.

@@ -38,8 +38,8 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 
 std::vector<std::string> FileLabels() {
     std::vector<std::string> labels;
-    if (const dict::DictionaryModel* model = framework::Model())
-        for (const dict::FileQueue& file : dict::Rows(model->FILE))
+    if (const dictionary::DictionaryModel* model = framework::Model())
+        for (const dictionary::FileQueue& file : dictionary::Rows(model->FILE))
             labels.emplace_back(file.LABEL.view());
     return labels;
 }
@@ -102,15 +102,15 @@ TEST(Parse, TheModelKeepsTheExportItsTextsPointInto) {
         h.WaitForFrame();
         h.Choose(menu::Open);
         ASSERT_TRUE(WaitUntil([&] { return h.DictionaryWindowOpen(); }));
-        dict::DictionaryModel* model = framework::Model();
+        dictionary::DictionaryModel* model = framework::Model();
         ASSERT_NE(model, nullptr);
         // A declaration line is a text of the export as it stands: the model
         // keeps it in place (a copy would lie elsewhere) once it holds the export.
         int inPlace = 0;
-        for (const dict::FileQueue& file : dict::Rows(model->FILE)) {
+        for (const dictionary::FileQueue& file : dictionary::Rows(model->FILE)) {
             if (!file.TEXT) continue;
             const std::string_view line = file.TEXT->DEFINITION.view();
-            if (line.size() > dict::Text::kInlineCapacity &&
+            if (line.size() > dictionary::Text::kInlineCapacity &&
                 model->storage.Keep(line).data() == line.data())
                 ++inPlace;
         }

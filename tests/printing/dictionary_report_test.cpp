@@ -36,29 +36,30 @@ PrintFlags Flags(bool title, bool summary) {
 }
 
 // Orders (key, fields, relation to Cust), Cust (fields), alias AShip of Cust.
-dict::DictionaryModel SmallModel(const std::string& ordersLabel = "Orders",
-                                 const std::string& custLabel = "Cust") {
-    dict::DictionaryModel model;
+dictionary::DictionaryModel SmallModel(const std::string& ordersLabel = "Orders",
+                                       const std::string& custLabel = "Cust") {
+    dictionary::DictionaryModel model;
     model.VERSION = "'4.0'";
-    dict::FileQueue orders = File(ordersLabel, "ORD");
-    dict::Ensure(orders.KEY).push_back(Key("KeyNo", {"No"}));
-    dict::Ensure(orders.FIELD).push_back(Field("No", "LONG"));
-    dict::Ensure(model.FILE).push_back(std::move(orders));
-    dict::FileQueue cust = File(custLabel, "CUS");
-    dict::Ensure(cust.FIELD).push_back(Field("Id", "LONG"));
-    dict::Ensure(model.FILE).push_back(std::move(cust));
-    dict::AliasQueue alias;
+    dictionary::FileQueue orders = File(ordersLabel, "ORD");
+    dictionary::Ensure(orders.KEY).push_back(Key("KeyNo", {"No"}));
+    dictionary::Ensure(orders.FIELD).push_back(Field("No", "LONG"));
+    dictionary::Ensure(model.FILE).push_back(std::move(orders));
+    dictionary::FileQueue cust = File(custLabel, "CUS");
+    dictionary::Ensure(cust.FIELD).push_back(Field("Id", "LONG"));
+    dictionary::Ensure(model.FILE).push_back(std::move(cust));
+    dictionary::AliasQueue alias;
     alias.LABEL = "AShip";
     alias.PREFIX = "SHP";
     alias.FILE = custLabel;
-    dict::Ensure(model.ALIAS).push_back(std::move(alias));
-    dict::RelationQueue relation = Relation("1:MANY", custLabel, "CUS:K", ordersLabel, "ORD:K");
+    dictionary::Ensure(model.ALIAS).push_back(std::move(alias));
+    dictionary::RelationQueue relation =
+        Relation("1:MANY", custLabel, "CUS:K", ordersLabel, "ORD:K");
     AddPair(relation.LEFTFIELDS, "CUS:Id", "ORD:Cust");
-    dict::Ensure(model.RELATION).push_back(std::move(relation));
+    dictionary::Ensure(model.RELATION).push_back(std::move(relation));
     return model;
 }
 
-FilesToPrint AllEntries(const dict::DictionaryModel& model) {
+FilesToPrint AllEntries(const dictionary::DictionaryModel& model) {
     PrintFlags flags;
     FilesToPrint entries;
     FillFilesToPrint(model, flags, entries);
@@ -74,7 +75,7 @@ std::vector<std::string> AllLines(const std::vector<ReportPage>& pages) {
 }
 
 TEST(DictionaryReportTest, WholeReportInBandOrder) {
-    dict::DictionaryModel model = SmallModel();
+    dictionary::DictionaryModel model = SmallModel();
     FilesToPrint entries = AllEntries(model);
     auto pages = BuildReport(model, entries, Flags(false, false), Settings());
     ASSERT_EQ(pages.size(), 1u);
@@ -119,7 +120,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
 }
 
 TEST(DictionaryReportTest, TitlePageThenPageOneAgain) {
-    dict::DictionaryModel model = SmallModel();
+    dictionary::DictionaryModel model = SmallModel();
     FilesToPrint entries = AllEntries(model);
     auto pages = BuildReport(model, entries, Flags(true, true), Settings());
     ASSERT_EQ(pages.size(), 2u);
@@ -132,7 +133,7 @@ TEST(DictionaryReportTest, TitlePageThenPageOneAgain) {
 }
 
 TEST(DictionaryReportTest, SummaryAloneIsComplete) {
-    dict::DictionaryModel model = SmallModel();
+    dictionary::DictionaryModel model = SmallModel();
     FilesToPrint entries = AllEntries(model);
     for (auto& entry : entries) entry.SELECTED = 0;
     std::vector<ReportPage> pages;
@@ -147,10 +148,10 @@ TEST(DictionaryReportTest, SummaryAloneIsComplete) {
 }
 
 TEST(DictionaryReportTest, NothingWithoutFiles) {
-    dict::DictionaryModel empty;
-    dict::DictionaryModel noRows;
-    dict::Ensure(noRows.FILE);
-    for (const dict::DictionaryModel* model : {&empty, &noRows}) {
+    dictionary::DictionaryModel empty;
+    dictionary::DictionaryModel noRows;
+    dictionary::Ensure(noRows.FILE);
+    for (const dictionary::DictionaryModel* model : {&empty, &noRows}) {
         FilesToPrint entries;
         EXPECT_FALSE(RunReport(*model, entries, Flags(true, true), Settings(),
                                [](ReportPage&&) { ADD_FAILURE() << "a page was printed"; }));
@@ -158,7 +159,7 @@ TEST(DictionaryReportTest, NothingWithoutFiles) {
 }
 
 TEST(DictionaryReportTest, ProgressPerEntry) {
-    dict::DictionaryModel model = SmallModel();
+    dictionary::DictionaryModel model = SmallModel();
     FilesToPrint entries = AllEntries(model);
     std::vector<int> percents;
     BuildReport(model, entries, Flags(false, false), Settings(),
@@ -170,7 +171,7 @@ TEST(DictionaryReportTest, ProgressPerEntry) {
 }
 
 TEST(DictionaryReportTest, FooterAndDoubleStruckBands) {
-    dict::DictionaryModel model = SmallModel();
+    dictionary::DictionaryModel model = SmallModel();
     FilesToPrint entries = AllEntries(model);
     ReportSettings settings = Settings();
     auto pages = BuildReport(model, entries, Flags(false, false), settings);
@@ -203,7 +204,7 @@ TEST(DictionaryReportTest, FooterAndDoubleStruckBands) {
 
 TEST(DictionaryReportTest, LongLabelsAreDrawnWhole) {
     const std::string a(40, 'A'), b(40, 'B');
-    dict::DictionaryModel model = SmallModel(b, a);
+    dictionary::DictionaryModel model = SmallModel(b, a);
     FilesToPrint entries = AllEntries(model);
     ReportSettings settings = Settings();
     settings.dictionaryPath = "/home/someone/" + std::string(60, 'p') + "/D.TXD";
@@ -239,7 +240,7 @@ TEST(DictionaryReportTest, LongLabelsAreDrawnWhole) {
 }
 
 TEST(DictionaryReportTest, TextCarriesHeadingPathsAndWholeFooters) {
-    dict::DictionaryModel model = SmallModel();
+    dictionary::DictionaryModel model = SmallModel();
     FilesToPrint entries = AllEntries(model);
     const std::string text =
         ReportText(BuildReport(model, entries, Flags(false, true), Settings()));

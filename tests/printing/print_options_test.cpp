@@ -16,19 +16,19 @@ struct Shape {
     bool keys, aliases, relations;
 };
 
-dict::DictionaryModel ModelOf(Shape shape) {
-    dict::DictionaryModel model;
-    dict::FileQueue zed = File("Zed");
-    if (shape.keys) dict::Ensure(zed.KEY).push_back(Key("K", {"X"}));
-    dict::Ensure(model.FILE).push_back(std::move(zed));
-    dict::Ensure(model.FILE).push_back(File("Alpha"));
+dictionary::DictionaryModel ModelOf(Shape shape) {
+    dictionary::DictionaryModel model;
+    dictionary::FileQueue zed = File("Zed");
+    if (shape.keys) dictionary::Ensure(zed.KEY).push_back(Key("K", {"X"}));
+    dictionary::Ensure(model.FILE).push_back(std::move(zed));
+    dictionary::Ensure(model.FILE).push_back(File("Alpha"));
     if (shape.aliases) {
-        dict::AliasQueue alias;
+        dictionary::AliasQueue alias;
         alias.LABEL = "Mid";
         alias.FILE = "Zed";
-        dict::Ensure(model.ALIAS).push_back(std::move(alias));
+        dictionary::Ensure(model.ALIAS).push_back(std::move(alias));
     }
-    if (shape.relations) dict::Ensure(model.RELATION);  // present, even empty
+    if (shape.relations) dictionary::Ensure(model.RELATION);  // present, even empty
     return model;
 }
 

@@ -12,35 +12,36 @@
 
 namespace printing_test {
 
-inline dict::List<dict::TextLineQueue> Lines(std::vector<std::string_view> texts) {
-    dict::List<dict::TextLineQueue> list;
-    for (std::string_view text : texts) dict::Ensure(list).push_back({dict::Text(text)});
+inline dictionary::List<dictionary::TextLineQueue> Lines(std::vector<std::string_view> texts) {
+    dictionary::List<dictionary::TextLineQueue> list;
+    for (std::string_view text : texts)
+        dictionary::Ensure(list).push_back({dictionary::Text(text)});
     return list;
 }
 
-inline dict::ObjectTextRef Keywords(std::string_view keywords) {
-    auto text = dict::MakeObjectText();
+inline dictionary::ObjectTextRef Keywords(std::string_view keywords) {
+    auto text = dictionary::MakeObjectText();
     text->KEYWORDS = keywords;
     return text;
 }
 
-inline dict::KeyQueue Key(std::string_view label, std::vector<std::string_view> parts) {
-    dict::KeyQueue key;
+inline dictionary::KeyQueue Key(std::string_view label, std::vector<std::string_view> parts) {
+    dictionary::KeyQueue key;
     key.LABEL = label;
     if (!parts.empty()) key.FIELD = Lines(parts);
     return key;
 }
 
-inline dict::IndexQueue Index(std::string_view label, std::vector<std::string_view> parts) {
-    dict::IndexQueue index;
+inline dictionary::IndexQueue Index(std::string_view label, std::vector<std::string_view> parts) {
+    dictionary::IndexQueue index;
     index.LABEL = label;
     if (!parts.empty()) index.FIELD = Lines(parts);
     return index;
 }
 
-inline dict::FieldQueue Field(std::string_view label, std::string_view type,
-                              std::string_view size = {}, std::string_view picture = {}) {
-    dict::FieldQueue field;
+inline dictionary::FieldQueue Field(std::string_view label, std::string_view type,
+                                    std::string_view size = {}, std::string_view picture = {}) {
+    dictionary::FieldQueue field;
     if (!label.empty()) field.LABEL = label;
     field.TYPE = type;
     if (!size.empty()) field.SIZE = size;
@@ -48,18 +49,18 @@ inline dict::FieldQueue Field(std::string_view label, std::string_view type,
     return field;
 }
 
-inline dict::FileQueue File(std::string_view label, std::string_view prefix = "PRE") {
-    dict::FileQueue file;
+inline dictionary::FileQueue File(std::string_view label, std::string_view prefix = "PRE") {
+    dictionary::FileQueue file;
     file.LABEL = label;
     file.PREFIX = prefix;
     file.DRIVER = "'TOPSPEED'";
     return file;
 }
 
-inline dict::RelationQueue Relation(std::string_view type, std::string_view left,
-                                    std::string_view leftKey, std::string_view right,
-                                    std::string_view rightKey) {
-    dict::RelationQueue relation;
+inline dictionary::RelationQueue Relation(std::string_view type, std::string_view left,
+                                          std::string_view leftKey, std::string_view right,
+                                          std::string_view rightKey) {
+    dictionary::RelationQueue relation;
     relation.TYPE = type;
     relation.LEFTFILE = left;
     relation.LEFTKEY = leftKey;
@@ -68,14 +69,14 @@ inline dict::RelationQueue Relation(std::string_view type, std::string_view left
     return relation;
 }
 
-inline void AddPair(dict::List<dict::FieldPairQueue>& pairs, std::string_view left,
+inline void AddPair(dictionary::List<dictionary::FieldPairQueue>& pairs, std::string_view left,
                     std::string_view right) {
-    dict::Ensure(pairs).push_back({dict::Text(left), dict::Text(right)});
+    dictionary::Ensure(pairs).push_back({dictionary::Text(left), dictionary::Text(right)});
 }
 
 inline printing::FilesToPrintRow Entry(char type, std::string_view name, std::int32_t ref,
                                        std::uint8_t selected = 1) {
-    return {type, dict::FixedString<40>(name), ref, selected};
+    return {type, dictionary::FixedString<40>(name), ref, selected};
 }
 
 // A line as the report shows it: without trailing blanks.

@@ -51,8 +51,8 @@ TEST(KeysTableTest, ColumnWidths) {
         {"K", "-CustomerNumber", 3, 15, 8, 25},  // a long component widens FIELDS
     };
     for (const Case& c : cases) {
-        dict::FileQueue file = File("F");
-        dict::Ensure(file.KEY).push_back(Key(c.label, {c.component}));
+        dictionary::FileQueue file = File("F");
+        dictionary::Ensure(file.KEY).push_back(Key(c.label, {c.component}));
         const KeyColumns columns = KeyColumnsOf(file);
         EXPECT_EQ(columns.wL, c.wL) << c.label;
         EXPECT_EQ(columns.wF, c.wF) << c.label;
@@ -65,18 +65,18 @@ TEST(KeysTableTest, ColumnWidths) {
 }
 
 TEST(KeysTableTest, RowsAttributesSeparatorsAndLastRow) {
-    dict::FileQueue file = File("F");
-    dict::KeyQueue primary = Key("KeyNo", {"No", "-Date"});
+    dictionary::FileQueue file = File("F");
+    dictionary::KeyQueue primary = Key("KeyNo", {"No", "-Date"});
     primary.PRIMARY = primary.NOCASE = primary.OPT = 1;
     primary.NAME = "'KNO'";
-    dict::Ensure(file.KEY).push_back(std::move(primary));
-    dict::KeyQueue bare = Key("KeyBare", {});
+    dictionary::Ensure(file.KEY).push_back(std::move(primary));
+    dictionary::KeyQueue bare = Key("KeyBare", {});
     bare.DUP = 1;
-    dict::Ensure(file.KEY).push_back(std::move(bare));
-    dict::IndexQueue dynamic = Index("Dyn", {});
+    dictionary::Ensure(file.KEY).push_back(std::move(bare));
+    dictionary::IndexQueue dynamic = Index("Dyn", {});
     dynamic.NOCASE = 1;
-    dict::Ensure(file.INDEX).push_back(std::move(dynamic));
-    dict::Ensure(file.INDEX).push_back(Index("ByName", {"Name"}));
+    dictionary::Ensure(file.INDEX).push_back(std::move(dynamic));
+    dictionary::Ensure(file.INDEX).push_back(Index("ByName", {"Name"}));
 
     auto table = KeysTable(file);
     ASSERT_TRUE(table);
@@ -96,9 +96,9 @@ TEST(KeysTableTest, RowsAttributesSeparatorsAndLastRow) {
 }
 
 TEST(KeysTableTest, KeysWithoutIndexesEndOnTheLastKeyWithoutSeparator) {
-    dict::FileQueue file = File("F");
-    dict::Ensure(file.KEY).push_back(Key("A", {"X"}));
-    dict::Ensure(file.KEY).push_back(Key("B", {"Y", "Z"}));
+    dictionary::FileQueue file = File("F");
+    dictionary::Ensure(file.KEY).push_back(Key("A", {"X"}));
+    dictionary::Ensure(file.KEY).push_back(Key("B", {"Y", "Z"}));
     auto table = KeysTable(file);
     ASSERT_TRUE(table);
     EXPECT_EQ(Kinds(*table), (std::vector<RowKind>{RowKind::Row, RowKind::Separator, RowKind::Row,
@@ -120,9 +120,9 @@ TEST(FieldsTableTest, ColumnWidths) {
         {"A", "BYTE", "", "@n-15.2`", 5, 4, 8, 8, 14, 24},         // long picture
     };
     for (const Case& c : cases) {
-        dict::FileQueue file = File("F");
-        dict::Ensure(file.FIELD).push_back(Field(c.label, c.type, c.size, c.picture));
-        dict::Scanner scanner;
+        dictionary::FileQueue file = File("F");
+        dictionary::Ensure(file.FIELD).push_back(Field(c.label, c.type, c.size, c.picture));
+        dictionary::Scanner scanner;
         const FieldColumns columns = FieldColumnsOf(FieldRows(file, scanner));
         EXPECT_EQ(columns.wL, c.wL) << c.label << c.type;
         EXPECT_EQ(columns.wT, c.wT) << c.label << c.type;
@@ -138,29 +138,29 @@ TEST(FieldsTableTest, ColumnWidths) {
 }
 
 TEST(FieldsTableTest, MemosBlobsThenNestedGroupsWithValid) {
-    dict::FileQueue file = File("F");
-    dict::MemoQueue memo;
+    dictionary::FileQueue file = File("F");
+    dictionary::MemoQueue memo;
     memo.LABEL = "Notes";
     memo.SIZE = 2000;
     memo.PICTURE = "@s80";
-    dict::Ensure(file.MEMO).push_back(std::move(memo));
-    dict::BlobQueue blob;
+    dictionary::Ensure(file.MEMO).push_back(std::move(memo));
+    dictionary::BlobQueue blob;
     blob.LABEL = "Photo";
-    dict::Ensure(file.BLOB).push_back(std::move(blob));
-    auto& fields = dict::Ensure(file.FIELD);
+    dictionary::Ensure(file.BLOB).push_back(std::move(blob));
+    auto& fields = dictionary::Ensure(file.FIELD);
     fields.push_back(Field("Outer", "GROUP"));
     fields.push_back(Field("Inner", "GROUP"));
-    dict::FieldQueue lines = Field("Line", "STRING", "20", "@s20");
+    dictionary::FieldQueue lines = Field("Line", "STRING", "20", "@s20");
     lines.DIM = "2,3";
     lines.TEXT = Keywords("IDENT(4),VALID(INLIST('A|B')),PICTURE(@s20)");
     fields.push_back(std::move(lines));
     fields.push_back(Field({}, "END"));
     fields.push_back(Field({}, "END"));
-    dict::FieldQueue no = Field("No", "LONG");
+    dictionary::FieldQueue no = Field("No", "LONG");
     no.TEXT = Keywords("IDENT(5),VALID(NONZERO)");
     fields.push_back(std::move(no));
 
-    dict::Scanner scanner;
+    dictionary::Scanner scanner;
     auto table = FieldsTable(file, scanner);
     ASSERT_TRUE(table);
     // wL 5, wT 23 ("    STRING(20),DIM(2,3)"), wP 7: A 8, B 33, C 42.
@@ -180,11 +180,11 @@ TEST(FieldsTableTest, MemosBlobsThenNestedGroupsWithValid) {
 }
 
 TEST(FieldsTableTest, MemoAloneIsTheLastRow) {
-    dict::FileQueue file = File("F");
-    dict::MemoQueue memo;
+    dictionary::FileQueue file = File("F");
+    dictionary::MemoQueue memo;
     memo.LABEL = "M";
-    dict::Ensure(file.MEMO).push_back(std::move(memo));
-    dict::Scanner scanner;
+    dictionary::Ensure(file.MEMO).push_back(std::move(memo));
+    dictionary::Scanner scanner;
     auto table = FieldsTable(file, scanner);
     ASSERT_TRUE(table);
     EXPECT_EQ(Kinds(*table), std::vector<RowKind>{RowKind::LastRow});
@@ -193,22 +193,22 @@ TEST(FieldsTableTest, MemoAloneIsTheLastRow) {
 
 // --- relations -----------------------------------------------------------
 
-dict::DictionaryModel RelationModel() {
-    dict::DictionaryModel model;
-    dict::RelationQueue r1 = Relation("1:MANY", "Cust", "CUS:K", "Ord", "ORD:K");
+dictionary::DictionaryModel RelationModel() {
+    dictionary::DictionaryModel model;
+    dictionary::RelationQueue r1 = Relation("1:MANY", "Cust", "CUS:K", "Ord", "ORD:K");
     AddPair(r1.LEFTFIELDS, "CUS:No", "ORD:No");
     AddPair(r1.LEFTFIELDS, "NOLINK", "ORD:Date");
     AddPair(r1.RIGHTFIELDS, "ORD:No", "CUS:No");
-    dict::Ensure(model.RELATION).push_back(std::move(r1));
-    dict::RelationQueue r2 = Relation("ONE:MANY", "Zone", "ZON:K", "Cust", "CUS:Zone");
+    dictionary::Ensure(model.RELATION).push_back(std::move(r1));
+    dictionary::RelationQueue r2 = Relation("ONE:MANY", "Zone", "ZON:K", "Cust", "CUS:Zone");
     AddPair(r2.LEFTFIELDS, "ZON:Id", "CUS:Zone");
-    dict::Ensure(model.RELATION).push_back(std::move(r2));
+    dictionary::Ensure(model.RELATION).push_back(std::move(r2));
     return model;
 }
 
 TEST(RelationsTableTest, IndexFindsBothSidesInOrder) {
-    dict::DictionaryModel model = RelationModel();
-    const dict::RelationIndex index(model, kFileLabelLength);
+    dictionary::DictionaryModel model = RelationModel();
+    const dictionary::RelationIndex index(model, kFileLabelLength);
     auto sides = RelationsOf(model, index, "Cust");
     ASSERT_EQ(sides.size(), 2u);
     EXPECT_TRUE(sides[0].left);   // relation 1, Cust on the left
@@ -218,7 +218,7 @@ TEST(RelationsTableTest, IndexFindsBothSidesInOrder) {
 }
 
 TEST(RelationsTableTest, MinimumWidthsAndHeading) {
-    dict::RelationQueue r = Relation("1:MANY", "A", "k", "B", "k");
+    dictionary::RelationQueue r = Relation("1:MANY", "A", "k", "B", "k");
     const RelationColumns c = RelationColumnsOf({{&r, true}});
     EXPECT_EQ((std::vector<std::size_t>{c.W1, c.W2, c.W3, c.W4, c.W5}),
               (std::vector<std::size_t>{9, 4, 11, 12, 4}));
@@ -243,7 +243,7 @@ TEST(RelationsTableTest, LongNamesWidenTheirColumns) {
         {"related pair", "A", "B", "x", "y", "ORD:OrderNumberLong", 9, 4, 11, 19, 4},
     };
     for (const Case& c : cases) {
-        dict::RelationQueue r = Relation("1:MANY", c.ownFile, "k", c.relatedFile, "k");
+        dictionary::RelationQueue r = Relation("1:MANY", c.ownFile, "k", c.relatedFile, "k");
         AddPair(r.LEFTFIELDS, c.ownPairLeft, c.ownPairRight);
         AddPair(r.RIGHTFIELDS, c.relatedPairLeft, "w");
         const RelationColumns col = RelationColumnsOf({{&r, true}});
@@ -277,14 +277,14 @@ TEST(RelationsTableTest, ArrowsFollowTypeAndSide) {
         {"", false, "\x8B\x97\xBB "},
     };
     for (const Case& c : cases) {
-        dict::RelationQueue r = Relation(c.type, "A", "k", "B", "k");
+        dictionary::RelationQueue r = Relation(c.type, "A", "k", "B", "k");
         EXPECT_EQ(RelationArrow({&r, c.left}), c.arrow) << c.type << c.left;
     }
 }
 
 TEST(RelationsTableTest, HeadAndPairRowsWithNolink) {
-    dict::DictionaryModel model = RelationModel();
-    const dict::RelationIndex index(model, kFileLabelLength);
+    dictionary::DictionaryModel model = RelationModel();
+    const dictionary::RelationIndex index(model, kFileLabelLength);
     auto table = RelationsTable(RelationsOf(model, index, "Cust"));
     ASSERT_TRUE(table);
     // W1 9, W2 max(4, Cust, CUS:No, NOLINK) = 6, W3 11, W4 12,
@@ -326,15 +326,15 @@ TEST(SummaryTableTest, ColumnWidths) {
         {"owner", "F", "P", "'D'", "", true, 5, 3, 5, 4, 22},  // CREATE,OWNER('SYSADM')
     };
     for (const Case& c : cases) {
-        dict::DictionaryModel model;
-        dict::FileQueue file = File(c.label, c.prefix);
+        dictionary::DictionaryModel model;
+        dictionary::FileQueue file = File(c.label, c.prefix);
         file.DRIVER = c.driver;
         if (!c.name.empty()) file.NAME = c.name;
         if (c.owner) {
             file.CREATE = 1;
             file.OWNER = "'SYSADM'";
         }
-        dict::Ensure(model.FILE).push_back(std::move(file));
+        dictionary::Ensure(model.FILE).push_back(std::move(file));
         FilesToPrint entries{{kFileEntry, c.label, 1, 0}};
         const SummaryColumns s = SummaryColumnsOf(model, entries);
         EXPECT_EQ((std::vector<std::size_t>{s.w1, s.w2, s.w3, s.w4, s.w5}),
@@ -349,13 +349,13 @@ TEST(SummaryTableTest, ColumnWidths) {
 }
 
 TEST(SummaryTableTest, RowsInListOrderWithAttributes) {
-    dict::DictionaryModel model;
-    dict::FileQueue a = File("Beta", "BET");
+    dictionary::DictionaryModel model;
+    dictionary::FileQueue a = File("Beta", "BET");
     a.CREATE = a.RECLAIM = a.THREAD = a.BINDABLE = a.EXTERNAL = a.DLL = a.OEM = a.ENCRYPT = 1;
     a.OWNER = "'X'";
     a.NAME = "'B.DAT'";
-    dict::Ensure(model.FILE).push_back(std::move(a));
-    dict::Ensure(model.FILE).push_back(File("Alpha", "ALP"));
+    dictionary::Ensure(model.FILE).push_back(std::move(a));
+    dictionary::Ensure(model.FILE).push_back(File("Alpha", "ALP"));
     FilesToPrint entries{Entry(kFileEntry, "Alpha", 2, 0), Entry(kAliasEntry, "Al", 1),
                          Entry(kFileEntry, "Beta", 1)};
     ReportTable table = SummaryTable(model, entries);
@@ -372,7 +372,7 @@ TEST(SummaryTableTest, RowsInListOrderWithAttributes) {
 // --- entry heading lines -------------------------------------------------
 
 TEST(HeadingLinesTest, AttributesFillTheLinesInOrder) {
-    dict::FileQueue file = File("F", "CUS");
+    dictionary::FileQueue file = File("F", "CUS");
     file.CREATE = file.RECLAIM = file.THREAD = file.BINDABLE = file.EXTERNAL = file.DLL = file.OEM =
         file.ENCRYPT = 1;
     file.OWNER = "'Owner'";
@@ -399,7 +399,7 @@ TEST(HeadingLinesTest, AttributesFillTheLinesInOrder) {
 }
 
 TEST(HeadingLinesTest, NoAttributesNoPathNoAliases) {
-    dict::FileQueue file = File("F", "CUS");
+    dictionary::FileQueue file = File("F", "CUS");
     std::vector<std::string> lines = FileHeadingLines(file, {});
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(Trimmed(lines[0]), "Prefix: CUS");
@@ -407,7 +407,7 @@ TEST(HeadingLinesTest, NoAttributesNoPathNoAliases) {
 }
 
 TEST(HeadingLinesTest, LongAttributeContinuesUnderItself) {
-    dict::FileQueue file = File("F", "P");
+    dictionary::FileQueue file = File("F", "P");
     file.OWNER = "'" + std::string(60, 'o') + "'";
     file.CREATE = 1;
     std::vector<std::string> lines = FileHeadingLines(file, {});
@@ -422,7 +422,7 @@ TEST(HeadingLinesTest, LongAttributeContinuesUnderItself) {
 // A long path and fourteen aliases: every attribute beside the text, never
 // over it, and every alias listed whole.
 TEST(HeadingLinesTest, LongPathAndManyAliasesKeepEveryWord) {
-    dict::FileQueue file = File("F", "CUS");
+    dictionary::FileQueue file = File("F", "CUS");
     file.CREATE = file.RECLAIM = file.THREAD = file.BINDABLE = file.EXTERNAL = 1;
     const std::string path = "'\\\\server\\share\\" + std::string(40, 'd') + "\\" +
                              std::string(30, 'f') + "\\" + std::string(30, 'g') + ".TPS'";

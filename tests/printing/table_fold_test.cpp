@@ -55,7 +55,7 @@ TEST(TableFoldTest, RelationsWithFortyCharacterLabelsLoseNothing) {
                       relatedKey = "REL:" + std::string(40, 'K');
     const std::string ownField = "OWN:" + std::string(40, 'f'),
                       relatedField = "REL:" + std::string(40, 'F');
-    dict::RelationQueue r = Relation("1:MANY", own, ownKey, related, relatedKey);
+    dictionary::RelationQueue r = Relation("1:MANY", own, ownKey, related, relatedKey);
     AddPair(r.LEFTFIELDS, ownField, relatedField);
     AddPair(r.LEFTFIELDS, "NOLINK", relatedField + "2");
     AddPair(r.RIGHTFIELDS, relatedField, ownField);
