@@ -69,8 +69,4 @@ std::string TempExportPath();
 //      export through the IDE -> Ready or Failed.
 Acquisition AcquireDictionary(AcquisitionState& state, const AcquisitionHooks& hooks);
 
-// AcquireDictionary on the program's globals DictionaryPath, TxdPath and
-// TempExport: they are read before and written back after, whatever the end.
-Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks);
-
 }  // namespace app

@@ -24,6 +24,18 @@ namespace {
 
 constexpr std::chrono::seconds kPatience{30};
 
+// AcquireDictionary on the program's globals DictionaryPath, TxdPath and
+// TempExport: they are read before and written back after, whatever the end.
+Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks) {
+    AcquisitionState state{framework::DictionaryPath.Get(), framework::TxdPath.Get(),
+                           framework::TempExport.load() != 0};
+    const Acquisition result = AcquireDictionary(state, hooks);
+    framework::DictionaryPath.Set(state.dictionaryPath);
+    framework::TxdPath.Set(state.txdPath);
+    framework::TempExport.store(state.tempExport ? 1 : 0);
+    return result;
+}
+
 void CloseAndWait(std::int32_t thread) {
     if (thread == 0 || thread == rt::ThisThread()) return;
     rt::Post(rt::event::CloseWindow, 0, thread);
@@ -137,7 +149,12 @@ void DictionaryLifecycle::ParseEnded(bool completed) {
     UpdateFrameMenu();
     // The dictionary window's thread is known from its start, so that a
     // Close that follows at once finds it.
-    if (completed) framework::DisplayThread.store(rt::Start(display::KESTR009));
+    if (completed) {
+        framework::DisplayThread.store(
+            rt::Start([model = framework::Model(), path = framework::DictionaryPath.Get()] {
+                display::KESTR009(model, path);
+            }));
+    }
 }
 
 void DictionaryLifecycle::StopModelUsers() {

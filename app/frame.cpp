@@ -34,7 +34,6 @@ class FrameWindowObject final : public framework::ProcedureWindow {
 
     void FirstDisplay() override {
         WindowObject::FirstDisplay();
-        framework::FrameThread.store(rt::ThisThread());
         framework::SetFrameWindow(Ref());
         framework::CloseItem.store(frame_menu::Close);
         framework::PrintItem.store(frame_menu::Print);
@@ -69,7 +68,7 @@ class FrameWindowObject final : public framework::ProcedureWindow {
                 Dictionary().Close();
                 break;
             case frame_menu::Print:
-                printing::KESTR004();
+                printing::KESTR004(framework::Model(), framework::DictionaryPath.Get());
                 break;
             case frame_menu::Tile:
                 if (const int display = framework::DisplayThread.load(); display != 0)

@@ -29,9 +29,11 @@ bool IsList(int control) {
 
 }  // namespace
 
-DictionaryWindowObject::DictionaryWindowObject()
-    : framework::ProcedureWindow(DictionaryWindowLayout(framework::DictionaryPath.Get()),
-                                 kFilesList),
+DictionaryWindowObject::DictionaryWindowObject(const dictionary::DictionaryModel* model,
+                                               std::string path)
+    : framework::ProcedureWindow(DictionaryWindowLayout(path), kFilesList),
+      model_(model),
+      path_(std::move(path)),
       splitters_(Win()) {}
 
 void DictionaryWindowObject::Prepare() {
@@ -46,7 +48,7 @@ void DictionaryWindowObject::Prepare() {
         ref.SetAlertKey(key);
     ref.SetMinimumSize(kMinimumWidth, kMinimumHeight);
     headingMeasure_ = ref.Measure(true);
-    if (const dictionary::DictionaryModel* model = framework::Model()) {
+    if (const dictionary::DictionaryModel* model = model_) {
         rt::TextMeasure measure = ref.Measure();
         // The width an auto-sized string control takes for the text, plus 3.
         // Names and keys recur from one selection to the next: each distinct
@@ -54,7 +56,7 @@ void DictionaryWindowObject::Prepare() {
         TextWidth width = RememberingWidths([measure = std::move(measure)](std::string_view text) {
             return measure.Width(rt::TrimTrailingSpaces(text)) + 3;
         });
-        lists_.emplace(*model, framework::DictionaryPath.Get(), std::move(width));
+        lists_.emplace(*model, path_, std::move(width));
     }
 }
 
@@ -76,7 +78,7 @@ void DictionaryWindowObject::FirstDisplay() {
     const bool mine = TakeDisplayThread([this] { return HandleOneEvent(); });
     firstDisplayRunning_ = false;
     if (!mine) return;
-    ShowHeading("DICTIONARY: " + framework::DictionaryPath.Get());
+    ShowHeading("DICTIONARY: " + path_);
     BuildLists(0);
     splitters_.Restore();
     AfterLayout();
@@ -91,7 +93,7 @@ void DictionaryWindowObject::ShowHeading(const std::string& heading) {
 
 void DictionaryWindowObject::FitHeading() {
     const rt::WindowRef& ref = Ref();
-    const std::string& path = framework::DictionaryPath.Get();
+    const std::string& path = path_;
     const std::string_view whole = heading_;
     // The path leads the heading of a file and ends the dictionary's.
     const bool leads = whole.starts_with(path);

@@ -17,7 +17,8 @@ namespace display {
 
 class DictionaryWindowObject final : public framework::ProcedureWindow {
   public:
-    DictionaryWindowObject();
+    // `model` (null: none loaded) outlives the window.
+    DictionaryWindowObject(const dictionary::DictionaryModel* model, std::string path);
 
     std::uint8_t Teardown() override;
     void FirstDisplay() override;
@@ -32,6 +33,8 @@ class DictionaryWindowObject final : public framework::ProcedureWindow {
     void Prepare() override;
 
   private:
+    const dictionary::DictionaryModel* model_;
+    std::string path_;  // the dictionary's, as the user chose it
     // Rebuilds the lists for the Files row `row` (0: the first build) and
     // hands each list its rows in one snapshot, with its format. The Files
     // list and its drop list keep the row they hold, which the user may have

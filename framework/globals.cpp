@@ -21,7 +21,6 @@ SharedText DictionaryPath(256);
 SharedText TxdPath(256);
 std::atomic<std::uint8_t> TempExport{0};
 std::atomic<std::int32_t> DisplayThread{0};
-std::atomic<std::int32_t> FrameThread{0};
 std::atomic<std::int32_t> CloseItem{0};
 std::atomic<std::int32_t> PrintItem{0};
 std::atomic<std::uint8_t> AboutRequested{0};

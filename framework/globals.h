@@ -44,7 +44,6 @@ extern SharedText TxdPath;
 extern std::atomic<std::uint8_t> TempExport;
 
 extern std::atomic<std::int32_t> DisplayThread;
-extern std::atomic<std::int32_t> FrameThread;
 extern std::atomic<std::int32_t> CloseItem;
 extern std::atomic<std::int32_t> PrintItem;
 extern std::atomic<std::uint8_t> AboutRequested;

@@ -23,14 +23,14 @@ constexpr int kNameMargin = 3;
 
 class PrintOptionsWindow final : public framework::ProcedureWindow {
   public:
-    PrintOptionsWindow() : framework::ProcedureWindow(PrintOptionsLayout(), c::List) {}
+    PrintOptionsWindow(const dictionary::DictionaryModel& model, const std::string& path)
+        : framework::ProcedureWindow(PrintOptionsLayout(), c::List), model_(model), path_(path) {}
 
     void FirstDisplay() override {
         WindowObject::FirstDisplay();
         printing::PrintFlags& flags = PrintOptionFlags();
         printing::DisabledBoxes disabled;
-        if (const dictionary::DictionaryModel* model = framework::Model())
-            disabled = printing::FillFilesToPrint(*model, flags, rows_);
+        disabled = printing::FillFilesToPrint(model_, flags, rows_);
         ShowList();
         const rt::WindowRef& w = Ref();
         if (disabled.keys) w.Enable(c::Keys, false);
@@ -113,12 +113,14 @@ class PrintOptionsWindow final : public framework::ProcedureWindow {
         const std::uint8_t outcome = WindowObject::Execute();
         Win().Close();
         if (printRequested_) {
-            KESTR008(rows_, PrintOptionFlags());
+            KESTR008(model_, path_, rows_, PrintOptionFlags());
         }
         return outcome;
     }
 
   private:
+    const dictionary::DictionaryModel& model_;
+    std::string path_;
     // The names in a column as wide as the widest of them, so that the list
     // scrolls sideways only for a name that does not fit.
     void ShowList() {
@@ -190,9 +192,9 @@ printing::PrintFlags& PrintOptionFlags() {
     return flags;
 }
 
-void KESTR004() {
-    if (framework::Model() == nullptr) return;
-    PrintOptionsWindow window;
+void KESTR004(const dictionary::DictionaryModel* model, const std::string& path) {
+    if (model == nullptr) return;
+    PrintOptionsWindow window(*model, path);
     framework::RunProcedure(window);
 }
 

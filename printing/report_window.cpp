@@ -47,19 +47,23 @@ std::string PrintedAt() {
 
 class ReportWindowObject final : public framework::ProcedureWindow {
   public:
-    ReportWindowObject(const printing::FilesToPrint& files, printing::PrintFlags flags)
-        : framework::ProcedureWindow(ReportLayout(), 0), files_(files), flags_(flags) {}
+    ReportWindowObject(const dictionary::DictionaryModel& model, const std::string& path,
+                       const printing::FilesToPrint& files, printing::PrintFlags flags)
+        : framework::ProcedureWindow(ReportLayout(), 0),
+          model_(model),
+          path_(path),
+          files_(files),
+          flags_(flags) {}
 
     void Prepare() override {
-        const dictionary::DictionaryModel* model = framework::Model();
-        if (model == nullptr || !pages_.Ok()) return Stop();
+        if (!pages_.Ok()) return Stop();
         const rt::PrinterState printer = rt::ReadProgramPrinter();
         printing::ReportSettings settings;
-        settings.dictionaryPath = framework::DictionaryPath.Get();
+        settings.dictionaryPath = path_;
         settings.printedAt = PrintedAt();
         settings.titleText = rt::kProgramTitle;
         settings.metrics = printing::MetricsForSheet(printer.sheetWidth, printer.sheetHeight);
-        report_.emplace(*model, files_, flags_, std::move(settings),
+        report_.emplace(model_, files_, flags_, std::move(settings),
                         [this](printing::ReportPage&& page) {
                             if (!pages_.Add(page.drawing)) pagesLost_ = true;
                             drawings_.push_back(std::move(page.drawing));
@@ -95,6 +99,8 @@ class ReportWindowObject final : public framework::ProcedureWindow {
     }
 
   private:
+    const dictionary::DictionaryModel& model_;
+    std::string path_;
     void Stop() {
         stopped_ = true;
         Host().PostToWindow(rt::event::CloseWindow);
@@ -137,8 +143,9 @@ class ReportWindowObject final : public framework::ProcedureWindow {
 
 }  // namespace
 
-void KESTR008(printing::FilesToPrint& files, const printing::PrintFlags& flags) {
-    ReportWindowObject window(files, flags);
+void KESTR008(const dictionary::DictionaryModel& model, const std::string& path,
+              printing::FilesToPrint& files, const printing::PrintFlags& flags) {
+    ReportWindowObject window(model, path, files, flags);
     framework::RunProcedure(window);
 }
 

@@ -4,6 +4,9 @@
 // program-wide printer, and are removed however the report ends.
 #pragma once
 
+#include <string>
+
+#include "dictionary/model.h"
 #include "printing/core/print_options.h"
 
 namespace printing {
@@ -16,6 +19,7 @@ constexpr int PressEsc = 2;
 
 // Runs the report on the calling thread (the frame's) until it has been
 // printed, previewed or stopped.
-void KESTR008(printing::FilesToPrint& files, const printing::PrintFlags& flags);
+void KESTR008(const dictionary::DictionaryModel& model, const std::string& path,
+              printing::FilesToPrint& files, const printing::PrintFlags& flags);
 
 }  // namespace printing

@@ -248,7 +248,8 @@ TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
         const rt::WindowRef first = OpenSample(h);
         const int firstThread = framework::DisplayThread.load();
         // Another dictionary window while the first still holds the display.
-        const int secondThread = rt::Start(display::KESTR009);
+        const int secondThread = rt::Start(
+            [] { display::KESTR009(framework::Model(), framework::DictionaryPath.Get()); });
         ASSERT_TRUE(WaitUntil([&] { return h.CountWindows(kDictionaryWindowLabel) == 2; }));
         rt::WindowRef second;
         for (const rt::OpenWindowInfo& info : rt::OpenWindows())
