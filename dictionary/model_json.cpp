@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "dictionary/windows1252.h"
+#include "runtime/core/windows1252.h"
 
 namespace dictionary {
 
@@ -402,14 +402,14 @@ void AppendJsonString(std::string& out, std::string_view text) {
                 out.append("\\t");
                 break;
             default: {
-                char32_t code = Windows1252ToUnicode(byte);
+                char32_t code = rt::Windows1252ToUnicode(byte);
                 if (code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F)) {
                     // Other controls, also the code page's undefined bytes.
                     out.append("\\u00");
                     out.push_back(kHex[code >> 4]);
                     out.push_back(kHex[code & 0xF]);
                 } else {
-                    AppendUtf8(out, code);
+                    rt::AppendUtf8(out, code);
                 }
             }
         }

@@ -1,11 +1,11 @@
 #include "runtime/text_codec.h"
 
-#include "dictionary/windows1252.h"
+#include "runtime/core/windows1252.h"
 
 namespace rt {
 
 char32_t Win1252CodePoint(unsigned char byte) {
-    return dictionary::Windows1252ToUnicode(byte);
+    return rt::Windows1252ToUnicode(byte);
 }
 
 QString FromWin1252(std::string_view bytes) {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "dictionary/model_json.h"
-#include "dictionary/windows1252.h"
 #include "display/core/dictionary_lists.h"
 #include "display/core/list_columns.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/windows1252.h"
 #include "tools/doc_commands.h"
 
 namespace tools {
@@ -115,7 +115,7 @@ std::string ListsJson(const display::DictionaryLists& lists) {
 // A cell or heading as a terminal shows it: without trailing blanks, and
 // with control bytes made visible (still one byte a character).
 std::string Shown(std::string_view text) {
-    return dictionary::ShowControlBytes(rt::TrimTrailingSpaces(text));
+    return rt::ShowControlBytes(rt::TrimTrailingSpaces(text));
 }
 
 // A list as a table for a terminal (UTF-8): a title, the headers, then one
@@ -133,7 +133,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
         std::string text;
         for (std::size_t c = 0; c < widths.size(); ++c) {
             const std::string cell = textOf(c);
-            text.append(dictionary::Windows1252ToUtf8(cell));
+            text.append(rt::Windows1252ToUtf8(cell));
             if (c + 1 < widths.size()) text.append(widths[c] - cell.size() + 2, ' ');
         }
         out.append(rt::TrimTrailingSpaces(text));
@@ -149,7 +149,7 @@ void AppendTable(std::string& out, const ListView& view, const rt::ListRows& row
 }
 
 std::string ListsText(const display::DictionaryLists& lists) {
-    std::string out = dictionary::Windows1252ToUtf8(Shown(lists.Heading()));
+    std::string out = rt::Windows1252ToUtf8(Shown(lists.Heading()));
     out += '\n';
     AppendTable(out, kFilesView, lists.Files().ControlRows());
     AppendTable(out, kFieldsView, lists.Fields().rows);

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/windows1252.h"
 #include "printing/core/dictionary_report.h"
 #include "printing/core/print_options.h"
 #include "runtime/core/date_pictures.h"
@@ -14,6 +13,7 @@
 #include "runtime/core/pdf_writer.h"
 #include "runtime/core/program_title.h"
 #include "runtime/core/safe_file.h"
+#include "runtime/core/windows1252.h"
 #include "tools/doc_commands.h"
 
 namespace tools {
@@ -183,7 +183,7 @@ int RunReport(Args args) {
     if (options.text) {
         printing::RunReport(
             *model, entries, reportFlags, settings, [&](printing::ReportPage&& page) {
-                std::string text = dictionary::Windows1252ToUtf8(printing::ReportText({page}));
+                std::string text = rt::Windows1252ToUtf8(printing::ReportText({page}));
                 written = output.Write(text) && written;
             });
     } else {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "dictionary/windows1252.h"
 #include "printing/core/report_line.h"
 #include "printing/core/sans_width.h"
 #include "printing/core/table_fold.h"
 #include "runtime/core/blanks.h"
 #include "runtime/core/pdf_writer.h"
+#include "runtime/core/windows1252.h"
 
 namespace printing {
 
@@ -423,7 +423,7 @@ std::string ReportText(const std::vector<ReportPage>& pages) {
     std::string out;
     for (const ReportPage& page : pages) {
         for (const std::string& line : page.text) {
-            out += dictionary::ShowControlBytes(rt::TrimTrailingSpaces(line));
+            out += rt::ShowControlBytes(rt::TrimTrailingSpaces(line));
             out += '\n';
         }
         out += "\f\n";

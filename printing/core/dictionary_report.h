@@ -116,7 +116,7 @@ std::vector<ReportPage> BuildReport(const dictionary::DictionaryModel& model,
                                     const std::function<void(int percent)>& onEntry = {});
 
 // The pages as plain text: each band's lines in order, trailing blanks
-// removed and control bytes made visible (dictionary::ShowControlBytes), a form
+// removed and control bytes made visible (rt::ShowControlBytes), a form
 // feed line after each page.
 std::string ReportText(const std::vector<ReportPage>& pages);
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dictionary/windows1252.h"
+#include "runtime/core/windows1252.h"
 #include "tests/dictionary/worked_example.h"
 
 namespace dictionary {
@@ -35,17 +35,17 @@ TEST(JsonStringTest, Windows1252BecomesUtf8) {
 
 TEST(Windows1252Test, EveryByteHasACodePoint) {
     for (int b = 0; b < 256; ++b) {
-        char32_t code = Windows1252ToUnicode(static_cast<unsigned char>(b));
+        char32_t code = rt::Windows1252ToUnicode(static_cast<unsigned char>(b));
         if (b < 0x80 || b >= 0xA0) {
             EXPECT_EQ(code, static_cast<char32_t>(b));
         } else {
             EXPECT_GE(code, 0x80u);
         }
     }
-    EXPECT_EQ(Windows1252ToUnicode(0x8A), U'\u0160');
-    EXPECT_EQ(Windows1252ToUtf8("\x80x"), "\u20acx");
+    EXPECT_EQ(rt::Windows1252ToUnicode(0x8A), U'\u0160');
+    EXPECT_EQ(rt::Windows1252ToUtf8("\x80x"), "\u20acx");
     std::string four;
-    AppendUtf8(four, U'\U0001F600');
+    rt::AppendUtf8(four, U'\U0001F600');
     EXPECT_EQ(four, "\U0001F600");
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace dictionary {
+namespace rt {
 
 // The Unicode code point of one Windows-1252 byte. The five bytes the code
 // page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
@@ -25,4 +25,4 @@ std::string Windows1252ToUtf8(std::string_view text);
 // with one byte a character.
 std::string ShowControlBytes(std::string_view text);
 
-}  // namespace dictionary
+}  // namespace rt

@@ -1,8 +1,8 @@
-#include "dictionary/windows1252.h"
+#include "runtime/core/windows1252.h"
 
 #include <array>
 
-namespace dictionary {
+namespace rt {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::string ShowControlBytes(std::string_view text) {
     return out;
 }
 
-}  // namespace dictionary
+}  // namespace rt
