@@ -90,7 +90,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "File Cust  D.TXD",
             "",
             "Prefix: CUS",
-            "Driver: TOPSPEED",
+            "Driver: SQLITE",
             "Alias : AShip",  // listed although the alias sorts before its file
             "",
             "FIELD  TYPE  PICTURE  VALID",
@@ -103,7 +103,7 @@ TEST(DictionaryReportTest, WholeReportInBandOrder) {
             "File Orders  D.TXD",
             "",
             "Prefix: ORD",
-            "Driver: TOPSPEED",
+            "Driver: SQLITE",
             "",
             "KEY      FIELDS  ATTRIBUTES",
             "K KeyNo  No",

@@ -53,7 +53,7 @@ inline dictionary::FileQueue File(std::string_view label, std::string_view prefi
     dictionary::FileQueue file;
     file.LABEL = label;
     file.PREFIX = prefix;
-    file.DRIVER = "'TOPSPEED'";
+    file.DRIVER = "'SQLITE'";
     return file;
 }
 

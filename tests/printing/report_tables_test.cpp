@@ -321,7 +321,7 @@ TEST(SummaryTableTest, ColumnWidths) {
         {"minimum", "F", "P", "'D'", "", false, 5, 3, 5, 4, 10},
         {"long label", "CustomerFile", "P", "'D'", "", false, 12, 3, 5, 4, 10},
         {"long prefix", "F", "CUSTX", "'D'", "", false, 5, 5, 5, 4, 10},
-        {"long driver less its quotes", "F", "P", "'TOPSPEED'", "", false, 5, 3, 8, 4, 10},
+        {"long driver less its quotes", "F", "P", "'SQLITE'", "", false, 5, 3, 6, 4, 10},
         {"long path", "F", "P", "'D'", "'CUSTOMER.DAT'", false, 5, 3, 5, 14, 10},
         {"owner", "F", "P", "'D'", "", true, 5, 3, 5, 4, 22},  // CREATE,OWNER('SYSADM')
     };
@@ -359,11 +359,11 @@ TEST(SummaryTableTest, RowsInListOrderWithAttributes) {
     FilesToPrint entries{Entry(kFileEntry, "Alpha", 2, 0), Entry(kAliasEntry, "Al", 1),
                          Entry(kFileEntry, "Beta", 1)};
     ReportTable table = SummaryTable(model, entries);
-    EXPECT_EQ(Trimmed(table.heading), "FILE   PRE  DRIVER    PATH     ATTRIBUTES");
+    EXPECT_EQ(Trimmed(table.heading), "FILE   PRE  DRIVER  PATH     ATTRIBUTES");
     EXPECT_EQ(Texts(table),
               (std::vector<std::string>{
-                  "Alpha  ALP  TOPSPEED",
-                  "Beta   BET  TOPSPEED  'B.DAT'  "
+                  "Alpha  ALP  SQLITE",
+                  "Beta   BET  SQLITE  'B.DAT'  "
                   "CREATE,RECLAIM,THREAD,BINDABLE,EXTERNAL,DLL,OEM,OWNER('X'),ENCRYPT",
               }));
     EXPECT_EQ(Kinds(table), (std::vector<RowKind>{RowKind::Row, RowKind::LastRow}));
@@ -387,7 +387,7 @@ TEST(HeadingLinesTest, AttributesFillTheLinesInOrder) {
     };
     EXPECT_EQ(trimmed, (std::vector<std::string>{
                            Pad("Prefix: CUS", 48) + "Attributes: CREATE",
-                           at60("Driver: TOPSPEED") + "RECLAIM",
+                           at60("Driver: SQLITE") + "RECLAIM",
                            at60("Path  : 'F.DAT'") + "THREAD",
                            at60("Alias : A1, A2") + "BINDABLE",
                            at60("") + "EXTERNAL",
@@ -403,7 +403,7 @@ TEST(HeadingLinesTest, NoAttributesNoPathNoAliases) {
     std::vector<std::string> lines = FileHeadingLines(file, {});
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(Trimmed(lines[0]), "Prefix: CUS");
-    EXPECT_EQ(Trimmed(lines[1]), "Driver: TOPSPEED");
+    EXPECT_EQ(Trimmed(lines[1]), "Driver: SQLITE");
 }
 
 TEST(HeadingLinesTest, LongAttributeContinuesUnderItself) {
@@ -437,7 +437,7 @@ TEST(HeadingLinesTest, LongPathAndManyAliasesKeepEveryWord) {
         all += trimmed.back() + "\n";
     }
     EXPECT_EQ(trimmed[0], Pad("Prefix: CUS", 48) + "Attributes: CREATE");
-    EXPECT_EQ(trimmed[1], Pad("Driver: TOPSPEED", 60) + "RECLAIM");
+    EXPECT_EQ(trimmed[1], Pad("Driver: SQLITE", 60) + "RECLAIM");
     // The path runs on under its value, broken after a backslash; the next
     // attribute goes beside the first of its lines that leaves room.
     const std::size_t cut = path.rfind('\\') + 1;
