@@ -283,11 +283,16 @@ TEST(PreviewWindow, TheReportsPreviewOpensOnOnePageFittedToTheWindow) {
         Driver driver([](rt::WindowRef w) {
             ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 3"));
             EXPECT_FALSE(Shown(w, 2));
-            const rt::ControlBox box = w.ControlPosition(control::FirstPageImage + 1);
-            const int roomHeight =
-                w.ClientHeight() - printing::kGridToolbarHeight - 2 * printing::kGridGap;
-            EXPECT_TRUE(box.width >= w.ClientWidth() - 2 * printing::kGridGap - 1 ||
-                        box.height >= roomHeight - 1);
+            // The page is placed once the window has its size: it then fills
+            // the room across or down.
+            rt::ControlBox box;
+            EXPECT_TRUE(testsupport::WaitUntil([&] {
+                box = w.ControlPosition(control::FirstPageImage + 1);
+                const int roomHeight =
+                    w.ClientHeight() - printing::kGridToolbarHeight - 2 * printing::kGridGap;
+                return box.width >= w.ClientWidth() - 2 * printing::kGridGap - 1 ||
+                       box.height >= roomHeight - 1;
+            }));
             const rt::UnitsPerInch units = w.InchUnits();
             EXPECT_NEAR((box.width / units.x) / (box.height / units.y),
                         static_cast<double>(rt::kLetterWidth) / rt::kLetterHeight, 0.01);
