@@ -1,24 +1,15 @@
 #include "runtime/window.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QTextEdit>
-#include <QWidget>
 
 #include "runtime/dialogs.h"
 #include "runtime/event_queue.h"
-#include "runtime/gui/field_controls.h"
 #include "runtime/gui/gui_thread.h"
 #include "runtime/gui/gui_window.h"
 #include "runtime/gui/window_calls_p.h"
 #include "runtime/program_threads.h"
-#include "runtime/text_codec.h"
 
 namespace rt {
 namespace {

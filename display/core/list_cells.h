@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "display/core/list_columns.h"
-#include "runtime/core/blanks.h"
 #include "runtime/core/list_rows.h"
 
 namespace display {
