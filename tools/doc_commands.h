@@ -30,7 +30,9 @@ void CheckOutputPath(std::string_view command, const std::string& input, const s
 
 // Reads and parses the export at `path`, with `path` as the dictionary path.
 // Null after a message on standard error naming the file and the error.
-std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path);
+// `text`, when given, is set to the export's bytes, which the model keeps.
+std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path,
+                                                       std::string_view* text = nullptr);
 
 // kestrian-doc model FILE.TXD: the model as JSON on standard output.
 int RunModel(Args args);
@@ -49,5 +51,21 @@ int RunLists(Args args);
 // output or into OUT) or as text, laid out on the paper named (else the
 // system's default paper).
 int RunReport(Args args);
+
+// kestrian-doc docs FILE.TXD -o DIR [--diagram svg|mermaid|none] [--clean]:
+// Markdown documentation; pages whose bytes did not change are left alone.
+int RunDocs(Args args);
+
+// kestrian-doc diagram FILE.TXD [--format dot|svg|png|mermaid]
+// [--select LABEL [--distance N]] [-o OUT]: the relation diagram.
+int RunDiagram(Args args);
+
+// kestrian-doc lint FILE.TXD [--json] [--disable RULE]... [--require-descriptions]:
+// exit 0 when no error was found, 1 when one was, 2 on bad input.
+int RunLint(Args args);
+
+// kestrian-doc diff OLD.TXD NEW.TXD [--json] [--all]: exit 0 when the
+// dictionaries are the same, 1 when they differ, 2 on bad input.
+int RunDiff(Args args);
 
 }  // namespace tools

@@ -9,6 +9,7 @@
 #include "display/core/list_columns.h"
 #include "runtime/core/blanks.h"
 #include "runtime/core/windows1252.h"
+#include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
 
 namespace tools {
@@ -31,33 +32,6 @@ const ListView kFilesView{"FILES", "Files", display::kFileListColumns};
 const ListView kFieldsView{"FIELDS", "Fields", display::kFieldListColumns};
 const ListView kKeysView{"KEYS", "Keys", display::kKeyListColumns};
 const ListView kRelationsView{"RELATIONS", "Relations", display::kRelationListColumns};
-
-struct Options {
-    std::string path;
-    std::string select;
-    bool hasSelect = false;
-    bool json = false;
-};
-
-Options ReadOptions(Args args) {
-    Options options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--json") {
-            options.json = true;
-        } else if (args[i] == "--select") {
-            if (i + 1 >= args.size())
-                throw UsageError{"lists: --select needs a file or alias name"};
-            options.select = std::string(args[++i]);
-            options.hasSelect = true;
-        } else if (options.path.empty() && !args[i].empty() && !args[i].starts_with("--")) {
-            options.path = std::string(args[i]);
-        } else {
-            throw UsageError{"lists: unexpected " + std::string(args[i])};
-        }
-    }
-    if (options.path.empty()) throw UsageError{"lists: the export to read is missing"};
-    return options;
-}
 
 // One row of any list: its cell texts and the files row's ID when it has one.
 void AppendJsonRow(std::string& out, const ListView& view, const rt::ListRow& cells,
@@ -172,16 +146,18 @@ std::int32_t RowNamed(const display::FileList& files, std::string_view name) {
 }  // namespace
 
 int RunLists(Args args) {
-    Options options = ReadOptions(args);
-    auto model = LoadExport(options.path);
+    const std::optional<ListsArguments> read = ReadListsArguments(args);
+    if (!read) return kExitOk;
+    const ListsArguments& options = *read;
+    auto model = LoadExport(options.input);
     if (!model) return kExitBadInput;
-    display::DictionaryLists lists(*model, options.path, CharacterWidth);
+    display::DictionaryLists lists(*model, options.input, CharacterWidth);
     lists.Build(0);
-    if (options.hasSelect) {
-        std::int32_t row = RowNamed(lists.Files(), options.select);
+    if (options.select) {
+        std::int32_t row = RowNamed(lists.Files(), *options.select);
         if (row == 0) {
             std::fprintf(stderr, "kestrian-doc: lists: %s has no file or alias named %s\n",
-                         options.path.c_str(), options.select.c_str());
+                         options.input.c_str(), options.select->c_str());
             return kExitBadInput;
         }
         lists.Build(row);

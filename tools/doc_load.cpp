@@ -28,7 +28,8 @@ std::nullptr_t NotAnExport(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path) {
+std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path,
+                                                       std::string_view* text) {
     try {
         dictionary::ExportFile file(path);
         if (const int error = file.Open(); error != 0) return CannotRead(path, error);
@@ -47,6 +48,7 @@ std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path)
         auto model = std::make_unique<dictionary::DictionaryModel>();
         const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));
         dictionary::ParseAll(*model, bytes, path);
+        if (text != nullptr) *text = bytes;
         return model;
     } catch (const std::bad_alloc&) {
         rt::SetError(dictionary::kInsufficientMemory);

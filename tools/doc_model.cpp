@@ -5,19 +5,12 @@
 #include "dictionary/model_json.h"
 #include "dictionary/release_model.h"
 #include "dictionary/writeback_file.h"
+#include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
 
 namespace tools {
 
 namespace {
-
-// The input file of a command that takes one: the first word.
-std::string InputPath(Args args, std::string_view command) {
-    if (args.empty() || args.front().empty()) {
-        throw UsageError{std::string(command) + ": the export to read is missing"};
-    }
-    return std::string(args.front());
-}
 
 int OutputFailed(const std::string& what, const std::string& reason = {}) {
     if (reason.empty()) {
@@ -31,9 +24,9 @@ int OutputFailed(const std::string& what, const std::string& reason = {}) {
 }  // namespace
 
 int RunModel(Args args) {
-    std::string path = InputPath(args, "model");
-    if (args.size() > 1) throw UsageError{"model: unexpected " + std::string(args[1])};
-    auto model = LoadExport(path);
+    const std::optional<ModelArguments> read = ReadModelArguments(args);
+    if (!read) return kExitOk;
+    auto model = LoadExport(read->input);
     if (!model) return kExitBadInput;
     dictionary::WriteModelJson(
         *model, [](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
@@ -42,20 +35,11 @@ int RunModel(Args args) {
 }
 
 int RunWriteback(Args args) {
-    std::string path = InputPath(args, "writeback");
-    std::string out;
-    bool toFile = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "-o" && !toFile) {
-            if (i + 1 >= args.size()) throw UsageError{"writeback: -o needs a file name"};
-            out = std::string(args[++i]);
-            toFile = true;
-            CheckOutputPath("writeback", path, out);
-        } else {
-            throw UsageError{"writeback: unexpected " + std::string(args[i])};
-        }
-    }
-    auto model = LoadExport(path);
+    const std::optional<WritebackArguments> read = ReadWritebackArguments(args);
+    if (!read) return kExitOk;
+    const bool toFile = read->output.has_value();
+    const std::string out = read->output.value_or("");
+    auto model = LoadExport(read->input);
     if (!model) return kExitBadInput;
     dictionary::WritebackFile file;
     int opened = toFile ? file.Create(out) : file.Attach(STDOUT_FILENO);

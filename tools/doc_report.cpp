@@ -14,6 +14,8 @@
 #include "runtime/core/program_title.h"
 #include "runtime/core/safe_file.h"
 #include "runtime/core/windows1252.h"
+#include "tools/command_output.h"
+#include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
 
 namespace tools {
@@ -26,71 +28,8 @@ namespace {
 constexpr int kPrintedDatePicture = 7;
 constexpr int kPrintedTimePicture = 6;
 
-struct Options {
-    std::string path;
-    std::string output;  // "-" for standard output
-    std::vector<std::string> selected;
-    printing::PrintFlags flags;  // the --no-... options; never a preview
-    bool text = false;
-    rt::SheetSize paper = rt::DefaultPaper();
-    bool landscape = false;
-};
-
-Options ReadOptions(Args args) {
-    Options options;
-    auto value = [&](std::size_t& i, const char* what) {
-        if (i + 1 >= args.size()) throw UsageError{std::string("report: ") + what};
-        return std::string(args[++i]);
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view word = args[i];
-        if (word == "-o") {
-            options.output = value(i, "-o needs a file name");
-            if (options.output.empty()) throw UsageError{"report: -o needs a file name"};
-        } else if (word == "--select") {
-            options.selected.push_back(value(i, "--select needs a file or alias name"));
-        } else if (word == "--format") {
-            const std::string format = value(i, "--format needs pdf or text");
-            if (format != "pdf" && format != "text") {
-                throw UsageError{"report: unknown format " + format + " (pdf or text)"};
-            }
-            options.text = format == "text";
-        } else if (word == "--paper") {
-            const std::string name = value(i, "--paper needs a paper name");
-            const std::optional<rt::SheetSize> paper = rt::PaperNamed(name);
-            if (!paper) {
-                throw UsageError{"report: unknown paper " + name + " (" + rt::PaperNames() + ")"};
-            }
-            options.paper = *paper;
-        } else if (word == "--landscape") {
-            options.landscape = true;
-        } else if (word == "--no-title-page") {
-            options.flags.PrintTitlePage = false;
-        } else if (word == "--no-summary") {
-            options.flags.PrintSummary = false;
-        } else if (word == "--no-keys") {
-            options.flags.PrintKeys = false;
-        } else if (word == "--no-aliases") {
-            options.flags.PrintAliases = false;
-        } else if (word == "--no-relations") {
-            options.flags.PrintRelations = false;
-        } else if (options.path.empty() && !word.empty() && !word.starts_with("-")) {
-            options.path = std::string(word);
-        } else {
-            throw UsageError{"report: unexpected " + std::string(word)};
-        }
-    }
-    if (options.path.empty()) throw UsageError{"report: the export to read is missing"};
-    if (options.output.empty()) {
-        options.output = "-";
-    } else if (options.output != "-") {
-        CheckOutputPath("report", options.path, options.output);
-    }
-    return options;
-}
-
 // Marks only the named entries; false after a message when a name is unknown.
-bool SelectNamed(printing::FilesToPrint& entries, const Options& options) {
+bool SelectNamed(printing::FilesToPrint& entries, const ReportArguments& options) {
     for (printing::FilesToPrintRow& entry : entries) entry.SELECTED = 0;
     for (const std::string& name : options.selected) {
         bool found = false;
@@ -102,7 +41,7 @@ bool SelectNamed(printing::FilesToPrint& entries, const Options& options) {
         }
         if (!found) {
             std::fprintf(stderr, "kestrian-doc: report: %s has no file or alias named %s\n",
-                         options.path.c_str(), name.c_str());
+                         options.input.c_str(), name.c_str());
             return false;
         }
     }
@@ -114,51 +53,18 @@ std::string PrintedAt() {
            rt::FormatTime(rt::Clock(), kPrintedTimePicture);
 }
 
-// Where the output goes: standard output, or a file replaced only when all
-// of it was written.
-class Output {
-  public:
-    bool Open(const std::string& path) {
-        toFile_ = path != "-";
-        if (!toFile_) return true;
-        path_ = path;
-        if (file_.Open(path)) return true;
-        std::fprintf(stderr, "kestrian-doc: report: cannot write %s: %s\n", path.c_str(),
-                     file_.Reason().c_str());
-        return false;
-    }
-    bool Write(std::string_view bytes) {
-        if (toFile_) return file_.Write(bytes);
-        return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    }
-    int Close(bool written) {
-        if (toFile_) {
-            if (written && file_.Commit()) return kExitOk;
-            std::fprintf(stderr, "kestrian-doc: report: cannot write %s: %s\n", path_.c_str(),
-                         file_.Reason().empty() ? "write failed" : file_.Reason().c_str());
-            return kExitOutputFailed;
-        }
-        if (written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return kExitOk;
-        std::fprintf(stderr, "kestrian-doc: cannot write standard output\n");
-        return kExitOutputFailed;
-    }
-
-  private:
-    bool toFile_ = false;
-    std::string path_;
-    rt::FileReplacement file_;
-};
-
 }  // namespace
 
 int RunReport(Args args) {
-    const Options options = ReadOptions(args);
-    auto model = LoadExport(options.path);
+    const std::optional<ReportArguments> read = ReadReportArguments(args);
+    if (!read) return kExitOk;
+    const ReportArguments& options = *read;
+    auto model = LoadExport(options.input);
     if (!model) return kExitBadInput;
     if (!model->FILE || model->FILE->empty()) {
         // Nothing to print: an existing output file stays as it was.
         std::fprintf(stderr, "kestrian-doc: report: %s has no files; nothing is printed\n",
-                     options.path.c_str());
+                     options.input.c_str());
         return kExitOutputFailed;
     }
 
@@ -170,14 +76,14 @@ int RunReport(Args args) {
     printing::PrintFlags reportFlags = flags;
     reportFlags.PrintPreview = false;
     printing::ReportSettings settings;
-    settings.dictionaryPath = options.path;
+    settings.dictionaryPath = options.input;
     settings.printedAt = PrintedAt();
     settings.titleText = rt::kProgramTitle;
     const rt::SheetSize sheet = options.paper;
     settings.metrics = options.landscape ? printing::MetricsForSheet(sheet.height, sheet.width)
                                          : printing::MetricsForSheet(sheet.width, sheet.height);
 
-    Output output;
+    CommandOutput output("report");
     if (!output.Open(options.output)) return kExitOutputFailed;
     bool written = true;
     if (options.text) {

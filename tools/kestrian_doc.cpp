@@ -11,6 +11,7 @@
 #include "dictionary/export_file.h"
 #include "runtime/core/error_state.h"
 #include "runtime/core/safe_file.h"
+#include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
 
 namespace tools {
@@ -37,10 +38,28 @@ constexpr std::array kCommands = {
             "        [--paper A3|A4|A5|B5|Letter|Legal|Executive] [--landscape]\n"
             "                                 the dictionary report as a PDF or as text",
             RunReport},
+    Command{"docs",
+            "docs FILE.TXD -o DIR [--diagram svg|mermaid|none] [--clean]\n"
+            "                                 Markdown documentation, a page a file",
+            RunDocs},
+    Command{"diagram",
+            "diagram FILE.TXD [--format dot|svg|png|mermaid] [--select LABEL [--distance N]]\n"
+            "        [-o OUT]                 the files and their relations as a diagram",
+            RunDiagram},
+    Command{"lint",
+            "lint FILE.TXD [--json] [--disable RULE]... [--require-descriptions]\n"
+            "                                 the dictionary's mistakes (exit 1 on an error)",
+            RunLint},
+    Command{"diff",
+            "diff OLD.TXD NEW.TXD [--json] [--all]\n"
+            "                                 what changed (exit 1 when they differ)",
+            RunDiff},
 };
 
 void PrintUsage(std::FILE* to) {
-    std::fprintf(to, "usage: kestrian-doc COMMAND ARGUMENTS\n\ncommands:\n");
+    std::fprintf(to,
+                 "usage: kestrian-doc COMMAND ARGUMENTS\n"
+                 "       kestrian-doc COMMAND --help | --help | --version\n\ncommands:\n");
     for (const Command& command : kCommands) {
         std::fprintf(to, "  %.*s\n", static_cast<int>(command.synopsis.size()),
                      command.synopsis.data());
@@ -57,6 +76,11 @@ int Dispatch(Args words) {
     if (words.empty()) return BadUsage("no command given");
     if (words.front() == "-h" || words.front() == "--help" || words.front() == "help") {
         PrintUsage(stdout);
+        return kExitOk;
+    }
+    if (words.front() == "--version") {
+        if (words.size() > 1) return BadUsage("--version takes nothing after it");
+        std::printf("%s\n", VersionLine().c_str());
         return kExitOk;
     }
     for (const Command& command : kCommands) {

@@ -1,0 +1,53 @@
+// kestrian-doc diagram: the relation diagram of the dictionary or of one
+// file's neighbourhood, as text (DOT, Mermaid) or drawn by Graphviz.
+#include <cstdio>
+
+#include "dictionary/relation_index.h"
+#include "tools/command_output.h"
+#include "tools/doc_arguments.h"
+#include "tools/doc_commands.h"
+#include "workflow/graph_layout.h"
+#include "workflow/graph_text.h"
+#include "workflow/relation_graph.h"
+
+namespace tools {
+
+int RunDiagram(Args args) {
+    const std::optional<DiagramArguments> read = ReadDiagramArguments(args);
+    if (!read) return kExitOk;
+    auto model = LoadExport(read->input);
+    if (!model) return kExitBadInput;
+    const dictionary::RelationIndex index(*model);
+    const workflow::GraphSource source(*model, index);
+    std::optional<workflow::RelationGraph> graph;
+    if (read->select) {
+        graph = source.Around(*read->select, read->distance);
+        if (!graph) {
+            std::fprintf(stderr, "kestrian-doc: diagram: %s has no file or alias named %s\n",
+                         read->input.c_str(), read->select->c_str());
+            return kExitBadInput;
+        }
+    } else {
+        graph = source.Whole();
+    }
+    std::string content;
+    if (read->format == "mermaid") {
+        content = workflow::GraphMermaid(*graph);
+    } else {
+        content = workflow::GraphDot(*graph);
+        if (read->format != "dot") {
+            std::string error;
+            std::optional<std::string> drawn = workflow::RenderGraph(content, read->format, error);
+            if (!drawn) {
+                std::fprintf(stderr, "kestrian-doc: diagram: %s\n", error.c_str());
+                return kExitBadInput;
+            }
+            content = std::move(*drawn);
+        }
+    }
+    CommandOutput output("diagram");
+    if (!output.Open(read->output)) return kExitOutputFailed;
+    return output.Close(output.Write(content));
+}
+
+}  // namespace tools

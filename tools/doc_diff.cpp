@@ -1,0 +1,29 @@
+// kestrian-doc diff: what changed between two exports, object by object.
+#include <cstdio>
+
+#include "tools/doc_arguments.h"
+#include "tools/doc_commands.h"
+#include "workflow/structural_diff.h"
+
+namespace tools {
+
+int RunDiff(Args args) {
+    const std::optional<DiffArguments> read = ReadDiffArguments(args);
+    if (!read) return kExitOk;
+    auto before = LoadExport(read->before);
+    if (!before) return kExitBadInput;
+    auto after = LoadExport(read->after);
+    if (!after) return kExitBadInput;
+    const std::vector<workflow::Change> changes =
+        workflow::Diff(*before, *after, {.headers = read->all});
+    const std::string out =
+        read->json ? workflow::ChangesJson(changes) : workflow::ChangesText(changes);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "kestrian-doc: cannot write standard output\n");
+        return kExitBadInput;
+    }
+    return changes.empty() ? kExitOk : kExitOutputFailed;
+}
+
+}  // namespace tools

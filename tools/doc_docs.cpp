@@ -1,0 +1,129 @@
+// kestrian-doc docs: Markdown documentation of the dictionary in a folder,
+// written page by page; a page whose bytes are unchanged is left alone, so
+// that its time stamp (and a build that depends on it) stays as it was.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "runtime/core/safe_file.h"
+#include "tools/doc_arguments.h"
+#include "tools/doc_commands.h"
+#include "workflow/graph_layout.h"
+#include "workflow/markdown_docs.h"
+
+namespace tools {
+
+namespace {
+
+// Makes `folder` when it is missing; false after a message when it cannot be
+// made or something else is in its place (a link to a folder is followed).
+bool EnsureFolder(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) return true;
+        std::fprintf(stderr, "kestrian-doc: docs: cannot write %s: it is not a folder\n",
+                     folder.c_str());
+        return false;
+    }
+    if (::mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST) return true;
+    std::fprintf(stderr, "kestrian-doc: docs: cannot make %s: %s\n", folder.c_str(),
+                 std::strerror(errno));
+    return false;
+}
+
+// An SVG of Graphviz's with the mark of a generated file after its XML
+// declaration.
+std::string MarkedSvg(std::string svg) {
+    std::size_t at = 0;
+    if (svg.starts_with("<?xml")) at = svg.find('\n') + 1;
+    svg.insert(at, std::string(workflow::kGeneratedMark) + "\n");
+    return svg;
+}
+
+// Whether the file at `path` is a plain file this command wrote: it carries
+// the mark at its start (or on the line after an XML declaration).
+bool WrittenByDocs(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::regular)
+        return false;
+    std::ifstream file(path, std::ios::binary);
+    char head[256] = {};
+    file.read(head, sizeof head);
+    const auto read = static_cast<std::size_t>(file.gcount());
+    const std::string_view start(head, read);
+    const std::size_t found = start.find(workflow::kGeneratedMark);
+    return found == 0 || (found != std::string_view::npos && start.starts_with("<?xml"));
+}
+
+// Removes the generated pages and drawings that this run did not write.
+int CleanStale(const std::string& folder, const std::set<std::string>& written) {
+    int removed = 0;
+    auto sweep = [&](const std::filesystem::path& dir, std::string_view prefix) {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+            const std::string name = entry.path().filename().string();
+            if (!name.ends_with(".md") && !name.ends_with(".svg")) continue;
+            if (written.contains(std::string(prefix) + name)) continue;
+            if (!WrittenByDocs(entry.path())) continue;
+            if (std::filesystem::remove(entry.path(), error)) ++removed;
+        }
+    };
+    sweep(folder, "");
+    sweep(std::filesystem::path(folder) / "files", "files/");
+    return removed;
+}
+
+}  // namespace
+
+int RunDocs(Args args) {
+    const std::optional<DocsArguments> read = ReadDocsArguments(args);
+    if (!read) return kExitOk;
+    auto model = LoadExport(read->input);
+    if (!model) return kExitBadInput;
+    const workflow::DocsDiagram diagram = read->diagram == "svg"       ? workflow::DocsDiagram::Svg
+                                          : read->diagram == "mermaid" ? workflow::DocsDiagram::Mermaid
+                                                                       : workflow::DocsDiagram::None;
+    std::vector<workflow::DocsFile> files = workflow::MarkdownDocumentation(*model, diagram);
+    if (!EnsureFolder(read->folder) || !EnsureFolder(read->folder + "/files")) return kExitOutputFailed;
+
+    int written = 0;
+    int unchanged = 0;
+    std::set<std::string> names;
+    for (workflow::DocsFile& file : files) {
+        names.insert(file.path);
+        const std::string path = read->folder + "/" + file.path;
+        if (file.drawn) {
+            std::string error;
+            std::optional<std::string> svg = workflow::RenderGraph(file.content, "svg", error);
+            if (!svg) {
+                std::fprintf(stderr, "kestrian-doc: docs: %s: %s\n", file.path.c_str(), error.c_str());
+                return kExitOutputFailed;
+            }
+            file.content = MarkedSvg(std::move(*svg));
+        }
+        if (rt::ReadFileBytes(path) == file.content) {
+            ++unchanged;
+            continue;
+        }
+        rt::FileReplacement out;
+        if (!out.Open(path) || !out.Write(file.content) || !out.Commit()) {
+            std::fprintf(stderr, "kestrian-doc: docs: cannot write %s: %s\n", path.c_str(),
+                         out.Reason().c_str());
+            return kExitOutputFailed;
+        }
+        ++written;
+    }
+    const int removed = read->clean ? CleanStale(read->folder, names) : 0;
+    std::printf("%s: %d written, %d unchanged", read->folder.c_str(), written, unchanged);
+    if (read->clean) std::printf(", %d removed", removed);
+    std::printf("\n");
+    if (std::fflush(stdout) != 0) return kExitOutputFailed;
+    return kExitOk;
+}
+
+}  // namespace tools

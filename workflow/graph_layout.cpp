@@ -1,0 +1,74 @@
+#include "workflow/graph_layout.h"
+
+#if KESTRIAN_GRAPHVIZ
+#include <graphviz/cgraph.h>
+#include <graphviz/gvc.h>
+
+#include <memory>
+#endif
+
+namespace workflow {
+
+#if KESTRIAN_GRAPHVIZ
+
+namespace {
+
+struct ContextFree {
+    void operator()(GVC_t* context) const { gvFreeContext(context); }
+};
+struct GraphClose {
+    void operator()(Agraph_t* graph) const { agclose(graph); }
+};
+
+}  // namespace
+
+bool GraphLayoutBuiltIn() {
+    return true;
+}
+
+std::optional<std::string> RenderGraph(std::string_view dot, std::string_view format,
+                                       std::string& error) {
+    std::unique_ptr<GVC_t, ContextFree> context(gvContext());
+    if (!context) {
+        error = "Graphviz could not start";
+        return std::nullopt;
+    }
+    const std::string text(dot);
+    std::unique_ptr<Agraph_t, GraphClose> graph(agmemread(text.c_str()));
+    if (!graph) {
+        error = "Graphviz could not read the graph";
+        return std::nullopt;
+    }
+    if (gvLayout(context.get(), graph.get(), "dot") != 0) {
+        error = "Graphviz could not lay the graph out";
+        return std::nullopt;
+    }
+    const std::string renderer(format);
+    char* data = nullptr;
+    unsigned int length = 0;
+    const int rendered = gvRenderData(context.get(), graph.get(), renderer.c_str(), &data, &length);
+    std::optional<std::string> out;
+    if (rendered == 0 && data != nullptr) {
+        out.emplace(data, length);
+    } else {
+        error = "Graphviz cannot render " + renderer;
+    }
+    if (data != nullptr) gvFreeRenderData(data);
+    gvFreeLayout(context.get(), graph.get());
+    return out;
+}
+
+#else
+
+bool GraphLayoutBuiltIn() {
+    return false;
+}
+
+std::optional<std::string> RenderGraph(std::string_view, std::string_view, std::string& error) {
+    error = "this build has no Graphviz layout; use --format dot or mermaid";
+    return std::nullopt;
+}
+
+#endif
+
+}  // namespace workflow

@@ -1,0 +1,113 @@
+#include "workflow/lint_groups.h"
+
+#include <array>
+
+#include "runtime/core/blanks.h"
+
+namespace workflow {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kAnnotationHeaders = {
+    "[LONGDESC]", "[QUICKCODE]", "[USEROPTION]", "[SCREENCONTROLS]", "[REPORTCONTROLS]"};
+
+bool IsDelimiter(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '(';
+}
+
+// The next token of `line` from `at`: blanks skipped, up to a blank, comma
+// or parenthesis.
+std::string_view NextToken(std::string_view line, std::size_t& at) {
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+    const std::size_t start = at;
+    while (at < line.size() && !IsDelimiter(line[at])) ++at;
+    return line.substr(start, at - start);
+}
+
+class StructureCount {
+  public:
+    std::vector<GroupFault> Run(std::string_view text) {
+        std::size_t number = 0;
+        while (!text.empty()) {
+            const std::size_t end = text.find('\n');
+            std::string_view line = text.substr(0, end);
+            text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+            ++number;
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            Line(line, number);
+        }
+        Close();
+        return std::move(faults_);
+    }
+
+  private:
+    void Line(std::string_view line, std::size_t number) {
+        if (line.empty() || line.front() == '!') return;
+        if (line.front() == '[') {
+            const std::string_view header = rt::TrimBlanks(line);
+            for (std::string_view annotation : kAnnotationHeaders) {
+                if (header == annotation) return;
+            }
+            Close();
+            inFiles_ = header == "[FILES]";
+            return;
+        }
+        if (!inFiles_) return;
+        std::size_t at = 0;
+        const std::string_view first = NextToken(line, at);
+        if (first == "END") {
+            if (open_.empty()) {
+                faults_.push_back({Object(number), "an END without a GROUP"});
+            } else {
+                open_.pop_back();
+            }
+            return;
+        }
+        const std::string_view second = NextToken(line, at);
+        if (second == "FILE") {
+            Close();
+            file_ = std::string(first);
+            groups_ = 0;
+            open_.push_back(second);
+        } else if (second == "RECORD" || second == "GROUP") {
+            if (second == "GROUP") {
+                ++groups_;
+                lastGroup_ = std::string(first);
+            }
+            open_.push_back(second);
+        }
+    }
+
+    // The end of a file's declarations: whatever is still open lacks its END.
+    void Close() {
+        if (!open_.empty()) {
+            const std::string missing = std::to_string(open_.size()) +
+                                        (open_.size() == 1 ? " END is" : " ENDs are") + " missing";
+            faults_.push_back({file_, groups_ > 0 ? "a GROUP lacks its END (last GROUP opened: " +
+                                                        lastGroup_ + "): " + missing
+                                                  : "the FILE or its RECORD lacks its END: " +
+                                                        missing});
+        }
+        open_.clear();
+        file_.clear();
+    }
+
+    std::string Object(std::size_t number) const {
+        return file_.empty() ? "line " + std::to_string(number) : file_;
+    }
+
+    bool inFiles_ = false;
+    std::string file_;
+    std::string lastGroup_;
+    std::size_t groups_ = 0;
+    std::vector<std::string_view> open_;
+    std::vector<GroupFault> faults_;
+};
+
+}  // namespace
+
+std::vector<GroupFault> UnbalancedGroups(std::string_view exportText) {
+    return StructureCount().Run(exportText);
+}
+
+}  // namespace workflow

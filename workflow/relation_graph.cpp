@@ -1,0 +1,166 @@
+#include "workflow/relation_graph.h"
+
+#include <algorithm>
+
+#include "runtime/core/blanks.h"
+#include "workflow/labels.h"
+
+namespace workflow {
+
+namespace {
+
+std::vector<std::string> PrimaryKeyFields(const dictionary::FileQueue& file) {
+    std::vector<std::string> fields;
+    for (const dictionary::KeyQueue& key : dictionary::Rows(file.KEY)) {
+        if (!key.PRIMARY) continue;
+        for (std::string_view component : Components(key.FIELD))
+            fields.emplace_back(Unqualified(component));
+        break;
+    }
+    return fields;
+}
+
+std::string Label(const dictionary::Text& label) {
+    return std::string(rt::TrimTrailingSpaces(label.view()));
+}
+
+void SortUnique(std::vector<std::size_t>& positions) {
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+}
+
+}  // namespace
+
+GraphSource::GraphSource(const dictionary::DictionaryModel& model,
+                         const dictionary::RelationIndex& index)
+    : model_(model), index_(index) {
+    auto files = dictionary::Rows(model.FILE);
+    auto aliases = dictionary::Rows(model.ALIAS);
+    files_.reserve(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) files_.try_emplace(LabelKey(files[i].LABEL.view()), i);
+    for (std::size_t i = 0; i < aliases.size(); ++i) {
+        aliases_.try_emplace(LabelKey(aliases[i].LABEL.view()), i);
+        aliasesOf_[LabelKey(aliases[i].FILE.view())].push_back(i);
+    }
+}
+
+RelationGraph GraphSource::Whole() const {
+    std::vector<std::size_t> files(dictionary::Rows(model_.FILE).size());
+    std::vector<std::size_t> aliases(dictionary::Rows(model_.ALIAS).size());
+    std::vector<std::size_t> relations(dictionary::Rows(model_.RELATION).size());
+    for (std::size_t i = 0; i < files.size(); ++i) files[i] = i;
+    for (std::size_t i = 0; i < aliases.size(); ++i) aliases[i] = i;
+    for (std::size_t i = 0; i < relations.size(); ++i) relations[i] = i;
+    return Build(std::move(files), std::move(aliases), std::move(relations));
+}
+
+std::optional<RelationGraph> GraphSource::Around(std::string_view label,
+                                                 std::size_t distance) const {
+    auto files = dictionary::Rows(model_.FILE);
+    auto aliases = dictionary::Rows(model_.ALIAS);
+    auto relations = dictionary::Rows(model_.RELATION);
+    std::vector<std::size_t> fileChosen;
+    std::vector<std::size_t> aliasChosen;
+    std::unordered_map<std::string, bool> reached;
+
+    // Reaching a file or an alias reaches the file and all its aliases; the
+    // labels newly reached go into `next`.
+    auto reach = [&](std::string_view name, std::vector<std::string>& next) {
+        std::string key = LabelKey(name);
+        if (!reached.try_emplace(key, true).second) return;
+        if (!files_.contains(key)) {
+            auto alias = aliases_.find(key);
+            if (alias == aliases_.end()) return;
+            aliasChosen.push_back(alias->second);
+            next.push_back(Label(aliases[alias->second].LABEL));
+            key = LabelKey(aliases[alias->second].FILE.view());
+            if (!reached.try_emplace(key, true).second) return;
+        }
+        if (auto file = files_.find(key); file != files_.end()) {
+            fileChosen.push_back(file->second);
+            next.push_back(Label(files[file->second].LABEL));
+        }
+        if (auto found = aliasesOf_.find(key); found != aliasesOf_.end()) {
+            for (std::size_t a : found->second) {
+                if (!reached.try_emplace(LabelKey(aliases[a].LABEL.view()), true).second) continue;
+                aliasChosen.push_back(a);
+                next.push_back(Label(aliases[a].LABEL));
+            }
+        }
+    };
+    const std::string start = LabelKey(label);
+    if (!files_.contains(start) && !aliases_.contains(start)) return std::nullopt;
+    std::vector<std::string> frontier;
+    reach(label, frontier);
+    std::vector<std::size_t> relationChosen;
+    for (std::size_t step = 0; step <= distance && !frontier.empty(); ++step) {
+        std::vector<std::string> next;
+        for (const std::string& name : frontier) {
+            for (std::size_t position : index_.Of(name)) {
+                relationChosen.push_back(position);
+                if (step == distance) continue;
+                reach(relations[position].LEFTFILE.view(), next);
+                reach(relations[position].RIGHTFILE.view(), next);
+            }
+        }
+        frontier = std::move(next);
+    }
+    return Build(std::move(fileChosen), std::move(aliasChosen), std::move(relationChosen));
+}
+
+// The graph of the chosen files, aliases and relations (positions in the
+// model's lists), in the model's order; a relation is drawn when both its
+// sides are.
+RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
+                                 std::vector<std::size_t> aliasChosen,
+                                 std::vector<std::size_t> relationChosen) const {
+    SortUnique(fileChosen);
+    SortUnique(aliasChosen);
+    SortUnique(relationChosen);
+    auto files = dictionary::Rows(model_.FILE);
+    auto aliases = dictionary::Rows(model_.ALIAS);
+    auto relations = dictionary::Rows(model_.RELATION);
+    RelationGraph graph;
+    std::unordered_map<std::string, std::size_t> nodes;      // files, then aliases
+    std::unordered_map<std::string, std::size_t> fileNodes;  // files only
+    auto add = [&](GraphNode node) {
+        const std::size_t at = graph.nodes.size();
+        const std::string key = LabelKey(node.label);
+        nodes.try_emplace(key, at);
+        if (!node.alias) fileNodes.try_emplace(key, at);
+        graph.nodes.push_back(std::move(node));
+        return at;
+    };
+    for (std::size_t i : fileChosen) {
+        const dictionary::FileQueue& file = files[i];
+        add({"f" + std::to_string(i), Label(file.LABEL), std::string(rt::TrimBlanks(file.PREFIX.view())),
+             PrimaryKeyFields(file), false});
+    }
+    for (std::size_t i : aliasChosen) {
+        const dictionary::AliasQueue& alias = aliases[i];
+        const std::size_t node = add({"a" + std::to_string(i), Label(alias.LABEL),
+                                      std::string(rt::TrimBlanks(alias.PREFIX.view())), {}, true});
+        if (auto file = fileNodes.find(LabelKey(alias.FILE.view())); file != fileNodes.end())
+            graph.edges.push_back({node, file->second, true, false, false, {}});
+    }
+    for (std::size_t position : relationChosen) {
+        const dictionary::RelationQueue& relation = relations[position];
+        auto left = nodes.find(LabelKey(relation.LEFTFILE.view()));
+        auto right = nodes.find(LabelKey(relation.RIGHTFILE.view()));
+        if (left == nodes.end() || right == nodes.end()) continue;
+        // The edge goes from the "one" side to the "many" side.
+        const bool leftIsOne = dictionary::LeftSideIsOne(relation);
+        const dictionary::Text& oneKey = leftIsOne ? relation.LEFTKEY : relation.RIGHTKEY;
+        const dictionary::Text& manyKey = leftIsOne ? relation.RIGHTKEY : relation.LEFTKEY;
+        GraphEdge edge;
+        edge.from = leftIsOne ? left->second : right->second;
+        edge.to = leftIsOne ? right->second : left->second;
+        edge.toMany = true;
+        edge.label = std::string(Unqualified(oneKey.view())) + " : " +
+                     std::string(Unqualified(manyKey.view()));
+        graph.edges.push_back(std::move(edge));
+    }
+    return graph;
+}
+
+}  // namespace workflow
