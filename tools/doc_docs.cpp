@@ -91,9 +91,8 @@ int RunDocs(Args args) {
     std::vector<workflow::DocsFile> files = workflow::MarkdownDocumentation(*model, diagram);
     if (!EnsureFolder(read->folder) || !EnsureFolder(read->folder + "/files")) return kExitOutputFailed;
 
-    int written = 0;
-    int unchanged = 0;
     std::set<std::string> names;
+    std::vector<rt::NewContents> changed;
     for (workflow::DocsFile& file : files) {
         names.insert(file.path);
         const std::string path = read->folder + "/" + file.path;
@@ -106,20 +105,19 @@ int RunDocs(Args args) {
             }
             file.content = MarkedSvg(std::move(*svg));
         }
-        if (rt::ReadFileBytes(path) == file.content) {
-            ++unchanged;
-            continue;
-        }
-        rt::FileReplacement out;
-        if (!out.Open(path) || !out.Write(file.content) || !out.Commit()) {
-            std::fprintf(stderr, "kestrian-doc: docs: cannot write %s: %s\n", path.c_str(),
-                         out.Reason().c_str());
-            return kExitOutputFailed;
-        }
-        ++written;
+        if (rt::ReadFileBytes(path) != file.content) changed.push_back({path, file.content});
     }
+    std::string failed;
+    std::string reason;
+    if (!rt::ReplaceFiles(changed, failed, reason)) {
+        std::fprintf(stderr, "kestrian-doc: docs: cannot write %s: %s\n", failed.c_str(),
+                     reason.c_str());
+        return kExitOutputFailed;
+    }
+    const std::size_t written = changed.size();
+    const std::size_t unchanged = files.size() - written;
     const int removed = read->clean ? CleanStale(read->folder, names) : 0;
-    std::printf("%s: %d written, %d unchanged", read->folder.c_str(), written, unchanged);
+    std::printf("%s: %zu written, %zu unchanged", read->folder.c_str(), written, unchanged);
     if (read->clean) std::printf(", %d removed", removed);
     std::printf("\n");
     if (std::fflush(stdout) != 0) return kExitOutputFailed;

@@ -4,13 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <system_error>
+#include <vector>
 
 namespace rt {
 namespace fs = std::filesystem;
@@ -312,7 +315,7 @@ bool FileReplacement::Write(std::string_view bytes) {
     return true;
 }
 
-bool FileReplacement::Commit() {
+bool FileReplacement::Commit(Flush flush) {
     if (fd_ < 0) return false;
     if (inPlace_) {
         const bool ok = !failed_ && ::close(fd_) == 0;
@@ -320,7 +323,7 @@ bool FileReplacement::Commit() {
         fd_ = -1;
         return ok;
     }
-    bool ok = !failed_ && ::fsync(fd_) == 0;
+    bool ok = !failed_ && (flush == Flush::DoneByCaller || ::fsync(fd_) == 0);
     ok = ::close(fd_) == 0 && ok;
     fd_ = -1;
     if (!ok) {
@@ -343,8 +346,10 @@ bool FileReplacement::Commit() {
     temporary_.clear();
     temporaries.Remove(signalSlot_);
     signalSlot_ = -1;
-    FileHandle dir(::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0) ::fsync(dir.Get());
+    if (flush == Flush::Each) {
+        FileHandle dir(::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.Get() >= 0) ::fsync(dir.Get());
+    }
     return true;
 }
 
@@ -361,6 +366,69 @@ void FileReplacement::Abandon() {
 bool ReplaceFileContents(const std::string& path, std::string_view content, WriteTarget target) {
     FileReplacement file;
     return file.Open(path, target) && file.Write(content) && file.Commit();
+}
+
+namespace {
+
+// Flushes once each file system that holds a folder of `files`.
+bool FlushFileSystems(std::span<const NewContents> files, std::string& failedPath,
+                      std::string& reason) {
+    std::vector<std::string> folders;
+    std::vector<dev_t> flushed;
+    for (const NewContents& file : files) {
+        std::string folder = FolderOf(file.path);
+        if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
+        folders.push_back(folder);
+        FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        struct stat info {};
+        if (dir.Get() < 0 || ::fstat(dir.Get(), &info) != 0) {
+            failedPath = file.path;
+            reason = std::strerror(errno);
+            return false;
+        }
+        if (std::find(flushed.begin(), flushed.end(), info.st_dev) != flushed.end()) continue;
+        flushed.push_back(info.st_dev);
+        if (::syncfs(dir.Get()) != 0) {
+            failedPath = file.path;
+            reason = std::strerror(errno);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,
+                  std::string& reason) {
+    // Each open temporary takes a slot of the signal handler's table: a group
+    // leaves room for the program's other files.
+    constexpr std::size_t kGroup = 32;
+    for (std::size_t first = 0; first < files.size(); first += kGroup) {
+        const std::span<const NewContents> group = files.subspan(first, std::min(kGroup, files.size() - first));
+        std::vector<std::unique_ptr<FileReplacement>> written;
+        for (const NewContents& file : group) {
+            auto out = std::make_unique<FileReplacement>();
+            if (!out->Open(file.path) || !out->Write(file.content)) {
+                failedPath = file.path;
+                reason = out->Reason();
+                return false;
+            }
+            written.push_back(std::move(out));
+        }
+        // One flush of each file system puts every temporary of the group on
+        // the disk; after the renames, one more puts the folders' entries there.
+        if (!FlushFileSystems(group, failedPath, reason)) return false;
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            if (!written[i]->Commit(FileReplacement::Flush::DoneByCaller)) {
+                failedPath = group[i].path;
+                reason = written[i]->Reason();
+                return false;
+            }
+        }
+        FlushFileSystems(group, failedPath, reason);
+    }
+    return true;
 }
 
 bool WriteScratchFile(const std::string& path, std::string_view content) {

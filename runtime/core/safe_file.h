@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -63,8 +64,11 @@ class FileReplacement {
     bool IsOpen() const { return fd_ >= 0; }
     // Appends bytes; false (and the file abandoned at Commit) when a write fails.
     bool Write(std::string_view bytes);
+    // Whether Commit flushes the file and its folder to the disk itself, or
+    // the caller has flushed the whole file system since the last Write.
+    enum class Flush { Each, DoneByCaller };
     // Puts the new contents in place; false when anything failed on the way.
-    bool Commit();
+    bool Commit(Flush flush = Flush::Each);
     void Abandon();
 
     // The errno value of the last failure (EISDIR, ENOENT, EACCES, ...); 0 for none.
@@ -94,6 +98,19 @@ class FileReplacement {
 // Writes `content` to `path` as FileReplacement does; false on any failure.
 bool ReplaceFileContents(const std::string& path, std::string_view content,
                          WriteTarget target = WriteTarget::Named);
+
+struct NewContents {
+    std::string path;
+    std::string_view content;
+};
+
+// Writes each file as ReplaceFileContents does (a named target), for the
+// many small files of a generated folder: files go in groups, each group
+// flushed to the disk by one flush of the file system instead of two flushes
+// a file. Stops at the first failure, whose path and reason it gives: the
+// groups before it are in place, the rest are as they were.
+bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,
+                  std::string& reason);
 
 // From now on SIGINT, SIGTERM and SIGHUP remove the temporaries of every
 // FileReplacement not yet committed before they end the process as they

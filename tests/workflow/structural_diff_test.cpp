@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "tests/workflow/workflow_models.h"
+#include "workflow/sequence_alignment.h"
+#include "workflow/structural_diff.h"
+
+namespace {
+
+using namespace workflow_test;
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string DiffText(const std::string& before, const std::string& after, bool headers = false) {
+    auto one = ParseExport(before);
+    auto other = ParseExport(after);
+    return workflow::ChangesText(workflow::Diff(one->model, other->model, {.headers = headers}));
+}
+
+TEST(StructuralDiff, EachKindOfChangeGivesItsLine) {
+    const std::string base = SoundExport();
+    struct Case {
+        const char* name;
+        std::string after;
+        std::string lines;
+    };
+    const std::vector<Case> cases = {
+        {"the same", base, ""},
+        {"field type", Replaced(base, "Name                     STRING(30)", "Name                     STRING(40)"),
+         "~ Customer.Name: STRING(30) -> STRING(40)\n"},
+        {"field added",
+         Replaced(base, "Name                     STRING(30)\n", "Name                     STRING(30)\nEmail                    STRING(60),DIM(2)\n"),
+         "+ Customer.Email: STRING(60),DIM(2)\n"},
+        {"field removed where it stood", Replaced(base, "CustNo                   LONG\nName", "Name"),
+         "- Customer.CustNo: LONG\n"},
+        {"field moved",
+         Replaced(base, "CustNo                   LONG\nName                     STRING(30)\n",
+                  "Name                     STRING(30)\nCustNo                   LONG\n"),
+         "~ Customer.Name: moved to the start\n"},
+        {"picture and valid", Replaced(base, "Name                     STRING(30)\n",
+                                       "Name                     STRING(30)\n!!> IDENT(3),PICTURE(@s30),VALID(NONZERO)\n"),
+         "~ Customer.Name: PICTURE(@s30) added\n~ Customer.Name: VALID(NONZERO) added\n"},
+        {"key attributes",
+         Replaced(base, "KEY(CUS:Name),DUP,NOCASE", "KEY(CUS:Name,CUS:CustNo),NOCASE,OPT"),
+         "~ Customer.KeyName: KEY(Name) -> KEY(Name,CustNo)\n~ Customer.KeyName: OPT added\n"
+         "~ Customer.KeyName: DUP removed\n"},
+        {"file attributes", Replaced(base, "DRIVER('TOPSPEED'),PRE(CUS),CREATE", "DRIVER('SQLITE'),PRE(CUS),RECLAIM"),
+         "~ Customer: DRIVER('TOPSPEED') -> DRIVER('SQLITE')\n~ Customer: RECLAIM added\n"
+         "~ Customer: CREATE removed\n"},
+        {"memo added", Replaced(base, "Record                 RECORD,PRE()\nCustNo",
+                                "Notes                  MEMO(200)\nRecord                 RECORD,PRE()\nCustNo"),
+         "+ Customer.Notes: MEMO(200)\n"},
+        {"file and relation removed", Export(kOrdersFile, "", ""),
+         "- Customer: FILE,DRIVER('TOPSPEED'),PRE(CUS),CREATE\n- ShipTo: ALIAS(Customer),PRE(SHP)\n"
+         "- Relation Customer->Orders: 1:MANY,FILE(CUS:KeyCustNo),RELATED_FILE(ORD:KeyCust),"
+         "FILE_TO_RELATED_KEY(FIELD(CUS:CustNo,ORD:CustNo)),RELATED_FILE_TO_KEY(FIELD(ORD:CustNo,"
+         "CUS:CustNo))\n"},
+        {"alias changed", Export(std::string(kCustomerFile) + kOrdersFile, "ShipTo ALIAS(Orders),PRE(SHP)\n"),
+         "~ ShipTo: ALIAS(Customer) -> ALIAS(Orders)\n"},
+        {"relation type", Replaced(base, "RELATION,1:MANY", "RELATION,MANY:1"),
+         "~ Relation Customer->Orders: 1:MANY -> MANY:1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DiffText(base, c.after), c.lines);
+    }
+}
+
+TEST(StructuralDiff, HeadersOnlyWithAll) {
+    const std::string base = SoundExport();
+    const std::string after = Replaced(base, "VERSION '1'", "VERSION '2'");
+    EXPECT_EQ(DiffText(base, after), "");
+    EXPECT_EQ(DiffText(base, after, true), "~ VERSION: '1' -> '2'\n");
+}
+
+TEST(SequenceAlignment, KeepsNewOrderPlacesRemovedWhereTheyStoodAndFindsMoves) {
+    const std::vector<std::string> before = {"a", "b", "c", "d", "e"};
+    const std::vector<std::string> after = {"x", "a", "c", "b", "e"};
+    std::string shown;
+    for (const workflow::Step& step : workflow::Align(before, after)) {
+        if (!step.InAfter()) {
+            shown += "-" + before[step.before];
+        } else if (!step.InBefore()) {
+            shown += "+" + after[step.after];
+        } else {
+            shown += (step.moved ? "~" : "=") + after[step.after];
+        }
+        shown += ' ';
+    }
+    // c moved ahead of b; d, gone, stood after c.
+    EXPECT_EQ(shown, "+x =a ~c -d =b =e ");
+}
+
+}  // namespace
