@@ -1,5 +1,6 @@
 // kestrian-doc diff: what changed between two exports, object by object.
 #include <cstdio>
+#include <memory>
 
 #include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
@@ -7,12 +8,23 @@
 
 namespace tools {
 
+namespace {
+
+// Git names /dev/null for the side of a file that was added or deleted: an
+// empty dictionary, so that everything shows as added or removed.
+std::unique_ptr<dictionary::DictionaryModel> LoadSide(const std::string& path) {
+    if (path == "/dev/null") return std::make_unique<dictionary::DictionaryModel>();
+    return LoadExport(path);
+}
+
+}  // namespace
+
 int RunDiff(Args args) {
     const std::optional<DiffArguments> read = ReadDiffArguments(args);
     if (!read) return kExitOk;
-    auto before = LoadExport(read->before);
+    auto before = LoadSide(read->before);
     if (!before) return kExitBadInput;
-    auto after = LoadExport(read->after);
+    auto after = LoadSide(read->after);
     if (!after) return kExitBadInput;
     const std::vector<workflow::Change> changes =
         workflow::Diff(*before, *after, {.headers = read->all});

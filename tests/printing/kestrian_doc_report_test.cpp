@@ -283,7 +283,7 @@ TEST_F(KestrianDocReportTest, BadInputAndOutput) {
     const Case cases[] = {
         {"report MISSING.TXD", 2, "MISSING.TXD"},
         {"report SAMPLE.TXD --select Nobody", 2, "has no file or alias named Nobody"},
-        {"report SAMPLE.TXD --format html", 2, "unknown format html"},
+        {"report SAMPLE.TXD --format html", 2, "report: --format: html is not one of pdf|text"},
         {"report", 2, "the export to read is missing"},
         {"report SAMPLE.TXD -o .", 1, "cannot write ."},
     };

@@ -149,6 +149,11 @@ TEST(KestrianDocLintAndDiff, SampleIsCleanAndADiffListsExactlyTheEdits) {
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_EQ(broken.out, "Relation Orders->OrderLine: relation-missing-key: Orders has no key KeyOrderNumber\n");
     EXPECT_EQ(sample.Run("diff SAMPLE.TXD MISSING.TXD").exitCode, 2);
+    // Git's side of an added file.
+    const auto added = sample.Run("diff /dev/null SAMPLE.TXD");
+    EXPECT_EQ(added.exitCode, 1);
+    EXPECT_TRUE(added.out.starts_with("+ Customer: FILE,DRIVER('DOS'),PRE(CUS),NAME('CUSTOMER.DAT'),"))
+        << added.out;
 }
 
 TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
