@@ -29,6 +29,13 @@ std::vector<std::string_view> Components(const dictionary::List<dictionary::Text
     return components;
 }
 
+std::string ValidOf(const dictionary::ObjectTextRef& text, dictionary::Scanner& scanner) {
+    const std::string_view keywords = text ? text->KEYWORDS.view() : std::string_view();
+    if (keywords.find("VALID") == std::string_view::npos) return {};
+    scanner.Split(keywords, {}, true);
+    return scanner.ArgumentsOf("VALID");
+}
+
 bool IsGroupEnd(const dictionary::FieldQueue& field) {
     return rt::TrimTrailingSpaces(field.TYPE.view()) == "END";
 }

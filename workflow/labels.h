@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dictionary/model.h"
+#include "dictionary/scanner.h"
 
 namespace workflow {
 
@@ -23,6 +24,10 @@ std::string_view Unqualified(std::string_view reference);
 
 // The key components of a key or index, as written ("-City" keeps its sign).
 std::vector<std::string_view> Components(const dictionary::List<dictionary::TextLineQueue>& list);
+
+// Every argument of the VALID attribute among an object's annotation
+// keywords, as written ("INRANGE(0,100)" whole); empty when it has none.
+std::string ValidOf(const dictionary::ObjectTextRef& text, dictionary::Scanner& scanner);
 
 // Whether a field row closes a GROUP.
 bool IsGroupEnd(const dictionary::FieldQueue& field);

@@ -16,8 +16,23 @@ constexpr std::string_view kMarkup = "\\`*_[]<>|~&";
 }  // namespace
 
 std::string MarkdownText(std::string_view text) {
+    text = rt::TrimTrailingSpaces(text);
+    // Most dictionary text is plain ASCII: escaped in one pass.
     std::string escaped;
-    for (char c : rt::ShowControlBytes(rt::TrimTrailingSpaces(text))) {
+    escaped.reserve(text.size() + 8);
+    bool plain = true;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F) {
+            plain = false;
+            break;
+        }
+        if (kMarkup.find(c) != std::string_view::npos) escaped += '\\';
+        escaped += c;
+    }
+    if (plain) return escaped;
+    escaped.clear();
+    for (char c : rt::ShowControlBytes(text)) {
         if (c == '\t') c = ' ';
         if (kMarkup.find(c) != std::string_view::npos) escaped += '\\';
         escaped += c;

@@ -309,9 +309,8 @@ class Writer {
                 indent += "&emsp;";
             std::string type = Plain(field.TYPE);
             if (field.SIZE.has_value()) type += "(" + Plain(field.SIZE) + ")";
-            scanner_.Split(field.TEXT ? field.TEXT->KEYWORDS.view() : std::string_view(), {}, true);
             table.Add({indent + MarkdownText(field.LABEL.view()), type, Plain(field.DIM),
-                       Plain(field.PICTURE), MarkdownText(scanner_.ArgumentsOf("VALID")),
+                       Plain(field.PICTURE), MarkdownText(ValidOf(field.TEXT, scanner_)),
                        DescriptionCell(field.TEXT)});
             if (IsGroup(field)) ++depth;
         }

@@ -220,8 +220,7 @@ class Differ {
             Attributes attributes{{"TYPE", type}};
             AddIf(attributes, "DIM", field.DIM);
             AddIf(attributes, "PICTURE", field.PICTURE);
-            scanner_.Split(field.TEXT ? field.TEXT->KEYWORDS.view() : std::string_view(), {}, true);
-            if (std::string valid = scanner_.ArgumentsOf("VALID"); !valid.empty())
+            if (std::string valid = ValidOf(field.TEXT, scanner_); !valid.empty())
                 attributes.push_back({"VALID", "VALID(" + valid + ")"});
             objects.Add(field.LABEL.view(), MemberName(name, field.LABEL), std::move(attributes));
         }

@@ -403,7 +403,7 @@ bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,
                   std::string& reason) {
     // Each open temporary takes a slot of the signal handler's table: a group
     // leaves room for the program's other files.
-    constexpr std::size_t kGroup = 32;
+    constexpr std::size_t kGroup = 48;
     for (std::size_t first = 0; first < files.size(); first += kGroup) {
         const std::span<const NewContents> group = files.subspan(first, std::min(kGroup, files.size() - first));
         std::vector<std::unique_ptr<FileReplacement>> written;
@@ -417,7 +417,7 @@ bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,
             written.push_back(std::move(out));
         }
         // One flush of each file system puts every temporary of the group on
-        // the disk; after the renames, one more puts the folders' entries there.
+        // the disk before any is renamed over its target.
         if (!FlushFileSystems(group, failedPath, reason)) return false;
         for (std::size_t i = 0; i < written.size(); ++i) {
             if (!written[i]->Commit(FileReplacement::Flush::DoneByCaller)) {
@@ -426,8 +426,11 @@ bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,
                 return false;
             }
         }
-        FlushFileSystems(group, failedPath, reason);
     }
+    // And one more the folders' new entries, once for all groups.
+    std::string ignoredPath;
+    std::string ignoredReason;
+    FlushFileSystems(files, ignoredPath, ignoredReason);
     return true;
 }
 
