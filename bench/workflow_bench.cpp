@@ -4,7 +4,6 @@
 // model, docs without diagrams within three times, and the diagram of one
 // file's neighbourhood under a second.
 #include <benchmark/benchmark.h>
-
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -34,8 +33,7 @@ const std::filesystem::path& Folder() {
 void RunCommand(benchmark::State& state, const std::string& arguments, int expected,
                 const std::string& untimed = {}) {
     const std::string in = "cd '" + Folder().string() + "' && ";
-    const std::string command =
-        in + "'" KESTRIAN_DOC_PATH "' " + arguments + " >/dev/null 2>&1";
+    const std::string command = in + "'" KESTRIAN_DOC_PATH "' " + arguments + " >/dev/null 2>&1";
     for (auto _ : state) {
         if (!untimed.empty()) {
             state.PauseTiming();
@@ -76,6 +74,9 @@ BENCHMARK(BM_Model)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)
 BENCHMARK(BM_Lint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_Diff)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_DocsWithoutDiagrams)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
-BENCHMARK(BM_DiagramOfOneNeighbourhood)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_DiagramOfOneNeighbourhood)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 }  // namespace

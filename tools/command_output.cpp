@@ -25,7 +25,8 @@ int CommandOutput::Close(bool written) {
     if (toFile_) {
         if (written && file_.Commit()) return kExitOk;
         std::fprintf(stderr, "kestrian-doc: %s: cannot write %s: %s\n", command_.c_str(),
-                     path_.c_str(), file_.Reason().empty() ? "write failed" : file_.Reason().c_str());
+                     path_.c_str(),
+                     file_.Reason().empty() ? "write failed" : file_.Reason().c_str());
         return kExitOutputFailed;
     }
     if (written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return kExitOk;

@@ -73,8 +73,8 @@ std::optional<ModelArguments> ReadModelArguments(Args args) {
 std::optional<WritebackArguments> ReadWritebackArguments(Args args) {
     WritebackArguments out;
     auto app = Command("writeback",
-                           "What releasing the model writes to \"TEST.TXD\", on standard output "
-                           "or into OUT.");
+                       "What releasing the model writes to \"TEST.TXD\", on standard output "
+                       "or into OUT.");
     app->add_option("export", out.input, "the dictionary export (.TXD)");
     app->add_option("-o", out.output, "the file to write")->option_text("OUT");
     if (!Parse(*app, args)) return std::nullopt;
@@ -87,8 +87,8 @@ std::optional<WritebackArguments> ReadWritebackArguments(Args args) {
 std::optional<ListsArguments> ReadListsArguments(Args args) {
     ListsArguments out;
     auto app = Command("lists",
-                           "The dictionary window's heading and four lists, for the Files row "
-                           "LABEL (else the first), as text tables or as JSON.");
+                       "The dictionary window's heading and four lists, for the Files row "
+                       "LABEL (else the first), as text tables or as JSON.");
     app->add_option("export", out.input, "the dictionary export (.TXD)");
     app->add_option("--select", out.select, "the file or alias whose lists are shown")
         ->option_text("LABEL");
@@ -103,11 +103,10 @@ std::optional<ReportArguments> ReadReportArguments(Args args) {
     std::optional<std::string> output;
     std::string format = "pdf";
     std::optional<std::string> paper;
-    bool noTitle = false, noSummary = false, noKeys = false, noAliases = false,
-         noRelations = false;
+    bool noTitle = false, noSummary = false, noKeys = false, noAliases = false, noRelations = false;
     auto app = Command("report",
-                           "The dictionary report as a PDF (on standard output or into OUT) or "
-                           "as text, laid out on the paper named (else the system's default).");
+                       "The dictionary report as a PDF (on standard output or into OUT) or "
+                       "as text, laid out on the paper named (else the system's default).");
     app->add_option("export", out.input, "the dictionary export (.TXD)");
     app->add_option("-o", output, "the file to write (- for standard output)")->option_text("OUT");
     app->add_option("--select", out.selected, "print only these files or aliases")
@@ -129,7 +128,8 @@ std::optional<ReportArguments> ReadReportArguments(Args args) {
     RequireName(*app, output);
     if (paper) {
         const std::optional<rt::SheetSize> sheet = rt::PaperNamed(*paper);
-        if (!sheet) throw UsageError{"report: unknown paper " + *paper + " (" + rt::PaperNames() + ")"};
+        if (!sheet)
+            throw UsageError{"report: unknown paper " + *paper + " (" + rt::PaperNames() + ")"};
         out.paper = *sheet;
     }
     out.text = format == "text";
@@ -147,15 +147,15 @@ std::optional<DocsArguments> ReadDocsArguments(Args args) {
     DocsArguments out;
     out.diagram = workflow::GraphLayoutBuiltIn() ? "svg" : "mermaid";
     auto app = Command("docs",
-                           "GitHub-flavoured Markdown documentation of the dictionary: DIR/README.md "
-                           "and a page a file under DIR/files/.");
+                       "GitHub-flavoured Markdown documentation of the dictionary: DIR/README.md "
+                       "and a page a file under DIR/files/.");
     app->add_option("export", out.input, "the dictionary export (.TXD)");
     app->add_option("-o", out.folder, "the documentation's folder (made when missing)")
         ->option_text("DIR")
         ->required();
     app->add_option("--diagram", out.diagram,
-                   "the diagrams: svg (drawn by Graphviz), mermaid (drawn by the Markdown "
-                   "viewer) or none")
+                    "the diagrams: svg (drawn by Graphviz), mermaid (drawn by the Markdown "
+                    "viewer) or none")
         ->check(OneOf({"svg", "mermaid", "none"}));
     app->add_flag("--clean", out.clean, "remove the pages of files the dictionary no longer has");
     if (!Parse(*app, args)) return std::nullopt;
@@ -170,8 +170,8 @@ std::optional<DiagramArguments> ReadDiagramArguments(Args args) {
     DiagramArguments out;
     std::optional<std::string> output;
     auto app = Command("diagram",
-                           "The files, aliases and relations as a diagram: Graphviz DOT, SVG or "
-                           "PNG, or a Mermaid flowchart.");
+                       "The files, aliases and relations as a diagram: Graphviz DOT, SVG or "
+                       "PNG, or a Mermaid flowchart.");
     app->add_option("export", out.input, "the dictionary export (.TXD)");
     app->add_option("--format", out.format, "dot, svg, png or mermaid")
         ->check(OneOf({"dot", "svg", "png", "mermaid"}));
@@ -203,9 +203,10 @@ std::optional<LintArguments> ReadLintArguments(Args args) {
                  (rule.severity == workflow::Severity::Error ? " (error): " : " (warning): ") +
                  std::string(rule.summary);
     }
-    auto app = Command("lint", "Finds the mistakes the import lets through, one line each: "
-                                   "OBJECT: RULE: message. Exit 0 when no error, 1 when at least "
-                                   "one, 2 on bad input.");
+    auto app = Command("lint",
+                       "Finds the mistakes the import lets through, one line each: "
+                       "OBJECT: RULE: message. Exit 0 when no error, 1 when at least "
+                       "one, 2 on bad input.");
     app->footer("Rules:" + rules);
     app->add_option("export", out.input, "the dictionary export (.TXD)");
     app->add_flag("--json", out.json, "a JSON array of rule, severity, object and message");
@@ -215,7 +216,7 @@ std::optional<LintArguments> ReadLintArguments(Args args) {
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->check(OneOf(names));
     app->add_flag("--require-descriptions", out.requireDescriptions,
-                 "warn of files and fields without a description");
+                  "warn of files and fields without a description");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);
     return out;
@@ -224,8 +225,8 @@ std::optional<LintArguments> ReadLintArguments(Args args) {
 std::optional<DiffArguments> ReadDiffArguments(Args args) {
     DiffArguments out;
     auto app = Command("diff",
-                           "What changed from OLD to NEW, one line a change: + added, - removed, "
-                           "~ changed. Exit 0 when the same, 1 when they differ, 2 on bad input.");
+                       "What changed from OLD to NEW, one line a change: + added, - removed, "
+                       "~ changed. Exit 0 when the same, 1 when they differ, 2 on bad input.");
     app->add_option("old", out.before, "the older export (.TXD)");
     app->add_option("new", out.after, "the newer export (.TXD)");
     app->add_flag("--json", out.json, "a JSON array of change, object and detail");
@@ -237,8 +238,8 @@ std::optional<DiffArguments> ReadDiffArguments(Args args) {
 }
 
 std::string VersionLine() {
-    return "kestrian-doc " + std::string(rt::ProgramVersion()) + " (diagram layout: " +
-           (workflow::GraphLayoutBuiltIn() ? "Graphviz" : "none") + ")";
+    return "kestrian-doc " + std::string(rt::ProgramVersion()) +
+           " (diagram layout: " + (workflow::GraphLayoutBuiltIn() ? "Graphviz" : "none") + ")";
 }
 
 }  // namespace tools

@@ -32,7 +32,7 @@ void CheckOutputPath(std::string_view command, const std::string& input, const s
 // Null after a message on standard error naming the file and the error.
 // `text`, when given, is set to the export's bytes, which the model keeps.
 std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path,
-                                                       std::string_view* text = nullptr);
+                                                        std::string_view* text = nullptr);
 
 // kestrian-doc model FILE.TXD: the model as JSON on standard output.
 int RunModel(Args args);

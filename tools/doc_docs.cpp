@@ -85,11 +85,13 @@ int RunDocs(Args args) {
     if (!read) return kExitOk;
     auto model = LoadExport(read->input);
     if (!model) return kExitBadInput;
-    const workflow::DocsDiagram diagram = read->diagram == "svg"       ? workflow::DocsDiagram::Svg
-                                          : read->diagram == "mermaid" ? workflow::DocsDiagram::Mermaid
-                                                                       : workflow::DocsDiagram::None;
+    const workflow::DocsDiagram diagram = read->diagram == "svg" ? workflow::DocsDiagram::Svg
+                                          : read->diagram == "mermaid"
+                                              ? workflow::DocsDiagram::Mermaid
+                                              : workflow::DocsDiagram::None;
     std::vector<workflow::DocsFile> files = workflow::MarkdownDocumentation(*model, diagram);
-    if (!EnsureFolder(read->folder) || !EnsureFolder(read->folder + "/files")) return kExitOutputFailed;
+    if (!EnsureFolder(read->folder) || !EnsureFolder(read->folder + "/files"))
+        return kExitOutputFailed;
 
     std::set<std::string> names;
     std::vector<rt::NewContents> changed;
@@ -100,7 +102,8 @@ int RunDocs(Args args) {
             std::string error;
             std::optional<std::string> svg = workflow::RenderGraph(file.content, "svg", error);
             if (!svg) {
-                std::fprintf(stderr, "kestrian-doc: docs: %s: %s\n", file.path.c_str(), error.c_str());
+                std::fprintf(stderr, "kestrian-doc: docs: %s: %s\n", file.path.c_str(),
+                             error.c_str());
                 return kExitOutputFailed;
             }
             file.content = MarkedSvg(std::move(*svg));

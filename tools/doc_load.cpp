@@ -29,7 +29,7 @@ std::nullptr_t NotAnExport(const std::string& path) {
 }  // namespace
 
 std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path,
-                                                       std::string_view* text) {
+                                                        std::string_view* text) {
     try {
         dictionary::ExportFile file(path);
         if (const int error = file.Open(); error != 0) return CannotRead(path, error);

@@ -32,13 +32,26 @@ std::string MermaidText(std::string_view text) {
     std::string out;
     for (char c : rt::ShowControlBytes(text)) {
         switch (c) {
-            case '"': out += "#quot;"; break;
-            case '<': out += "#lt;"; break;
-            case '>': out += "#gt;"; break;
-            case '#': out += "#35;"; break;
-            case '&': out += "#amp;"; break;
-            case '`': out += "#96;"; break;
-            default: out += c;
+            case '"':
+                out += "#quot;";
+                break;
+            case '<':
+                out += "#lt;";
+                break;
+            case '>':
+                out += "#gt;";
+                break;
+            case '#':
+                out += "#35;";
+                break;
+            case '&':
+                out += "#amp;";
+                break;
+            case '`':
+                out += "#96;";
+                break;
+            default:
+                out += c;
         }
     }
     return rt::Windows1252ToUtf8(out);
@@ -96,7 +109,8 @@ std::string GraphMermaid(const RelationGraph& graph) {
             out += "  " + from + " -.- " + to + '\n';
             continue;
         }
-        const std::string ends = std::string(edge.fromMany ? "n" : "1") + ":" + (edge.toMany ? "n" : "1");
+        const std::string ends =
+            std::string(edge.fromMany ? "n" : "1") + ":" + (edge.toMany ? "n" : "1");
         out += "  " + from + " -- \"" + ends;
         if (!edge.label.empty()) out += " " + MermaidText(edge.label);
         out += "\" --> " + to + '\n';

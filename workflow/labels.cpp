@@ -48,7 +48,8 @@ LabelIndex::LabelIndex(const dictionary::DictionaryModel& model) : model_(model)
     auto files = dictionary::Rows(model.FILE);
     labels_.resize(files.size());
     files_.reserve(files.size());
-    for (const dictionary::FileQueue& file : files) files_.try_emplace(LabelKey(file.LABEL.view()), &file);
+    for (const dictionary::FileQueue& file : files)
+        files_.try_emplace(LabelKey(file.LABEL.view()), &file);
     for (const dictionary::AliasQueue& alias : dictionary::Rows(model.ALIAS)) {
         aliases_.try_emplace(LabelKey(alias.LABEL.view()), &alias);
         aliasesOf_[LabelKey(alias.FILE.view())].push_back(&alias);

@@ -27,7 +27,8 @@ constexpr std::array kRules = {
              "two files or aliases, two fields of one file, or two keys or indexes of one "
              "file share a label (case aside)"},
     LintRule{"duplicate-prefix", Severity::Error, "two files or aliases share a prefix"},
-    LintRule{"unbalanced-group", Severity::Error, "a GROUP without its END, or an END without a GROUP"},
+    LintRule{"unbalanced-group", Severity::Error,
+             "a GROUP without its END, or an END without a GROUP"},
     LintRule{"no-primary-key", Severity::Warning, "a file that keeps keys has no primary key"},
     LintRule{"pair-type-mismatch", Severity::Warning,
              "the two fields of a pair differ in type or size"},
@@ -75,11 +76,12 @@ class Linter {
             for (const GroupFault& fault : UnbalancedGroups(exportText))
                 Add("unbalanced-group", fault.object, fault.message);
         }
-        std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
-            if (a.object != b.object) return a.object < b.object;
-            if (a.rule != b.rule) return a.rule < b.rule;
-            return a.message < b.message;
-        });
+        std::stable_sort(findings_.begin(), findings_.end(),
+                         [](const Finding& a, const Finding& b) {
+                             if (a.object != b.object) return a.object < b.object;
+                             if (a.rule != b.rule) return a.rule < b.rule;
+                             return a.message < b.message;
+                         });
         return std::move(findings_);
     }
 
@@ -120,8 +122,9 @@ class Linter {
                 Add("alias-missing-file", name, "names no file");
             } else if (labels_.File(alias.FILE.view()) == nullptr) {
                 Add("alias-missing-file", name,
-                    "names file " + std::string(Trimmed(alias.FILE)) + ", which the dictionary "
-                    "does not have");
+                    "names file " + std::string(Trimmed(alias.FILE)) +
+                        ", which the dictionary "
+                        "does not have");
             }
         }
     }
@@ -153,8 +156,8 @@ class Linter {
             key += ':';
             key += LabelKey(label.view());
             if (!seen.try_emplace(key, true).second)
-                Add("duplicate-label", Member(name, label), "another field of " + name +
-                                                                " has this label");
+                Add("duplicate-label", Member(name, label),
+                    "another field of " + name + " has this label");
         };
         for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO)) check("", memo.LABEL);
         for (const dictionary::BlobQueue& blob : dictionary::Rows(file.BLOB)) check("", blob.LABEL);
@@ -187,8 +190,8 @@ class Linter {
         auto check = [&](const auto& key, std::string_view kind) {
             const std::string object = Member(name, key.LABEL);
             if (!seen.try_emplace(LabelKey(key.LABEL.view()), true).second)
-                Add("duplicate-label", object, "another key or index of " + name +
-                                                   " has this label");
+                Add("duplicate-label", object,
+                    "another key or index of " + name + " has this label");
             for (std::string_view component : Components(key.FIELD)) {
                 if (labels_.Field(file, Unqualified(component)) == nullptr)
                     Add("key-missing-field", object,
@@ -200,17 +203,17 @@ class Linter {
             check(key, "key");
             primary = primary || key.PRIMARY != 0;
         }
-        for (const dictionary::IndexQueue& index : dictionary::Rows(file.INDEX)) check(index, "index");
+        for (const dictionary::IndexQueue& index : dictionary::Rows(file.INDEX))
+            check(index, "index");
         const bool noKeys = dictionary::Rows(file.KEY).empty();
         if (!primary && !(noKeys && KeepsNoKeys(file)))
             Add("no-primary-key", name, noKeys ? "has no key" : "has no primary key");
     }
 
     void CheckRelation(const dictionary::RelationQueue& relation) {
-        const std::string object = "Relation " +
-                                   std::string(rt::TrimTrailingSpaces(relation.LEFTFILE.view())) +
-                                   "->" +
-                                   std::string(rt::TrimTrailingSpaces(relation.RIGHTFILE.view()));
+        const std::string object =
+            "Relation " + std::string(rt::TrimTrailingSpaces(relation.LEFTFILE.view())) + "->" +
+            std::string(rt::TrimTrailingSpaces(relation.RIGHTFILE.view()));
         const dictionary::FileQueue* left = SideFile(object, relation.LEFTFILE);
         const dictionary::FileQueue* right = SideFile(object, relation.RIGHTFILE);
         CheckRelationKey(object, left, relation.LEFTKEY);
@@ -239,7 +242,8 @@ class Linter {
         checkPairs(relation.RIGHTFIELDS, right, left);
     }
 
-    const dictionary::FileQueue* SideFile(const std::string& object, const dictionary::Text& label) {
+    const dictionary::FileQueue* SideFile(const std::string& object,
+                                          const dictionary::Text& label) {
         if (Trimmed(label).empty()) {
             Add("relation-missing-file", object, "a side names no file");
             return nullptr;

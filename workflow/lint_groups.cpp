@@ -83,10 +83,10 @@ class StructureCount {
         if (!open_.empty()) {
             const std::string missing = std::to_string(open_.size()) +
                                         (open_.size() == 1 ? " END is" : " ENDs are") + " missing";
-            faults_.push_back({file_, groups_ > 0 ? "a GROUP lacks its END (last GROUP opened: " +
-                                                        lastGroup_ + "): " + missing
-                                                  : "the FILE or its RECORD lacks its END: " +
-                                                        missing});
+            faults_.push_back(
+                {file_, groups_ > 0 ? "a GROUP lacks its END (last GROUP opened: " + lastGroup_ +
+                                          "): " + missing
+                                    : "the FILE or its RECORD lacks its END: " + missing});
         }
         open_.clear();
         file_.clear();

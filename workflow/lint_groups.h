@@ -11,7 +11,7 @@
 namespace workflow {
 
 struct GroupFault {
-    std::string object;   // the file's label, or "line N" before any file
+    std::string object;  // the file's label, or "line N" before any file
     std::string message;
 };
 

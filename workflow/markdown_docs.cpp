@@ -153,14 +153,15 @@ class Writer {
         out.push_back({"README.md", Index(), false});
         auto files = dictionary::Rows(model_.FILE);
         for (std::size_t i = 0; i < files.size(); ++i) {
-            out.push_back({std::string(kFilesFolder) + pages_[i] + ".md", Page(files[i], i), false});
+            out.push_back(
+                {std::string(kFilesFolder) + pages_[i] + ".md", Page(files[i], i), false});
         }
         if (diagram_ == DocsDiagram::Svg) {
             out.push_back({"dictionary.svg", GraphDot(graphs_.Whole()), true});
             for (std::size_t i = 0; i < files.size(); ++i) {
                 if (auto graph = graphs_.Around(files[i].LABEL.view(), 1))
-                    out.push_back({std::string(kFilesFolder) + pages_[i] + ".svg", GraphDot(*graph),
-                                   true});
+                    out.push_back(
+                        {std::string(kFilesFolder) + pages_[i] + ".svg", GraphDot(*graph), true});
             }
         }
         return out;
@@ -175,8 +176,8 @@ class Writer {
         const dictionary::FileQueue* file = labels_.FileOrAliased(label);
         if (file == nullptr) return text;
         const std::string& page = pages_[labels_.PositionOf(*file)];
-        return "[" + text + "](" + (from.empty() ? std::string(kFilesFolder) : std::string()) + page +
-               ".md)";
+        return "[" + text + "](" + (from.empty() ? std::string(kFilesFolder) : std::string()) +
+               page + ".md)";
     }
 
     std::string Index() const {
@@ -209,8 +210,8 @@ class Writer {
             const dictionary::FileQueue& file = files[i];
             table.Add({"[" + MarkdownText(file.LABEL.view()) + "](" + std::string(kFilesFolder) +
                            pages_[i] + ".md)",
-                       Plain(file.PREFIX), Unquoted(file.DRIVER),
-                       Unquoted(file.NAME), std::to_string(FieldCount(file)),
+                       Plain(file.PREFIX), Unquoted(file.DRIVER), Unquoted(file.NAME),
+                       std::to_string(FieldCount(file)),
                        std::to_string(dictionary::Rows(file.KEY).size() +
                                       dictionary::Rows(file.INDEX).size()),
                        FirstDescriptionLine(file.TEXT)});
@@ -265,9 +266,8 @@ class Writer {
         std::vector<std::string> words;
         for (const std::string& word : printing::FileAttributeWords(file))
             words.push_back(MarkdownText(word));
-        attributes.Add({Plain(file.PREFIX),
-                        Unquoted(file.DRIVER),
-                        Unquoted(file.NAME), Joined(words, ", ")});
+        attributes.Add(
+            {Plain(file.PREFIX), Unquoted(file.DRIVER), Unquoted(file.NAME), Joined(words, ", ")});
         attributes.AppendTo(out);
 
         Fields(out, file);
@@ -364,16 +364,20 @@ class Writer {
         if (ends.empty()) return;
         auto rows = dictionary::Rows(model_.RELATION);
         out += "## Relations\n\n";
-        Table table({"Related file", "Relation", "Key", "Related key", "Fields", "Update", "Delete"});
+        Table table(
+            {"Related file", "Relation", "Key", "Related key", "Fields", "Update", "Delete"});
         for (const dictionary::RelationIndex::End& end : ends) {
             const dictionary::RelationQueue& relation = rows[end.position];
             const bool oneHere = end.left == dictionary::LeftSideIsOne(relation);
-            table.Add({Link((end.left ? relation.RIGHTFILE : relation.LEFTFILE).view(), kFilesFolder),
-                       oneHere ? "one to many" : "many to one",
-                       MarkdownText(Unqualified((end.left ? relation.LEFTKEY : relation.RIGHTKEY).view())),
-                       MarkdownText(Unqualified((end.left ? relation.RIGHTKEY : relation.LEFTKEY).view())),
-                       PairsCell(end.left ? relation.LEFTFIELDS : relation.RIGHTFIELDS),
-                       Plain(relation.RIUPDATE), Plain(relation.RIDELETE)});
+            table.Add(
+                {Link((end.left ? relation.RIGHTFILE : relation.LEFTFILE).view(), kFilesFolder),
+                 oneHere ? "one to many" : "many to one",
+                 MarkdownText(
+                     Unqualified((end.left ? relation.LEFTKEY : relation.RIGHTKEY).view())),
+                 MarkdownText(
+                     Unqualified((end.left ? relation.RIGHTKEY : relation.LEFTKEY).view())),
+                 PairsCell(end.left ? relation.LEFTFIELDS : relation.RIGHTFIELDS),
+                 Plain(relation.RIUPDATE), Plain(relation.RIDELETE)});
         }
         table.AppendTo(out);
     }

@@ -37,7 +37,8 @@ GraphSource::GraphSource(const dictionary::DictionaryModel& model,
     auto files = dictionary::Rows(model.FILE);
     auto aliases = dictionary::Rows(model.ALIAS);
     files_.reserve(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) files_.try_emplace(LabelKey(files[i].LABEL.view()), i);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        files_.try_emplace(LabelKey(files[i].LABEL.view()), i);
     for (std::size_t i = 0; i < aliases.size(); ++i) {
         aliases_.try_emplace(LabelKey(aliases[i].LABEL.view()), i);
         aliasesOf_[LabelKey(aliases[i].FILE.view())].push_back(i);
@@ -133,13 +134,16 @@ RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
     };
     for (std::size_t i : fileChosen) {
         const dictionary::FileQueue& file = files[i];
-        add({"f" + std::to_string(i), Label(file.LABEL), std::string(rt::TrimBlanks(file.PREFIX.view())),
-             PrimaryKeyFields(file), false});
+        add({"f" + std::to_string(i), Label(file.LABEL),
+             std::string(rt::TrimBlanks(file.PREFIX.view())), PrimaryKeyFields(file), false});
     }
     for (std::size_t i : aliasChosen) {
         const dictionary::AliasQueue& alias = aliases[i];
-        const std::size_t node = add({"a" + std::to_string(i), Label(alias.LABEL),
-                                      std::string(rt::TrimBlanks(alias.PREFIX.view())), {}, true});
+        const std::size_t node = add({"a" + std::to_string(i),
+                                      Label(alias.LABEL),
+                                      std::string(rt::TrimBlanks(alias.PREFIX.view())),
+                                      {},
+                                      true});
         if (auto file = fileNodes.find(LabelKey(alias.FILE.view())); file != fileNodes.end())
             graph.edges.push_back({node, file->second, true, false, false, {}});
     }

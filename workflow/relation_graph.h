@@ -16,8 +16,8 @@
 namespace workflow {
 
 struct GraphNode {
-    std::string id;      // "f3" for the fourth file, "a0" for the first alias
-    std::string label;   // Windows-1252, as the export
+    std::string id;     // "f3" for the fourth file, "a0" for the first alias
+    std::string label;  // Windows-1252, as the export
     std::string prefix;
     std::vector<std::string> primaryKey;  // the primary key's fields, in order
     bool alias = false;
@@ -57,8 +57,8 @@ class GraphSource {
 
     const dictionary::DictionaryModel& model_;
     const dictionary::RelationIndex& index_;
-    std::unordered_map<std::string, std::size_t> files_;    // by LabelKey
-    std::unordered_map<std::string, std::size_t> aliases_;  // by LabelKey
+    std::unordered_map<std::string, std::size_t> files_;                   // by LabelKey
+    std::unordered_map<std::string, std::size_t> aliases_;                 // by LabelKey
     std::unordered_map<std::string, std::vector<std::size_t>> aliasesOf_;  // by the file's LabelKey
 };
 

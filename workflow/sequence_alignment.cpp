@@ -10,13 +10,12 @@ namespace {
 // Marks as moved the kept steps outside a longest increasing run of old
 // positions (patience sorting, n log n).
 void MarkMoves(std::vector<Step>& kept) {
-    std::vector<std::size_t> tails;     // index into kept of the run ends
+    std::vector<std::size_t> tails;  // index into kept of the run ends
     std::vector<std::size_t> previous(kept.size(), Step::kNone);
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        auto at = std::lower_bound(tails.begin(), tails.end(), kept[i].before,
-                                   [&](std::size_t t, std::size_t value) {
-                                       return kept[t].before < value;
-                                   });
+        auto at = std::lower_bound(
+            tails.begin(), tails.end(), kept[i].before,
+            [&](std::size_t t, std::size_t value) { return kept[t].before < value; });
         if (at != tails.begin()) previous[i] = *(at - 1);
         if (at == tails.end()) {
             tails.push_back(i);

@@ -96,7 +96,8 @@ class Differ {
         changes_.push_back({'~', std::string(name), Trimmed(before) + " -> " + Trimmed(after)});
     }
 
-    void Files(const dictionary::DictionaryModel& before, const dictionary::DictionaryModel& after) {
+    void Files(const dictionary::DictionaryModel& before,
+               const dictionary::DictionaryModel& after) {
         auto beforeFiles = dictionary::Rows(before.FILE);
         auto afterFiles = dictionary::Rows(after.FILE);
         const Objects one = FileObjects(beforeFiles);
@@ -229,9 +230,11 @@ class Differ {
 
     template <class Row>
     static Attributes KeyAttributes(const Row& row, std::string_view kind) {
-        Attributes attributes{{"TYPE", std::string(kind) + "(" + Joined(Components(row.FIELD)) + ")"}};
+        Attributes attributes{
+            {"TYPE", std::string(kind) + "(" + Joined(Components(row.FIELD)) + ")"}};
         AddIf(attributes, "NAME", row.NAME);
-        if constexpr (std::is_same_v<Row, dictionary::KeyQueue>) AddFlag(attributes, "DUP", row.DUP);
+        if constexpr (std::is_same_v<Row, dictionary::KeyQueue>)
+            AddFlag(attributes, "DUP", row.DUP);
         AddFlag(attributes, "NOCASE", row.NOCASE);
         AddFlag(attributes, "OPT", row.OPT);
         if constexpr (std::is_same_v<Row, dictionary::KeyQueue>)
@@ -279,7 +282,8 @@ class Differ {
                 {"FILE", "FILE(" + Trimmed(relation.LEFTKEY) + ")"},
                 {"RELATED_FILE", "RELATED_FILE(" + Trimmed(relation.RIGHTKEY) + ")"},
                 {"FILE_TO_RELATED_KEY", "FILE_TO_RELATED_KEY(" + Pairs(relation.LEFTFIELDS) + ")"},
-                {"RELATED_FILE_TO_KEY", "RELATED_FILE_TO_KEY(" + Pairs(relation.RIGHTFIELDS) + ")"}};
+                {"RELATED_FILE_TO_KEY",
+                 "RELATED_FILE_TO_KEY(" + Pairs(relation.RIGHTFIELDS) + ")"}};
             AddIf(attributes, "UPDATE", relation.RIUPDATE);
             AddIf(attributes, "DELETE", relation.RIDELETE);
             const std::string key = left + "->" + right;

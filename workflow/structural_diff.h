@@ -11,9 +11,9 @@
 namespace workflow {
 
 struct Change {
-    char mark = '~';      // '+' added, '-' removed, '~' changed
-    std::string object;   // "Customer", "Customer.Balance", "ShipTo", "Relation A->B", "VERSION"
-    std::string detail;   // "DECIMAL(11,2) -> DECIMAL(13,2)" (Windows-1252, as the export)
+    char mark = '~';     // '+' added, '-' removed, '~' changed
+    std::string object;  // "Customer", "Customer.Balance", "ShipTo", "Relation A->B", "VERSION"
+    std::string detail;  // "DECIMAL(11,2) -> DECIMAL(13,2)" (Windows-1252, as the export)
 };
 
 struct DiffOptions {

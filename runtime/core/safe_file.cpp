@@ -405,7 +405,8 @@ bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,
     // leaves room for the program's other files.
     constexpr std::size_t kGroup = 48;
     for (std::size_t first = 0; first < files.size(); first += kGroup) {
-        const std::span<const NewContents> group = files.subspan(first, std::min(kGroup, files.size() - first));
+        const std::span<const NewContents> group =
+            files.subspan(first, std::min(kGroup, files.size() - first));
         std::vector<std::unique_ptr<FileReplacement>> written;
         for (const NewContents& file : group) {
             auto out = std::make_unique<FileReplacement>();

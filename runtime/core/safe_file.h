@@ -109,8 +109,7 @@ struct NewContents {
 // flushed to the disk by one flush of the file system instead of two flushes
 // a file. Stops at the first failure, whose path and reason it gives: the
 // groups before it are in place, the rest are as they were.
-bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,
-                  std::string& reason);
+bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath, std::string& reason);
 
 // From now on SIGINT, SIGTERM and SIGHUP remove the temporaries of every
 // FileReplacement not yet committed before they end the process as they

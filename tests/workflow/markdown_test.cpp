@@ -1,7 +1,8 @@
+#include "workflow/markdown.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/workflow/workflow_models.h"
-#include "workflow/markdown.h"
 
 namespace {
 
@@ -30,12 +31,12 @@ TEST(Markdown, TextIsEscapedForTablesAndLineStarts) {
 }
 
 TEST(Markdown, PageNamesAreSafeAndUniqueWhenLabelsDifferOnlyInCase) {
-    auto parsed = workflow_test::ParseExport(workflow_test::Export(
-        "Customer FILE,PRE(A)\nRecord RECORD\nX LONG\n END\n END\n"
-        "CUSTOMER FILE,PRE(B)\nRecord RECORD\nX LONG\n END\n END\n"
-        "Caf\xE9 FILE,PRE(C)\nRecord RECORD\nX LONG\n END\n END\n"
-        "customer FILE,PRE(D)\nRecord RECORD\nX LONG\n END\n END\n",
-        "", ""));
+    auto parsed = workflow_test::ParseExport(
+        workflow_test::Export("Customer FILE,PRE(A)\nRecord RECORD\nX LONG\n END\n END\n"
+                              "CUSTOMER FILE,PRE(B)\nRecord RECORD\nX LONG\n END\n END\n"
+                              "Caf\xE9 FILE,PRE(C)\nRecord RECORD\nX LONG\n END\n END\n"
+                              "customer FILE,PRE(D)\nRecord RECORD\nX LONG\n END\n END\n",
+                              "", ""));
     EXPECT_EQ(workflow::PageNames(parsed->model),
               (std::vector<std::string>{"customer", "customer-2", "caf_e9", "customer-3"}));
 }

@@ -1,8 +1,9 @@
+#include "workflow/structural_diff.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/workflow/workflow_models.h"
 #include "workflow/sequence_alignment.h"
-#include "workflow/structural_diff.h"
 
 namespace {
 
@@ -30,36 +31,46 @@ TEST(StructuralDiff, EachKindOfChangeGivesItsLine) {
     };
     const std::vector<Case> cases = {
         {"the same", base, ""},
-        {"field type", Replaced(base, "Name                     STRING(30)", "Name                     STRING(40)"),
+        {"field type",
+         Replaced(base, "Name                     STRING(30)",
+                  "Name                     STRING(40)"),
          "~ Customer.Name: STRING(30) -> STRING(40)\n"},
         {"field added",
-         Replaced(base, "Name                     STRING(30)\n", "Name                     STRING(30)\nEmail                    STRING(60),DIM(2)\n"),
+         Replaced(
+             base, "Name                     STRING(30)\n",
+             "Name                     STRING(30)\nEmail                    STRING(60),DIM(2)\n"),
          "+ Customer.Email: STRING(60),DIM(2)\n"},
-        {"field removed where it stood", Replaced(base, "CustNo                   LONG\nName", "Name"),
+        {"field removed where it stood",
+         Replaced(base, "CustNo                   LONG\nName", "Name"),
          "- Customer.CustNo: LONG\n"},
         {"field moved",
          Replaced(base, "CustNo                   LONG\nName                     STRING(30)\n",
                   "Name                     STRING(30)\nCustNo                   LONG\n"),
          "~ Customer.Name: moved to the start\n"},
-        {"picture and valid", Replaced(base, "Name                     STRING(30)\n",
-                                       "Name                     STRING(30)\n!!> IDENT(3),PICTURE(@s30),VALID(NONZERO)\n"),
+        {"picture and valid",
+         Replaced(
+             base, "Name                     STRING(30)\n",
+             "Name                     STRING(30)\n!!> IDENT(3),PICTURE(@s30),VALID(NONZERO)\n"),
          "~ Customer.Name: PICTURE(@s30) added\n~ Customer.Name: VALID(NONZERO) added\n"},
         {"key attributes",
          Replaced(base, "KEY(CUS:Name),DUP,NOCASE", "KEY(CUS:Name,CUS:CustNo),NOCASE,OPT"),
          "~ Customer.KeyName: KEY(Name) -> KEY(Name,CustNo)\n~ Customer.KeyName: OPT added\n"
          "~ Customer.KeyName: DUP removed\n"},
-        {"file attributes", Replaced(base, "DRIVER('TOPSPEED'),PRE(CUS),CREATE", "DRIVER('SQLITE'),PRE(CUS),RECLAIM"),
+        {"file attributes",
+         Replaced(base, "DRIVER('TOPSPEED'),PRE(CUS),CREATE", "DRIVER('SQLITE'),PRE(CUS),RECLAIM"),
          "~ Customer: DRIVER('TOPSPEED') -> DRIVER('SQLITE')\n~ Customer: RECLAIM added\n"
          "~ Customer: CREATE removed\n"},
-        {"memo added", Replaced(base, "Record                 RECORD,PRE()\nCustNo",
-                                "Notes                  MEMO(200)\nRecord                 RECORD,PRE()\nCustNo"),
+        {"memo added",
+         Replaced(base, "Record                 RECORD,PRE()\nCustNo",
+                  "Notes                  MEMO(200)\nRecord                 RECORD,PRE()\nCustNo"),
          "+ Customer.Notes: MEMO(200)\n"},
         {"file and relation removed", Export(kOrdersFile, "", ""),
          "- Customer: FILE,DRIVER('TOPSPEED'),PRE(CUS),CREATE\n- ShipTo: ALIAS(Customer),PRE(SHP)\n"
          "- Relation Customer->Orders: 1:MANY,FILE(CUS:KeyCustNo),RELATED_FILE(ORD:KeyCust),"
          "FILE_TO_RELATED_KEY(FIELD(CUS:CustNo,ORD:CustNo)),RELATED_FILE_TO_KEY(FIELD(ORD:CustNo,"
          "CUS:CustNo))\n"},
-        {"alias changed", Export(std::string(kCustomerFile) + kOrdersFile, "ShipTo ALIAS(Orders),PRE(SHP)\n"),
+        {"alias changed",
+         Export(std::string(kCustomerFile) + kOrdersFile, "ShipTo ALIAS(Orders),PRE(SHP)\n"),
          "~ ShipTo: ALIAS(Customer) -> ALIAS(Orders)\n"},
         {"relation type", Replaced(base, "RELATION,1:MANY", "RELATION,MANY:1"),
          "~ Relation Customer->Orders: 1:MANY -> MANY:1\n"},
