@@ -46,11 +46,13 @@ std::string TempExportPath() {
     return rt::ShortPathName(rt::CurrentDirectory()) + "/" + kTempExportName;
 }
 
-Acquisition AcquireDictionary(AcquisitionState& state, const AcquisitionHooks& hooks) {
+Acquisition AcquireDictionary(AcquisitionState& state, const AcquisitionHooks& hooks,
+                              std::optional<std::string> chosen) {
     state.dictionaryPath =
         rt::GetProfileString(kDefaultsSection, kLastDictionaryKey, "", kProgramSettingsFile);
     std::optional<std::string> choice =
-        rt::Dialogs().OpenFile(DictionaryDialogRequest(state.dictionaryPath));
+        chosen ? std::move(chosen)
+               : rt::Dialogs().OpenFile(DictionaryDialogRequest(state.dictionaryPath));
     if (!choice) return Acquisition::Cancelled;
     state.dictionaryPath = std::move(*choice);
 

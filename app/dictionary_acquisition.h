@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,12 +62,14 @@ std::string TempExportPath();
 // Runs File > Open through the dialog service (rt::Dialogs()) and, for a
 // .DCT, the IDE:
 //   1. dictionaryPath := "LastDictionaryUsed" of "Defaults" in "KESTRIAN.INI";
-//   2. the open-file dialog; cancelled -> Cancelled;
+//   2. the open-file dialog, unless `chosen` already names the dictionary
+//      (the program's command line); cancelled -> Cancelled;
 //   3. redraw, then the choice is written to "LastDictionaryUsed" as chosen;
 //   4. dictionaryPath := its short form when that is not blank;
 //   5. not ending in "DCT": txdPath := dictionaryPath, tempExport := false -> Ready;
 //   6. otherwise txdPath := TempExportPath(), tempExport := true, and the
 //      export through the IDE -> Ready or Failed.
-Acquisition AcquireDictionary(AcquisitionState& state, const AcquisitionHooks& hooks);
+Acquisition AcquireDictionary(AcquisitionState& state, const AcquisitionHooks& hooks,
+                              std::optional<std::string> chosen = std::nullopt);
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string_view>
+#include <utility>
 
 #include "app/dictionary_acquisition.h"
 #include "app/frame_services.h"
@@ -26,10 +27,11 @@ constexpr std::chrono::seconds kPatience{30};
 
 // AcquireDictionary on the program's globals DictionaryPath, TxdPath and
 // TempExport: they are read before and written back after, whatever the end.
-Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks) {
+Acquisition AcquireDictionaryForFrame(const AcquisitionHooks& hooks,
+                                      std::optional<std::string> chosen) {
     AcquisitionState state{framework::DictionaryPath.Get(), framework::TxdPath.Get(),
                            framework::TempExport.load() != 0};
-    const Acquisition result = AcquireDictionary(state, hooks);
+    const Acquisition result = AcquireDictionary(state, hooks, std::move(chosen));
     framework::DictionaryPath.Set(state.dictionaryPath);
     framework::TxdPath.Set(state.txdPath);
     framework::TempExport.store(state.tempExport ? 1 : 0);
@@ -71,11 +73,16 @@ DictionaryLifecycle& Dictionary() {
     return lifecycle;
 }
 
-void DictionaryLifecycle::Open() {
+void DictionaryLifecycle::OpenStartDictionary() {
+    if (startDictionary_.empty()) return;
+    Open(std::exchange(startDictionary_, std::string()));
+}
+
+void DictionaryLifecycle::Open(std::optional<std::string> chosen) {
     AcquisitionHooks hooks;
     hooks.showStatus = ShowStatus;
     hooks.redraw = [] { framework::FrameWindow().Display(); };
-    if (AcquireDictionaryForFrame(hooks) != Acquisition::Ready) {
+    if (AcquireDictionaryForFrame(hooks, std::move(chosen)) != Acquisition::Ready) {
         CancelOpen();
         return;
     }

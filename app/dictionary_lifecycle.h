@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace dictionary {
@@ -21,9 +22,16 @@ extern std::atomic<std::int32_t> ParseThread;
 
 class DictionaryLifecycle {
   public:
-    // File > Open, on the frame's thread: choose a dictionary, have a .DCT
-    // exported by the IDE, and start the parse of the text export.
-    void Open();
+    // File > Open, on the frame's thread: choose a dictionary (or take
+    // `chosen`, as if the dialog had given it), have a .DCT exported by the
+    // IDE, and start the parse of the text export.
+    void Open(std::optional<std::string> chosen = std::nullopt);
+    // The dictionary named on the program's command line ("" for none),
+    // before the frame opens; and, on the frame's thread once it is up, its
+    // Open (once).
+    void SetStartDictionary(std::string path) { startDictionary_ = std::move(path); }
+    bool HasStartDictionary() const { return !startDictionary_.empty(); }
+    void OpenStartDictionary();
     // File > Close, on the frame's thread: stop the parse and the dictionary
     // window, release the model, and update the frame's menu.
     void Close();
@@ -54,6 +62,8 @@ class DictionaryLifecycle {
     void CloseDictionaryWindow();
     // Writes the loaded model back and frees it.
     void ReleaseModel();
+
+    std::string startDictionary_;
 };
 
 // The program's one lifecycle object.

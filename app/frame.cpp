@@ -15,6 +15,8 @@ namespace app {
 namespace {
 
 constexpr std::size_t kAboutStack = 25000;
+// Posted by the frame to itself to open the dictionary of the command line.
+constexpr int kOpenAtStartEvent = 901;
 
 class FrameWindowObject final : public framework::ProcedureWindow {
   public:
@@ -48,12 +50,26 @@ class FrameWindowObject final : public framework::ProcedureWindow {
         const std::uint8_t outcome = WindowObject::OnWindowEvent();
         if (event == rt::event::OpenWindow) {
             splashThread_ = rt::Start(KESTR005);
+            // A dictionary named on the command line opens once the frame
+            // has taken its events, as a choice of File > Open would.
+            if (Dictionary().HasStartDictionary()) Host().PostToWindow(kOpenAtStartEvent);
         } else if (event == rt::event::Timer) {
             WriteClock();
         } else {
             CloseSplashOnMenuChoice();
         }
         return outcome;
+    }
+
+    std::uint8_t DispatchEvent() override {
+        if (Host().Event() == kOpenAtStartEvent) {
+            if (splashThread_ != 0) {
+                rt::Post(rt::event::CloseWindow, 0, splashThread_);
+                splashThread_ = 0;
+            }
+            Dictionary().OpenStartDictionary();
+        }
+        return WindowObject::DispatchEvent();
     }
 
     std::uint8_t OnAccepted() override {

@@ -1,11 +1,21 @@
 #include <cstdio>
+#include <string_view>
+#include <vector>
 
+#include "app/program_arguments.h"
 #include "app/program_main.h"
 #include "runtime/application.h"
 #include "runtime/core/safe_file.h"
 
-// The program takes no arguments; whatever is on its command line is ignored.
-int main() {
+// kestrian [FILE.TXD | FILE.DCT]: the frame, and the dictionary named opened at start.
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> words(argv + 1, argv + argc);
+    const app::ProgramArguments arguments = app::ReadProgramArguments(words);
+    if (arguments.action != app::ProgramArguments::Action::Run) {
+        const bool shown = arguments.action == app::ProgramArguments::Action::Show;
+        std::fputs(arguments.text.c_str(), shown ? stdout : stderr);
+        return shown ? 0 : 2;
+    }
     if (!rt::DisplayAvailable()) {
         std::fputs(
             "kestrian: no display to open windows on (set DISPLAY, or QT_QPA_PLATFORM=offscreen).\n"
@@ -14,5 +24,5 @@ int main() {
         return 1;
     }
     rt::RemoveTemporariesOnSignals();
-    return rt::RunApplication(app::Main);
+    return rt::RunApplication([dictionary = arguments.dictionary] { app::Main(dictionary); });
 }

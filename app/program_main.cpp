@@ -10,7 +10,7 @@
 
 namespace app {
 
-void Main() {
+void Main(const std::string& startDictionary) {
     RegisterResources();
     framework::GlobalRequest.store(0);
     framework::GlobalResponse.store(0);
@@ -18,6 +18,7 @@ void Main() {
     framework::GlobalErrors().Setup();
     framework::GlobalIni().Init("kestrian.INI");
     RegisterIdeMenu();
+    Dictionary().SetStartDictionary(startDictionary);
     KESTR001();
     Dictionary().End();
     framework::GlobalErrors().Teardown();

@@ -48,7 +48,8 @@ ProgramHarness::~ProgramHarness() {
     std::filesystem::remove_all(root_, ignored);
 }
 
-int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver) {
+int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver,
+                        const std::string& startDictionary) {
     std::atomic<bool> ended{false};
     std::thread user([&] {
         driver(*this);
@@ -64,7 +65,8 @@ int ProgramHarness::Run(const std::function<void(ProgramHarness&)>& driver) {
         while (!WaitUntil([&] { return ended.load(); }, std::chrono::seconds(1)))
             rt::CloseDownOtherThreads(std::chrono::milliseconds(0));
     });
-    const int code = rt::RunApplication(app::Main, /*keepDialogService=*/true);
+    const int code = rt::RunApplication([&] { app::Main(startDictionary); },
+                                        /*keepDialogService=*/true);
     ended.store(true);
     user.join();
     return code;

@@ -30,11 +30,13 @@ class ProgramHarness {
     std::filesystem::path WorkFolder() const { return root_ / "work"; }
     testsupport::ScriptedDialogs& Dialogs() { return *dialogs_; }
 
-    // Runs the program's Main until it ends, with `driver` on its own thread.
+    // Runs the program's Main until it ends, with `driver` on its own thread;
+    // `startDictionary` as if named on the command line.
     // A program that has not ended within the end deadline after the driver
     // returned fails the test and is closed down. Returns the program's exit
     // code.
-    int Run(const std::function<void(ProgramHarness&)>& driver);
+    int Run(const std::function<void(ProgramHarness&)>& driver,
+            const std::string& startDictionary = {});
     // How long the program may take to end after the driver (a minute).
     void SetEndDeadline(std::chrono::milliseconds deadline) { endDeadline_ = deadline; }
 
