@@ -1,10 +1,5 @@
 #include "dictionary/export_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/sysinfo.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -14,6 +9,7 @@
 
 #include "runtime/core/error_state.h"
 #include "runtime/core/large_pages.h"
+#include "runtime/core/system_io.h"
 
 namespace dictionary {
 
@@ -66,15 +62,15 @@ int ExportFile::Open() {
     Close();
     // Non-blocking so that a pipe or device named by mistake cannot hang the
     // open; only regular files are read.
-    int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int fd = rt::io::OpenForReading(path_.c_str());
     if (fd < 0) return Report(OpenErrorCode(errno, path_));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    std::int64_t size = 0;
+    if (!rt::io::IsRegularFile(fd, size)) {
+        rt::io::Close(fd);
         return Report(kAccessDenied);
     }
     fd_ = fd;
-    size_ = st.st_size;
+    size_ = size;
     next_ = 0;
     blockPosition_ = 0;
     blockBytes_ = 0;
@@ -93,7 +89,8 @@ int ExportFile::Next() {
         static_cast<std::size_t>(std::min<std::int64_t>(kExportBlockSize, size_ - next_));
     std::size_t got = 0;
     while (got < want) {
-        ssize_t n = ::pread(fd_, line_.data() + got, want - got, next_ + got);
+        const std::int64_t n = rt::io::ReadAt(fd_, line_.data() + got, want - got,
+                                              next_ + static_cast<std::int64_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return Report(kAccessDenied);
         if (n == 0) break;  // the file shrank since it was opened
@@ -109,7 +106,7 @@ int ExportFile::Next() {
 
 void ExportFile::Close() {
     if (fd_ >= 0) {
-        ::close(fd_);
+        rt::io::Close(fd_);
         fd_ = -1;
     }
 }
@@ -132,14 +129,9 @@ ExportRead ReserveExportBuffer(const ExportFile& file) {
     const auto size = static_cast<std::uint64_t>(std::max<std::int64_t>(file.Size(), 0));
     // More than the machine's memory and swap together can never be read;
     // asking the allocator for it anyway may end the process.
-    struct sysinfo machine {};
-    if (::sysinfo(&machine) == 0) {
-        const std::uint64_t memory =
-            (static_cast<std::uint64_t>(machine.totalram) + machine.totalswap) * machine.mem_unit;
-        if (size > memory) {
-            result.error = Report(kInsufficientMemory);
-            return result;
-        }
+    if (const std::uint64_t memory = rt::io::MemoryAndSwapBytes(); memory != 0 && size > memory) {
+        result.error = Report(kInsufficientMemory);
+        return result;
     }
     try {
         result.bytes.reserve(static_cast<std::size_t>(size));

@@ -1,12 +1,11 @@
 #include "dictionary/writeback_file.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
 #include "dictionary/export_file.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/system_io.h"
 
 namespace dictionary {
 
@@ -70,7 +69,7 @@ bool WritebackFile::Flush() {
     } else {
         std::size_t done = 0;
         while (done < buffer_.size()) {
-            ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+            const std::int64_t n = rt::io::Write(fd_, buffer_.data() + done, buffer_.size() - done);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) {
                 failed_ = true;

@@ -1,9 +1,6 @@
 // kestrian-doc docs: Markdown documentation of the dictionary in a folder,
 // written page by page; a page whose bytes are unchanged is left alone, so
 // that its time stamp (and a build that depends on it) stays as it was.
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -23,16 +20,17 @@ namespace {
 // Makes `folder` when it is missing; false after a message when it cannot be
 // made or something else is in its place (a link to a folder is followed).
 bool EnsureFolder(const std::string& folder) {
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) return true;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(folder, error);
+    if (std::filesystem::is_directory(status)) return true;
+    if (std::filesystem::exists(status)) {
         std::fprintf(stderr, "kestrian-doc: docs: cannot write %s: it is not a folder\n",
                      folder.c_str());
         return false;
     }
-    if (::mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST) return true;
+    if (std::filesystem::create_directory(folder, error) || !error) return true;
     std::fprintf(stderr, "kestrian-doc: docs: cannot make %s: %s\n", folder.c_str(),
-                 std::strerror(errno));
+                 error.message().c_str());
     return false;
 }
 

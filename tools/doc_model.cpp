@@ -1,10 +1,9 @@
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "dictionary/model_json.h"
 #include "dictionary/release_model.h"
 #include "dictionary/writeback_file.h"
+#include "runtime/core/system_io.h"
 #include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
 
@@ -42,7 +41,7 @@ int RunWriteback(Args args) {
     auto model = LoadExport(read->input);
     if (!model) return kExitBadInput;
     dictionary::WritebackFile file;
-    int opened = toFile ? file.Create(out) : file.Attach(STDOUT_FILENO);
+    int opened = toFile ? file.Create(out) : file.Attach(rt::io::StandardOutput());
     // The model is released whether or not the file opened, as the program
     // does; only this tool reports the failure.
     dictionary::ReleaseModelInto(*model, file);

@@ -1,4 +1,4 @@
-#include <sys/stat.h>
+#include <filesystem>
 
 #include "tools/doc_commands.h"
 
@@ -8,10 +8,9 @@ void CheckOutputPath(std::string_view command, const std::string& input,
                      const std::string& output) {
     const std::string prefix = std::string(command) + ": ";
     if (output.empty()) throw UsageError{prefix + "-o needs a file name"};
-    struct stat in {};
-    struct stat out {};
-    if (::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
-        S_ISREG(in.st_mode) && in.st_dev == out.st_dev && in.st_ino == out.st_ino) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(input, error) &&
+        std::filesystem::equivalent(input, output, error)) {
         throw UsageError{prefix + "-o " + output + " names the export it reads"};
     }
 }

@@ -1,7 +1,5 @@
 // kestrian-doc: documents a dictionary export from the command line with the
 // program's own code.
-#include <malloc.h>
-
 #include <array>
 #include <cstdio>
 #include <new>
@@ -11,6 +9,7 @@
 #include "dictionary/export_file.h"
 #include "runtime/core/error_state.h"
 #include "runtime/core/safe_file.h"
+#include "runtime/core/system_io.h"
 #include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
 
@@ -107,10 +106,8 @@ int Dispatch(Args words) {
 }  // namespace tools
 
 int main(int argc, char** argv) {
-    // The tool builds one large model of small blocks and frees it at once.
-    // Without the allocator's fast bins those frees do not set off the
-    // repeated consolidation that otherwise costs a fifth of a run.
-    mallopt(M_MXFAST, 0);
+    rt::io::TuneAllocatorForOneLargeModel();
+    rt::io::UseBinaryStandardStreams();
     rt::RemoveTemporariesOnSignals();
     std::vector<std::string_view> words(argv + 1, argv + argc);
     return tools::Dispatch(words);

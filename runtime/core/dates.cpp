@@ -43,7 +43,11 @@ static_assert(DaysFromCivil(1900, 1, 1) - kEpochOffset == 36163);
 std::tm LocalNow(std::chrono::system_clock::time_point now) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
     localtime_r(&seconds, &local);
+#endif
     return local;
 }
 

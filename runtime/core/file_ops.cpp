@@ -1,23 +1,25 @@
 #include "runtime/core/file_ops.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace rt {
 
 bool SetCurrentDirectory(std::string_view path) {
     if (path.empty()) return false;
-    return chdir(std::string(path).c_str()) == 0;
+    std::error_code error;
+    std::filesystem::current_path(std::filesystem::path(std::string(path)), error);
+    return !error;
 }
 
 bool RemoveFile(std::string_view path) {
     if (path.empty()) return false;
-    const std::string name(path);
-    struct stat info {};
-    if (lstat(name.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
-    return unlink(name.c_str()) == 0;
+    const std::filesystem::path name{std::string(path)};
+    std::error_code error;
+    // A link is removed itself, never what it leads to; a folder is not removed.
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(name, error))) return false;
+    return std::filesystem::remove(name, error);
 }
 
 }  // namespace rt

@@ -1,6 +1,8 @@
 #include "runtime/core/large_pages.h"
 
+#if __has_include(<sys/mman.h>)
 #include <sys/mman.h>
+#endif
 
 #include <cstdint>
 

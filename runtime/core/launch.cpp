@@ -1,14 +1,5 @@
 #include "runtime/core/launch.h"
 
-#include <spawn.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-
-#include <cerrno>
-#include <thread>
-
-extern char** environ;
-
 namespace rt {
 
 std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
@@ -31,33 +22,6 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
     }
     if (inWord) words.push_back(std::move(word));
     return words;
-}
-
-LaunchedProgram LaunchProgram(std::string_view commandLine) {
-    LaunchedProgram program;
-    std::vector<std::string> words = SplitCommandLine(commandLine);
-    if (words.empty()) return program;
-
-    std::vector<char*> argv;
-    argv.reserve(words.size() + 1);
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return program;
-
-    auto ended = std::make_shared<std::atomic<bool>>(false);
-    // The reaper owns nothing but the flag: it collects the exit status so that
-    // no zombie remains, then tells whoever still holds the program.
-    std::thread([pid, ended] {
-        int status = 0;
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        ended->store(true, std::memory_order_release);
-    }).detach();
-    program.ended_ = std::move(ended);
-    program.pid_ = pid;
-    return program;
 }
 
 bool Launch(std::string_view commandLine) {

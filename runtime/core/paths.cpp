@@ -1,7 +1,9 @@
 #include "runtime/core/paths.h"
 
+#ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
+#endif
 
 #include <cctype>
 #include <cstdlib>
@@ -25,6 +27,10 @@ std::string EnvValue(const char* name) {
 std::string HomeFolder() {
     std::string home = EnvValue("HOME");
     if (!home.empty()) return home;
+#ifdef _WIN32
+    home = EnvValue("USERPROFILE");
+    return home.empty() ? std::string("C:\\") : home;
+#else
     std::vector<char> buffer(16384);
     passwd entry{};
     passwd* found = nullptr;
@@ -33,6 +39,7 @@ std::string HomeFolder() {
         return found->pw_dir;
     }
     return "/";
+#endif
 }
 
 bool Exists(const fs::path& path) {
