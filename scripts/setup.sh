@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev dbus dbus-x11 xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
-          cups-daemon cups-client libcups2-dev imagemagick)
+          cups-daemon cups-client libcups2-dev imagemagick libcli11-dev libgraphviz-dev graphviz
+          pkg-config)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
