@@ -11,15 +11,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 packages=(g++-mingw-w64-x86-64 wine64 wine cmake ninja-build libgtest-dev libgmock-dev libcli11-dev g++)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+bash scripts/ensure_packages.sh "${packages[@]}"
 
 # CLI11 is header-only: the cross build sees its folder alone, not /usr/include.
 mkdir -p build-windows/cli11

@@ -8,15 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(dpkg-dev lintian desktop-file-utils)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq "${missing[@]}"
-fi
+bash scripts/ensure_packages.sh "${packages[@]}"
 
 build=${BUILD_DIR:-build}
 scripts/setup.sh >/dev/null

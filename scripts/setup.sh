@@ -8,15 +8,7 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libgte
           libbenchmark-dev dbus dbus-x11 xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
           cups-daemon cups-client libcups2-dev imagemagick libcli11-dev libgraphviz-dev graphviz
           pkg-config)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq "${missing[@]}"
-fi
+bash scripts/ensure_packages.sh "${packages[@]}"
 
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@"

@@ -28,6 +28,10 @@ struct UsageError {
 // (through any link), which the output would destroy.
 void CheckOutputPath(std::string_view command, const std::string& input, const std::string& output);
 
+// Writes `text` to standard output and flushes it; false after a message on
+// standard error when that failed (a closed pipe, a full disk).
+bool WriteStandardOutput(std::string_view text);
+
 // Reads and parses the export at `path`, with `path` as the dictionary path.
 // Null after a message on standard error naming the file and the error.
 // `text`, when given, is set to the export's bytes, which the model keeps.

@@ -30,11 +30,7 @@ int RunDiff(Args args) {
         workflow::Diff(*before, *after, {.headers = read->all});
     const std::string out =
         read->json ? workflow::ChangesJson(changes) : workflow::ChangesText(changes);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "kestrian-doc: cannot write standard output\n");
-        return kExitBadInput;
-    }
+    if (!WriteStandardOutput(out)) return kExitBadInput;
     return changes.empty() ? kExitOk : kExitOutputFailed;
 }
 

@@ -118,11 +118,10 @@ int RunDocs(Args args) {
     const std::size_t written = changed.size();
     const std::size_t unchanged = files.size() - written;
     const int removed = read->clean ? CleanStale(read->folder, names) : 0;
-    std::printf("%s: %zu written, %zu unchanged", read->folder.c_str(), written, unchanged);
-    if (read->clean) std::printf(", %d removed", removed);
-    std::printf("\n");
-    if (std::fflush(stdout) != 0) return kExitOutputFailed;
-    return kExitOk;
+    std::string said = read->folder + ": " + std::to_string(written) + " written, " +
+                       std::to_string(unchanged) + " unchanged";
+    if (read->clean) said += ", " + std::to_string(removed) + " removed";
+    return WriteStandardOutput(said + "\n") ? kExitOk : kExitOutputFailed;
 }
 
 }  // namespace tools

@@ -19,11 +19,7 @@ int RunLint(Args args) {
     const std::vector<workflow::Finding> findings = workflow::Lint(*model, text, options);
     const std::string out =
         read->json ? workflow::FindingsJson(findings) : workflow::FindingsText(findings);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "kestrian-doc: cannot write standard output\n");
-        return kExitBadInput;
-    }
+    if (!WriteStandardOutput(out)) return kExitBadInput;
     for (const workflow::Finding& finding : findings) {
         if (finding.severity == workflow::Severity::Error) return kExitOutputFailed;
     }

@@ -163,11 +163,7 @@ int RunLists(Args args) {
         lists.Build(row);
     }
     std::string out = options.json ? ListsJson(lists) : ListsText(lists);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "kestrian-doc: cannot write standard output\n");
-        return kExitOutputFailed;
-    }
+    if (!WriteStandardOutput(out)) return kExitOutputFailed;
     return kExitOk;
 }
 

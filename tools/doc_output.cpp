@@ -1,8 +1,16 @@
+#include <cstdio>
 #include <filesystem>
 
 #include "tools/doc_commands.h"
 
 namespace tools {
+
+bool WriteStandardOutput(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    std::fprintf(stderr, "kestrian-doc: cannot write standard output\n");
+    return false;
+}
 
 void CheckOutputPath(std::string_view command, const std::string& input,
                      const std::string& output) {

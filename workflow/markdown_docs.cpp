@@ -6,6 +6,7 @@
 #include "dictionary/scanner.h"
 #include "printing/core/report_tables.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/joined.h"
 #include "workflow/graph_text.h"
 #include "workflow/labels.h"
 #include "workflow/markdown.h"
@@ -112,15 +113,6 @@ std::string Unquoted(const dictionary::Text& text) {
     return MarkdownText(rt::TrimBlanks(dictionary::RemoveChars(text.view(), "'", false)));
 }
 
-std::string Joined(const std::vector<std::string>& parts, std::string_view between) {
-    std::string text;
-    for (const std::string& part : parts) {
-        if (!text.empty()) text += between;
-        text += part;
-    }
-    return text;
-}
-
 std::string KeyComponentsCell(const dictionary::List<dictionary::TextLineQueue>& list) {
     std::vector<std::string> parts;
     for (std::string_view component : Components(list)) {
@@ -128,7 +120,7 @@ std::string KeyComponentsCell(const dictionary::List<dictionary::TextLineQueue>&
         if (component.starts_with('-')) part += " (descending)";
         parts.push_back(std::move(part));
     }
-    return Joined(parts, ", ");
+    return rt::Joined(parts, ", ");
 }
 
 std::size_t FieldCount(const dictionary::FileQueue& file) {
@@ -266,8 +258,8 @@ class Writer {
         std::vector<std::string> words;
         for (const std::string& word : printing::FileAttributeWords(file))
             words.push_back(MarkdownText(word));
-        attributes.Add(
-            {Plain(file.PREFIX), Unquoted(file.DRIVER), Unquoted(file.NAME), Joined(words, ", ")});
+        attributes.Add({Plain(file.PREFIX), Unquoted(file.DRIVER), Unquoted(file.NAME),
+                        rt::Joined(words, ", ")});
         attributes.AppendTo(out);
 
         Fields(out, file);
@@ -340,14 +332,14 @@ class Writer {
             if (key.NOCASE) words.emplace_back("NOCASE");
             if (key.OPT) words.emplace_back("OPT");
             table.Add({MarkdownText(key.LABEL.view()), "KEY", KeyComponentsCell(key.FIELD),
-                       Joined(words, ", "), Unquoted(key.NAME), DescriptionCell(key.TEXT)});
+                       rt::Joined(words, ", "), Unquoted(key.NAME), DescriptionCell(key.TEXT)});
         }
         for (const dictionary::IndexQueue& index : dictionary::Rows(file.INDEX)) {
             std::vector<std::string> words;
             if (index.NOCASE) words.emplace_back("NOCASE");
             if (index.OPT) words.emplace_back("OPT");
             table.Add({MarkdownText(index.LABEL.view()), "INDEX", KeyComponentsCell(index.FIELD),
-                       Joined(words, ", "), Unquoted(index.NAME), DescriptionCell(index.TEXT)});
+                       rt::Joined(words, ", "), Unquoted(index.NAME), DescriptionCell(index.TEXT)});
         }
         table.AppendTo(out);
     }
@@ -356,7 +348,7 @@ class Writer {
         std::vector<std::string> parts;
         for (const dictionary::FieldPairQueue& pair : dictionary::Rows(pairs))
             parts.push_back(Plain(pair.LEFT) + " = " + Plain(pair.RIGHT));
-        return Joined(parts, ", ");
+        return rt::Joined(parts, ", ");
     }
 
     void Relations(std::string& out, const dictionary::FileQueue& file) {

@@ -7,6 +7,7 @@
 #include "dictionary/scanner.h"
 #include "printing/core/report_tables.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/joined.h"
 #include "runtime/core/windows1252.h"
 #include "workflow/labels.h"
 #include "workflow/sequence_alignment.h"
@@ -35,21 +36,9 @@ void AddFlag(Attributes& attributes, std::string_view name, bool set) {
 }
 
 std::string Summary(const Attributes& attributes) {
-    std::string text;
-    for (const Attribute& attribute : attributes) {
-        if (!text.empty()) text += ',';
-        text += attribute.text;
-    }
-    return text;
-}
-
-std::string Joined(const std::vector<std::string_view>& parts) {
-    std::string text;
-    for (std::string_view part : parts) {
-        if (!text.empty()) text += ',';
-        text += part;
-    }
-    return text;
+    std::vector<std::string_view> texts;
+    for (const Attribute& attribute : attributes) texts.push_back(attribute.text);
+    return rt::Joined(texts, ",");
 }
 
 // An ordered list of objects of one kind: their unique keys (a label used
@@ -231,7 +220,7 @@ class Differ {
     template <class Row>
     static Attributes KeyAttributes(const Row& row, std::string_view kind) {
         Attributes attributes{
-            {"TYPE", std::string(kind) + "(" + Joined(Components(row.FIELD)) + ")"}};
+            {"TYPE", std::string(kind) + "(" + rt::Joined(Components(row.FIELD), ",") + ")"}};
         AddIf(attributes, "NAME", row.NAME);
         if constexpr (std::is_same_v<Row, dictionary::KeyQueue>)
             AddFlag(attributes, "DUP", row.DUP);

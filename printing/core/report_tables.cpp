@@ -5,6 +5,7 @@
 
 #include "printing/core/report_line.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/joined.h"
 
 namespace printing {
 
@@ -112,15 +113,6 @@ class HeadingLines {
     std::vector<std::string> lines_;
 };
 
-std::string Joined(const std::vector<std::string>& words, std::string_view separator) {
-    std::string text;
-    for (const std::string& word : words) {
-        if (!text.empty()) text += separator;
-        text += word;
-    }
-    return text;
-}
-
 }  // namespace
 
 std::vector<std::string> FileHeadingLines(const dictionary::FileQueue& file,
@@ -129,7 +121,7 @@ std::vector<std::string> FileHeadingLines(const dictionary::FileQueue& file,
     lines.Add("Prefix: ", Value(file.PREFIX), kFirstAttributeColumn, "Attributes: ");
     lines.Add("Driver: ", WithoutQuotes(Value(file.DRIVER)), kAttributeColumn);
     if (file.NAME.has_value()) lines.Add("Path  : ", Value(file.NAME), kAttributeColumn);
-    if (!aliases.empty()) lines.Add("Alias : ", Joined(aliases, ", "), kAttributeColumn);
+    if (!aliases.empty()) lines.Add("Alias : ", rt::Joined(aliases, ", "), kAttributeColumn);
     return std::move(lines).Finish();
 }
 
@@ -437,7 +429,7 @@ std::optional<ReportTable> RelationsTable(const std::vector<RelationSide>& sides
 // --- files summary -------------------------------------------------------
 
 std::string SummaryAttributes(const dictionary::FileQueue& file) {
-    return Joined(FileAttributeWords(file), ",");
+    return rt::Joined(FileAttributeWords(file), ",");
 }
 
 namespace {

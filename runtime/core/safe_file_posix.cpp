@@ -1,5 +1,3 @@
-#include "runtime/core/safe_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +12,8 @@
 #include <memory>
 #include <system_error>
 #include <vector>
+
+#include "runtime/core/safe_file.h"
 
 namespace rt {
 namespace fs = std::filesystem;
@@ -200,16 +200,6 @@ void RemoveTemporariesOnSignals() {
     }
 }
 
-FileReplacement::~FileReplacement() {
-    Abandon();
-}
-
-bool FileReplacement::Fail(int error, std::string reason) {
-    error_ = error;
-    reason_ = std::move(reason);
-    return false;
-}
-
 bool FileReplacement::Open(const std::string& path, WriteTarget kind) {
     Abandon();
     error_ = 0;
@@ -361,11 +351,6 @@ void FileReplacement::Abandon() {
     temporaries.Remove(signalSlot_);
     signalSlot_ = -1;
     failed_ = false;
-}
-
-bool ReplaceFileContents(const std::string& path, std::string_view content, WriteTarget target) {
-    FileReplacement file;
-    return file.Open(path, target) && file.Write(content) && file.Commit();
 }
 
 namespace {

@@ -129,16 +129,6 @@ void RemoveTemporariesOnSignals() {
     }
 }
 
-FileReplacement::~FileReplacement() {
-    Abandon();
-}
-
-bool FileReplacement::Fail(int error, std::string reason) {
-    error_ = error;
-    reason_ = std::move(reason);
-    return false;
-}
-
 bool FileReplacement::Open(const std::string& path, WriteTarget kind) {
     Abandon();
     error_ = 0;
@@ -231,11 +221,6 @@ void FileReplacement::Abandon() {
     temporary_.clear();
     RemoveTemporary(signalSlot_);
     signalSlot_ = -1;
-}
-
-bool ReplaceFileContents(const std::string& path, std::string_view content, WriteTarget target) {
-    FileReplacement file;
-    return file.Open(path, target) && file.Write(content) && file.Commit();
 }
 
 bool ReplaceFiles(std::span<const NewContents> files, std::string& failedPath,

@@ -9,13 +9,6 @@ namespace {
 
 using namespace workflow_test;
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    const std::size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) text.replace(at, from.size(), to);
-    return text;
-}
-
 std::string DiffText(const std::string& before, const std::string& after, bool headers = false) {
     auto one = ParseExport(before);
     auto other = ParseExport(after);

@@ -1,6 +1,8 @@
 // Small exports for the workflow tools' tests, parsed into models.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
@@ -62,6 +64,14 @@ inline std::string Export(const std::string& files, const std::string& aliases =
                           const std::string& relations = kRelation) {
     return "[DICTIONARY]\nVERSION '1'\n[FILES]\n" + files + "\n[ALIASES]\n" + aliases +
            "\n[RELATIONS]\n" + relations;
+}
+
+// `text` with the first `from` replaced by `to`; a test failure when there is none.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
 }
 
 inline std::string SoundExport() {
