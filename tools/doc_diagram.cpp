@@ -37,7 +37,8 @@ int RunDiagram(Args args) {
         content = workflow::GraphDot(*graph);
         if (read->format != "dot") {
             std::string error;
-            std::optional<std::string> drawn = workflow::RenderGraph(content, read->format, error);
+            workflow::GraphLayout layout;
+            std::optional<std::string> drawn = layout.Render(content, read->format, error);
             if (!drawn) {
                 std::fprintf(stderr, "kestrian-doc: diagram: %s\n", error.c_str());
                 return kExitBadInput;

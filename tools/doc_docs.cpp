@@ -93,12 +93,13 @@ int RunDocs(Args args) {
 
     std::set<std::string> names;
     std::vector<rt::NewContents> changed;
+    workflow::GraphLayout layout;
     for (workflow::DocsFile& file : files) {
         names.insert(file.path);
         const std::string path = read->folder + "/" + file.path;
         if (file.drawn) {
             std::string error;
-            std::optional<std::string> svg = workflow::RenderGraph(file.content, "svg", error);
+            std::optional<std::string> svg = layout.Render(file.content, "svg", error);
             if (!svg) {
                 std::fprintf(stderr, "kestrian-doc: docs: %s: %s\n", file.path.c_str(),
                              error.c_str());

@@ -3,8 +3,6 @@
 #if KESTRIAN_GRAPHVIZ
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
-
-#include <memory>
 #endif
 
 namespace workflow {
@@ -13,23 +11,29 @@ namespace workflow {
 
 namespace {
 
-struct ContextFree {
-    void operator()(GVC_t* context) const { gvFreeContext(context); }
-};
 struct GraphClose {
     void operator()(Agraph_t* graph) const { agclose(graph); }
 };
 
 }  // namespace
 
+struct GraphLayout::Context {
+    GVC_t* gvc = gvContext();
+    ~Context() {
+        if (gvc != nullptr) gvFreeContext(gvc);
+    }
+};
+
 bool GraphLayoutBuiltIn() {
     return true;
 }
 
-std::optional<std::string> RenderGraph(std::string_view dot, std::string_view format,
-                                       std::string& error) {
-    std::unique_ptr<GVC_t, ContextFree> context(gvContext());
-    if (!context) {
+GraphLayout::GraphLayout() : context_(std::make_unique<Context>()) {}
+GraphLayout::~GraphLayout() = default;
+
+std::optional<std::string> GraphLayout::Render(std::string_view dot, std::string_view format,
+                                               std::string& error) {
+    if (context_->gvc == nullptr) {
         error = "Graphviz could not start";
         return std::nullopt;
     }
@@ -39,14 +43,14 @@ std::optional<std::string> RenderGraph(std::string_view dot, std::string_view fo
         error = "Graphviz could not read the graph";
         return std::nullopt;
     }
-    if (gvLayout(context.get(), graph.get(), "dot") != 0) {
+    if (gvLayout(context_->gvc, graph.get(), "dot") != 0) {
         error = "Graphviz could not lay the graph out";
         return std::nullopt;
     }
     const std::string renderer(format);
     char* data = nullptr;
     unsigned int length = 0;
-    const int rendered = gvRenderData(context.get(), graph.get(), renderer.c_str(), &data, &length);
+    const int rendered = gvRenderData(context_->gvc, graph.get(), renderer.c_str(), &data, &length);
     std::optional<std::string> out;
     if (rendered == 0 && data != nullptr) {
         out.emplace(data, length);
@@ -54,17 +58,23 @@ std::optional<std::string> RenderGraph(std::string_view dot, std::string_view fo
         error = "Graphviz cannot render " + renderer;
     }
     if (data != nullptr) gvFreeRenderData(data);
-    gvFreeLayout(context.get(), graph.get());
+    gvFreeLayout(context_->gvc, graph.get());
     return out;
 }
 
 #else
 
+struct GraphLayout::Context {};
+
 bool GraphLayoutBuiltIn() {
     return false;
 }
 
-std::optional<std::string> RenderGraph(std::string_view, std::string_view, std::string& error) {
+GraphLayout::GraphLayout() = default;
+GraphLayout::~GraphLayout() = default;
+
+std::optional<std::string> GraphLayout::Render(std::string_view, std::string_view,
+                                               std::string& error) {
     error = "this build has no Graphviz layout; use --format dot or mermaid";
     return std::nullopt;
 }
