@@ -170,3 +170,46 @@ TEST(FileReplacement, ProfileTargetsAreCheckedThroughLinks) {
 
 }  // namespace
 }  // namespace rt
+
+namespace rt {
+namespace {
+
+// Many files in groups flushed together: all written, and a failure part way
+// stops there, with the files before it replaced and the rest left alone.
+TEST(ReplaceFiles, GroupsOfFilesAreReplacedInOrderAndAFailureStopsThere) {
+    TempFolder folder;
+    fs::create_directory(folder.Path() / "pages");
+    std::vector<std::string> names;
+    for (int i = 0; i < 120; ++i)
+        names.push_back(folder.File("pages/p" + std::to_string(i) + ".md"));
+    std::vector<std::string> contents;
+    for (const std::string& name : names) contents.push_back("new " + name);
+    std::vector<NewContents> files;
+    for (std::size_t i = 0; i < names.size(); ++i) files.push_back({names[i], contents[i]});
+    WriteBytes(names[7], "old");
+    std::string failed;
+    std::string reason;
+    ASSERT_TRUE(ReplaceFiles(files, failed, reason)) << failed << ": " << reason;
+    for (const std::string& name : names) EXPECT_EQ(ReadBytes(name), "new " + name);
+    EXPECT_EQ(static_cast<std::size_t>(std::distance(
+                  fs::directory_iterator(folder.Path() / "pages"), fs::directory_iterator{})),
+              names.size());
+
+    // The 70th names a folder: the first group (48 files) is in place, the
+    // second is not, and no temporary is left anywhere.
+    fs::create_directory(folder.File("pages/dir.md"));
+    files[69].path = folder.File("pages/dir.md");
+    for (NewContents& file : files) file.content = "third";
+    EXPECT_FALSE(ReplaceFiles(files, failed, reason));
+    EXPECT_EQ(failed, folder.File("pages/dir.md"));
+    EXPECT_EQ(reason, "it is a folder");
+    EXPECT_EQ(ReadBytes(names[0]), "third");
+    EXPECT_EQ(ReadBytes(names[47]), "third");
+    EXPECT_EQ(ReadBytes(names[48]), "new " + names[48]);
+    EXPECT_EQ(ReadBytes(names[119]), "new " + names[119]);
+    for (const auto& entry : fs::directory_iterator(folder.Path() / "pages"))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".kestrian-")) << entry.path();
+}
+
+}  // namespace
+}  // namespace rt

@@ -1,0 +1,85 @@
+#include "workflow/markdown_docs.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/workflow/workflow_models.h"
+
+namespace {
+
+using namespace workflow_test;
+
+std::string PageOf(const std::vector<workflow::DocsFile>& files, const std::string& path) {
+    for (const workflow::DocsFile& file : files) {
+        if (file.path == path) return file.content;
+    }
+    ADD_FAILURE() << "no page " << path;
+    return {};
+}
+
+bool Holds(const std::string& page, const std::string& text) {
+    return page.find(text) != std::string::npos;
+}
+
+TEST(MarkdownDocs, PagesCarryEachPartAndLinkTheOtherFiles) {
+    const std::string customer =
+        Replaced(Replaced(kCustomerFile, "Name                     STRING(30)\n",
+                          "Name                     STRING(30)\n"
+                          "Address                  GROUP,PRE()\n"
+                          "Street                     STRING(20),DIM(2)\n"
+                          "!!> IDENT(9),PICTURE(@s20),VALID(INLIST('a|b'))\n"
+                          "                         END\n"),
+                 "KeyName                KEY(CUS:Name)",
+                 "!!> IDENT(2)\n[LONGDESC]\n!By *name*.\nKeyName                KEY(-CUS:Name)");
+    auto parsed = ParseExport(
+        "[DICTIONARY]\nVERSION '2.1'\nCREATED '1 JAN 2020' ' 9:00:00AM'\n"
+        "[DESCRIPTION]\n!Orders | customers.\n!- not a list\n[FILES]\n" +
+        customer + kOrdersFile + "\n[ALIASES]\n" + kAliases + "\n[RELATIONS]\n" + kRelation);
+    const auto files = workflow::MarkdownDocumentation(parsed->model, workflow::DocsDiagram::Svg);
+    ASSERT_EQ(files.size(), 6u);  // README, two pages, three drawings
+    EXPECT_TRUE(files[3].drawn);
+
+    const std::string readme = PageOf(files, "README.md");
+    EXPECT_TRUE(readme.starts_with(workflow::kGeneratedMark));
+    EXPECT_TRUE(Holds(readme, "| Version | 2.1 |\n| Created | 1 JAN 2020 9:00:00AM |"));
+    EXPECT_TRUE(Holds(readme, "Orders \\| customers.\\\n\\- not a list\n"));
+    EXPECT_TRUE(Holds(readme, "| [Customer](files/customer.md) | CUS | TOPSPEED |  | 4 | 2 |  |"));
+    EXPECT_TRUE(Holds(readme, "| ShipTo | [Customer](files/customer.md) | SHP |"));
+    EXPECT_TRUE(Holds(readme,
+                      "| [Customer](files/customer.md) | KeyCustNo | 1:MANY | "
+                      "[Orders](files/orders.md) | KeyCust |"));
+    EXPECT_TRUE(Holds(readme, "![Files and relations of the dictionary](dictionary.svg)"));
+
+    const std::string page = PageOf(files, "files/customer.md");
+    EXPECT_TRUE(Holds(page, "| CUS | TOPSPEED |  | CREATE |"));
+    EXPECT_TRUE(Holds(page, "| &emsp;Street | STRING(20) | 2 | @s20 | INLIST('a\\|b') |  |"));
+    EXPECT_TRUE(
+        Holds(page, "| KeyName | KEY | Name (descending) | DUP, NOCASE |  | By \\*name\\*. |"));
+    EXPECT_TRUE(Holds(page,
+                      "| [Orders](orders.md) | one to many | KeyCustNo | KeyCust | "
+                      "CUS:CustNo = ORD:CustNo |"));
+    EXPECT_TRUE(Holds(page, "| ShipTo | SHP |"));
+    EXPECT_TRUE(Holds(page, "![Files one relation from Customer](customer.svg)"));
+    EXPECT_TRUE(
+        Holds(PageOf(files, "files/orders.md"), "| [Customer](customer.md) | many to one |"));
+}
+
+TEST(MarkdownDocs, ADictionaryWithoutFilesSaysSoAndMermaidDiagramsAreInline) {
+    auto empty = ParseExport("[DICTIONARY]\nVERSION '1'\n[FILES]\n");
+    const auto nothing =
+        workflow::MarkdownDocumentation(empty->model, workflow::DocsDiagram::Mermaid);
+    ASSERT_EQ(nothing.size(), 1u);
+    EXPECT_TRUE(Holds(nothing[0].content, "The dictionary has no files."));
+    EXPECT_FALSE(Holds(nothing[0].content, "## Diagram"));
+
+    auto sound = ParseExport(SoundExport());
+    const auto files =
+        workflow::MarkdownDocumentation(sound->model, workflow::DocsDiagram::Mermaid);
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_TRUE(Holds(files[1].content, "## Diagram\n\n```mermaid\nflowchart LR\n"));
+    EXPECT_TRUE(files[1].content.ends_with("```\n"));
+    for (const workflow::DocsFile& file :
+         workflow::MarkdownDocumentation(sound->model, workflow::DocsDiagram::None))
+        EXPECT_FALSE(Holds(file.content, "## Diagram")) << file.path;
+}
+
+}  // namespace
