@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "tests/dictionary/tool_run.h"
+#include "workflow/markdown_docs.h"
 
 namespace {
 
@@ -83,6 +84,46 @@ TEST(KestrianDocDocs, SameBytesEachRunEveryLinkLeadsToAPageAndCleanRemovesOnlyIt
     EXPECT_FALSE(std::filesystem::exists(sample.folder.File("one/files/customer.svg")));
     EXPECT_TRUE(std::filesystem::exists(sample.folder.File("one/files/notes.md")));
     EXPECT_TRUE(std::filesystem::exists(sample.folder.File("one/files/customer.md")));
+}
+
+// Where the pages cannot go, docs says so and touches nothing; --clean never
+// follows a link, whatever it leads to.
+TEST(KestrianDocDocs, HostileFoldersAreReportedAndNothingOfTheUsersIsTouched) {
+    SampleFolder sample;
+    const std::filesystem::path root = sample.folder.Path();
+    WriteBytes(sample.folder.File("plain"), "mine");
+    const auto file = sample.Run("docs SAMPLE.TXD -o plain");
+    EXPECT_EQ(file.exitCode, 1);
+    EXPECT_NE(file.err.find("cannot write plain: it is not a folder"), std::string::npos)
+        << file.err;
+    EXPECT_EQ(ReadBytes(sample.folder.File("plain")), "mine");
+
+    const std::string mark(workflow::kGeneratedMark);
+    ASSERT_EQ(sample.Run("docs SAMPLE.TXD -o one --diagram none").exitCode, 0);
+    WriteBytes(sample.folder.File("outside.md"), mark + "\n# not in the documentation\n");
+    std::filesystem::create_symlink(root / "outside.md", root / "one" / "files" / "gone.md");
+    EXPECT_EQ(sample.Run("docs SAMPLE.TXD -o one --diagram none --clean").out,
+              "one: 0 written, 5 unchanged, 0 removed\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(root / "one" / "files" / "gone.md"));
+    EXPECT_EQ(ReadBytes(sample.folder.File("outside.md")), mark + "\n# not in the documentation\n");
+
+    // A read-only documentation folder, for a user the permissions hold for.
+    std::filesystem::create_directories(root / "ro" / "files");
+    std::filesystem::permissions(root, std::filesystem::perms::all);
+    std::filesystem::permissions(root / "ro" / "files", std::filesystem::perms::owner_all |
+                                                            std::filesystem::perms::group_read |
+                                                            std::filesystem::perms::others_read |
+                                                            std::filesystem::perms::group_exec |
+                                                            std::filesystem::perms::others_exec);
+    // The tool's output files, made by the runs before, go: the other user makes its own.
+    std::filesystem::remove(root / "stdout");
+    std::filesystem::remove(root / "stderr");
+    const int code = dict_test::WithPermissionsEnforced([&] {
+        return RunToolIn(kTool, sample.folder, "docs SAMPLE.TXD -o ro --diagram none").exitCode;
+    });
+    if (code < 0) GTEST_SKIP() << "permissions cannot be enforced here";
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(root / "ro" / "files"));
 }
 
 TEST(KestrianDocDiagram, DotHasANodePerFileAndAliasAndGraphvizDrawsIt) {

@@ -100,3 +100,25 @@ TEST(SequenceAlignment, KeepsNewOrderPlacesRemovedWhereTheyStoodAndFindsMoves) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace workflow_test;
+
+// Dictionary text is Windows-1252: the lines are UTF-8, control bytes shown
+// as cat -v shows them; the JSON escapes them.
+TEST(StructuralDiff, LinesAreUtf8AndControlBytesCannotReachTheTerminal) {
+    const std::string before =
+        Export("Caf\xE9 FILE,PRE(C)\nRecord RECORD\nX\x1B LONG\n END\n END\n", "", "");
+    const std::string after = Replaced(before, "X\x1B LONG", "X\x1B SHORT");
+    auto one = ParseExport(before);
+    auto other = ParseExport(after);
+    const auto changes = workflow::Diff(one->model, other->model, {});
+    EXPECT_EQ(workflow::ChangesText(changes), "~ Caf\xC3\xA9.X^[: LONG -> SHORT\n");
+    EXPECT_EQ(
+        workflow::ChangesJson(changes),
+        "[\n  {\"change\": \"~\", \"object\": \"Caf\xC3\xA9.X\\u001b\", \"detail\": \"LONG -> "
+        "SHORT\"}\n]\n");
+}
+
+}  // namespace
