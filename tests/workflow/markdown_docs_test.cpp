@@ -42,7 +42,7 @@ TEST(MarkdownDocs, PagesCarryEachPartAndLinkTheOtherFiles) {
     EXPECT_TRUE(readme.starts_with(workflow::kGeneratedMark));
     EXPECT_TRUE(Holds(readme, "| Version | 2.1 |\n| Created | 1 JAN 2020 9:00:00AM |"));
     EXPECT_TRUE(Holds(readme, "Orders \\| customers.\\\n\\- not a list\n"));
-    EXPECT_TRUE(Holds(readme, "| [Customer](files/customer.md) | CUS | TOPSPEED |  | 4 | 2 |  |"));
+    EXPECT_TRUE(Holds(readme, "| [Customer](files/customer.md) | CUS | SQLITE |  | 4 | 2 |  |"));
     EXPECT_TRUE(Holds(readme, "| ShipTo | [Customer](files/customer.md) | SHP |"));
     EXPECT_TRUE(Holds(readme,
                       "| [Customer](files/customer.md) | KeyCustNo | 1:MANY | "
@@ -50,7 +50,7 @@ TEST(MarkdownDocs, PagesCarryEachPartAndLinkTheOtherFiles) {
     EXPECT_TRUE(Holds(readme, "![Files and relations of the dictionary](dictionary.svg)"));
 
     const std::string page = PageOf(files, "files/customer.md");
-    EXPECT_TRUE(Holds(page, "| CUS | TOPSPEED |  | CREATE |"));
+    EXPECT_TRUE(Holds(page, "| CUS | SQLITE |  | CREATE |"));
     EXPECT_TRUE(Holds(page, "| &emsp;Street | STRING(20) | 2 | @s20 | INLIST('a\\|b') |  |"));
     EXPECT_TRUE(
         Holds(page, "| KeyName | KEY | Name (descending) | DUP, NOCASE |  | By \\*name\\*. |"));

@@ -50,15 +50,15 @@ TEST(StructuralDiff, EachKindOfChangeGivesItsLine) {
          "~ Customer.KeyName: KEY(Name) -> KEY(Name,CustNo)\n~ Customer.KeyName: OPT added\n"
          "~ Customer.KeyName: DUP removed\n"},
         {"file attributes",
-         Replaced(base, "DRIVER('TOPSPEED'),PRE(CUS),CREATE", "DRIVER('SQLITE'),PRE(CUS),RECLAIM"),
-         "~ Customer: DRIVER('TOPSPEED') -> DRIVER('SQLITE')\n~ Customer: RECLAIM added\n"
+         Replaced(base, "DRIVER('SQLITE'),PRE(CUS),CREATE", "DRIVER('ODBC'),PRE(CUS),RECLAIM"),
+         "~ Customer: DRIVER('SQLITE') -> DRIVER('ODBC')\n~ Customer: RECLAIM added\n"
          "~ Customer: CREATE removed\n"},
         {"memo added",
          Replaced(base, "Record                 RECORD,PRE()\nCustNo",
                   "Notes                  MEMO(200)\nRecord                 RECORD,PRE()\nCustNo"),
          "+ Customer.Notes: MEMO(200)\n"},
         {"file and relation removed", Export(kOrdersFile, "", ""),
-         "- Customer: FILE,DRIVER('TOPSPEED'),PRE(CUS),CREATE\n- ShipTo: ALIAS(Customer),PRE(SHP)\n"
+         "- Customer: FILE,DRIVER('SQLITE'),PRE(CUS),CREATE\n- ShipTo: ALIAS(Customer),PRE(SHP)\n"
          "- Relation Customer->Orders: 1:MANY,FILE(CUS:KeyCustNo),RELATED_FILE(ORD:KeyCust),"
          "FILE_TO_RELATED_KEY(FIELD(CUS:CustNo,ORD:CustNo)),RELATED_FILE_TO_KEY(FIELD(ORD:CustNo,"
          "CUS:CustNo))\n"},

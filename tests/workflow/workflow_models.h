@@ -27,7 +27,7 @@ inline std::unique_ptr<Parsed> ParseExport(std::string text) {
 // Two files related one to many, an alias; `files`, `aliases` and
 // `relations` replace the sections when given.
 inline const char* const kCustomerFile =
-    "Customer             FILE,DRIVER('TOPSPEED'),PRE(CUS),CREATE\n"
+    "Customer             FILE,DRIVER('SQLITE'),PRE(CUS),CREATE\n"
     "KeyCustNo              KEY(CUS:CustNo),NOCASE,OPT,PRIMARY\n"
     "KeyName                KEY(CUS:Name),DUP,NOCASE\n"
     "Record                 RECORD,PRE()\n"
@@ -37,7 +37,7 @@ inline const char* const kCustomerFile =
     "                     END\n";
 
 inline const char* const kOrdersFile =
-    "Orders               FILE,DRIVER('TOPSPEED'),PRE(ORD)\n"
+    "Orders               FILE,DRIVER('SQLITE'),PRE(ORD)\n"
     "KeyOrderNo             KEY(ORD:OrderNo),PRIMARY\n"
     "KeyCust                KEY(ORD:CustNo),DUP\n"
     "Record                 RECORD,PRE()\n"
