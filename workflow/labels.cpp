@@ -76,6 +76,10 @@ std::size_t LabelIndex::PositionOf(const dictionary::FileQueue& file) const {
     return static_cast<std::size_t>(&file - dictionary::Rows(model_.FILE).data());
 }
 
+std::size_t LabelIndex::PositionOf(const dictionary::AliasQueue& alias) const {
+    return static_cast<std::size_t>(&alias - dictionary::Rows(model_.ALIAS).data());
+}
+
 const LabelIndex::FileLabels& LabelIndex::LabelsOf(const dictionary::FileQueue& file) const {
     FileLabels& labels = labels_[PositionOf(file)];
     if (labels.made) return labels;
@@ -111,9 +115,8 @@ bool LabelIndex::HasKey(const dictionary::FileQueue& file, std::string_view labe
     return LabelsOf(file).keys.contains(LabelKey(label));
 }
 
-std::vector<const dictionary::AliasQueue*> LabelIndex::AliasesOf(
-    const dictionary::FileQueue& file) const {
-    auto found = aliasesOf_.find(LabelKey(file.LABEL.view()));
+std::vector<const dictionary::AliasQueue*> LabelIndex::AliasesOf(std::string_view file) const {
+    auto found = aliasesOf_.find(LabelKey(file));
     return found == aliasesOf_.end() ? std::vector<const dictionary::AliasQueue*>{} : found->second;
 }
 

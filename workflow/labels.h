@@ -44,8 +44,9 @@ class LabelIndex {
     const dictionary::AliasQueue* Alias(std::string_view label) const;
     // The file `label` names, itself or through an alias.
     const dictionary::FileQueue* FileOrAliased(std::string_view label) const;
-    // 0-based position of a file of the model.
+    // 0-based position of a file or an alias of the model.
     std::size_t PositionOf(const dictionary::FileQueue& file) const;
+    std::size_t PositionOf(const dictionary::AliasQueue& alias) const;
 
     // The field (memo, blob) of `file` labelled `label`, or null.
     const dictionary::FieldQueue* Field(const dictionary::FileQueue& file,
@@ -55,8 +56,8 @@ class LabelIndex {
     // Whether `file` has a key or index labelled `label`.
     bool HasKey(const dictionary::FileQueue& file, std::string_view label) const;
 
-    // The aliases of each file, in the model's order.
-    std::vector<const dictionary::AliasQueue*> AliasesOf(const dictionary::FileQueue& file) const;
+    // The aliases of the file labelled `file` (there or not), in the model's order.
+    std::vector<const dictionary::AliasQueue*> AliasesOf(std::string_view file) const;
 
   private:
     struct FileLabels {

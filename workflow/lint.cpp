@@ -57,8 +57,8 @@ std::string TypeText(const dictionary::FieldQueue& field) {
 
 // Drivers whose files keep no keys: a file of theirs without keys is no fault.
 bool KeepsNoKeys(const dictionary::FileQueue& file) {
-    std::string driver = LabelKey(Trimmed(file.DRIVER));
-    std::erase(driver, '\'');
+    const std::string driver =
+        LabelKey(rt::TrimBlanks(dictionary::RemoveChars(file.DRIVER.view(), "'", false)));
     return driver == "ascii" || driver == "basic" || driver == "dos";
 }
 

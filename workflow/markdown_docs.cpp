@@ -266,7 +266,7 @@ class Writer {
         Stores(out, file);
         Keys(out, file);
         Relations(out, file);
-        const auto aliases = labels_.AliasesOf(file);
+        const auto aliases = labels_.AliasesOf(file.LABEL.view());
         if (!aliases.empty()) {
             out += "## Aliases\n\n";
             Table table({"Alias", "Prefix"});

@@ -1,6 +1,7 @@
 #include "workflow/relation_graph.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "runtime/core/blanks.h"
 #include "workflow/labels.h"
@@ -33,17 +34,7 @@ void SortUnique(std::vector<std::size_t>& positions) {
 
 GraphSource::GraphSource(const dictionary::DictionaryModel& model,
                          const dictionary::RelationIndex& index)
-    : model_(model), index_(index) {
-    auto files = dictionary::Rows(model.FILE);
-    auto aliases = dictionary::Rows(model.ALIAS);
-    files_.reserve(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i)
-        files_.try_emplace(LabelKey(files[i].LABEL.view()), i);
-    for (std::size_t i = 0; i < aliases.size(); ++i) {
-        aliases_.try_emplace(LabelKey(aliases[i].LABEL.view()), i);
-        aliasesOf_[LabelKey(aliases[i].FILE.view())].push_back(i);
-    }
-}
+    : model_(model), index_(index), labels_(model) {}
 
 RelationGraph GraphSource::Whole() const {
     std::vector<std::size_t> files(dictionary::Rows(model_.FILE).size());
@@ -57,8 +48,6 @@ RelationGraph GraphSource::Whole() const {
 
 std::optional<RelationGraph> GraphSource::Around(std::string_view label,
                                                  std::size_t distance) const {
-    auto files = dictionary::Rows(model_.FILE);
-    auto aliases = dictionary::Rows(model_.ALIAS);
     auto relations = dictionary::Rows(model_.RELATION);
     std::vector<std::size_t> fileChosen;
     std::vector<std::size_t> aliasChosen;
@@ -67,30 +56,27 @@ std::optional<RelationGraph> GraphSource::Around(std::string_view label,
     // Reaching a file or an alias reaches the file and all its aliases; the
     // labels newly reached go into `next`.
     auto reach = [&](std::string_view name, std::vector<std::string>& next) {
-        std::string key = LabelKey(name);
-        if (!reached.try_emplace(key, true).second) return;
-        if (!files_.contains(key)) {
-            auto alias = aliases_.find(key);
-            if (alias == aliases_.end()) return;
-            aliasChosen.push_back(alias->second);
-            next.push_back(Label(aliases[alias->second].LABEL));
-            key = LabelKey(aliases[alias->second].FILE.view());
-            if (!reached.try_emplace(key, true).second) return;
+        if (!reached.try_emplace(LabelKey(name), true).second) return;
+        std::string_view fileLabel = name;
+        if (labels_.File(name) == nullptr) {
+            const dictionary::AliasQueue* alias = labels_.Alias(name);
+            if (alias == nullptr) return;
+            aliasChosen.push_back(labels_.PositionOf(*alias));
+            next.push_back(Label(alias->LABEL));
+            fileLabel = alias->FILE.view();
+            if (!reached.try_emplace(LabelKey(fileLabel), true).second) return;
         }
-        if (auto file = files_.find(key); file != files_.end()) {
-            fileChosen.push_back(file->second);
-            next.push_back(Label(files[file->second].LABEL));
+        if (const dictionary::FileQueue* file = labels_.File(fileLabel)) {
+            fileChosen.push_back(labels_.PositionOf(*file));
+            next.push_back(Label(file->LABEL));
         }
-        if (auto found = aliasesOf_.find(key); found != aliasesOf_.end()) {
-            for (std::size_t a : found->second) {
-                if (!reached.try_emplace(LabelKey(aliases[a].LABEL.view()), true).second) continue;
-                aliasChosen.push_back(a);
-                next.push_back(Label(aliases[a].LABEL));
-            }
+        for (const dictionary::AliasQueue* alias : labels_.AliasesOf(fileLabel)) {
+            if (!reached.try_emplace(LabelKey(alias->LABEL.view()), true).second) continue;
+            aliasChosen.push_back(labels_.PositionOf(*alias));
+            next.push_back(Label(alias->LABEL));
         }
     };
-    const std::string start = LabelKey(label);
-    if (!files_.contains(start) && !aliases_.contains(start)) return std::nullopt;
+    if (labels_.File(label) == nullptr && labels_.Alias(label) == nullptr) return std::nullopt;
     std::vector<std::string> frontier;
     reach(label, frontier);
     std::vector<std::size_t> relationChosen;

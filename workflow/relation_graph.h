@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "dictionary/model.h"
 #include "dictionary/relation_index.h"
+#include "workflow/labels.h"
 
 namespace workflow {
 
@@ -57,9 +57,7 @@ class GraphSource {
 
     const dictionary::DictionaryModel& model_;
     const dictionary::RelationIndex& index_;
-    std::unordered_map<std::string, std::size_t> files_;                   // by LabelKey
-    std::unordered_map<std::string, std::size_t> aliases_;                 // by LabelKey
-    std::unordered_map<std::string, std::vector<std::size_t>> aliasesOf_;  // by the file's LabelKey
+    LabelIndex labels_;
 };
 
 }  // namespace workflow

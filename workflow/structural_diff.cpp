@@ -89,18 +89,10 @@ class Differ {
                const dictionary::DictionaryModel& after) {
         auto beforeFiles = dictionary::Rows(before.FILE);
         auto afterFiles = dictionary::Rows(after.FILE);
-        const Objects one = FileObjects(beforeFiles);
         const Objects other = FileObjects(afterFiles);
-        for (const Step& step : Align(one.keys, other.keys)) {
-            if (!step.InAfter()) {
-                Removed(one, step.before);
-            } else if (!step.InBefore()) {
-                Added(other, step.after);
-            } else {
-                Changed(one, step.before, other, step.after);
-                Members(beforeFiles[step.before], afterFiles[step.after], other.names[step.after]);
-            }
-        }
+        Compare(FileObjects(beforeFiles), other, false, [&](const Step& kept) {
+            Members(beforeFiles[kept.before], afterFiles[kept.after], other.names[kept.after]);
+        });
     }
 
     // The memos and blobs, fields, keys and indexes of a file in both versions.
@@ -111,7 +103,13 @@ class Differ {
         Compare(Keys(before, file), Keys(after, file), false);
     }
 
-    void Compare(const Objects& before, const Objects& after, bool showMoves) {
+    // Lines up the two lists and reports each object added, removed or
+    // changed (and moved, with `showMoves`); `kept` is then called for each
+    // object in both.
+    template <class OnKept = void (*)(const Step&)>
+    void Compare(
+        const Objects& before, const Objects& after, bool showMoves,
+        OnKept kept = [](const Step&) {}) {
         for (const Step& step : Align(before.keys, after.keys)) {
             if (!step.InAfter()) {
                 Removed(before, step.before);
@@ -125,6 +123,7 @@ class Differ {
                          step.after == 0 ? "moved to the start"
                                          : "moved after " + Member(after.names[step.after - 1])});
                 }
+                kept(step);
             }
         }
     }
