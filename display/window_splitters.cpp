@@ -90,10 +90,12 @@ bool WindowSplitters::OnTimer() {
 
 void WindowSplitters::Apply(const LayoutResult& result) {
     const rt::WindowRef& ref = window_.Ref();
+    // The drop-down list shows the Files list's choice whenever it appears:
+    // set before it appears, so that a choice made in it at once is never
+    // overwritten.
+    if (result.showDropList) ref.SetListSelection(kFileDropList, ref.ListSelection(kFilesList));
     ref.ApplyPlacements(
         LayoutPlacements(result, PickButtonPlace{kPickButton, kPickButtonWidth, bandHeight_}));
-    // The drop-down list shows the Files list's choice whenever it appears.
-    if (result.showDropList) ref.SetListSelection(kFileDropList, ref.ListSelection(kFilesList));
 }
 
 }  // namespace display
