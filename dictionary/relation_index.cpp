@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "runtime/core/blanks.h"
+#include "dictionary/labels.h"
 
 namespace dictionary {
 
@@ -22,7 +22,7 @@ RelationIndex::RelationIndex(const DictionaryModel& model, std::size_t labelLeng
 }
 
 std::string_view RelationIndex::Key(std::string_view label) const {
-    return rt::TrimTrailingSpaces(label.substr(0, std::min(label.size(), labelLength_)));
+    return LabelKey(label.substr(0, std::min(label.size(), labelLength_)));
 }
 
 const std::vector<std::size_t>& RelationIndex::Of(std::string_view label) const {

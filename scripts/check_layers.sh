@@ -18,7 +18,7 @@ declare -A allowed=(
     [printing/core]="runtime/core dictionary"
     [printing]="runtime/core dictionary runtime framework display/core printing/core"
     [app]="runtime/core dictionary runtime framework display/core display printing/core printing"
-    [workflow]="runtime/core dictionary printing/core"
+    [workflow]="runtime/core dictionary"
     [tools]="runtime/core dictionary display/core printing/core workflow"
 )
 # runtime/gui/ is private to runtime/: the program's other layers never include

@@ -31,9 +31,33 @@ for export_file in "$@"; do
     "$doc" report "$export_file" --paper Letter --no-summary --no-keys -o "$base.letter.pdf" \
         2>>"$base.report.err"
     echo "$?" >>"$base.rc"
+    # The workflow commands: the Markdown pages, the drawing whole and around
+    # the first file, the lint findings, and the export against itself.
+    rm -rf "$base.docs"
+    "$doc" docs "$export_file" -o "$base.docs" --diagram mermaid >"$base.docs.out" 2>&1
+    echo "$?" >>"$base.rc"
+    "$doc" diagram "$export_file" --format dot >"$base.diagram.dot" 2>"$base.diagram.err"
+    echo "$?" >>"$base.rc"
+    first=$(awk '/^\[FILES\]/ { f = 1; next } /^\[(ALIASES|RELATIONS)\]/ { f = 0 }
+                 f && /^[A-Za-z_]/ && $2 ~ /^FILE/ { print $1; exit }' "$export_file")
+    if [ -n "$first" ]; then
+        "$doc" diagram "$export_file" --format dot --select "$first" \
+            >"$base.diagram-first.dot" 2>>"$base.diagram.err"
+        echo "$?" >>"$base.rc"
+        "$doc" lists "$export_file" --select "$first" --json >"$base.lists-first.json" \
+            2>>"$base.lists.err"
+        echo "$?" >>"$base.rc"
+        "$doc" report "$export_file" --select "$first" --format text \
+            -o "$base.report-first.txt" 2>>"$base.report.err"
+        echo "$?" >>"$base.rc"
+    fi
+    "$doc" lint "$export_file" --json >"$base.lint.json" 2>"$base.lint.err"
+    echo "$?" >>"$base.rc"
+    "$doc" diff "$export_file" "$export_file" >"$base.diff" 2>"$base.diff.err"
+    echo "$?" >>"$base.rc"
 done
 # The report carries the time it was printed: masked, keeping its length so
 # that a PDF's cross-reference offsets still compare.
-for printed in "$out"/*.report.txt "$out"/*.pdf; do
+for printed in "$out"/*report*.txt "$out"/*.pdf; do
     perl -pi -e 's/(\d\d? [A-Z]{3} \d\d \d\d?:\d\d:\d\d[AP]M)/"#" x length($1)/ge' "$printed"
 done

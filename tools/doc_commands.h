@@ -2,10 +2,13 @@
 // command gets the words after its name and returns the process's exit code.
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dictionary/model.h"
 
@@ -37,6 +40,14 @@ bool WriteStandardOutput(std::string_view text);
 // `text`, when given, is set to the export's bytes, which the model keeps.
 std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path,
                                                         std::string_view* text = nullptr);
+
+// The position among `labels` of the file or alias a --select names: the
+// label that matches exactly, else the one label that matches without regard
+// to case. Null after a message naming `input` and `wanted` (and the
+// candidates when several match but for case).
+std::optional<std::size_t> ChooseSelected(std::string_view command, const std::string& input,
+                                          const std::vector<std::string_view>& labels,
+                                          const std::string& wanted);
 
 // kestrian-doc model FILE.TXD: the model as JSON on standard output.
 int RunModel(Args args);

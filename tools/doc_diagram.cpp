@@ -21,12 +21,15 @@ int RunDiagram(Args args) {
     const workflow::GraphSource source(*model, index);
     std::optional<workflow::RelationGraph> graph;
     if (read->select) {
-        graph = source.Around(*read->select, read->distance);
-        if (!graph) {
-            std::fprintf(stderr, "kestrian-doc: diagram: %s has no file or alias named %s\n",
-                         read->input.c_str(), read->select->c_str());
-            return kExitBadInput;
-        }
+        std::vector<std::string_view> labels;
+        for (const dictionary::FileQueue& file : dictionary::Rows(model->FILE))
+            labels.push_back(file.LABEL.view());
+        for (const dictionary::AliasQueue& alias : dictionary::Rows(model->ALIAS))
+            labels.push_back(alias.LABEL.view());
+        const std::optional<std::size_t> chosen =
+            ChooseSelected("diagram", read->input, labels, *read->select);
+        if (!chosen) return kExitBadInput;
+        graph = source.Around(labels[*chosen], read->distance);
     } else {
         graph = source.Whole();
     }

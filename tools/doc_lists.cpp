@@ -133,14 +133,11 @@ std::string ListsText(const display::DictionaryLists& lists) {
 }
 
 // Row (1-based) of the Files list whose name is `name`; 0 when none.
-std::int32_t RowNamed(const display::FileList& files, std::string_view name) {
-    name = rt::TrimTrailingSpaces(name);
-    for (std::size_t r = 0; r < files.rows.size(); ++r) {
-        if (rt::TrimTrailingSpaces(files.rows[r].Text(display::kFileName)) == name) {
-            return static_cast<std::int32_t>(r + 1);
-        }
-    }
-    return 0;
+std::vector<std::string_view> RowNames(const display::FileList& files) {
+    std::vector<std::string_view> names;
+    names.reserve(files.rows.size());
+    for (const auto& row : files.rows) names.push_back(row.Text(display::kFileName));
+    return names;
 }
 
 }  // namespace
@@ -154,13 +151,10 @@ int RunLists(Args args) {
     display::DictionaryLists lists(*model, options.input, CharacterWidth);
     lists.Build(0);
     if (options.select) {
-        std::int32_t row = RowNamed(lists.Files(), *options.select);
-        if (row == 0) {
-            std::fprintf(stderr, "kestrian-doc: lists: %s has no file or alias named %s\n",
-                         options.input.c_str(), options.select->c_str());
-            return kExitBadInput;
-        }
-        lists.Build(row);
+        const std::optional<std::size_t> row =
+            ChooseSelected("lists", options.input, RowNames(lists.Files()), *options.select);
+        if (!row) return kExitBadInput;
+        lists.Build(static_cast<std::int32_t>(*row + 1));
     }
     std::string out = options.json ? ListsJson(lists) : ListsText(lists);
     if (!WriteStandardOutput(out)) return kExitOutputFailed;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/labels.h"
 #include "printing/core/dictionary_report.h"
 #include "printing/core/print_options.h"
 #include "runtime/core/date_pictures.h"
@@ -30,19 +31,18 @@ constexpr int kPrintedTimePicture = 6;
 
 // Marks only the named entries; false after a message when a name is unknown.
 bool SelectNamed(printing::FilesToPrint& entries, const ReportArguments& options) {
-    for (printing::FilesToPrintRow& entry : entries) entry.SELECTED = 0;
+    std::vector<std::string_view> names;
+    for (printing::FilesToPrintRow& entry : entries) {
+        entry.SELECTED = 0;
+        names.push_back(entry.NAME.view());
+    }
     for (const std::string& name : options.selected) {
-        bool found = false;
+        const std::optional<std::size_t> chosen =
+            ChooseSelected("report", options.input, names, name);
+        if (!chosen) return false;
+        const std::string label(dictionary::LabelKey(names[*chosen]));
         for (printing::FilesToPrintRow& entry : entries) {
-            if (entry.NAME == name) {
-                entry.SELECTED = 1;
-                found = true;
-            }
-        }
-        if (!found) {
-            std::fprintf(stderr, "kestrian-doc: report: %s has no file or alias named %s\n",
-                         options.input.c_str(), name.c_str());
-            return false;
+            if (dictionary::SameLabel(entry.NAME.view(), label)) entry.SELECTED = 1;
         }
     }
     return true;

@@ -4,10 +4,13 @@
 #include <array>
 #include <unordered_map>
 
+#include "dictionary/field_facts.h"
+#include "dictionary/labels.h"
 #include "dictionary/model_json.h"
+#include "dictionary/scanner.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/case_fold.h"
 #include "runtime/core/windows1252.h"
-#include "workflow/labels.h"
 #include "workflow/lint_groups.h"
 
 namespace workflow {
@@ -29,6 +32,15 @@ constexpr std::array kRules = {
     LintRule{"duplicate-prefix", Severity::Error, "two files or aliases share a prefix"},
     LintRule{"unbalanced-group", Severity::Error,
              "a GROUP without its END, or an END without a GROUP"},
+    LintRule{"label-case-mismatch", Severity::Error,
+             "a relation, alias, key component or field pair names a label that exists only "
+             "in another letter case (the window does not link it)"},
+    LintRule{"prefix-mismatch", Severity::Error,
+             "a reference's prefix is not the prefix of the file, or of the group, that holds "
+             "the field"},
+    LintRule{"invalid-label", Severity::Error,
+             "a label that does not start with a letter or underscore, or holds other than "
+             "letters, digits, underscores and colons"},
     LintRule{"no-primary-key", Severity::Warning, "a file that keeps keys has no primary key"},
     LintRule{"pair-type-mismatch", Severity::Warning,
              "the two fields of a pair differ in type or size"},
@@ -48,19 +60,30 @@ bool HasDescription(const dictionary::ObjectTextRef& text) {
     return false;
 }
 
-// The type of a field as declared: "DECIMAL(11,2)".
-std::string TypeText(const dictionary::FieldQueue& field) {
-    std::string type(Trimmed(field.TYPE));
-    if (field.SIZE.has_value()) type += "(" + std::string(Trimmed(field.SIZE)) + ")";
-    return type;
-}
-
 // Drivers whose files keep no keys: a file of theirs without keys is no fault.
 bool KeepsNoKeys(const dictionary::FileQueue& file) {
-    const std::string driver =
-        LabelKey(rt::TrimBlanks(dictionary::RemoveChars(file.DRIVER.view(), "'", false)));
-    return driver == "ascii" || driver == "basic" || driver == "dos";
+    const std::string_view driver =
+        rt::TrimBlanks(dictionary::RemoveChars(file.DRIVER.view(), "'", false));
+    return rt::EqualNoCase(driver, "ascii") || rt::EqualNoCase(driver, "basic") ||
+           rt::EqualNoCase(driver, "dos");
 }
+
+std::string Label(const dictionary::Text& label) {
+    return std::string(dictionary::LabelKey(label.view()));
+}
+
+std::string NearlyNamed(std::string_view kind, std::string_view named, std::string_view actual) {
+    return "names " + std::string(kind) + " " + std::string(named) +
+           ", which the dictionary has only as " + std::string(actual) + " (letter case differs)";
+}
+
+// The files one side of a relation names: the file with its label (more
+// than one when the label is used twice), or those an alias names, with
+// the alias's prefix.
+struct Side {
+    std::vector<const dictionary::FileQueue*> files;
+    std::string_view aliasPrefix;
+};
 
 class Linter {
   public:
@@ -72,10 +95,14 @@ class Linter {
         for (const dictionary::FileQueue& file : dictionary::Rows(model_.FILE)) CheckFile(file);
         for (const dictionary::RelationQueue& relation : dictionary::Rows(model_.RELATION))
             CheckRelation(relation);
-        if (Enabled("unbalanced-group")) {
-            for (const GroupFault& fault : UnbalancedGroups(exportText))
-                Add("unbalanced-group", fault.object, fault.message);
-        }
+        const ExportStructure structure = ScanExportStructure(exportText);
+        for (const GroupFault& fault : structure.groups)
+            Add("unbalanced-group", fault.object, fault.message);
+        for (const LabelFault& fault : structure.labels)
+            Add("invalid-label", fault.label,
+                "line " + std::to_string(fault.line) +
+                    ": a label starts with a letter or underscore and holds only letters, "
+                    "digits, underscores and colons");
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const Finding& a, const Finding& b) {
                              if (a.object != b.object) return a.object < b.object;
@@ -97,19 +124,20 @@ class Linter {
         findings_.push_back({known->name, known->severity, std::move(object), std::move(message)});
     }
 
-    // Labels and prefixes shared among files and aliases.
+    // Labels and prefixes shared among files and aliases: the language does
+    // not tell two labels apart by case, so neither does this check.
     void CheckFilesAndAliases() {
-        std::unordered_map<std::string, std::string> labels;    // key -> "file X"
-        std::unordered_map<std::string, std::string> prefixes;  // key -> "file X"
+        std::unordered_map<std::string, std::string> labels;    // folded -> "file X"
+        std::unordered_map<std::string, std::string> prefixes;  // folded -> "file X"
         auto check = [&](std::string_view kind, const dictionary::Text& label,
                          const dictionary::Text& prefix) {
-            const std::string name(rt::TrimTrailingSpaces(label.view()));
+            const std::string name = Label(label);
             const std::string what = std::string(kind) + " " + name;
-            if (auto [at, added] = labels.try_emplace(LabelKey(name), what); !added)
+            if (auto [at, added] = labels.try_emplace(dictionary::FoldedLabel(name), what); !added)
                 Add("duplicate-label", name, "the label of " + at->second + " too");
             const std::string_view pre = Trimmed(prefix);
             if (pre.empty()) return;
-            if (auto [at, added] = prefixes.try_emplace(LabelKey(pre), what); !added)
+            if (auto [at, added] = prefixes.try_emplace(dictionary::FoldedLabel(pre), what); !added)
                 Add("duplicate-prefix", name,
                     "prefix " + std::string(pre) + " is the prefix of " + at->second + " too");
         };
@@ -117,33 +145,46 @@ class Linter {
             check("file", file.LABEL, file.PREFIX);
         for (const dictionary::AliasQueue& alias : dictionary::Rows(model_.ALIAS)) {
             check("alias", alias.LABEL, alias.PREFIX);
-            const std::string name(rt::TrimTrailingSpaces(alias.LABEL.view()));
+            const std::string name = Label(alias.LABEL);
             if (Trimmed(alias.FILE).empty()) {
                 Add("alias-missing-file", name, "names no file");
             } else if (labels_.File(alias.FILE.view()) == nullptr) {
-                Add("alias-missing-file", name,
-                    "names file " + std::string(Trimmed(alias.FILE)) +
-                        ", which the dictionary "
-                        "does not have");
+                const std::string_view nearly = labels_.FileOrAliasIgnoringCase(alias.FILE.view());
+                if (!nearly.empty() && labels_.File(nearly) != nullptr) {
+                    Add("label-case-mismatch", name,
+                        NearlyNamed("file", Trimmed(alias.FILE), nearly));
+                } else {
+                    Add("alias-missing-file", name,
+                        "names file " + std::string(Trimmed(alias.FILE)) +
+                            ", which the dictionary does not have");
+                }
             }
         }
     }
 
     void CheckFile(const dictionary::FileQueue& file) {
-        const std::string name(rt::TrimTrailingSpaces(file.LABEL.view()));
+        const std::string name = Label(file.LABEL);
         CheckFieldLabels(file, name);
         CheckKeys(file, name);
         if (Enabled("missing-description")) {
             if (!HasDescription(file.TEXT)) Add("missing-description", name, "has no description");
             for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
-                if (!IsGroupEnd(field) && !HasDescription(field.TEXT))
+                if (!dictionary::IsGroupEnd(field) && !HasDescription(field.TEXT))
                     Add("missing-description", Member(name, field.LABEL), "has no description");
             }
         }
     }
 
     static std::string Member(const std::string& file, const dictionary::Text& label) {
-        return file + "." + std::string(rt::TrimTrailingSpaces(label.view()));
+        return file + "." + Label(label);
+    }
+
+    // The prefix that qualifies a field of `file` (see FieldPrefixes).
+    const std::string& PrefixOf(const dictionary::FileQueue& file,
+                                const dictionary::FieldQueue& field) {
+        auto [at, made] = prefixes_.try_emplace(&file);
+        if (made) at->second = dictionary::FieldPrefixes(file, scanner_);
+        return at->second[static_cast<std::size_t>(&field - dictionary::Rows(file.FIELD).data())];
     }
 
     // Fields, memos and blobs share one name space per prefix: the file's, or
@@ -152,36 +193,44 @@ class Linter {
         std::unordered_map<std::string, bool> seen;
         auto check = [&](std::string_view scope, const dictionary::Text& label) {
             if (Trimmed(label).empty()) return;
-            std::string key(scope);
+            std::string key = dictionary::FoldedLabel(scope);
             key += ':';
-            key += LabelKey(label.view());
+            key += dictionary::FoldedLabel(label.view());
             if (!seen.try_emplace(key, true).second)
                 Add("duplicate-label", Member(name, label),
                     "another field of " + name + " has this label");
         };
-        for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO)) check("", memo.LABEL);
-        for (const dictionary::BlobQueue& blob : dictionary::Rows(file.BLOB)) check("", blob.LABEL);
-        std::vector<std::string> scopes{""};
+        const std::string filePrefix(Trimmed(file.PREFIX));
+        for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO))
+            check(filePrefix, memo.LABEL);
+        for (const dictionary::BlobQueue& blob : dictionary::Rows(file.BLOB))
+            check(filePrefix, blob.LABEL);
         for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
-            if (IsGroupEnd(field)) {
-                if (scopes.size() > 1) scopes.pop_back();
-                continue;
-            }
-            check(scopes.back(), field.LABEL);
-            if (IsGroup(field)) scopes.push_back(GroupScope(field, scopes.back()));
+            if (!dictionary::IsGroupEnd(field)) check(PrefixOf(file, field), field.LABEL);
         }
     }
 
-    // The prefix of a GROUP's own PRE(x) attribute, else the enclosing one.
-    static std::string GroupScope(const dictionary::FieldQueue& group, const std::string& outer) {
-        if (!group.TEXT) return outer;
-        const std::string_view line = group.TEXT->DEFINITION.view();
-        const std::size_t at = line.find("PRE(");
-        if (at == std::string_view::npos) return outer;
-        const std::size_t end = line.find(')', at);
-        if (end == std::string_view::npos) return outer;
-        const std::string_view prefix = rt::TrimBlanks(line.substr(at + 4, end - at - 4));
-        return prefix.empty() ? outer : LabelKey(prefix);
+    // The components of a key as stored (the file's prefix cut off), each
+    // with the reference written in its declaration, prefix kept (the stored
+    // one when the declaration does not hold as many).
+    struct Component {
+        std::string shown;
+        std::string written;
+    };
+    std::vector<Component> ComponentsOf(const dictionary::ObjectTextRef& text,
+                                        const dictionary::List<dictionary::TextLineQueue>& stored) {
+        std::vector<Component> components;
+        for (std::string_view component : dictionary::Components(stored))
+            components.push_back({std::string(component), std::string(component)});
+        if (!text || !text->DEFINITION.has_value()) return components;
+        scanner_.Split(text->DEFINITION.view(), {}, true);
+        if (scanner_.ArgumentCount(2) < static_cast<std::int32_t>(components.size()))
+            return components;
+        for (std::size_t i = 0; i < components.size(); ++i) {
+            components[i].written =
+                rt::TrimBlanks(scanner_.Argument(2, static_cast<std::int32_t>(i + 1)));
+        }
+        return components;
     }
 
     void CheckKeys(const dictionary::FileQueue& file, const std::string& name) {
@@ -189,14 +238,15 @@ class Linter {
         bool primary = false;
         auto check = [&](const auto& key, std::string_view kind) {
             const std::string object = Member(name, key.LABEL);
-            if (!seen.try_emplace(LabelKey(key.LABEL.view()), true).second)
+            if (!seen.try_emplace(dictionary::FoldedLabel(key.LABEL.view()), true).second)
                 Add("duplicate-label", object,
                     "another key or index of " + name + " has this label");
-            for (std::string_view component : Components(key.FIELD)) {
-                if (labels_.Field(file, Unqualified(component)) == nullptr)
-                    Add("key-missing-field", object,
-                        std::string(kind) + " component " + std::string(component) +
-                            " names no field of " + name);
+            for (const Component& component : ComponentsOf(key.TEXT, key.FIELD)) {
+                const std::string what = std::string(kind) + " component " + component.shown;
+                if (const dictionary::FieldQueue* field =
+                        FieldOf(object, what, file, {}, component.written)) {
+                    CheckPrefix(object, what, file, *field, {}, component.written);
+                }
             }
         };
         for (const dictionary::KeyQueue& key : dictionary::Rows(file.KEY)) {
@@ -210,76 +260,158 @@ class Linter {
             Add("no-primary-key", name, noKeys ? "has no key" : "has no primary key");
     }
 
+    // The field of `file` that `reference` names; a finding when there is
+    // none: in another letter case, or none at all (a key's component, or a
+    // pair's field).
+    const dictionary::FieldQueue* FieldOf(const std::string& object, const std::string& what,
+                                          const dictionary::FileQueue& file,
+                                          const std::string_view missingRule,
+                                          std::string_view reference) {
+        const std::string_view label = dictionary::Unqualified(reference);
+        if (const dictionary::FieldQueue* field = labels_.Field(file, label)) return field;
+        const std::string fileName = Label(file.LABEL);
+        if (const std::string_view nearly = labels_.FieldIgnoringCase(file, label);
+            !nearly.empty()) {
+            Add("label-case-mismatch", object,
+                what + " " + NearlyNamed("field", label, std::string(nearly) + " of " + fileName));
+        } else if (missingRule.empty()) {
+            Add("key-missing-field", object, what + " names no field of " + fileName);
+        } else {
+            Add(missingRule, object,
+                fileName + " has no field " + std::string(label) + " (" + std::string(reference) +
+                    ")");
+        }
+        return nullptr;
+    }
+
+    // A finding when `reference` is qualified by another prefix than the one
+    // of `field` (or, for a field outside any GROUP of its own, than the
+    // alias's the reference goes through).
+    void CheckPrefix(const std::string& object, const std::string& what,
+                     const dictionary::FileQueue& file, const dictionary::FieldQueue& field,
+                     std::string_view aliasPrefix, std::string_view reference) {
+        const std::string_view qualifier = dictionary::Qualifier(reference);
+        if (qualifier.empty()) return;
+        const std::string& prefix = PrefixOf(file, field);
+        if (qualifier == prefix) return;
+        if (!aliasPrefix.empty() && qualifier == aliasPrefix && prefix == Trimmed(file.PREFIX))
+            return;
+        Add("prefix-mismatch", object,
+            what + ": " + Label(field.LABEL) + " of " + Label(file.LABEL) + " takes the prefix " +
+                (prefix.empty() ? std::string("(none)") : prefix) + ", not " +
+                std::string(qualifier));
+    }
+
     void CheckRelation(const dictionary::RelationQueue& relation) {
         const std::string object =
-            "Relation " + std::string(rt::TrimTrailingSpaces(relation.LEFTFILE.view())) + "->" +
-            std::string(rt::TrimTrailingSpaces(relation.RIGHTFILE.view()));
-        const dictionary::FileQueue* left = SideFile(object, relation.LEFTFILE);
-        const dictionary::FileQueue* right = SideFile(object, relation.RIGHTFILE);
+            "Relation " + Label(relation.LEFTFILE) + "->" + Label(relation.RIGHTFILE);
+        const Side left = SideOf(object, relation.LEFTFILE);
+        const Side right = SideOf(object, relation.RIGHTFILE);
         CheckRelationKey(object, left, relation.LEFTKEY);
         CheckRelationKey(object, right, relation.RIGHTKEY);
         std::vector<std::pair<std::string, std::string>> compared;
         auto checkPairs = [&](const dictionary::List<dictionary::FieldPairQueue>& pairs,
-                              const dictionary::FileQueue* first,
-                              const dictionary::FileQueue* second) {
+                              const Side& first, const Side& second) {
             for (const dictionary::FieldPairQueue& pair : dictionary::Rows(pairs)) {
                 const dictionary::FieldQueue* a = PairField(object, first, pair.LEFT);
                 const dictionary::FieldQueue* b = PairField(object, second, pair.RIGHT);
-                if (a == nullptr || b == nullptr || TypeText(*a) == TypeText(*b)) continue;
+                if (a == nullptr || b == nullptr) continue;
+                const std::string typeA = dictionary::TypeText(*a);
+                const std::string typeB = dictionary::TypeText(*b);
+                if (typeA == typeB) continue;
                 // The same pair is listed once each way.
-                std::string one = LabelKey(pair.LEFT.view()), other = LabelKey(pair.RIGHT.view());
+                std::string one(Trimmed(pair.LEFT)), other(Trimmed(pair.RIGHT));
                 if (one > other) std::swap(one, other);
                 if (std::find(compared.begin(), compared.end(), std::pair(one, other)) !=
                     compared.end())
                     continue;
                 compared.emplace_back(one, other);
                 Add("pair-type-mismatch", object,
-                    std::string(Trimmed(pair.LEFT)) + " is " + TypeText(*a) + ", " +
-                        std::string(Trimmed(pair.RIGHT)) + " is " + TypeText(*b));
+                    std::string(Trimmed(pair.LEFT)) + " is " + typeA + ", " +
+                        std::string(Trimmed(pair.RIGHT)) + " is " + typeB);
             }
         };
         checkPairs(relation.LEFTFIELDS, left, right);
         checkPairs(relation.RIGHTFIELDS, right, left);
     }
 
-    const dictionary::FileQueue* SideFile(const std::string& object,
-                                          const dictionary::Text& label) {
+    Side SideOf(const std::string& object, const dictionary::Text& label) {
+        Side side;
         if (Trimmed(label).empty()) {
             Add("relation-missing-file", object, "a side names no file");
-            return nullptr;
+            return side;
         }
-        const dictionary::FileQueue* file = labels_.FileOrAliased(label.view());
-        if (file == nullptr)
-            Add("relation-missing-file", object,
-                "file " + std::string(Trimmed(label)) + " does not exist");
-        return file;
+        side.files = labels_.Files(label.view());
+        if (side.files.empty()) {
+            if (const dictionary::AliasQueue* alias = labels_.Alias(label.view())) {
+                side.files = labels_.Files(alias->FILE.view());
+                side.aliasPrefix = Trimmed(alias->PREFIX);
+                return side;  // a dangling alias is the alias's own finding
+            }
+            const std::string_view nearly = labels_.FileOrAliasIgnoringCase(label.view());
+            if (!nearly.empty()) {
+                Add("label-case-mismatch", object, NearlyNamed("file", Trimmed(label), nearly));
+            } else {
+                Add("relation-missing-file", object,
+                    "file " + std::string(Trimmed(label)) + " does not exist");
+            }
+        }
+        return side;
     }
 
-    void CheckRelationKey(const std::string& object, const dictionary::FileQueue* file,
+    void CheckRelationKey(const std::string& object, const Side& side,
                           const dictionary::Text& key) {
-        if (file == nullptr || Trimmed(key).empty()) return;
-        if (!labels_.HasKey(*file, Unqualified(key.view())))
+        if (side.files.empty() || Trimmed(key).empty()) return;
+        const std::string_view label = dictionary::Unqualified(key.view());
+        const dictionary::FileQueue* holder = nullptr;
+        for (const dictionary::FileQueue* file : side.files) {
+            if (labels_.HasKey(*file, label)) {
+                holder = file;
+                break;
+            }
+        }
+        const dictionary::FileQueue& owner = holder != nullptr ? *holder : *side.files.front();
+        const std::string_view qualifier = dictionary::Qualifier(key.view());
+        if (!qualifier.empty() && qualifier != Trimmed(owner.PREFIX) &&
+            qualifier != side.aliasPrefix)
+            Add("prefix-mismatch", object,
+                "key " + std::string(Trimmed(key)) + ": the prefix of " + Label(owner.LABEL) +
+                    " is " + std::string(Trimmed(owner.PREFIX)) + ", not " +
+                    std::string(qualifier));
+        if (holder != nullptr) return;
+        if (const std::string_view nearly = labels_.KeyIgnoringCase(owner, label);
+            !nearly.empty()) {
+            Add("label-case-mismatch", object,
+                NearlyNamed("key", label, std::string(nearly) + " of " + Label(owner.LABEL)));
+        } else {
             Add("relation-missing-key", object,
-                std::string(rt::TrimTrailingSpaces(file->LABEL.view())) + " has no key " +
-                    std::string(Unqualified(key.view())));
+                Label(owner.LABEL) + " has no key " + std::string(label));
+        }
     }
 
-    const dictionary::FieldQueue* PairField(const std::string& object,
-                                            const dictionary::FileQueue* file,
+    // The field a pair names on one side; null for NOLINK, for a side whose
+    // file is missing, and (with a finding) for a field that is not there.
+    const dictionary::FieldQueue* PairField(const std::string& object, const Side& side,
                                             const dictionary::Text& reference) {
-        if (file == nullptr || LabelKey(Trimmed(reference)) == "nolink") return nullptr;
-        const dictionary::FieldQueue* field = labels_.Field(*file, Unqualified(reference.view()));
-        if (field == nullptr)
-            Add("relation-missing-field", object,
-                std::string(rt::TrimTrailingSpaces(file->LABEL.view())) + " has no field " +
-                    std::string(Unqualified(reference.view())) + " (" +
-                    std::string(Trimmed(reference)) + ")");
-        return field;
+        if (side.files.empty() || dictionary::SameLabel(Trimmed(reference), "NOLINK"))
+            return nullptr;
+        const std::string_view label = dictionary::Unqualified(reference.view());
+        for (const dictionary::FileQueue* file : side.files) {
+            if (const dictionary::FieldQueue* field = labels_.Field(*file, label)) {
+                CheckPrefix(object, "field " + std::string(Trimmed(reference)), *file, *field,
+                            side.aliasPrefix, reference.view());
+                return field;
+            }
+        }
+        return FieldOf(object, "field " + std::string(Trimmed(reference)), *side.files.front(),
+                       "relation-missing-field", Trimmed(reference));
     }
 
     const dictionary::DictionaryModel& model_;
     const LintOptions& options_;
-    LabelIndex labels_;
+    dictionary::LabelIndex labels_;
+    dictionary::Scanner scanner_;
+    std::unordered_map<const dictionary::FileQueue*, std::vector<std::string>> prefixes_;
     std::vector<Finding> findings_;
 };
 

@@ -15,18 +15,35 @@ bool IsDelimiter(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '(';
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // The next token of `line` from `at`: blanks skipped, up to a blank, comma
 // or parenthesis.
 std::string_view NextToken(std::string_view line, std::size_t& at) {
-    while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+    while (at < line.size() && IsBlank(line[at])) ++at;
     const std::size_t start = at;
     while (at < line.size() && !IsDelimiter(line[at])) ++at;
     return line.substr(start, at - start);
 }
 
+// A declaration's label: blanks skipped, up to a blank or comma, so that
+// "Odd(1)x FILE" gives "Odd(1)x" and then "FILE".
+std::string_view LabelToken(std::string_view line, std::size_t& at) {
+    while (at < line.size() && IsBlank(line[at])) ++at;
+    const std::size_t start = at;
+    while (at < line.size() && !IsBlank(line[at]) && line[at] != ',') ++at;
+    return line.substr(start, at - start);
+}
+
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
 class StructureCount {
   public:
-    std::vector<GroupFault> Run(std::string_view text) {
+    ExportStructure Run(std::string_view text) {
         std::size_t number = 0;
         while (!text.empty()) {
             const std::size_t end = text.find('\n');
@@ -37,7 +54,7 @@ class StructureCount {
             Line(line, number);
         }
         Close();
-        return std::move(faults_);
+        return std::move(found_);
     }
 
   private:
@@ -50,14 +67,19 @@ class StructureCount {
             }
             Close();
             inFiles_ = header == "[FILES]";
+            inAliases_ = header == "[ALIASES]";
             return;
         }
-        if (!inFiles_) return;
+        if (!inFiles_ && !inAliases_) return;
+        // A declaration with a label starts in the first column.
+        const bool labelled = !IsBlank(line.front());
         std::size_t at = 0;
-        const std::string_view first = NextToken(line, at);
+        const std::string_view first = labelled ? LabelToken(line, at) : NextToken(line, at);
+        if (labelled && !IsValidLabel(first)) found_.labels.push_back({number, std::string(first)});
+        if (!inFiles_) return;
         if (first == "END") {
             if (open_.empty()) {
-                faults_.push_back({Object(number), "an END without a GROUP"});
+                found_.groups.push_back({Object(number), "an END without a GROUP"});
             } else {
                 open_.pop_back();
             }
@@ -83,7 +105,7 @@ class StructureCount {
         if (!open_.empty()) {
             const std::string missing = std::to_string(open_.size()) +
                                         (open_.size() == 1 ? " END is" : " ENDs are") + " missing";
-            faults_.push_back(
+            found_.groups.push_back(
                 {file_, groups_ > 0 ? "a GROUP lacks its END (last GROUP opened: " + lastGroup_ +
                                           "): " + missing
                                     : "the FILE or its RECORD lacks its END: " + missing});
@@ -97,17 +119,30 @@ class StructureCount {
     }
 
     bool inFiles_ = false;
+    bool inAliases_ = false;
     std::string file_;
     std::string lastGroup_;
     std::size_t groups_ = 0;
     std::vector<std::string_view> open_;
-    std::vector<GroupFault> faults_;
+    ExportStructure found_;
 };
 
 }  // namespace
 
-std::vector<GroupFault> UnbalancedGroups(std::string_view exportText) {
+ExportStructure ScanExportStructure(std::string_view exportText) {
     return StructureCount().Run(exportText);
+}
+
+std::vector<GroupFault> UnbalancedGroups(std::string_view exportText) {
+    return ScanExportStructure(exportText).groups;
+}
+
+bool IsValidLabel(std::string_view label) noexcept {
+    if (label.empty() || !IsLetter(label.front())) return false;
+    for (char c : label) {
+        if (!IsLetter(c) && !(c >= '0' && c <= '9') && c != ':') return false;
+    }
+    return true;
 }
 
 }  // namespace workflow

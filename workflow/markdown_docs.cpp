@@ -2,17 +2,23 @@
 
 #include <algorithm>
 
+#include "dictionary/field_facts.h"
+#include "dictionary/labels.h"
 #include "dictionary/relation_index.h"
 #include "dictionary/scanner.h"
-#include "printing/core/report_tables.h"
 #include "runtime/core/blanks.h"
 #include "runtime/core/joined.h"
 #include "workflow/graph_text.h"
-#include "workflow/labels.h"
 #include "workflow/markdown.h"
 #include "workflow/relation_graph.h"
 
 namespace workflow {
+
+using dictionary::Components;
+using dictionary::IsGroup;
+using dictionary::IsGroupEnd;
+using dictionary::Unqualified;
+using dictionary::ValidOf;
 
 namespace {
 
@@ -256,7 +262,7 @@ class Writer {
         out += "## Attributes\n\n";
         Table attributes({"Prefix", "Driver", "Name", "Attributes"});
         std::vector<std::string> words;
-        for (const std::string& word : printing::FileAttributeWords(file))
+        for (const std::string& word : dictionary::FileAttributeWords(file))
             words.push_back(MarkdownText(word));
         attributes.Add({Plain(file.PREFIX), Unquoted(file.DRIVER), Unquoted(file.NAME),
                         rt::Joined(words, ", ")});
@@ -299,9 +305,8 @@ class Writer {
             std::string indent;
             for (std::size_t i = 0; i < std::min(depth, dictionary::kMaxGroupIndent); ++i)
                 indent += "&emsp;";
-            std::string type = Plain(field.TYPE);
-            if (field.SIZE.has_value()) type += "(" + Plain(field.SIZE) + ")";
-            table.Add({indent + MarkdownText(field.LABEL.view()), type, Plain(field.DIM),
+            table.Add({indent + MarkdownText(field.LABEL.view()),
+                       MarkdownText(dictionary::TypeText(field)), Plain(field.DIM),
                        Plain(field.PICTURE), MarkdownText(ValidOf(field.TEXT, scanner_)),
                        DescriptionCell(field.TEXT)});
             if (IsGroup(field)) ++depth;
@@ -314,7 +319,7 @@ class Writer {
         out += "## Memos and blobs\n\n";
         Table table({"Label", "Type", "Picture", "Description"});
         for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO))
-            table.Add({MarkdownText(memo.LABEL.view()), "MEMO(" + std::to_string(memo.SIZE) + ")",
+            table.Add({MarkdownText(memo.LABEL.view()), dictionary::MemoTypeText(memo),
                        Plain(memo.PICTURE), DescriptionCell(memo.TEXT)});
         for (const dictionary::BlobQueue& blob : dictionary::Rows(file.BLOB))
             table.Add({MarkdownText(blob.LABEL.view()), "BLOB", "", DescriptionCell(blob.TEXT)});
@@ -382,7 +387,7 @@ class Writer {
 
     const dictionary::DictionaryModel& model_;
     DocsDiagram diagram_;
-    LabelIndex labels_;
+    dictionary::LabelIndex labels_;
     dictionary::RelationIndex relations_;
     GraphSource graphs_;
     std::vector<std::string> pages_;

@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "dictionary/labels.h"
 #include "runtime/core/blanks.h"
-#include "workflow/labels.h"
 
 namespace workflow {
+
+using dictionary::Components;
+using dictionary::LabelKey;
+using dictionary::Unqualified;
 
 namespace {
 
@@ -51,7 +55,7 @@ std::optional<RelationGraph> GraphSource::Around(std::string_view label,
     auto relations = dictionary::Rows(model_.RELATION);
     std::vector<std::size_t> fileChosen;
     std::vector<std::size_t> aliasChosen;
-    std::unordered_map<std::string, bool> reached;
+    std::unordered_map<std::string_view, bool> reached;
 
     // Reaching a file or an alias reaches the file and all its aliases; the
     // labels newly reached go into `next`.
@@ -108,11 +112,11 @@ RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
     auto aliases = dictionary::Rows(model_.ALIAS);
     auto relations = dictionary::Rows(model_.RELATION);
     RelationGraph graph;
-    std::unordered_map<std::string, std::size_t> nodes;      // files, then aliases
-    std::unordered_map<std::string, std::size_t> fileNodes;  // files only
-    auto add = [&](GraphNode node) {
+    // Keyed by the model's own labels.
+    std::unordered_map<std::string_view, std::size_t> nodes;      // files, then aliases
+    std::unordered_map<std::string_view, std::size_t> fileNodes;  // files only
+    auto add = [&](std::string_view key, GraphNode node) {
         const std::size_t at = graph.nodes.size();
-        const std::string key = LabelKey(node.label);
         nodes.try_emplace(key, at);
         if (!node.alias) fileNodes.try_emplace(key, at);
         graph.nodes.push_back(std::move(node));
@@ -120,16 +124,18 @@ RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
     };
     for (std::size_t i : fileChosen) {
         const dictionary::FileQueue& file = files[i];
-        add({"f" + std::to_string(i), Label(file.LABEL),
+        add(LabelKey(file.LABEL.view()),
+            {"f" + std::to_string(i), Label(file.LABEL),
              std::string(rt::TrimBlanks(file.PREFIX.view())), PrimaryKeyFields(file), false});
     }
     for (std::size_t i : aliasChosen) {
         const dictionary::AliasQueue& alias = aliases[i];
-        const std::size_t node = add({"a" + std::to_string(i),
-                                      Label(alias.LABEL),
-                                      std::string(rt::TrimBlanks(alias.PREFIX.view())),
-                                      {},
-                                      true});
+        const std::size_t node =
+            add(LabelKey(alias.LABEL.view()), {"a" + std::to_string(i),
+                                               Label(alias.LABEL),
+                                               std::string(rt::TrimBlanks(alias.PREFIX.view())),
+                                               {},
+                                               true});
         if (auto file = fileNodes.find(LabelKey(alias.FILE.view())); file != fileNodes.end())
             graph.edges.push_back({node, file->second, true, false, false, {}});
     }

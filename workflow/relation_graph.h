@@ -11,7 +11,7 @@
 
 #include "dictionary/model.h"
 #include "dictionary/relation_index.h"
-#include "workflow/labels.h"
+#include "dictionary/labels.h"
 
 namespace workflow {
 
@@ -57,7 +57,7 @@ class GraphSource {
 
     const dictionary::DictionaryModel& model_;
     const dictionary::RelationIndex& index_;
-    LabelIndex labels_;
+    dictionary::LabelIndex labels_;
 };
 
 }  // namespace workflow

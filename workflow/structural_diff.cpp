@@ -2,17 +2,22 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
+#include "dictionary/field_facts.h"
+#include "dictionary/labels.h"
 #include "dictionary/model_json.h"
 #include "dictionary/scanner.h"
-#include "printing/core/report_tables.h"
 #include "runtime/core/blanks.h"
 #include "runtime/core/joined.h"
 #include "runtime/core/windows1252.h"
-#include "workflow/labels.h"
 #include "workflow/sequence_alignment.h"
 
 namespace workflow {
+
+using dictionary::Components;
+using dictionary::IsGroupEnd;
+using dictionary::ValidOf;
 
 namespace {
 
@@ -41,15 +46,18 @@ std::string Summary(const Attributes& attributes) {
     return rt::Joined(texts, ",");
 }
 
-// An ordered list of objects of one kind: their unique keys (a label used
-// again gets "#2", "#3"...), shown names and attributes.
+// An ordered list of objects of one kind: their unique keys (the label;
+// one used again gets "#2", "#3"...), labels as written, shown names and
+// attributes.
 struct Objects {
     std::vector<std::string> keys;
+    std::vector<std::string> labels;
     std::vector<std::string> names;
     std::vector<Attributes> attributes;
 
     void Add(std::string_view label, std::string name, Attributes described) {
-        std::string key = LabelKey(label);
+        std::string key(dictionary::LabelKey(label));
+        labels.push_back(key);
         const std::size_t seen = ++count_[key];
         if (seen > 1) key += "#" + std::to_string(seen);
         keys.push_back(std::move(key));
@@ -60,6 +68,36 @@ struct Objects {
   private:
     std::unordered_map<std::string, std::size_t> count_;
 };
+
+// The keys of `after` by which its objects are paired with those of
+// `before`: their own, except that an object whose label matches no label
+// of `before` and matches but for letter case exactly one that `after`
+// lost takes that one's key. `renamed` gets the old label of each such one.
+std::vector<std::string> PairingKeys(const Objects& before, const Objects& after,
+                                     std::vector<std::string>& renamed) {
+    std::vector<std::string> keys = after.keys;
+    renamed.assign(keys.size(), {});
+    const std::unordered_set<std::string> inBefore(before.keys.begin(), before.keys.end());
+    const std::unordered_set<std::string> inAfter(after.keys.begin(), after.keys.end());
+    std::unordered_map<std::string, std::vector<std::size_t>> lost;  // folded key -> before
+    std::unordered_map<std::string, std::size_t> gained;             // folded key -> count
+    for (std::size_t b = 0; b < before.keys.size(); ++b) {
+        if (!inAfter.contains(before.keys[b]))
+            lost[dictionary::FoldedLabel(before.keys[b])].push_back(b);
+    }
+    for (const std::string& key : after.keys) {
+        if (!inBefore.contains(key)) ++gained[dictionary::FoldedLabel(key)];
+    }
+    for (std::size_t a = 0; a < keys.size(); ++a) {
+        if (inBefore.contains(keys[a])) continue;
+        const std::string folded = dictionary::FoldedLabel(keys[a]);
+        auto was = lost.find(folded);
+        if (was == lost.end() || was->second.size() != 1 || gained[folded] != 1) continue;
+        keys[a] = before.keys[was->second.front()];
+        renamed[a] = before.labels[was->second.front()];
+    }
+    return keys;
+}
 
 class Differ {
   public:
@@ -110,12 +148,17 @@ class Differ {
     void Compare(
         const Objects& before, const Objects& after, bool showMoves,
         OnKept kept = [](const Step&) {}) {
-        for (const Step& step : Align(before.keys, after.keys)) {
+        std::vector<std::string> renamed;
+        for (const Step& step : Align(before.keys, PairingKeys(before, after, renamed))) {
             if (!step.InAfter()) {
                 Removed(before, step.before);
             } else if (!step.InBefore()) {
                 Added(after, step.after);
             } else {
+                if (!renamed[step.after].empty())
+                    changes_.push_back(
+                        {'~', after.names[step.after],
+                         "label case " + renamed[step.after] + " -> " + after.labels[step.after]});
                 Changed(before, step.before, after, step.after);
                 if (showMoves && step.moved) {
                     changes_.push_back(
@@ -173,7 +216,7 @@ class Differ {
             AddIf(attributes, "DRIVER", file.DRIVER);
             AddIf(attributes, "PRE", file.PREFIX);
             AddIf(attributes, "NAME", file.NAME);
-            for (std::string& word : printing::FileAttributeWords(file)) {
+            for (std::string& word : dictionary::FileAttributeWords(file)) {
                 const std::string name = word.substr(0, word.find('('));
                 attributes.push_back({name, std::move(word)});
             }
@@ -190,7 +233,7 @@ class Differ {
     static Objects Stores(const dictionary::FileQueue& file, const std::string& name) {
         Objects objects;
         for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO)) {
-            Attributes attributes{{"TYPE", "MEMO(" + std::to_string(memo.SIZE) + ")"}};
+            Attributes attributes{{"TYPE", dictionary::MemoTypeText(memo)}};
             AddIf(attributes, "PICTURE", memo.PICTURE);
             objects.Add(memo.LABEL.view(), MemberName(name, memo.LABEL), std::move(attributes));
         }
@@ -204,9 +247,7 @@ class Differ {
         Objects objects;
         for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
             if (IsGroupEnd(field)) continue;
-            std::string type = Trimmed(field.TYPE);
-            if (field.SIZE.has_value()) type += "(" + Trimmed(field.SIZE) + ")";
-            Attributes attributes{{"TYPE", type}};
+            Attributes attributes{{"TYPE", dictionary::TypeText(field)}};
             AddIf(attributes, "DIM", field.DIM);
             AddIf(attributes, "PICTURE", field.PICTURE);
             if (std::string valid = ValidOf(field.TEXT, scanner_); !valid.empty())

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dictionary/labels.h"
 #include "runtime/core/blanks.h"
 
 namespace display {
@@ -40,7 +41,7 @@ bool DictionaryLists::Build(std::int32_t selectedRow) {
 
     const FileListRow* row = &files_.rows[static_cast<std::size_t>(selected_ - 1)];
     selectedName_ = std::string(rt::TrimTrailingSpaces(row->Text(kFileName)));
-    if (rt::TrimTrailingSpaces(row->Text(kFileDriver)) == "ALIAS") {
+    if (dictionary::SameLabel(row->Text(kFileDriver), "ALIAS")) {
         heading_ = dictionaryPath_ + "    ALIAS: " + PaddedName(selectedName_);
         std::int32_t aliased = FindFileRow(files_, row->Text(kFilePath));
         row = aliased != 0 ? &files_.rows[static_cast<std::size_t>(aliased - 1)] : nullptr;

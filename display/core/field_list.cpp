@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dictionary/field_facts.h"
 #include "display/core/detail_lists.h"
 #include "runtime/core/blanks.h"
 
@@ -15,11 +16,10 @@ ColumnWidths FieldWidths(const TextWidth& measure) {
     return ColumnWidths(measure, kFieldListColumns);
 }
 
-// The first argument of the first VALID token of the annotation keywords.
+// Every argument of the VALID attribute, as written: INRANGE(0,100) or
+// INLIST('a','b') whole.
 std::string ValidValue(const dictionary::ObjectTextRef& text, dictionary::Scanner& scanner) {
-    scanner.Split(text ? text->KEYWORDS.view() : std::string_view(), {}, true);
-    // Every argument, as written: INRANGE(0,100) or INLIST('a','b') whole.
-    return std::string(Cut(scanner.ArgumentsOf("VALID"), kValidSize));
+    return std::string(Cut(dictionary::ValidOf(text, scanner), kValidSize));
 }
 
 void Set(rt::ListRow& row, FieldColumn column, std::string_view text) {
@@ -51,7 +51,7 @@ BuiltList BuildFieldList(const dictionary::FileQueue& file, dictionary::Scanner&
         if (!memo.TEXT) continue;
         rt::ListRow row = EmptyRow(kFieldColumns);
         Set(row, kFieldName, memo.LABEL.view());
-        Set(row, kFieldType, "MEMO(" + std::to_string(memo.SIZE) + ")");
+        Set(row, kFieldType, dictionary::MemoTypeText(memo));
         Set(row, kFieldPicture, memo.PICTURE.view());
         Set(row, kFieldValid, ValidValue(memo.TEXT, scanner));
         widths.Widen(row, kFieldName, kFieldPicture);
@@ -59,7 +59,7 @@ BuiltList BuildFieldList(const dictionary::FileQueue& file, dictionary::Scanner&
     }
     int depth = 0;
     for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
-        if (rt::TrimTrailingSpaces(field.TYPE.view()) == "END") {
+        if (dictionary::IsGroupEnd(field)) {
             --depth;
             continue;
         }
@@ -68,20 +68,11 @@ BuiltList BuildFieldList(const dictionary::FileQueue& file, dictionary::Scanner&
             std::min(static_cast<std::size_t>(std::max(depth, 0)), dictionary::kMaxGroupIndent);
         const std::string indent(steps * 4, ' ');
         Set(row, kFieldName, indent + field.LABEL.str());
-        Set(row, kFieldType, indent + field.TYPE.str());
-        std::string& type = row[kFieldType].text;
-        if (field.SIZE.has_value()) {
-            Set(row, kFieldType,
-                std::string(rt::TrimTrailingSpaces(type)) + "(" + field.SIZE.str() + ")");
-        }
-        if (field.DIM.has_value()) {
-            Set(row, kFieldType,
-                std::string(rt::TrimTrailingSpaces(type)) + ",DIM(" + field.DIM.str() + ")");
-        }
+        Set(row, kFieldType, indent + dictionary::TypeTextWithDim(field));
         Set(row, kFieldPicture, field.PICTURE.view());
         Set(row, kFieldValid, ValidValue(field.TEXT, scanner));
         widths.Widen(row, kFieldName, kFieldPicture);
-        if (rt::TrimTrailingSpaces(field.TYPE.view()) == "GROUP") ++depth;
+        if (dictionary::IsGroup(field)) ++depth;
         Add(list, std::move(row));
     }
     list.format = FieldListFormat(widths[0], widths[1], widths[2]);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dictionary/labels.h"
 #include "dictionary/scanner.h"
 #include "runtime/core/blanks.h"
 
@@ -84,9 +85,9 @@ FileList BuildFileList(const dictionary::DictionaryModel& model, const TextWidth
 }
 
 std::int32_t FindFileRow(const FileList& list, std::string_view name) noexcept {
-    name = rt::TrimTrailingSpaces(Cut(name, kFileNameSize));
+    name = Cut(name, kFileNameSize);
     for (std::size_t p = 0; p < list.rows.size(); ++p) {
-        if (rt::TrimTrailingSpaces(list.rows[p].Text(kFileName)) == name) {
+        if (dictionary::SameLabel(list.rows[p].Text(kFileName), name)) {
             return static_cast<std::int32_t>(p + 1);
         }
     }

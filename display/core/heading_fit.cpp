@@ -1,7 +1,8 @@
 #include "display/core/heading_fit.h"
-#include "runtime/core/blanks.h"
 
 #include <cstddef>
+
+#include "runtime/core/blanks.h"
 
 namespace display {
 namespace {

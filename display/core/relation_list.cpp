@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dictionary/labels.h"
 #include "dictionary/relation_index.h"
 #include "display/core/detail_lists.h"
 #include "runtime/core/blanks.h"
@@ -14,10 +15,6 @@ constexpr std::size_t kFileCellSize = 39;
 
 ColumnWidths RelationWidths(const TextWidth& measure) {
     return ColumnWidths(measure, kRelationListColumns);
-}
-
-bool SameLabel(const dictionary::Text& label, std::string_view other) {
-    return rt::TrimTrailingSpaces(label.view()) == rt::TrimTrailingSpaces(other);
 }
 
 void Set(rt::ListRow& row, RelationColumn column, std::string_view text) {
@@ -79,7 +76,7 @@ class RelationListBuilder {
   private:
     static void SetPair(rt::ListRow& row, const dictionary::FieldPairQueue& pair, RelationColumn l,
                         RelationColumn r) {
-        if (!SameLabel(pair.LEFT, "NOLINK")) SetJoined(row, l, pair.LEFT);
+        if (!dictionary::SameLabel(pair.LEFT.view(), "NOLINK")) SetJoined(row, l, pair.LEFT);
         Set(row, r, "-> " + pair.RIGHT.str());
     }
 
@@ -112,12 +109,12 @@ BuiltList BuildRelationList(const dictionary::DictionaryModel& model,
         if (position >= relations.size()) continue;
         const dictionary::RelationQueue& relation = relations[position];
         const bool oneFirst = dictionary::LeftSideIsOne(relation);
-        if (SameLabel(relation.LEFTFILE, selectedName)) {
+        if (dictionary::SameLabel(relation.LEFTFILE.view(), selectedName)) {
             builder.Add({relation.LEFTFILE, relation.LEFTKEY, relation.LEFTFIELDS,
                          relation.RIGHTFILE, relation.RIGHTKEY, relation.RIGHTFIELDS},
                         oneFirst);
         }
-        if (SameLabel(relation.RIGHTFILE, currentLabel)) {
+        if (dictionary::SameLabel(relation.RIGHTFILE.view(), currentLabel)) {
             builder.Add({relation.RIGHTFILE, relation.RIGHTKEY, relation.RIGHTFIELDS,
                          relation.LEFTFILE, relation.LEFTKEY, relation.LEFTFIELDS},
                         !oneFirst);

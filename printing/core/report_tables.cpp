@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "dictionary/field_facts.h"
+#include "dictionary/labels.h"
 #include "printing/core/report_line.h"
 #include "runtime/core/blanks.h"
 #include "runtime/core/joined.h"
@@ -44,20 +46,6 @@ void DropTrailingSeparator(ReportTable& table) {
 }  // namespace
 
 // --- entry heading lines -------------------------------------------------
-
-std::vector<std::string> FileAttributeWords(const dictionary::FileQueue& file) {
-    std::vector<std::string> words;
-    if (file.CREATE) words.emplace_back("CREATE");
-    if (file.RECLAIM) words.emplace_back("RECLAIM");
-    if (file.THREAD) words.emplace_back("THREAD");
-    if (file.BINDABLE) words.emplace_back("BINDABLE");
-    if (file.EXTERNAL) words.emplace_back("EXTERNAL");
-    if (file.DLL) words.emplace_back("DLL");
-    if (file.OEM) words.emplace_back("OEM");
-    if (file.OWNER.has_value()) words.push_back("OWNER(" + file.OWNER.str() + ")");
-    if (file.ENCRYPT) words.emplace_back("ENCRYPT");
-    return words;
-}
 
 namespace {
 
@@ -117,7 +105,7 @@ class HeadingLines {
 
 std::vector<std::string> FileHeadingLines(const dictionary::FileQueue& file,
                                           const std::vector<std::string>& aliases) {
-    HeadingLines lines(FileAttributeWords(file));
+    HeadingLines lines(dictionary::FileAttributeWords(file));
     lines.Add("Prefix: ", Value(file.PREFIX), kFirstAttributeColumn, "Attributes: ");
     lines.Add("Driver: ", WithoutQuotes(Value(file.DRIVER)), kAttributeColumn);
     if (file.NAME.has_value()) lines.Add("Path  : ", Value(file.NAME), kAttributeColumn);
@@ -228,40 +216,26 @@ std::optional<ReportTable> KeysTable(const dictionary::FileQueue& file) {
 
 // --- fields --------------------------------------------------------------
 
-namespace {
-
-std::string ValidOf(const dictionary::ObjectTextRef& text, dictionary::Scanner& scanner) {
-    if (!text || !text->KEYWORDS.has_value()) return {};
-    scanner.Split(text->KEYWORDS.view(), {}, true);
-    std::string valid = scanner.ArgumentsOf("VALID");
-    if (rt::TrimTrailingSpaces(valid).empty()) return {};
-    return valid;
-}
-
-}  // namespace
-
 std::vector<FieldCells> FieldRows(const dictionary::FileQueue& file, dictionary::Scanner& scanner) {
     std::vector<FieldCells> rows;
     for (const dictionary::MemoQueue& memo : RowsOf(file.MEMO)) {
-        rows.push_back({memo.LABEL.str(), "MEMO(" + std::to_string(memo.SIZE) + ")",
-                        memo.PICTURE.str(), ValidOf(memo.TEXT, scanner)});
+        rows.push_back({memo.LABEL.str(), dictionary::MemoTypeText(memo), memo.PICTURE.str(),
+                        dictionary::ValidOf(memo.TEXT, scanner)});
     }
     for (const dictionary::BlobQueue& blob : RowsOf(file.BLOB)) {
         rows.push_back({blob.LABEL.str(),
                         "BLOB(" + std::to_string(blob.SIZE) + ")",
                         {},
-                        ValidOf(blob.TEXT, scanner)});
+                        dictionary::ValidOf(blob.TEXT, scanner)});
     }
     std::size_t level = 0;
     for (const dictionary::FieldQueue& field : RowsOf(file.FIELD)) {
-        if (field.TYPE == "END" && level > 0) --level;
+        if (dictionary::IsGroupEnd(field) && level > 0) --level;
         std::string type(2 * std::min(level, dictionary::kMaxGroupIndent), ' ');
-        type += Value(field.TYPE);
-        if (field.SIZE.has_value()) type += "(" + field.SIZE.str() + ")";
-        if (field.DIM.has_value()) type += ",DIM(" + field.DIM.str() + ")";
+        type += dictionary::TypeTextWithDim(field);
         rows.push_back({field.LABEL.str(), std::move(type), field.PICTURE.str(),
-                        ValidOf(field.TEXT, scanner)});
-        if (field.TYPE == "GROUP") ++level;
+                        dictionary::ValidOf(field.TEXT, scanner)});
+        if (dictionary::IsGroup(field)) ++level;
     }
     return rows;
 }
@@ -331,7 +305,7 @@ const std::string kLead = {kSingleRight, ' '};             // "› "
 // the other name after "› " from `next` on. "NOLINK" leaves a dash alone.
 void PutLink(ReportLine& line, std::size_t from, std::size_t next, std::string_view first,
              std::string_view second) {
-    if (first == "NOLINK") {
+    if (dictionary::SameLabel(first, "NOLINK")) {
         line.Put(next - 1, std::string(1, kDash));
     } else {
         line.PutRight(from, next - 1, std::string(first) + kConnector);
@@ -429,7 +403,7 @@ std::optional<ReportTable> RelationsTable(const std::vector<RelationSide>& sides
 // --- files summary -------------------------------------------------------
 
 std::string SummaryAttributes(const dictionary::FileQueue& file) {
-    return rt::Joined(FileAttributeWords(file), ",");
+    return rt::Joined(dictionary::FileAttributeWords(file), ",");
 }
 
 namespace {

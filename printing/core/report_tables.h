@@ -54,9 +54,6 @@ inline std::string_view Value(const dictionary::Text& text) noexcept {
 
 // --- entry heading lines -------------------------------------------------
 
-// The words of the file's set flags, in the report's order.
-std::vector<std::string> FileAttributeWords(const dictionary::FileQueue& file);
-
 // The heading lines of a file: prefix, driver, path, aliases, and the
 // attributes that did not fit on them. `aliases` are the labels of the
 // file's aliases, in label order.

@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <regex>
 
 #include "tests/dictionary/tool_run.h"
+#include "tests/workflow/workflow_models.h"
 #include "workflow/markdown_docs.h"
 
 namespace {
@@ -209,6 +211,99 @@ TEST(KestrianDocLintAndDiff, SampleIsCleanAndADiffListsExactlyTheEdits) {
     EXPECT_TRUE(
         added.out.starts_with("+ Customer: FILE,DRIVER('DOS'),PRE(CUS),NAME('CUSTOMER.DAT'),"))
         << added.out;
+}
+
+// The sample's relation of Customer and Orders as each command shows it: with
+// the relation naming "CUSTOMER", no command links the two files (the window
+// would not), and lint says why.
+TEST(KestrianDocLabels, EveryCommandLinksTheSameRelationsAndLintTellsACaseMismatch) {
+    SampleFolder sample;
+    WriteBytes(sample.folder.File("CASE.TXD"),
+               workflow_test::Replaced(ReadBytes(sample.folder.File("SAMPLE.TXD")),
+                                       "Customer               FILE(CUS:KeyCustNo)",
+                                       "CUSTOMER               FILE(CUS:KeyCustNo)"));
+    auto contains = [](const std::string& text, std::string_view part) {
+        return text.find(part) != std::string::npos;
+    };
+    auto after = [](const std::string& text, std::string_view mark) {
+        const std::size_t at = text.find(mark);
+        return at == std::string::npos ? std::string() : text.substr(at);
+    };
+    struct Probe {
+        const char* name;
+        std::string arguments;  // EXPORT and DIR stand for the export and a folder
+        std::function<bool(const dict_test::ToolRun&, const std::string&)> links;
+    };
+    const std::vector<Probe> probes = {
+        {"lists of Customer", "lists EXPORT --select Customer --json",
+         [&](const auto& run, const auto&) {
+             return contains(after(run.out, "\"RELATIONS\""), "Orders");
+         }},
+        {"lists of Orders", "lists EXPORT --select Orders --json",
+         [&](const auto& run, const auto&) {
+             return contains(after(run.out, "\"RELATIONS\""), "Customer");
+         }},
+        {"report of Customer",
+         "report EXPORT --select Customer --format text --no-title-page --no-summary",
+         [&](const auto& run, const auto&) { return contains(run.out, "Orders"); }},
+        {"docs page of Customer", "docs EXPORT -o DIR --diagram mermaid",
+         [&](const auto&, const auto& dir) {
+             return contains(ReadBytes(dir + "/files/customer.md"), "(orders.md)");
+         }},
+        {"docs page of Orders", "docs EXPORT -o DIR --diagram mermaid",
+         [&](const auto&, const auto& dir) {
+             return contains(ReadBytes(dir + "/files/orders.md"), "[Customer](customer.md)");
+         }},
+        {"docs index", "docs EXPORT -o DIR --diagram none",
+         [&](const auto&, const auto& dir) {
+             return contains(ReadBytes(dir + "/README.md"),
+                             "| [Customer](files/customer.md) | KeyCustNo |");
+         }},
+        {"whole diagram", "diagram EXPORT --format dot",
+         [&](const auto& run, const auto&) {
+             return contains(run.out, "label=\"KeyCustNo : KeyCust\"");
+         }},
+        {"diagram of Customer", "diagram EXPORT --format dot --select Customer",
+         [&](const auto& run, const auto&) {
+             return contains(run.out, "label=\"KeyCustNo : KeyCust\"");
+         }},
+        {"diagram of Orders", "diagram EXPORT --format dot --select Orders",
+         [&](const auto& run, const auto&) {
+             return contains(run.out, "label=\"KeyCustNo : KeyCust\"");
+         }},
+        {"lint", "lint EXPORT --json",
+         [&](const auto& run, const auto&) { return !contains(run.out, "label-case-mismatch"); }},
+    };
+    int folder = 0;
+    for (const auto& [exportName, linked] : {std::pair{"SAMPLE.TXD", true}, {"CASE.TXD", false}}) {
+        for (const Probe& probe : probes) {
+            SCOPED_TRACE(std::string(exportName) + ": " + probe.name);
+            const std::string dir = "docs" + std::to_string(++folder);
+            std::string arguments = workflow_test::Replaced(probe.arguments, "EXPORT", exportName);
+            if (contains(arguments, "DIR"))
+                arguments = workflow_test::Replaced(arguments, "DIR", dir);
+            const auto run = sample.Run(arguments);
+            EXPECT_EQ(run.exitCode, std::string(probe.name) == "lint" && !linked ? 1 : 0)
+                << run.err;
+            EXPECT_EQ(probe.links(run, sample.folder.File(dir)), linked);
+        }
+    }
+}
+
+TEST(KestrianDocLabels, SelectTakesALabelInAnotherCaseWhenItIsTheOnlyOne) {
+    SampleFolder sample;
+    for (const char* command :
+         {"lists SAMPLE.TXD --select customer", "report SAMPLE.TXD --format text --select customer",
+          "diagram SAMPLE.TXD --format dot --select customer"}) {
+        SCOPED_TRACE(command);
+        const auto run = sample.Run(command);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(run.out.find("Customer") != std::string::npos);
+        const auto unknown = sample.Run(std::string(command) + "x");
+        EXPECT_EQ(unknown.exitCode, 2);
+        EXPECT_NE(unknown.err.find("has no file or alias named customerx"), std::string::npos)
+            << unknown.err;
+    }
 }
 
 TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {

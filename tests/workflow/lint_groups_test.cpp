@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "workflow/labels.h"
+#include "dictionary/labels.h"
 
 namespace {
 
@@ -51,9 +51,11 @@ TEST(Labels, ReferencesNameTheirLabelWithoutPrefixSignOrSubscript) {
         {"A:B:C", "C"},
         {"", ""},
     };
-    for (const auto& [reference, label] : cases) EXPECT_EQ(workflow::Unqualified(reference), label);
-    EXPECT_EQ(workflow::LabelKey("CustNo   "), "custno");
-    EXPECT_EQ(workflow::LabelKey("Caf\xC9"), "caf\xC9");  // only ASCII letters fold
+    for (const auto& [reference, label] : cases)
+        EXPECT_EQ(dictionary::Unqualified(reference), label);
+    EXPECT_EQ(dictionary::LabelKey("CustNo   "), "CustNo");
+    EXPECT_EQ(dictionary::FoldedLabel("CustNo   "), "custno");
+    EXPECT_EQ(dictionary::FoldedLabel("Caf\xC9"), "caf\xC9");  // only ASCII letters fold
 }
 
 }  // namespace

@@ -101,6 +101,60 @@ std::vector<RuleCase> Cases() {
                   "CustNo                   STRING(10)\n                       END\n               "
                   "      END\n"),
          "pair-type-mismatch", "Relation Customer->Orders"},
+        {"relation to a file in other case",
+         Replaced(sound, "Customer               FILE(", "CUSTOMER               FILE("),
+         "label-case-mismatch", "Relation CUSTOMER->Orders"},
+        {"alias of a file in other case, told",
+         Export(customer + kOrdersFile, "Ship ALIAS(CUSTOMER),PRE(SHX)\n"), "label-case-mismatch",
+         "Ship"},
+        {"key component in other case",
+         WithFiles(Replaced(customer, "KEY(CUS:Name)", "KEY(CUS:NAME)")), "label-case-mismatch",
+         "Customer.KeyName"},
+        {"pair field in other case",
+         Replaced(sound, "FIELD(CUS:CustNo,ORD:CustNo)", "FIELD(CUS:custno,ORD:CustNo)"),
+         "label-case-mismatch", "Relation Customer->Orders"},
+        {"a sound dictionary has no case mismatch", sound, "label-case-mismatch", ""},
+        {"pair field of another prefix",
+         Replaced(sound, "FIELD(CUS:CustNo,ORD:CustNo)", "FIELD(XYZ:CustNo,ORD:CustNo)"),
+         "prefix-mismatch", "Relation Customer->Orders"},
+        {"key component of another prefix",
+         WithFiles(Replaced(customer, "KEY(CUS:Name)", "KEY(XYZ:Name)")), "prefix-mismatch",
+         "Customer.KeyName"},
+        {"relation key of another prefix",
+         Replaced(sound, "RELATED_FILE(ORD:KeyCust)", "RELATED_FILE(XYZ:KeyCust)"),
+         "prefix-mismatch", "Relation Customer->Orders"},
+        {"group member by the file's prefix",
+         WithFiles(Replaced(customer + "", "Name                     STRING(30)\n",
+                            "Address                  GROUP,PRE(ADR)\nName                     "
+                            "  STRING(30)\n                         END\n")),
+         "prefix-mismatch", "Customer.KeyName"},
+        {"group member by its group's prefix",
+         WithFiles(Replaced(Replaced(customer, "KEY(CUS:Name)", "KEY(ADR:Name)"),
+                            "Name                     STRING(30)\n",
+                            "Address                  GROUP,PRE(ADR)\nName                     "
+                            "  STRING(30)\n                         END\n")),
+         "prefix-mismatch", ""},
+        {"relation through an alias by the alias's prefix",
+         Replaced(Replaced(sound,
+                           "Customer               FILE(CUS:", "ShipTo                 FILE(SHP:"),
+                  "FIELD(CUS:CustNo,ORD:CustNo)", "FIELD(SHP:CustNo,ORD:CustNo)"),
+         "prefix-mismatch", ""},
+        {"a sound dictionary has no prefix mismatch", sound, "prefix-mismatch", ""},
+        {"label with a parenthesis",
+         Export(customer + kOrdersFile +
+                "Odd(1)x              FILE,DRIVER('DOS'),PRE(ODD)\nRecord RECORD\nA LONG\n END\n "
+                "END\n"),
+         "invalid-label", "Odd(1)x"},
+        {"the structure of a file whose label holds a parenthesis",
+         Export(customer + kOrdersFile +
+                "Odd(1)x              FILE,DRIVER('DOS'),PRE(ODD)\nRecord RECORD\nA LONG\n END\n "
+                "END\n"),
+         "unbalanced-group", ""},
+        {"label that starts with a digit",
+         WithFiles(Replaced(customer, "Name                     STRING(30)",
+                            "9Lives                   STRING(30)")),
+         "invalid-label", "9Lives"},
+        {"a sound dictionary has valid labels", sound, "invalid-label", ""},
         {"field without a description", sound, "missing-description", "Customer.CustNo", true},
         {"descriptions not required", sound, "missing-description", ""},
     };
@@ -123,6 +177,34 @@ TEST(LintRules, EachRuleFiresOnItsFaultAndOnlyThere) {
             EXPECT_NE(std::find(objects.begin(), objects.end(), c.object), objects.end())
                 << c.rule << " did not name " << c.object;
         }
+    }
+}
+
+TEST(LintRules, ALabelUsedTwiceGivesItsFindingAndNoneFromResolvingToTheOther) {
+    const std::string lines =
+        "ORDERS               FILE,DRIVER('SQLITE'),PRE(LIN)\n"
+        "KeyLine                KEY(LIN:LineNo),PRIMARY\n"
+        "Record                 RECORD,PRE()\n"
+        "LineNo                   LONG\n"
+        "                       END\n"
+        "                     END\n";
+    const std::string relation =
+        "                     RELATION,1:MANY\n"
+        "Orders                 FILE(ORD:KeyOrderNo)\n"
+        "ORDERS                 RELATED_FILE(LIN:KeyLine)\n"
+        "                         FILE_TO_RELATED_KEY\n"
+        "                           FIELD(ORD:OrderNo,LIN:LineNo)\n"
+        "                         END\n"
+        "                       END\n";
+    // A label used again in another case, and the very same label again.
+    for (const std::string& second : {lines, Replaced(lines, "ORDERS   ", "Orders   ")}) {
+        const std::string related =
+            second.starts_with("ORDERS") ? relation : Replaced(relation, "ORDERS   ", "Orders   ");
+        auto parsed = ParseExport(Export(kCustomerFile + std::string(kOrdersFile) + second,
+                                         kAliases, std::string(kRelation) + related));
+        const auto findings = workflow::Lint(parsed->model, parsed->text, {});
+        ASSERT_EQ(findings.size(), 1u) << workflow::FindingsText(findings);
+        EXPECT_EQ(findings.front().rule, "duplicate-label");
     }
 }
 

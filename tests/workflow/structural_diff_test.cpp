@@ -67,6 +67,21 @@ TEST(StructuralDiff, EachKindOfChangeGivesItsLine) {
          "~ ShipTo: ALIAS(Customer) -> ALIAS(Orders)\n"},
         {"relation type", Replaced(base, "RELATION,1:MANY", "RELATION,MANY:1"),
          "~ Relation Customer->Orders: 1:MANY -> MANY:1\n"},
+        {"a field's label in another case",
+         Replaced(base, "Name                     STRING(30)",
+                  "NAME                     STRING(30)"),
+         "~ Customer.NAME: label case Name -> NAME\n"},
+        {"a file's label in another case, its relation too",
+         Replaced(Replaced(base, "Customer             FILE", "CUSTOMER             FILE"),
+                  "Customer               FILE(", "CUSTOMER               FILE("),
+         "~ CUSTOMER: label case Customer -> CUSTOMER\n"
+         "~ Relation CUSTOMER->Orders: label case Customer->Orders -> CUSTOMER->Orders\n"},
+        {"case kept apart where two labels could pair",
+         Replaced(Replaced(base, "CustNo                   LONG\nName",
+                           "CUSTNO                   LONG\nName"),
+                  "Name                     STRING(30)\n",
+                  "Name                     STRING(30)\ncustno                   LONG\n"),
+         "- Customer.CustNo: LONG\n+ Customer.CUSTNO: LONG\n+ Customer.custno: LONG\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
