@@ -34,8 +34,9 @@ for export_file in "$@"; do
     # The workflow commands: the Markdown pages, the drawing whole and around
     # the first file, the lint findings, and the export against itself.
     rm -rf "$base.docs"
-    "$doc" docs "$export_file" -o "$base.docs" --diagram mermaid >"$base.docs.out" 2>&1
-    echo "$?" >>"$base.rc"
+    "$doc" docs "$export_file" -o "$base.docs" --diagram mermaid 2>&1 |
+        sed "s|$out/||" >"$base.docs.out"
+    echo "${PIPESTATUS[0]}" >>"$base.rc"
     "$doc" diagram "$export_file" --format dot >"$base.diagram.dot" 2>"$base.diagram.err"
     echo "$?" >>"$base.rc"
     first=$(awk '/^\[FILES\]/ { f = 1; next } /^\[(ALIASES|RELATIONS)\]/ { f = 0 }
@@ -59,5 +60,5 @@ done
 # The report carries the time it was printed: masked, keeping its length so
 # that a PDF's cross-reference offsets still compare.
 for printed in "$out"/*report*.txt "$out"/*.pdf; do
-    perl -pi -e 's/(\d\d? [A-Z]{3} \d\d \d\d?:\d\d:\d\d[AP]M)/"#" x length($1)/ge' "$printed"
+    perl -pi -e 's/(\d\d? [A-Z]{3} \d\d +\d\d?:\d\d:\d\d[AP]M)/"#" x length($1)/ge' "$printed"
 done
