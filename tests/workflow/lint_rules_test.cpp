@@ -22,6 +22,14 @@ struct RuleCase {
 std::vector<RuleCase> Cases() {
     const std::string sound = SoundExport();
     const std::string customer = kCustomerFile;
+    // Name in a GROUP of its own prefix.
+    const std::string grouped =
+        Replaced(customer, "Name                     STRING(30)\n",
+                 "Address                  GROUP,PRE(ADR)\nName                       STRING(30)\n"
+                 "                         END\n");
+    const std::string oddLabel = Export(
+        customer + kOrdersFile +
+        "Odd(1)x              FILE,DRIVER('DOS'),PRE(ODD)\nRecord RECORD\nA LONG\n END\n END\n");
     return {
         {"alias of a missing file",
          Export(customer + kOrdersFile, "Ghost ALIAS(Missing),PRE(GHO)\n"), "alias-missing-file",
@@ -123,33 +131,19 @@ std::vector<RuleCase> Cases() {
         {"relation key of another prefix",
          Replaced(sound, "RELATED_FILE(ORD:KeyCust)", "RELATED_FILE(XYZ:KeyCust)"),
          "prefix-mismatch", "Relation Customer->Orders"},
-        {"group member by the file's prefix",
-         WithFiles(Replaced(customer + "", "Name                     STRING(30)\n",
-                            "Address                  GROUP,PRE(ADR)\nName                     "
-                            "  STRING(30)\n                         END\n")),
-         "prefix-mismatch", "Customer.KeyName"},
+        {"group member by the file's prefix", WithFiles(grouped), "prefix-mismatch",
+         "Customer.KeyName"},
         {"group member by its group's prefix",
-         WithFiles(Replaced(Replaced(customer, "KEY(CUS:Name)", "KEY(ADR:Name)"),
-                            "Name                     STRING(30)\n",
-                            "Address                  GROUP,PRE(ADR)\nName                     "
-                            "  STRING(30)\n                         END\n")),
-         "prefix-mismatch", ""},
+         WithFiles(Replaced(grouped, "KEY(CUS:Name)", "KEY(ADR:Name)")), "prefix-mismatch", ""},
         {"relation through an alias by the alias's prefix",
          Replaced(Replaced(sound,
                            "Customer               FILE(CUS:", "ShipTo                 FILE(SHP:"),
                   "FIELD(CUS:CustNo,ORD:CustNo)", "FIELD(SHP:CustNo,ORD:CustNo)"),
          "prefix-mismatch", ""},
         {"a sound dictionary has no prefix mismatch", sound, "prefix-mismatch", ""},
-        {"label with a parenthesis",
-         Export(customer + kOrdersFile +
-                "Odd(1)x              FILE,DRIVER('DOS'),PRE(ODD)\nRecord RECORD\nA LONG\n END\n "
-                "END\n"),
-         "invalid-label", "Odd(1)x"},
-        {"the structure of a file whose label holds a parenthesis",
-         Export(customer + kOrdersFile +
-                "Odd(1)x              FILE,DRIVER('DOS'),PRE(ODD)\nRecord RECORD\nA LONG\n END\n "
-                "END\n"),
-         "unbalanced-group", ""},
+        {"label with a parenthesis", oddLabel, "invalid-label", "Odd(1)x"},
+        {"the structure of a file whose label holds a parenthesis", oddLabel, "unbalanced-group",
+         ""},
         {"label that starts with a digit",
          WithFiles(Replaced(customer, "Name                     STRING(30)",
                             "9Lives                   STRING(30)")),
