@@ -8,9 +8,6 @@
 
 namespace display {
 
-// The application event that Window > Tile sends to the dictionary window.
-inline constexpr int kTileEvent = 900;
-
 // Runs the dictionary window of `model` (null: none loaded), read from the
 // dictionary at `path`, until it closes. Started by the frame's dictionary
 // lifecycle on a new program thread, which closes the window and waits for it

@@ -5,12 +5,12 @@
 
 #include "dictionary/model.h"
 #include "display/core/heading_fit.h"
-#include "display/dictionary_window.h"
 #include "display/dictionary_window_layout.h"
 #include "display/display_hand_over.h"
 #include "display/pick_popup.h"
 #include "framework/globals.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/program_events.h"
 
 namespace display {
 namespace {
@@ -162,7 +162,7 @@ std::uint8_t DictionaryWindowObject::DispatchEvent() {
         PickPopup();
         return framework::result::Finished;
     }
-    if (Host().Event() == display::kTileEvent) {
+    if (Host().Event() == rt::program_event::Tile) {
         splitters_.Retile();
         AfterLayout();
     }
