@@ -83,7 +83,8 @@ class FrameWindowObject final : public framework::ProcedureWindow {
                 Dictionary().Close();
                 break;
             case frame_menu::Print:
-                printing::KESTR004(framework::Model(), framework::DictionaryPath.Get());
+                if (const dictionary::DictionaryModel* model = framework::Model())
+                    printing::KESTR004(*model, framework::DictionaryPath.Get());
                 break;
             case frame_menu::Tile:
                 if (const int display = framework::DisplayThread.load(); display != 0)

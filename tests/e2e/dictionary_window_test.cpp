@@ -249,7 +249,7 @@ TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
         const int firstThread = framework::DisplayThread.load();
         // Another dictionary window while the first still holds the display.
         const int secondThread = rt::Start(
-            [] { display::KESTR009(framework::Model(), framework::DictionaryPath.Get()); });
+            [] { display::KESTR009(*framework::Model(), framework::DictionaryPath.Get()); });
         ASSERT_TRUE(WaitUntil([&] { return h.CountWindows(kDictionaryWindowLabel) == 2; }));
         rt::WindowRef second;
         for (const rt::OpenWindowInfo& info : rt::OpenWindows())
