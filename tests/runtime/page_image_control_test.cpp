@@ -8,7 +8,7 @@
 #include <QScrollBar>
 
 #include "runtime/page_images.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
 #include "tests/support/letter_sheet.h"
 
 namespace {

@@ -15,11 +15,11 @@
 #include "printing/preview_manager.h"
 #include "runtime/gui/page_image_control.h"
 #include "runtime/ini_manager.h"
-#include "tests/dictionary/temp_folder.h"
 #include "tests/printing/preview/preview_driver.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
 #include "tests/support/letter_sheet.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
