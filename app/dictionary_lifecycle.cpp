@@ -156,11 +156,10 @@ void DictionaryLifecycle::ParseEnded(bool completed) {
     UpdateFrameMenu();
     // The dictionary window's thread is known from its start, so that a
     // Close that follows at once finds it.
-    if (completed) {
-        framework::DisplayThread.store(
-            rt::Start([model = framework::Model(), path = framework::DictionaryPath.Get()] {
-                display::KESTR009(model, path);
-            }));
+    const dictionary::DictionaryModel* model = framework::Model();
+    if (completed && model != nullptr) {
+        framework::DisplayThread.store(rt::Start(
+            [model, path = framework::DictionaryPath.Get()] { display::KESTR009(*model, path); }));
     }
 }
 

@@ -4,10 +4,10 @@
 #include "app/frame_clock.h"
 #include "app/frame_services.h"
 #include "app/layouts.h"
-#include "display/dictionary_window.h"
 #include "framework/window_procedure.h"
 #include "printing/print_options.h"
 #include "runtime/core/dates.h"
+#include "runtime/core/program_events.h"
 #include "runtime/ini_manager.h"
 #include "runtime/program_threads.h"
 
@@ -15,8 +15,6 @@ namespace app {
 namespace {
 
 constexpr std::size_t kAboutStack = 25000;
-// Posted by the frame to itself to open the dictionary of the command line.
-constexpr int kOpenAtStartEvent = 901;
 
 class FrameWindowObject final : public framework::ProcedureWindow {
   public:
@@ -52,7 +50,8 @@ class FrameWindowObject final : public framework::ProcedureWindow {
             splashThread_ = rt::Start(KESTR005);
             // A dictionary named on the command line opens once the frame
             // has taken its events, as a choice of File > Open would.
-            if (Dictionary().HasStartDictionary()) Host().PostToWindow(kOpenAtStartEvent);
+            if (Dictionary().HasStartDictionary())
+                Host().PostToWindow(rt::program_event::OpenAtStart);
         } else if (event == rt::event::Timer) {
             WriteClock();
         } else {
@@ -62,7 +61,7 @@ class FrameWindowObject final : public framework::ProcedureWindow {
     }
 
     std::uint8_t DispatchEvent() override {
-        if (Host().Event() == kOpenAtStartEvent) {
+        if (Host().Event() == rt::program_event::OpenAtStart) {
             if (splashThread_ != 0) {
                 rt::Post(rt::event::CloseWindow, 0, splashThread_);
                 splashThread_ = 0;
@@ -84,11 +83,12 @@ class FrameWindowObject final : public framework::ProcedureWindow {
                 Dictionary().Close();
                 break;
             case frame_menu::Print:
-                printing::KESTR004(framework::Model(), framework::DictionaryPath.Get());
+                if (const dictionary::DictionaryModel* model = framework::Model())
+                    printing::KESTR004(*model, framework::DictionaryPath.Get());
                 break;
             case frame_menu::Tile:
                 if (const int display = framework::DisplayThread.load(); display != 0)
-                    rt::Post(display::kTileEvent, 0, display);
+                    rt::Post(rt::program_event::Tile, 0, display);
                 break;
             case frame_menu::About:
                 framework::AboutRequested.store(1);

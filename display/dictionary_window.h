@@ -8,14 +8,11 @@
 
 namespace display {
 
-// The application event that Window > Tile sends to the dictionary window.
-inline constexpr int kTileEvent = 900;
-
-// Runs the dictionary window of `model` (null: none loaded), read from the
-// dictionary at `path`, until it closes. Started by the frame's dictionary
+// Runs the dictionary window of `model`, read from the dictionary at `path`,
+// until it closes. Started by the frame's dictionary
 // lifecycle on a new program thread, which closes the window and waits for it
 // before the model is released; it clears DisplayThread when it ends while
 // still registered there.
-void KESTR009(const dictionary::DictionaryModel* model, std::string path);
+void KESTR009(const dictionary::DictionaryModel& model, const std::string& path);
 
 }  // namespace display

@@ -5,12 +5,12 @@
 
 #include "dictionary/model.h"
 #include "display/core/heading_fit.h"
-#include "display/dictionary_window.h"
 #include "display/dictionary_window_layout.h"
 #include "display/display_hand_over.h"
 #include "display/pick_popup.h"
 #include "framework/globals.h"
 #include "runtime/core/blanks.h"
+#include "runtime/core/program_events.h"
 
 namespace display {
 namespace {
@@ -29,7 +29,7 @@ bool IsList(int control) {
 
 }  // namespace
 
-DictionaryWindowObject::DictionaryWindowObject(const dictionary::DictionaryModel* model,
+DictionaryWindowObject::DictionaryWindowObject(const dictionary::DictionaryModel& model,
                                                std::string path)
     : framework::ProcedureWindow(DictionaryWindowLayout(path), kFilesList),
       model_(model),
@@ -48,16 +48,14 @@ void DictionaryWindowObject::Prepare() {
         ref.SetAlertKey(key);
     ref.SetMinimumSize(kMinimumWidth, kMinimumHeight);
     headingMeasure_ = ref.Measure(true);
-    if (const dictionary::DictionaryModel* model = model_) {
-        rt::TextMeasure measure = ref.Measure();
-        // The width an auto-sized string control takes for the text, plus 3.
-        // Names and keys recur from one selection to the next: each distinct
-        // text is measured once.
-        TextWidth width = RememberingWidths([measure = std::move(measure)](std::string_view text) {
-            return measure.Width(rt::TrimTrailingSpaces(text)) + 3;
-        });
-        lists_.emplace(*model, path_, std::move(width));
-    }
+    rt::TextMeasure measure = ref.Measure();
+    // The width an auto-sized string control takes for the text, plus 3.
+    // Names and keys recur from one selection to the next: each distinct
+    // text is measured once.
+    TextWidth width = RememberingWidths([measure = std::move(measure)](std::string_view text) {
+        return measure.Width(rt::TrimTrailingSpaces(text)) + 3;
+    });
+    lists_.emplace(model_, path_, std::move(width));
 }
 
 bool DictionaryWindowObject::HandleOneEvent() {
@@ -162,7 +160,7 @@ std::uint8_t DictionaryWindowObject::DispatchEvent() {
         PickPopup();
         return framework::result::Finished;
     }
-    if (Host().Event() == display::kTileEvent) {
+    if (Host().Event() == rt::program_event::Tile) {
         splitters_.Retile();
         AfterLayout();
     }

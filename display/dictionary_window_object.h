@@ -17,8 +17,8 @@ namespace display {
 
 class DictionaryWindowObject final : public framework::ProcedureWindow {
   public:
-    // `model` (null: none loaded) outlives the window.
-    DictionaryWindowObject(const dictionary::DictionaryModel* model, std::string path);
+    // `model` outlives the window.
+    DictionaryWindowObject(const dictionary::DictionaryModel& model, std::string path);
 
     std::uint8_t Teardown() override;
     void FirstDisplay() override;
@@ -33,7 +33,7 @@ class DictionaryWindowObject final : public framework::ProcedureWindow {
     void Prepare() override;
 
   private:
-    const dictionary::DictionaryModel* model_;
+    const dictionary::DictionaryModel& model_;
     std::string path_;  // the dictionary's, as the user chose it
     // Rebuilds the lists for the Files row `row` (0: the first build) and
     // hands each list its rows in one snapshot, with its format. The Files

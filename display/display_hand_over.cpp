@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "framework/globals.h"
+#include "runtime/core/program_events.h"
 #include "runtime/program_threads.h"
 
 namespace display {
@@ -38,7 +39,7 @@ void ReleaseDisplayThread() {
     int mine = self;
     framework::DisplayThread.compare_exchange_strong(mine, 0);
     const int waiting = waitingThread.load();
-    if (waiting != 0 && waiting != self) rt::Post(kHandOverEvent, 0, waiting);
+    if (waiting != 0 && waiting != self) rt::Post(rt::program_event::HandOver, 0, waiting);
 }
 
 }  // namespace display

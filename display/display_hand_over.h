@@ -7,9 +7,6 @@
 
 namespace display {
 
-// The event that tells a waiting window that DisplayThread was let go.
-inline constexpr int kHandOverEvent = 901;
-
 // Takes DisplayThread for the calling thread. While another live thread
 // holds it, `handleNextEvent` is called to wait for and handle this window's
 // next event; when it returns false (the window closed) the wait ends and

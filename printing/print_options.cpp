@@ -192,9 +192,8 @@ printing::PrintFlags& PrintOptionFlags() {
     return flags;
 }
 
-void KESTR004(const dictionary::DictionaryModel* model, const std::string& path) {
-    if (model == nullptr) return;
-    PrintOptionsWindow window(*model, path);
+void KESTR004(const dictionary::DictionaryModel& model, const std::string& path) {
+    PrintOptionsWindow window(model, path);
     framework::RunProcedure(window);
 }
 

@@ -42,9 +42,9 @@ std::string FilesListFormat(int nameWidth);
 // openings of the window and are touched only on the frame's thread.
 printing::PrintFlags& PrintOptionFlags();
 
-// Runs the print options of `model` (nothing when null), read from the
-// dictionary at `path`, on the calling thread (the frame's) until they close
-// and, when Print was pressed, the report after them.
-void KESTR004(const dictionary::DictionaryModel* model, const std::string& path);
+// Runs the print options of `model`, read from the dictionary at `path`, on
+// the calling thread (the frame's) until they close and, when Print was
+// pressed, the report after them.
+void KESTR004(const dictionary::DictionaryModel& model, const std::string& path);
 
 }  // namespace printing

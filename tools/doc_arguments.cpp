@@ -120,8 +120,7 @@ std::optional<ReportArguments> ReadReportArguments(Args args) {
     app->add_flag("--no-relations", noRelations, "leave out the relations");
     app->add_option("--format", format, "pdf, or text: each band's text, a form feed a page")
         ->check(OneOf({"pdf", "text"}));
-    app->add_option("--paper", paper, "A3, A4, A5, B5, Letter, Legal or Executive")
-        ->option_text("NAME");
+    app->add_option("--paper", paper, "one of " + rt::PaperNames())->option_text("NAME");
     app->add_flag("--landscape", out.landscape, "turn the paper");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);

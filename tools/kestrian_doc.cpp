@@ -34,7 +34,7 @@ constexpr std::array kCommands = {
     Command{"report",
             "report FILE.TXD [-o OUT] [--select LABEL]... [--no-title-page] [--no-summary]\n"
             "        [--no-keys] [--no-aliases] [--no-relations] [--format pdf|text]\n"
-            "        [--paper A3|A4|A5|B5|Letter|Legal|Executive] [--landscape]\n"
+            "        [--paper NAME] [--landscape]\n"
             "                                 the dictionary report as a PDF or as text",
             RunReport},
     Command{"docs",

@@ -13,11 +13,10 @@ namespace rt {
 
 inline constexpr int kUnitsPerInch = 1000;
 
-// Whole sheets, in thousandths of an inch.
+// The sheet a report is laid out on unless told otherwise, in thousandths
+// of an inch; the paper table (paper_sizes.cpp) names it "A4".
 inline constexpr int kA4Width = 8268;
 inline constexpr int kA4Height = 11693;
-inline constexpr int kLetterWidth = 8500;
-inline constexpr int kLetterHeight = 11000;
 
 // Colours are 0xRRGGBB.
 inline constexpr std::uint32_t kBlack = 0x000000;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "runtime/core/case_fold.h"
+#include "runtime/core/page_drawing.h"
 #include "runtime/core/safe_file.h"
 
 namespace rt {
@@ -16,7 +17,7 @@ struct NamedSheet {
 };
 
 constexpr std::array kSheets = {
-    NamedSheet{"A3", {11693, 16535}},       NamedSheet{"A4", {8268, 11693}},
+    NamedSheet{"A3", {11693, 16535}},       NamedSheet{"A4", {kA4Width, kA4Height}},
     NamedSheet{"A5", {5827, 8268}},         NamedSheet{"B5", {6929, 9843}},
     NamedSheet{"Letter", {8500, 11000}},    NamedSheet{"Legal", {8500, 14000}},
     NamedSheet{"Executive", {7250, 10500}},

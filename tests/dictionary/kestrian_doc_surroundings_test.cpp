@@ -17,9 +17,9 @@
 
 #include "dictionary/model.h"
 #include "dictionary/release_model.h"
-#include "tests/dictionary/large_export.h"
-#include "tests/dictionary/temp_folder.h"
-#include "tests/dictionary/tool_run.h"
+#include "tests/support/large_export.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/tool_run.h"
 
 #if defined(KESTRIAN_DOC_PATH) && defined(KESTRIAN_SAMPLES_DIR)
 

@@ -11,9 +11,9 @@
 
 #include "dictionary/model_json.h"
 #include "dictionary/txd_parser.h"
-#include "tests/dictionary/temp_folder.h"
-#include "tests/dictionary/tool_run.h"
 #include "tests/dictionary/worked_example.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/tool_run.h"
 
 #ifdef KESTRIAN_DOC_PATH
 

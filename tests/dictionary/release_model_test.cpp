@@ -9,8 +9,8 @@
 #include <string>
 
 #include "dictionary/writeback_file.h"
-#include "tests/dictionary/temp_folder.h"
 #include "tests/dictionary/worked_example.h"
+#include "tests/support/temp_folder.h"
 
 namespace dictionary {
 namespace {

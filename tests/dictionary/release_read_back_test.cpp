@@ -7,8 +7,8 @@
 #include "dictionary/model_json.h"
 #include "dictionary/release_model.h"
 #include "dictionary/txd_parser.h"
-#include "tests/dictionary/temp_folder.h"
 #include "tests/dictionary/worked_example.h"
+#include "tests/support/temp_folder.h"
 
 namespace dictionary {
 namespace {

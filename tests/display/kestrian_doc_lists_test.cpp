@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/dictionary/temp_folder.h"
-#include "tests/dictionary/tool_run.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/tool_run.h"
 
 #if defined(KESTRIAN_DOC_PATH) && defined(KESTRIAN_SAMPLES_DIR)
 

@@ -25,8 +25,8 @@
 #include "runtime/gui/gui_window.h"
 #include "runtime/gui/list_control.h"
 #include "runtime/program_threads.h"
-#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
+#include "tests/support/large_export.h"
 
 namespace {
 
@@ -249,7 +249,7 @@ TEST(DictionaryWindow, ASecondWindowWaitsUntilTheFirstHasClosed) {
         const int firstThread = framework::DisplayThread.load();
         // Another dictionary window while the first still holds the display.
         const int secondThread = rt::Start(
-            [] { display::KESTR009(framework::Model(), framework::DictionaryPath.Get()); });
+            [] { display::KESTR009(*framework::Model(), framework::DictionaryPath.Get()); });
         ASSERT_TRUE(WaitUntil([&] { return h.CountWindows(kDictionaryWindowLabel) == 2; }));
         rt::WindowRef second;
         for (const rt::OpenWindowInfo& info : rt::OpenWindows())

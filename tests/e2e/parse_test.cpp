@@ -13,8 +13,8 @@
 #include "framework/globals.h"
 #include "runtime/core/profile.h"
 #include "runtime/program_threads.h"
-#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
+#include "tests/support/large_export.h"
 
 namespace {
 

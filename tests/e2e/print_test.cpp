@@ -22,8 +22,8 @@
 #include "runtime/gui/gui_window.h"
 #include "runtime/gui/list_control.h"
 #include "runtime/program_printer.h"
-#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
+#include "tests/support/large_export.h"
 #include "tests/support/private_cups.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/core/page_drawing.h"
+#include "tests/support/letter_sheet.h"
 
 namespace printing {
 namespace {
@@ -25,7 +26,7 @@ struct Sheet {
 };
 constexpr Sheet kSheets[] = {
     {"A4", rt::kA4Width, rt::kA4Height},
-    {"Letter", rt::kLetterWidth, rt::kLetterHeight},
+    {"Letter", testsupport::kLetterWidth, testsupport::kLetterHeight},
     {"A4 landscape", rt::kA4Height, rt::kA4Width},
     {"A5", 5827, 8268},
 };

@@ -425,7 +425,7 @@ TEST(HeadingLinesTest, LongPathAndManyAliasesKeepEveryWord) {
     dictionary::FileQueue file = File("F", "CUS");
     file.CREATE = file.RECLAIM = file.THREAD = file.BINDABLE = file.EXTERNAL = 1;
     const std::string path = "'\\\\server\\share\\" + std::string(40, 'd') + "\\" +
-                             std::string(30, 'f') + "\\" + std::string(30, 'g') + ".TPS'";
+                             std::string(30, 'f') + "\\" + std::string(30, 'g') + ".DAT'";
     file.NAME = path;
     std::vector<std::string> aliases;
     for (int i = 0; i < 14; ++i) aliases.push_back(std::string(38, 'a') + std::to_string(10 + i));

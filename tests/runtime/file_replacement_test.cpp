@@ -10,7 +10,7 @@
 #include <string>
 
 #include "runtime/core/safe_file.h"
-#include "tests/dictionary/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace rt {
 namespace {

@@ -12,7 +12,7 @@
 #include <QScrollBar>
 
 #include "runtime/gui/list_model.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
 
 namespace {
 

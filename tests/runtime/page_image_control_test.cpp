@@ -8,14 +8,15 @@
 #include <QScrollBar>
 
 #include "runtime/page_images.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
+#include "tests/support/letter_sheet.h"
 
 namespace {
 
 rt::Page Letter() {
     rt::Page page;
-    page.width = rt::kLetterWidth;
-    page.height = rt::kLetterHeight;
+    page.width = testsupport::kLetterWidth;
+    page.height = testsupport::kLetterHeight;
     page.ops.push_back(rt::TextOp(500, 500, "Letter", {rt::FontFace::Sans, 12, false}));
     return page;
 }

@@ -12,8 +12,8 @@
 
 #include "runtime/gui/gui_thread.h"
 #include "runtime/gui/page_painter.h"
-#include "tests/dictionary/temp_folder.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include "tests/dictionary/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace rt {
 namespace {

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "runtime/gui/gui_thread.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
 
 namespace {
 

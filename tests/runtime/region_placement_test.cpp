@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 
 #include "runtime/gui/region_control.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
 
 namespace {
 

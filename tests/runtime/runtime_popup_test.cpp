@@ -11,7 +11,7 @@
 
 #include "runtime/gui/popup_menu.h"
 #include "runtime/gui/qt_dialog_service.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
 #include "tests/support/scripted_dialogs.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "runtime/gui/text_control.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
 
 namespace {
 

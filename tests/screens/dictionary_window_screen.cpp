@@ -27,8 +27,8 @@
 #include "runtime/gui/gui_thread.h"
 #include "runtime/gui/gui_window.h"
 #include "runtime/gui/qt_dialog_service.h"
-#include "tests/dictionary/large_export.h"
 #include "tests/e2e/program_harness.h"
+#include "tests/support/large_export.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <regex>
 
-#include "tests/dictionary/tool_run.h"
+#include "tests/support/tool_run.h"
 #include "tests/workflow/workflow_models.h"
 #include "workflow/markdown_docs.h"
 

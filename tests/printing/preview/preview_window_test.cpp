@@ -15,10 +15,11 @@
 #include "printing/preview_manager.h"
 #include "runtime/gui/page_image_control.h"
 #include "runtime/ini_manager.h"
-#include "tests/dictionary/temp_folder.h"
 #include "tests/printing/preview/preview_driver.h"
-#include "tests/runtime/gui_program.h"
+#include "tests/support/gui_program.h"
+#include "tests/support/letter_sheet.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -279,7 +280,7 @@ TEST(PreviewWindow, AOnePageReportHasNothingToPageThrough) {
 TEST(PreviewWindow, TheReportsPreviewOpensOnOnePageFittedToTheWindow) {
     guitest::RunProgram([] {
         rt::PageImages pages;
-        previewtest::AddPages(pages, 3, rt::kLetterWidth, rt::kLetterHeight);
+        previewtest::AddPages(pages, 3, testsupport::kLetterWidth, testsupport::kLetterHeight);
         Driver driver([](rt::WindowRef w) {
             ASSERT_TRUE(WaitForStatus(w, printing::preview::kPageZone, "Page 1 of 3"));
             EXPECT_FALSE(Shown(w, 2));
@@ -295,7 +296,8 @@ TEST(PreviewWindow, TheReportsPreviewOpensOnOnePageFittedToTheWindow) {
             }));
             const rt::UnitsPerInch units = w.InchUnits();
             EXPECT_NEAR((box.width / units.x) / (box.height / units.y),
-                        static_cast<double>(rt::kLetterWidth) / rt::kLetterHeight, 0.01);
+                        static_cast<double>(testsupport::kLetterWidth) / testsupport::kLetterHeight,
+                        0.01);
         });
         EXPECT_FALSE(printing::PreviewPages(pages));
     });

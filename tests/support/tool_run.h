@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/dictionary/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace dict_test {
 
