@@ -29,7 +29,6 @@ TEST(ExportLoadTest, CheckRefusesWhatIsNoExportWithItsFault) {
     const std::vector<Case> cases = {
         {"an export", kExport, 0, ExportFault::None},
         {"empty", "", kInvalidDataFile, ExportFault::NoSectionHeader},
-        {"a line of text", "hello\r\n", kInvalidDataFile, ExportFault::NoSectionHeader},
         {"a NUL byte far in", kExport + '\0', kInvalidDataFile, ExportFault::HoldsNul},
         {"NUL bytes and a header", std::string(3, '\0') + "\r\n[FILES]\r\n", kInvalidDataFile,
          ExportFault::HoldsNul},
@@ -57,24 +56,6 @@ TEST(ExportLoadTest, TheModelGetsTheExportsBytesWhetherCheckKeptThemOrNot) {
         DictionaryModel model;
         EXPECT_EQ(load.GiveTo(model), kExport) << keep;
     }
-}
-
-TEST(ExportLoadTest, LoadExportParsesAnExportAndLeavesTheModelAloneOtherwise) {
-    TempFolder folder;
-    WriteBytes(folder.File("IN.TXD"), kExport);
-    WriteBytes(folder.File("JUNK.TXD"), "hello\r\n");
-    DictionaryModel model;
-    const LoadedExport loaded = LoadExport(folder.File("IN.TXD"), model);
-    EXPECT_EQ(loaded.error, 0);
-    EXPECT_EQ(loaded.bytes, kExport);
-    ASSERT_TRUE(model.FILE);
-    EXPECT_EQ(model.FILE->size(), 1u);
-
-    DictionaryModel untouched;
-    const LoadedExport junk = LoadExport(folder.File("JUNK.TXD"), untouched);
-    EXPECT_EQ(junk.error, kInvalidDataFile);
-    EXPECT_EQ(junk.fault, ExportFault::NoSectionHeader);
-    EXPECT_FALSE(untouched.FILE);
 }
 
 }  // namespace
