@@ -7,7 +7,7 @@
 #include "app/dictionary_acquisition.h"
 #include "app/frame_services.h"
 #include "app/parse_window.h"
-#include "dictionary/export_file.h"
+#include "dictionary/export_load.h"
 #include "dictionary/model.h"
 #include "display/dictionary_window.h"
 #include "framework/globals.h"
@@ -44,26 +44,18 @@ void CloseAndWait(std::int32_t thread) {
     rt::WaitForThreadEnd(thread, kPatience);
 }
 
-// Opens the export at `txdPath`. When it cannot be opened, is larger than
-// the memory that can be had or is no text (it holds NUL bytes), shows the
-// "ERROR OPENING DICTIONARY" box and returns null.
-std::unique_ptr<dictionary::ExportFile> OpenExportOrReport(const std::string& txdPath) {
-    auto file = std::make_unique<dictionary::ExportFile>(txdPath);
-    if (const int error = file->Open(); error != 0) {
+// Checks the export at `txdPath`. When it cannot be opened, is larger than
+// the memory that can be had or is no export (it holds NUL bytes, or no
+// section header), shows the "ERROR OPENING DICTIONARY" box and returns null.
+std::unique_ptr<dictionary::ExportLoad> CheckExportOrReport(const std::string& txdPath) {
+    auto load = std::make_unique<dictionary::ExportLoad>(txdPath);
+    // Read through here, without keeping it, while the loaded dictionary is
+    // still kept; a file of NUL bytes is refused at its first block.
+    if (const int error = load->Check(false); error != 0) {
         ReportExportError(error, txdPath);
         return nullptr;
     }
-    if (const int error = dictionary::ReserveExportBuffer(*file).error; error != 0) {
-        ReportExportError(error, txdPath);
-        return nullptr;
-    }
-    // Read through once here, while the loaded dictionary is still kept; a
-    // file of NUL bytes is refused at its first block.
-    if (const int error = dictionary::CheckExportIsText(*file); error != 0) {
-        ReportExportError(error, txdPath);
-        return nullptr;
-    }
-    return file;
+    return load;
 }
 
 }  // namespace
@@ -86,15 +78,14 @@ void DictionaryLifecycle::Open(std::optional<std::string> chosen) {
         CancelOpen();
         return;
     }
-    // The export is opened before the old model is released, so that an
-    // export that cannot be opened leaves the loaded dictionary as it was.
-    std::unique_ptr<dictionary::ExportFile> exportFile =
-        OpenExportOrReport(framework::TxdPath.Get());
-    if (!exportFile) {
+    // The export is checked before the old model is released, so that an
+    // export that cannot be loaded leaves the loaded dictionary as it was.
+    std::unique_ptr<dictionary::ExportLoad> load = CheckExportOrReport(framework::TxdPath.Get());
+    if (!load) {
         CancelOpen();
         return;
     }
-    StartParse(std::move(exportFile), framework::TempExport.load() != 0);
+    StartParse(std::move(load), framework::TempExport.load() != 0);
 }
 
 void DictionaryLifecycle::Close() {
@@ -114,10 +105,10 @@ void DictionaryLifecycle::CancelOpen() {
     CloseDictionaryWindow();
 }
 
-void DictionaryLifecycle::StartParse(std::unique_ptr<dictionary::ExportFile> exportFile,
+void DictionaryLifecycle::StartParse(std::unique_ptr<dictionary::ExportLoad> load,
                                      bool tempExport) {
     StopModelUsers();
-    const std::string txdPath = exportFile->Path();
+    const std::string txdPath = load->Path();
     framework::TxdPath.Set(txdPath);
     framework::TempExport.store(tempExport ? 1 : 0);
     // Releasing writes "TEST.TXD", which may be the very export chosen. The
@@ -125,17 +116,16 @@ void DictionaryLifecycle::StartParse(std::unique_ptr<dictionary::ExportFile> exp
     // export opened before keeps its contents for the read below; and the old
     // model is gone before the new export's bytes arrive.
     ReleaseModel();
-    dictionary::ExportRead read = dictionary::ReadOpenExport(*exportFile);
-    exportFile.reset();
-    if (read.error != 0) {
+    if (const int error = load->Read(); error != 0) {
         UpdateFrameMenu();
-        ReportExportError(read.error, txdPath);
+        ReportExportError(error, txdPath);
         return;
     }
     // The model keeps the export for its life: its texts point into it, and
     // a model released (or a parse abandoned) frees it with the rest.
     dictionary::DictionaryModel* model = framework::CreateModel();
-    const std::string_view bytes = model->storage.Adopt(std::move(read.bytes));
+    const std::string_view bytes = load->GiveTo(*model);
+    load.reset();
     UpdateFrameMenu();
     const int thread = rt::Start([this, bytes] {
         ParseEnded(KESTR003(bytes));

@@ -12,7 +12,7 @@
 #include <string>
 
 namespace dictionary {
-class ExportFile;
+class ExportLoad;
 }
 
 namespace app {
@@ -47,7 +47,7 @@ class DictionaryLifecycle {
     // Runs on the frame's thread once the export is open: releases the loaded
     // model, reads the export whole, creates an empty model, enables Close and
     // Print, and starts the parse window on a thread of its own.
-    void StartParse(std::unique_ptr<dictionary::ExportFile> exportFile, bool tempExport);
+    void StartParse(std::unique_ptr<dictionary::ExportLoad> load, bool tempExport);
     // Runs on the parse thread once the parse window has closed: deletes the
     // temporary export, clears the parse's status texts, releases a model
     // left incomplete, closes any older dictionary window and, when the

@@ -115,10 +115,6 @@ ExportRead ReadExport(const std::string& path) {
     ExportFile file(path);
     const int error = file.Open();
     if (error != 0) return ExportRead{error, {}};
-    return ReadOpenExport(file);
-}
-
-ExportRead ReadOpenExport(ExportFile& file) {
     ExportRead result = ReserveExportBuffer(file);
     if (result.error == 0) ReadIntoBuffer(file, result);
     return result;
@@ -160,17 +156,6 @@ void ReadIntoBuffer(ExportFile& file, ExportRead& read) {
         read.bytes.append(file.Block());
     }
     file.Close();
-}
-
-int CheckExportIsText(ExportFile& file) {
-    file.SetToStart();
-    int error = 0;
-    while (error == 0 && !file.Eof()) {
-        error = file.Next();
-        if (error == 0 && HoldsNul(file.Block())) error = kInvalidDataFile;
-    }
-    file.SetToStart();
-    return Report(error);
 }
 
 }  // namespace dictionary

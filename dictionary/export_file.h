@@ -75,27 +75,20 @@ struct ExportRead {
     std::string bytes;  // the file's exact bytes when error is 0
 };
 
-// Reads the whole export at `path` into one buffer of its exact bytes. On
-// failure the runtime's error state holds the code and its text.
+// Reads the whole file at `path` into one buffer of its exact bytes, whatever
+// they are (ExportLoad, in export_load.h, loads an export). A file larger than
+// the memory that can be had fails with 8. On failure the runtime's error
+// state holds the code and its text.
 ExportRead ReadExport(const std::string& path);
-// The same for an export already opened: block by block into one buffer, then
-// closed. An export larger than the memory that can be had fails with 8.
-ExportRead ReadOpenExport(ExportFile& file);
-// The two halves of ReadOpenExport, for a caller that must know the export
-// fits before it frees anything: the buffer for the whole export, reserved
-// (error 8 when it cannot be had), then the export read into it.
+// The two halves of reading an opened file, for a caller that must know it
+// fits before it frees anything: the buffer for the whole file, reserved
+// (error 8 when it cannot be had), then the file read into it block by block
+// and closed.
 ExportRead ReserveExportBuffer(const ExportFile& file);
 void ReadIntoBuffer(ExportFile& file, ExportRead& read);
 
 // An export is text: a NUL byte means a sparse file, a disk image or some
 // other binary named by mistake.
 bool HoldsNul(std::string_view bytes);
-
-// Reads an opened export through, without keeping it, for a caller that
-// must know it is text before it frees anything: 0, 36 (Invalid Data File)
-// at the first block that holds a NUL byte, so that a large file of NUL
-// bytes is refused at once, or 5 when reading fails. The next read then
-// starts at the first byte again.
-int CheckExportIsText(ExportFile& file);
 
 }  // namespace dictionary

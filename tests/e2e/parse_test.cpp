@@ -231,6 +231,11 @@ TEST(Parse, ANulByteFarInGetsItsBoxAndTheOldDictionaryStays) {
     RefusedAndTheOldDictionaryStays("LATE.TXD", 0, late, "Error 36 (Invalid Data File)");
 }
 
+// A text file in which no line is a section header is no export either.
+TEST(Parse, AFileWithoutASectionHeaderGetsItsBoxAndTheOldDictionaryStays) {
+    RefusedAndTheOldDictionaryStays("JUNK.TXD", 0, "hello\r\n", "Error 36 (Invalid Data File)");
+}
+
 TEST(Parse, CloseWritesTestTxdAndClosesTheDictionaryWindow) {
     ProgramHarness harness;
     harness.Dialogs().QueueOpenFile(SamplePath().string());

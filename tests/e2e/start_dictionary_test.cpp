@@ -1,6 +1,8 @@
 // kestrian FILE.TXD: the dictionary named on the command line opens at start.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "app/dictionary_acquisition.h"
 #include "app/layouts.h"
 #include "display/core/split_layout.h"
@@ -57,6 +59,25 @@ TEST(StartDictionary, AMissingFileIsReportedAsFileOpenReportsItAndTheFrameStaysE
             h.Choose(app::frame_menu::Exit);
         },
         (harness.Root() / "MISSING.TXD").string());
+}
+
+TEST(StartDictionary, AnEmptyFileIsRefusedAsNoExportAndTheFrameStaysEmpty) {
+    ProgramHarness harness;
+    const std::string empty = (harness.WorkFolder() / "EMPTY.TXD").string();
+    { std::ofstream create(empty); }
+    harness.Run(
+        [&](ProgramHarness& h) {
+            const rt::WindowRef frame = h.WaitForFrame();
+            ASSERT_TRUE(h.Dialogs().WaitForMessages(1, std::chrono::seconds(20)));
+            EXPECT_EQ(framework::Model(), nullptr);
+            EXPECT_FALSE(frame.IsEnabled(app::frame_menu::Close));
+            h.Choose(app::frame_menu::Exit);
+        },
+        empty);
+    const auto boxes = harness.Dialogs().Messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "ERROR OPENING DICTIONARY");
+    EXPECT_EQ(boxes[0].text, "Error 36 (Invalid Data File)\nattempting to open " + empty);
 }
 
 }  // namespace
