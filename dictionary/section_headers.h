@@ -10,12 +10,33 @@
 
 namespace dictionary {
 
+// The section headers of an export, as the first token of their line.
+namespace header {
+inline constexpr std::string_view kDictionary = "[DICTIONARY]";
+inline constexpr std::string_view kDescription = "[DESCRIPTION]";
+inline constexpr std::string_view kFiles = "[FILES]";
+inline constexpr std::string_view kAliases = "[ALIASES]";
+inline constexpr std::string_view kRelations = "[RELATIONS]";
+inline constexpr std::string_view kViews = "[VIEWS]";
+inline constexpr std::string_view kLongDesc = "[LONGDESC]";
+inline constexpr std::string_view kQuickCode = "[QUICKCODE]";
+inline constexpr std::string_view kUserOption = "[USEROPTION]";
+inline constexpr std::string_view kScreenControls = "[SCREENCONTROLS]";
+inline constexpr std::string_view kReportControls = "[REPORTCONTROLS]";
+}  // namespace header
+
+// The headers of the annotation sections, which belong to the declaration
+// that follows them.
+inline constexpr std::array<std::string_view, 5> kAnnotationHeaders = {
+    header::kLongDesc, header::kQuickCode, header::kUserOption, header::kScreenControls,
+    header::kReportControls};
+
 // Every first token TxdParser starts (or, for "[DICTIONARY]", accepts) a
 // section at.
 inline constexpr std::array<std::string_view, 11> kSectionHeaders = {
-    "[DICTIONARY]", "[DESCRIPTION]",    "[FILES]",          "[ALIASES]",
-    "[RELATIONS]",  "[VIEWS]",          "[LONGDESC]",       "[QUICKCODE]",
-    "[USEROPTION]", "[SCREENCONTROLS]", "[REPORTCONTROLS]",
+    header::kDictionary, header::kDescription,    header::kFiles,          header::kAliases,
+    header::kRelations,  header::kViews,          header::kLongDesc,       header::kQuickCode,
+    header::kUserOption, header::kScreenControls, header::kReportControls,
 };
 
 // Looks for a line whose first token is a section header in an export fed

@@ -3,6 +3,7 @@
 #include <limits>
 #include <utility>
 
+#include "dictionary/section_headers.h"
 #include "runtime/core/blanks.h"
 
 namespace dictionary {
@@ -14,11 +15,11 @@ constexpr std::string_view kDctPath = "DCT Path:";
 // The headers of the annotation sections and the list each one starts.
 constexpr std::pair<std::string_view, List<TextLineQueue> AnnotationSections::*>
     kAnnotationSections[] = {
-        {"[LONGDESC]", &AnnotationSections::LONGDESC},
-        {"[QUICKCODE]", &AnnotationSections::QUICKCODE},
-        {"[USEROPTION]", &AnnotationSections::USEROPTION},
-        {"[SCREENCONTROLS]", &AnnotationSections::SCREENCONTROL},
-        {"[REPORTCONTROLS]", &AnnotationSections::REPORTCONTROL},
+        {header::kLongDesc, &AnnotationSections::LONGDESC},
+        {header::kQuickCode, &AnnotationSections::QUICKCODE},
+        {header::kUserOption, &AnnotationSections::USEROPTION},
+        {header::kScreenControls, &AnnotationSections::SCREENCONTROL},
+        {header::kReportControls, &AnnotationSections::REPORTCONTROL},
 };
 
 // The header lines and the value each one sets.
@@ -130,26 +131,26 @@ bool TxdParser::ApplyFirstToken(std::string_view t1, std::string_view t2) {
     if (t1.empty()) return false;
     switch (t1.front()) {
         case '[':
-            if (t1 == "[DICTIONARY]") return true;
-            if (t1 == "[DESCRIPTION]") {
+            if (t1 == header::kDictionary) return true;
+            if (t1 == header::kDescription) {
                 model_.DESCRIPTION = MakeList<TextLineQueue>(memory_);
                 currentText_ = model_.DESCRIPTION.get();
                 return true;
             }
-            if (t1 == "[FILES]") {
+            if (t1 == header::kFiles) {
                 StartFiles();
                 return true;
             }
-            if (t1 == "[ALIASES]") {
+            if (t1 == header::kAliases) {
                 Restart(model_.ALIAS);
                 return true;
             }
-            if (t1 == "[RELATIONS]") {
+            if (t1 == header::kRelations) {
                 Restart(model_.RELATION);
                 inRelations_ = true;
                 return true;
             }
-            if (t1 == "[VIEWS]") {
+            if (t1 == header::kViews) {
                 model_.VIEW = MakeList<ViewQueue>(memory_);
                 return true;
             }

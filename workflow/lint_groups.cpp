@@ -2,14 +2,12 @@
 
 #include <array>
 
+#include "dictionary/section_headers.h"
 #include "runtime/core/blanks.h"
 
 namespace workflow {
 
 namespace {
-
-constexpr std::array<std::string_view, 5> kAnnotationHeaders = {
-    "[LONGDESC]", "[QUICKCODE]", "[USEROPTION]", "[SCREENCONTROLS]", "[REPORTCONTROLS]"};
 
 bool IsDelimiter(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '(';
@@ -62,12 +60,12 @@ class StructureCount {
         if (line.empty() || line.front() == '!') return;
         if (line.front() == '[') {
             const std::string_view header = rt::TrimBlanks(line);
-            for (std::string_view annotation : kAnnotationHeaders) {
+            for (std::string_view annotation : dictionary::kAnnotationHeaders) {
                 if (header == annotation) return;
             }
             Close();
-            inFiles_ = header == "[FILES]";
-            inAliases_ = header == "[ALIASES]";
+            inFiles_ = header == dictionary::header::kFiles;
+            inAliases_ = header == dictionary::header::kAliases;
             return;
         }
         if (!inFiles_ && !inAliases_) return;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "runtime/core/error_state.h"
-#include "tests/dictionary/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace dictionary {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/dictionary/temp_folder.h"
-#include "tests/dictionary/tool_run.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/tool_run.h"
 
 #if defined(KESTRIAN_DOC_PATH) && defined(KESTRIAN_SAMPLES_DIR)
 
