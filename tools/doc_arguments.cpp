@@ -241,11 +241,11 @@ std::optional<DiffArguments> ReadDiffArguments(Args args) {
                        "What changed from OLD to NEW, one line a change after a line naming "
                        "NEW: + added, - removed, ~ changed. Exit 0 when the same, 1 when they "
                        "differ, 2 on bad input.");
-    app->add_option("files", files,
+    app->add_option("exports", files,
                     "OLD.TXD NEW.TXD, or the seven arguments Git gives a diff driver: PATH "
-                    "OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE (the header then "
+                    "OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE (the first line then "
                     "names PATH)")
-        ->option_text("OLD NEW | PATH OLD . . NEW . .");
+        ->option_text("OLD NEW");
     app->add_flag("--json", out.json, "a JSON array of change, object and detail");
     app->add_flag("--all", out.all, "also the header lines: VERSION, CREATED, MODIFIED");
     app->add_flag("--ignore-descriptions", out.ignoreDescriptions,

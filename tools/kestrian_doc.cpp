@@ -55,7 +55,7 @@ constexpr std::array kCommands = {
             "                                 Git's diff driver, with its seven arguments",
             RunDiff},
     Command{"textconv",
-            "textconv FILE.TXD               the dictionary as text, a line an object, for\n"
+            "textconv FILE.TXD              the dictionary as text, a line an object, for\n"
             "                                 Git's textconv",
             RunTextconv},
 };
