@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/dictionary/tool_run.h"
+#include "tests/support/tool_run.h"
 
 namespace {
 
