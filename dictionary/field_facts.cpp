@@ -1,5 +1,6 @@
 #include "dictionary/field_facts.h"
 
+#include "dictionary/txd_parser.h"
 #include "runtime/core/blanks.h"
 
 namespace dictionary {
@@ -36,13 +37,30 @@ std::string MemoTypeText(const MemoQueue& memo) {
     return "MEMO(" + std::to_string(memo.SIZE) + ")";
 }
 
-std::string ValidOf(const ObjectTextRef& text, Scanner& scanner) {
+std::string KeywordArguments(const ObjectTextRef& text, std::string_view keyword,
+                             Scanner& scanner) {
     const std::string_view keywords = text ? text->KEYWORDS.view() : std::string_view();
-    if (keywords.find("VALID") == std::string_view::npos) return {};
+    if (keywords.find(keyword) == std::string_view::npos) return {};
     scanner.Split(keywords, {}, true);
-    std::string valid = scanner.ArgumentsOf("VALID");
-    if (rt::TrimTrailingSpaces(valid).empty()) return {};
-    return valid;
+    std::string arguments = scanner.ArgumentsOf(keyword);
+    if (rt::TrimTrailingSpaces(arguments).empty()) return {};
+    return arguments;
+}
+
+std::vector<std::string_view> DescriptionLines(const ObjectTextRef& text) {
+    std::vector<std::string_view> lines;
+    if (!text) return lines;
+    for (const TextLineQueue& line : Rows(text->Sections().LONGDESC))
+        lines.push_back(line.TEXT.view());
+    return lines;
+}
+
+std::vector<std::string_view> DictionaryDescription(const DictionaryModel& model) {
+    std::vector<std::string_view> lines;
+    for (const TextLineQueue& line : Rows(model.DESCRIPTION)) {
+        if (!line.TEXT.view().starts_with(kDctPathLine)) lines.push_back(line.TEXT.view());
+    }
+    return lines;
 }
 
 std::vector<std::string> FileAttributeWords(const FileQueue& file) {

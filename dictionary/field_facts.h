@@ -1,6 +1,6 @@
 // The facts of a field, a group and a file that every listing shows the same
-// way: the type text, the VALID attribute, the prefix that qualifies a field,
-// the file's attribute words.
+// way: the type text, the VALID, PROMPT and HEADER attributes, descriptions,
+// the prefix that qualifies a field, the file's attribute words.
 #pragma once
 
 #include <string>
@@ -23,10 +23,27 @@ std::string TypeTextWithDim(const FieldQueue& field);
 // "MEMO(2000)".
 std::string MemoTypeText(const MemoQueue& memo);
 
-// Every argument of the VALID attribute among an object's annotation
-// keywords, as written ("INRANGE(0,100)" whole); empty when it has none or
-// only blanks.
-std::string ValidOf(const ObjectTextRef& text, Scanner& scanner);
+// Every argument of the attribute `keyword` among an object's annotation
+// keywords, as written ("INRANGE(0,100)" whole, "'&Name:'" with its quotes);
+// empty when it has none or only blanks.
+std::string KeywordArguments(const ObjectTextRef& text, std::string_view keyword, Scanner& scanner);
+// The arguments of the VALID attribute, of PROMPT and of HEADER.
+inline std::string ValidOf(const ObjectTextRef& text, Scanner& scanner) {
+    return KeywordArguments(text, "VALID", scanner);
+}
+inline std::string PromptOf(const ObjectTextRef& text, Scanner& scanner) {
+    return KeywordArguments(text, "PROMPT", scanner);
+}
+inline std::string HeaderOf(const ObjectTextRef& text, Scanner& scanner) {
+    return KeywordArguments(text, "HEADER", scanner);
+}
+
+// The lines of an object's long description, as written; none when it has
+// no [LONGDESC] section.
+std::vector<std::string_view> DescriptionLines(const ObjectTextRef& text);
+// The dictionary's description lines without the "DCT Path:" line that the
+// import adds (it names where the export was read from, not its content).
+std::vector<std::string_view> DictionaryDescription(const DictionaryModel& model);
 
 // The words of the file's set flags in the export's order: "CREATE",
 // "RECLAIM", ..., "OWNER(...)", "ENCRYPT".

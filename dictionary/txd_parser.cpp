@@ -10,8 +10,6 @@ namespace dictionary {
 
 namespace {
 
-constexpr std::string_view kDctPath = "DCT Path:";
-
 // The headers of the annotation sections and the list each one starts.
 constexpr std::pair<std::string_view, List<TextLineQueue> AnnotationSections::*>
     kAnnotationSections[] = {
@@ -237,10 +235,10 @@ void TxdParser::SetHeaderValue(Text& value) {
 
 void TxdParser::StartFiles() {
     std::pmr::vector<TextLineQueue>& description = Ensure(model_.DESCRIPTION, memory_);
-    if (!description.empty() && description.back().TEXT.view().starts_with(kDctPath)) {
+    if (!description.empty() && description.back().TEXT.view().starts_with(kDctPathLine)) {
         description.pop_back();
     }
-    std::string line(kDctPath);
+    std::string line(kDctPathLine);
     line += ' ';
     line += dictionaryPath_;
     description.push_back({Keep(line)});

@@ -31,6 +31,10 @@
 
 namespace dictionary {
 
+// The start of the description line the parser adds after the export's own,
+// naming the dictionary path it was given.
+inline constexpr std::string_view kDctPathLine = "DCT Path:";
+
 class TxdParser {
   public:
     static constexpr int kLinesPerSlice = 200;

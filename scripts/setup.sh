@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev dbus dbus-x11 xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
           cups-daemon cups-client libcups2-dev imagemagick libcli11-dev libgraphviz-dev graphviz
-          pkg-config)
+          pkg-config git)
 bash scripts/ensure_packages.sh "${packages[@]}"
 
 build_dir=${BUILD_DIR:-build}

@@ -32,7 +32,8 @@ for export_file in "$@"; do
         2>>"$base.report.err"
     echo "$?" >>"$base.rc"
     # The workflow commands: the Markdown pages, the drawing whole and around
-    # the first file, the lint findings, and the export against itself.
+    # the first file, the lint findings, the export against itself, and its
+    # text for Git.
     rm -rf "$base.docs"
     "$doc" docs "$export_file" -o "$base.docs" --diagram mermaid 2>&1 |
         sed "s|$out/||" >"$base.docs.out"
@@ -55,6 +56,8 @@ for export_file in "$@"; do
     "$doc" lint "$export_file" --json >"$base.lint.json" 2>"$base.lint.err"
     echo "$?" >>"$base.rc"
     "$doc" diff "$export_file" "$export_file" >"$base.diff" 2>"$base.diff.err"
+    echo "$?" >>"$base.rc"
+    "$doc" textconv "$export_file" >"$base.textconv" 2>"$base.textconv.err"
     echo "$?" >>"$base.rc"
 done
 # The report carries the time it was printed: masked, keeping its length so

@@ -59,15 +59,28 @@ CLI::Validator OneOf(std::vector<std::string> allowed) {
         names);
 }
 
-}  // namespace
-
-std::optional<ModelArguments> ReadModelArguments(Args args) {
+// The command line of a command that reads one export and takes nothing else.
+std::optional<ModelArguments> ReadExportOnly(std::string_view name, std::string_view description,
+                                             Args args) {
     ModelArguments out;
-    auto app = Command("model", "The dictionary model as JSON on standard output.");
+    auto app = Command(name, description);
     app->add_option("export", out.input, "the dictionary export (.TXD)");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);
     return out;
+}
+
+}  // namespace
+
+std::optional<ModelArguments> ReadModelArguments(Args args) {
+    return ReadExportOnly("model", "The dictionary model as JSON on standard output.", args);
+}
+
+std::optional<ModelArguments> ReadTextconvArguments(Args args) {
+    return ReadExportOnly("textconv",
+                          "The dictionary as UTF-8 text, a line an object, each naming the "
+                          "object whole, for Git's textconv; /dev/null is an empty dictionary.",
+                          args);
 }
 
 std::optional<WritebackArguments> ReadWritebackArguments(Args args) {
@@ -223,14 +236,34 @@ std::optional<LintArguments> ReadLintArguments(Args args) {
 
 std::optional<DiffArguments> ReadDiffArguments(Args args) {
     DiffArguments out;
+    std::vector<std::string> files;
     auto app = Command("diff",
-                       "What changed from OLD to NEW, one line a change: + added, - removed, "
-                       "~ changed. Exit 0 when the same, 1 when they differ, 2 on bad input.");
-    app->add_option("old", out.before, "the older export (.TXD)");
-    app->add_option("new", out.after, "the newer export (.TXD)");
+                       "What changed from OLD to NEW, one line a change after a line naming "
+                       "NEW: + added, - removed, ~ changed. Exit 0 when the same, 1 when they "
+                       "differ, 2 on bad input.");
+    app->add_option("exports", files,
+                    "OLD.TXD NEW.TXD, or the seven arguments Git gives a diff driver: PATH "
+                    "OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE (the first line then "
+                    "names PATH)")
+        ->option_text("OLD NEW");
     app->add_flag("--json", out.json, "a JSON array of change, object and detail");
     app->add_flag("--all", out.all, "also the header lines: VERSION, CREATED, MODIFIED");
+    app->add_flag("--ignore-descriptions", out.ignoreDescriptions,
+                  "leave changed descriptions out");
     if (!Parse(*app, args)) return std::nullopt;
+    if (files.size() == 2) {
+        out.before = files[0];
+        out.after = out.path = files[1];
+    } else if (files.size() == 7) {
+        out.path = files[0];
+        out.before = files[1];
+        out.after = files[4];
+    } else if (files.size() < 2) {
+        throw UsageError{"diff: the two exports to compare are missing"};
+    } else {
+        throw UsageError{"diff: " + std::to_string(files.size()) +
+                         " files given: name OLD and NEW, or pass Git's seven arguments"};
+    }
     if (out.before.empty() || out.after.empty())
         throw UsageError{"diff: the two exports to compare are missing"};
     return out;

@@ -66,8 +66,10 @@ struct LintArguments {
 struct DiffArguments {
     std::string before;
     std::string after;
+    std::string path;  // the file the changes are of: Git's path, else `after`
     bool json = false;
     bool all = false;
+    bool ignoreDescriptions = false;
 };
 
 std::optional<ModelArguments> ReadModelArguments(Args args);
@@ -78,6 +80,7 @@ std::optional<DocsArguments> ReadDocsArguments(Args args);
 std::optional<DiagramArguments> ReadDiagramArguments(Args args);
 std::optional<LintArguments> ReadLintArguments(Args args);
 std::optional<DiffArguments> ReadDiffArguments(Args args);
+std::optional<ModelArguments> ReadTextconvArguments(Args args);
 
 // "kestrian-doc 0.1 (diagram layout: Graphviz)" or "... (diagram layout: none)".
 std::string VersionLine();

@@ -41,6 +41,13 @@ bool WriteStandardOutput(std::string_view text);
 std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path,
                                                         std::string_view* text = nullptr);
 
+// What Git names for the side of a file that was added or deleted.
+inline constexpr std::string_view kNoFile = "/dev/null";
+
+// LoadExport, except that kNoFile is an empty dictionary, so that everything
+// shows as added or removed.
+std::unique_ptr<dictionary::DictionaryModel> LoadExportOrNothing(const std::string& path);
+
 // The position among `labels` of the file or alias a --select names: the
 // label that matches exactly, else the one label that matches without regard
 // to case. Null after a message naming `input` and `wanted` (and the
@@ -79,8 +86,13 @@ int RunDiagram(Args args);
 // exit 0 when no error was found, 1 when one was, 2 on bad input.
 int RunLint(Args args);
 
-// kestrian-doc diff OLD.TXD NEW.TXD [--json] [--all]: exit 0 when the
+// kestrian-doc diff OLD.TXD NEW.TXD [--json] [--all] [--ignore-descriptions],
+// or with the seven arguments Git gives a diff driver: exit 0 when the
 // dictionaries are the same, 1 when they differ, 2 on bad input.
 int RunDiff(Args args);
+
+// kestrian-doc textconv FILE.TXD: the dictionary as text, a line an object,
+// for Git to compare.
+int RunTextconv(Args args);
 
 }  // namespace tools

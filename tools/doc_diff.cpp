@@ -1,5 +1,4 @@
 // kestrian-doc diff: what changed between two exports, object by object.
-#include <cstdio>
 #include <memory>
 
 #include "tools/doc_arguments.h"
@@ -8,28 +7,23 @@
 
 namespace tools {
 
-namespace {
-
-// Git names /dev/null for the side of a file that was added or deleted: an
-// empty dictionary, so that everything shows as added or removed.
-std::unique_ptr<dictionary::DictionaryModel> LoadSide(const std::string& path) {
-    if (path == "/dev/null") return std::make_unique<dictionary::DictionaryModel>();
-    return LoadExport(path);
-}
-
-}  // namespace
-
 int RunDiff(Args args) {
     const std::optional<DiffArguments> read = ReadDiffArguments(args);
     if (!read) return kExitOk;
-    auto before = LoadSide(read->before);
+    auto before = LoadExportOrNothing(read->before);
     if (!before) return kExitBadInput;
-    auto after = LoadSide(read->after);
+    auto after = LoadExportOrNothing(read->after);
     if (!after) return kExitBadInput;
-    const std::vector<workflow::Change> changes =
-        workflow::Diff(*before, *after, {.headers = read->all});
-    const std::string out =
-        read->json ? workflow::ChangesJson(changes) : workflow::ChangesText(changes);
+    const std::vector<workflow::Change> changes = workflow::Diff(
+        *before, *after, {.headers = read->all, .ignoreDescriptions = read->ignoreDescriptions});
+    std::string out;
+    if (read->json) {
+        out = workflow::ChangesJson(changes);
+    } else if (!changes.empty()) {
+        // Git runs the driver once a file: the header says which file the
+        // changes belong to. The path is the repository's, as Git gave it.
+        out = "diff " + read->path + "\n" + workflow::ChangesText(changes);
+    }
     if (!WriteStandardOutput(out)) return kExitBadInput;
     return changes.empty() ? kExitOk : kExitOutputFailed;
 }

@@ -48,4 +48,9 @@ std::unique_ptr<dictionary::DictionaryModel> LoadExport(const std::string& path,
     }
 }
 
+std::unique_ptr<dictionary::DictionaryModel> LoadExportOrNothing(const std::string& path) {
+    if (path == kNoFile) return std::make_unique<dictionary::DictionaryModel>();
+    return LoadExport(path);
+}
+
 }  // namespace tools

@@ -50,9 +50,14 @@ constexpr std::array kCommands = {
             "                                 the dictionary's mistakes (exit 1 on an error)",
             RunLint},
     Command{"diff",
-            "diff OLD.TXD NEW.TXD [--json] [--all]\n"
-            "                                 what changed (exit 1 when they differ)",
+            "diff OLD.TXD NEW.TXD [--json] [--all] [--ignore-descriptions]\n"
+            "                                 what changed (exit 1 when they differ); also\n"
+            "                                 Git's diff driver, with its seven arguments",
             RunDiff},
+    Command{"textconv",
+            "textconv FILE.TXD              the dictionary as text, a line an object, for\n"
+            "                                 Git's textconv",
+            RunTextconv},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -6,6 +6,7 @@
 #include "dictionary/labels.h"
 #include "dictionary/relation_index.h"
 #include "dictionary/scanner.h"
+#include "dictionary/txd_parser.h"
 #include "runtime/core/blanks.h"
 #include "runtime/core/joined.h"
 #include "workflow/graph_text.h"
@@ -15,6 +16,7 @@
 namespace workflow {
 
 using dictionary::Components;
+using dictionary::DescriptionLines;
 using dictionary::IsGroup;
 using dictionary::IsGroupEnd;
 using dictionary::Unqualified;
@@ -22,7 +24,6 @@ using dictionary::ValidOf;
 
 namespace {
 
-constexpr std::string_view kDctPath = "DCT Path:";
 constexpr std::string_view kFilesFolder = "files/";
 
 using Cells = std::vector<std::string>;
@@ -71,14 +72,6 @@ void AppendParagraph(std::string& out, const std::vector<std::string_view>& line
         out += shown[i];
         out += i + 1 < shown.size() ? "\\\n" : "\n\n";
     }
-}
-
-std::vector<std::string_view> DescriptionLines(const dictionary::ObjectTextRef& text) {
-    std::vector<std::string_view> lines;
-    if (!text) return lines;
-    for (const dictionary::TextLineQueue& line : dictionary::Rows(text->Sections().LONGDESC))
-        lines.push_back(line.TEXT.view());
-    return lines;
 }
 
 // The description lines as one table cell.
@@ -184,8 +177,9 @@ class Writer {
         std::string path;
         std::vector<std::string_view> description;
         for (const dictionary::TextLineQueue& line : dictionary::Rows(model_.DESCRIPTION)) {
-            if (line.TEXT.view().starts_with(kDctPath)) {
-                path = std::string(rt::TrimBlanks(line.TEXT.view().substr(kDctPath.size())));
+            if (line.TEXT.view().starts_with(dictionary::kDctPathLine)) {
+                path = std::string(
+                    rt::TrimBlanks(line.TEXT.view().substr(dictionary::kDctPathLine.size())));
             } else {
                 description.push_back(line.TEXT.view());
             }

@@ -9,64 +9,91 @@
 #include "dictionary/model_json.h"
 #include "dictionary/scanner.h"
 #include "runtime/core/blanks.h"
-#include "runtime/core/joined.h"
 #include "runtime/core/windows1252.h"
+#include "workflow/dictionary_objects.h"
 #include "workflow/sequence_alignment.h"
 
 namespace workflow {
 
-using dictionary::Components;
-using dictionary::IsGroupEnd;
-using dictionary::ValidOf;
-
 namespace {
-
-// One attribute of an object: a name it is matched by and the text shown.
-struct Attribute {
-    std::string name;
-    std::string text;
-};
-using Attributes = std::vector<Attribute>;
 
 std::string Trimmed(const dictionary::Text& text) {
     return std::string(rt::TrimBlanks(text.view()));
 }
 
-void AddIf(Attributes& attributes, std::string name, const dictionary::Text& value) {
-    if (value.has_value()) attributes.push_back({name, name + "(" + Trimmed(value) + ")"});
+// How much of a changed description line is shown, and how much of it
+// before the first character that changed when that lies further on.
+constexpr std::size_t kShownLength = 40;
+constexpr std::size_t kShownBefore = 10;
+
+// The lines as they compare: blanks around each cut, empty ones at the end
+// left out.
+std::vector<std::string_view> Compared(const std::vector<std::string_view>& lines) {
+    std::vector<std::string_view> kept;
+    for (std::string_view line : lines) kept.push_back(rt::TrimBlanks(line));
+    while (!kept.empty() && kept.back().empty()) kept.pop_back();
+    return kept;
 }
 
-void AddFlag(Attributes& attributes, std::string_view name, bool set) {
-    if (set) attributes.push_back({std::string(name), std::string(name)});
+// Line `at` of `lines` from `from` on, short and quoted; "(none)" past the end.
+std::string Excerpt(const std::vector<std::string_view>& lines, std::size_t at, std::size_t from) {
+    if (at >= lines.size()) return "(none)";
+    const std::string_view line = lines[at];
+    std::string text = from > 0 ? "\"..." : "\"";
+    if (from < line.size()) text += line.substr(from, kShownLength);
+    if (line.size() > from + kShownLength) text += "...";
+    return text + '"';
 }
 
-std::string Summary(const Attributes& attributes) {
-    std::vector<std::string_view> texts;
-    for (const Attribute& attribute : attributes) texts.push_back(attribute.text);
-    return rt::Joined(texts, ",");
+// "description changed, line 2: \"was\" -> \"is\"", "description added: ...",
+// "description removed"; empty when the descriptions are the same.
+std::string DescriptionChange(const std::vector<std::string_view>& before,
+                              const std::vector<std::string_view>& after) {
+    const std::vector<std::string_view> old = Compared(before);
+    const std::vector<std::string_view> now = Compared(after);
+    if (old == now) return {};
+    if (old.empty()) return "description added: " + Excerpt(now, 0, 0);
+    if (now.empty()) return "description removed";
+    std::size_t line = 0;
+    while (line < old.size() && line < now.size() && old[line] == now[line]) ++line;
+    const std::string_view was = line < old.size() ? old[line] : std::string_view();
+    const std::string_view is = line < now.size() ? now[line] : std::string_view();
+    std::size_t same = 0;
+    while (same < was.size() && same < is.size() && was[same] == is[same]) ++same;
+    std::size_t from = 0;
+    if (same + kShownBefore > kShownLength) {
+        // From the start of the word there.
+        from = same - kShownBefore;
+        if (const std::size_t blank = was.rfind(' ', from); blank != std::string_view::npos)
+            from = blank + 1;
+    }
+    return "description changed, line " + std::to_string(line + 1) + ": " +
+           Excerpt(old, line, from) + " -> " + Excerpt(now, line, from);
 }
 
 // An ordered list of objects of one kind: their unique keys (the label;
-// one used again gets "#2", "#3"...), labels as written, shown names and
-// attributes.
+// one used again gets "#2", "#3"...), labels as written, shown names,
+// attributes and descriptions.
 struct Objects {
     std::vector<std::string> keys;
     std::vector<std::string> labels;
     std::vector<std::string> names;
     std::vector<Attributes> attributes;
+    std::vector<std::vector<std::string_view>> descriptions;
 
-    void Add(std::string_view label, std::string name, Attributes described) {
-        std::string key(dictionary::LabelKey(label));
-        labels.push_back(key);
-        const std::size_t seen = ++count_[key];
-        if (seen > 1) key += "#" + std::to_string(seen);
-        keys.push_back(std::move(key));
-        names.push_back(std::move(name));
-        attributes.push_back(std::move(described));
+    explicit Objects(DictionaryObjects objects) {
+        std::unordered_map<std::string, std::size_t> count;
+        for (DictionaryObject& object : objects) {
+            std::string key(dictionary::LabelKey(object.label));
+            labels.push_back(key);
+            const std::size_t seen = ++count[key];
+            if (seen > 1) key += "#" + std::to_string(seen);
+            keys.push_back(std::move(key));
+            names.push_back(std::move(object.name));
+            attributes.push_back(std::move(object.attributes));
+            descriptions.push_back(std::move(object.description));
+        }
     }
-
-  private:
-    std::unordered_map<std::string, std::size_t> count_;
 };
 
 // The keys of `after` by which its objects are paired with those of
@@ -110,9 +137,12 @@ class Differ {
             Header("CREATED", before.CREATED, after.CREATED);
             Header("MODIFIED", before.MODIFIED, after.MODIFIED);
         }
+        if (!options_.ignoreDescriptions)
+            Description("DESCRIPTION", dictionary::DictionaryDescription(before),
+                        dictionary::DictionaryDescription(after));
         Files(before, after);
-        Compare(Aliases(before), Aliases(after), false);
-        Compare(Relations(before), Relations(after), false);
+        Compare(Objects(AliasObjects(before)), Objects(AliasObjects(after)), false);
+        Compare(Objects(RelationObjects(before)), Objects(RelationObjects(after)), false);
         return std::move(changes_);
     }
 
@@ -127,8 +157,8 @@ class Differ {
                const dictionary::DictionaryModel& after) {
         auto beforeFiles = dictionary::Rows(before.FILE);
         auto afterFiles = dictionary::Rows(after.FILE);
-        const Objects other = FileObjects(afterFiles);
-        Compare(FileObjects(beforeFiles), other, false, [&](const Step& kept) {
+        const Objects other(FileObjects(after));
+        Compare(Objects(FileObjects(before)), other, false, [&](const Step& kept) {
             Members(beforeFiles[kept.before], afterFiles[kept.after], other.names[kept.after]);
         });
     }
@@ -136,9 +166,10 @@ class Differ {
     // The memos and blobs, fields, keys and indexes of a file in both versions.
     void Members(const dictionary::FileQueue& before, const dictionary::FileQueue& after,
                  const std::string& file) {
-        Compare(Stores(before, file), Stores(after, file), false);
-        Compare(Fields(before, file), Fields(after, file), true);
-        Compare(Keys(before, file), Keys(after, file), false);
+        Compare(Objects(StoreObjects(before, file)), Objects(StoreObjects(after, file)), false);
+        Compare(Objects(FieldObjects(before, file, scanner_)),
+                Objects(FieldObjects(after, file, scanner_)), true);
+        Compare(Objects(KeyObjects(before, file)), Objects(KeyObjects(after, file)), false);
     }
 
     // Lines up the two lists and reports each object added, removed or
@@ -207,123 +238,16 @@ class Differ {
             if (find(now, attribute.name) == nullptr)
                 changes_.push_back({'~', name, attribute.text + " removed"});
         }
+        if (!options_.ignoreDescriptions)
+            Description(name, before.descriptions[b], after.descriptions[a]);
     }
 
-    static Objects FileObjects(std::span<const dictionary::FileQueue> files) {
-        Objects objects;
-        for (const dictionary::FileQueue& file : files) {
-            Attributes attributes{{"FILE", "FILE"}};
-            AddIf(attributes, "DRIVER", file.DRIVER);
-            AddIf(attributes, "PRE", file.PREFIX);
-            AddIf(attributes, "NAME", file.NAME);
-            for (std::string& word : dictionary::FileAttributeWords(file)) {
-                const std::string name = word.substr(0, word.find('('));
-                attributes.push_back({name, std::move(word)});
-            }
-            objects.Add(file.LABEL.view(), std::string(rt::TrimTrailingSpaces(file.LABEL.view())),
-                        std::move(attributes));
-        }
-        return objects;
-    }
-
-    static std::string MemberName(const std::string& file, const dictionary::Text& label) {
-        return file + "." + std::string(rt::TrimTrailingSpaces(label.view()));
-    }
-
-    static Objects Stores(const dictionary::FileQueue& file, const std::string& name) {
-        Objects objects;
-        for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO)) {
-            Attributes attributes{{"TYPE", dictionary::MemoTypeText(memo)}};
-            AddIf(attributes, "PICTURE", memo.PICTURE);
-            objects.Add(memo.LABEL.view(), MemberName(name, memo.LABEL), std::move(attributes));
-        }
-        for (const dictionary::BlobQueue& blob : dictionary::Rows(file.BLOB)) {
-            objects.Add(blob.LABEL.view(), MemberName(name, blob.LABEL), {{"TYPE", "BLOB"}});
-        }
-        return objects;
-    }
-
-    Objects Fields(const dictionary::FileQueue& file, const std::string& name) {
-        Objects objects;
-        for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
-            if (IsGroupEnd(field)) continue;
-            Attributes attributes{{"TYPE", dictionary::TypeText(field)}};
-            AddIf(attributes, "DIM", field.DIM);
-            AddIf(attributes, "PICTURE", field.PICTURE);
-            if (std::string valid = ValidOf(field.TEXT, scanner_); !valid.empty())
-                attributes.push_back({"VALID", "VALID(" + valid + ")"});
-            objects.Add(field.LABEL.view(), MemberName(name, field.LABEL), std::move(attributes));
-        }
-        return objects;
-    }
-
-    template <class Row>
-    static Attributes KeyAttributes(const Row& row, std::string_view kind) {
-        Attributes attributes{
-            {"TYPE", std::string(kind) + "(" + rt::Joined(Components(row.FIELD), ",") + ")"}};
-        AddIf(attributes, "NAME", row.NAME);
-        if constexpr (std::is_same_v<Row, dictionary::KeyQueue>)
-            AddFlag(attributes, "DUP", row.DUP);
-        AddFlag(attributes, "NOCASE", row.NOCASE);
-        AddFlag(attributes, "OPT", row.OPT);
-        if constexpr (std::is_same_v<Row, dictionary::KeyQueue>)
-            AddFlag(attributes, "PRIMARY", row.PRIMARY);
-        return attributes;
-    }
-
-    static Objects Keys(const dictionary::FileQueue& file, const std::string& name) {
-        Objects objects;
-        for (const dictionary::KeyQueue& key : dictionary::Rows(file.KEY))
-            objects.Add(key.LABEL.view(), MemberName(name, key.LABEL), KeyAttributes(key, "KEY"));
-        for (const dictionary::IndexQueue& index : dictionary::Rows(file.INDEX))
-            objects.Add(index.LABEL.view(), MemberName(name, index.LABEL),
-                        KeyAttributes(index, "INDEX"));
-        return objects;
-    }
-
-    static Objects Aliases(const dictionary::DictionaryModel& model) {
-        Objects objects;
-        for (const dictionary::AliasQueue& alias : dictionary::Rows(model.ALIAS)) {
-            Attributes attributes{{"ALIAS", "ALIAS(" + Trimmed(alias.FILE) + ")"}};
-            AddIf(attributes, "PRE", alias.PREFIX);
-            objects.Add(alias.LABEL.view(), std::string(rt::TrimTrailingSpaces(alias.LABEL.view())),
-                        std::move(attributes));
-        }
-        return objects;
-    }
-
-    static std::string Pairs(const dictionary::List<dictionary::FieldPairQueue>& pairs) {
-        std::string text;
-        for (const dictionary::FieldPairQueue& pair : dictionary::Rows(pairs)) {
-            if (!text.empty()) text += ',';
-            text += "FIELD(" + Trimmed(pair.LEFT) + "," + Trimmed(pair.RIGHT) + ")";
-        }
-        return text;
-    }
-
-    static Objects Relations(const dictionary::DictionaryModel& model) {
-        Objects objects;
-        for (const dictionary::RelationQueue& relation : dictionary::Rows(model.RELATION)) {
-            const std::string left(rt::TrimTrailingSpaces(relation.LEFTFILE.view()));
-            const std::string right(rt::TrimTrailingSpaces(relation.RIGHTFILE.view()));
-            Attributes attributes{
-                {"TYPE", std::string(rt::TrimBlanks(relation.TYPE.view()))},
-                {"FILE", "FILE(" + Trimmed(relation.LEFTKEY) + ")"},
-                {"RELATED_FILE", "RELATED_FILE(" + Trimmed(relation.RIGHTKEY) + ")"},
-                {"FILE_TO_RELATED_KEY", "FILE_TO_RELATED_KEY(" + Pairs(relation.LEFTFIELDS) + ")"},
-                {"RELATED_FILE_TO_KEY",
-                 "RELATED_FILE_TO_KEY(" + Pairs(relation.RIGHTFIELDS) + ")"}};
-            AddIf(attributes, "UPDATE", relation.RIUPDATE);
-            AddIf(attributes, "DELETE", relation.RIDELETE);
-            const std::string key = left + "->" + right;
-            objects.Add(key, "Relation " + key, std::move(attributes));
-        }
-        // A second relation of the same two files is told apart by its number.
-        for (std::size_t i = 0; i < objects.keys.size(); ++i) {
-            if (const std::size_t hash = objects.keys[i].rfind('#'); hash != std::string::npos)
-                objects.names[i] += " (" + objects.keys[i].substr(hash + 1) + ")";
-        }
-        return objects;
+    // One change when the description differs, with the first line that
+    // does, as it was and as it is.
+    void Description(const std::string& name, const std::vector<std::string_view>& before,
+                     const std::vector<std::string_view>& after) {
+        if (std::string detail = DescriptionChange(before, after); !detail.empty())
+            changes_.push_back({'~', name, std::move(detail)});
     }
 
     const DiffOptions& options_;

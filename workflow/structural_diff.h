@@ -1,6 +1,7 @@
 // What changed between two versions of a dictionary, object by object:
 // files, aliases and relations added, removed or changed, and within a file
-// its attributes, fields, keys and indexes, memos and blobs.
+// its attributes, fields, keys and indexes, memos and blobs; the
+// descriptions of all of them and of the dictionary.
 #pragma once
 
 #include <string>
@@ -17,7 +18,8 @@ struct Change {
 };
 
 struct DiffOptions {
-    bool headers = false;  // also VERSION, CREATED and MODIFIED
+    bool headers = false;             // also VERSION, CREATED and MODIFIED
+    bool ignoreDescriptions = false;  // leave changed descriptions out
 };
 
 // The changes from `before` to `after`, in the order of `after`, each removed

@@ -193,6 +193,7 @@ TEST(KestrianDocLintAndDiff, SampleIsCleanAndADiffListsExactlyTheEdits) {
     const auto diff = sample.Run("diff SAMPLE.TXD EDITED.TXD");
     EXPECT_EQ(diff.exitCode, 1);
     EXPECT_EQ(diff.out,
+              "diff EDITED.TXD\n"
               "~ Customer.Balance: DECIMAL(11,2) -> DECIMAL(13,2)\n"
               "- Customer.Since: DATE,PICTURE(@d6)\n"
               "~ Orders.KeyCust: KEY(CustNo,-OrderDate) -> KEY(CustNo)\n"
@@ -209,7 +210,9 @@ TEST(KestrianDocLintAndDiff, SampleIsCleanAndADiffListsExactlyTheEdits) {
     const auto added = sample.Run("diff /dev/null SAMPLE.TXD");
     EXPECT_EQ(added.exitCode, 1);
     EXPECT_TRUE(
-        added.out.starts_with("+ Customer: FILE,DRIVER('DOS'),PRE(CUS),NAME('CUSTOMER.DAT'),"))
+        added.out.starts_with("diff SAMPLE.TXD\n~ DESCRIPTION: description added: \"Sample "
+                              "order-entry dictionary shipped wi...\"\n"
+                              "+ Customer: FILE,DRIVER('DOS'),PRE(CUS),NAME('CUSTOMER.DAT'),"))
         << added.out;
 }
 
@@ -323,7 +326,10 @@ TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
         {"docs --help", 0, "--diagram"},
         {"diagram --help", 0, "--distance N"},
         {"lint --help", 0, "unbalanced-group (error)"},
-        {"diff --help", 0, "--all"},
+        {"diff --help", 0, "--ignore-descriptions"},
+        {"textconv --help", 0, "Usage: textconv"},
+        {"textconv", 2, "textconv: the export to read is missing"},
+        {"diff a.TXD b.TXD c.TXD", 2, "diff: 3 files given"},
         {"frobnicate SAMPLE.TXD", 2, "kestrian-doc: unknown command frobnicate"},
         {"model SAMPLE.TXD extra", 2, "model: The following argument was not expected: extra"},
         {"report SAMPLE.TXD --bogus", 2,

@@ -9,10 +9,11 @@ namespace {
 
 using namespace workflow_test;
 
-std::string DiffText(const std::string& before, const std::string& after, bool headers = false) {
+std::string DiffText(const std::string& before, const std::string& after,
+                     workflow::DiffOptions options = {}) {
     auto one = ParseExport(before);
     auto other = ParseExport(after);
-    return workflow::ChangesText(workflow::Diff(one->model, other->model, {.headers = headers}));
+    return workflow::ChangesText(workflow::Diff(one->model, other->model, options));
 }
 
 TEST(StructuralDiff, EachKindOfChangeGivesItsLine) {
@@ -93,7 +94,82 @@ TEST(StructuralDiff, HeadersOnlyWithAll) {
     const std::string base = SoundExport();
     const std::string after = Replaced(base, "VERSION '1'", "VERSION '2'");
     EXPECT_EQ(DiffText(base, after), "");
-    EXPECT_EQ(DiffText(base, after, true), "~ VERSION: '1' -> '2'\n");
+    EXPECT_EQ(DiffText(base, after, {.headers = true}), "~ VERSION: '1' -> '2'\n");
+}
+
+// Descriptions and the texts a field shows (PROMPT, HEADER): a description
+// is reported by its first differing line, and --ignore-descriptions leaves
+// it out but not the texts.
+TEST(StructuralDiff, DescriptionsAndFieldTextsGiveTheirLines) {
+    // Each declaration before a description closes with its annotation line,
+    // as exports have it: the description goes to the declaration after it.
+    std::string base = SoundExport();
+    for (const char* declaration :
+         {"KEY(CUS:CustNo),NOCASE,OPT,PRIMARY\n", "KEY(CUS:Name),DUP,NOCASE\n",
+          "CustNo                   LONG\n                       END"}) {
+        const std::string line = declaration;
+        const std::size_t end = line.find('\n') + 1;
+        base = Replaced(base, line, line.substr(0, end) + "!!> IDENT(1)\n" + line.substr(end));
+    }
+    base = Replaced(base, "CustNo                   LONG\n",
+                    "[LONGDESC]\n!Customer number.\n!Given by the shop.\n"
+                    "CustNo                   LONG\n!!> IDENT(2),PROMPT('&Number:')\n");
+    const std::string longLine = "!Customers who ordered in the last twelve months of trading";
+    struct Case {
+        const char* name;
+        std::string after;
+        std::string lines;
+        std::string ignoring;  // with ignoreDescriptions
+    };
+    const std::vector<Case> cases = {
+        {"a field's description line", Replaced(base, "!Given by the shop.", "!Given by the till."),
+         "~ Customer.CustNo: description changed, line 2: \"Given by the shop.\" -> \"Given by "
+         "the till.\"\n",
+         ""},
+        {"a description line added",
+         Replaced(base, "!Given by the shop.\n", "!Given by the shop.\n!Never reused.\n"),
+         "~ Customer.CustNo: description changed, line 3: (none) -> \"Never reused.\"\n", ""},
+        {"a description removed",
+         Replaced(base, "[LONGDESC]\n!Customer number.\n!Given by the shop.\n", ""),
+         "~ Customer.CustNo: description removed\n", ""},
+        {"blanks around a line are no change",
+         Replaced(base, "!Customer number.", "!  Customer number.  "), "", ""},
+        {"a file's description added",
+         Replaced(base, "Customer             FILE",
+                  "[LONGDESC]\n!All customers.\nCustomer             FILE"),
+         "~ Customer: description added: \"All customers.\"\n", ""},
+        {"a long line shown around its change",
+         Replaced(base, "Customer             FILE",
+                  "[LONGDESC]\n" + longLine + "\nCustomer             FILE"),
+         "~ Customer: description added: \"Customers who ordered in the last twelve...\"\n", ""},
+        {"a key's description", Replaced(base, "KeyName", "[LONGDESC]\n!By name.\nKeyName"),
+         "~ Customer.KeyName: description added: \"By name.\"\n", ""},
+        {"an alias's description",
+         Replaced(base, "ShipTo", "[LONGDESC]\n!Where orders go.\nShipTo"),
+         "~ ShipTo: description added: \"Where orders go.\"\n", ""},
+        {"the dictionary's description",
+         Replaced(base, "[FILES]", "[DESCRIPTION]\n!Shop data\n[FILES]"),
+         "~ DESCRIPTION: description added: \"Shop data\"\n", ""},
+        {"a prompt", Replaced(base, "PROMPT('&Number:')", "PROMPT('&Customer No:')"),
+         "~ Customer.CustNo: PROMPT('&Number:') -> PROMPT('&Customer No:')\n",
+         "~ Customer.CustNo: PROMPT('&Number:') -> PROMPT('&Customer No:')\n"},
+        {"a column header added",
+         Replaced(base, "PROMPT('&Number:')", "PROMPT('&Number:'),HEADER('No')"),
+         "~ Customer.CustNo: HEADER('No') added\n", "~ Customer.CustNo: HEADER('No') added\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DiffText(base, c.after), c.lines);
+        EXPECT_EQ(DiffText(base, c.after, {.ignoreDescriptions = true}), c.ignoring);
+    }
+    // A changed line far into a long description is shown from a little
+    // before the change.
+    const std::string described =
+        Replaced(base, "Customer             FILE",
+                 "[LONGDESC]\n" + longLine + " year.\nCustomer             FILE");
+    EXPECT_EQ(DiffText(described, Replaced(described, "trading year.", "trading day.")),
+              "~ Customer: description changed, line 1: \"...of trading year.\" -> \"...of trading "
+              "day.\"\n");
 }
 
 TEST(SequenceAlignment, KeepsNewOrderPlacesRemovedWhereTheyStoodAndFindsMoves) {
