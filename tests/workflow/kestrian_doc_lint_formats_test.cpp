@@ -20,6 +20,11 @@ using namespace workflow_test;
 
 const std::string kTool = KESTRIAN_DOC_PATH;
 const std::string kPath = "a%b,c:d.TXD";
+// Two of the findings' messages, as every format shows them.
+const std::string kNoFile = "names file Missing, which the dictionary does not have";
+const std::string kInvalid =
+    "a label starts with a letter or underscore and holds only letters, digits, underscores and "
+    "colons";
 
 struct HostileExport {
     TempFolder folder;
@@ -39,26 +44,24 @@ TEST(KestrianDocLintFormats, TextAndGithubNameFileLineAndEscapeWhatTheyReserve) 
     const auto text = hostile.Lint("");
     EXPECT_EQ(text.exitCode, 1);
     EXPECT_EQ(text.out,
-              "a%b,c:d.TXD:22: Caf\u00e9: alias-missing-file: names file Missing, which the "
-              "dictionary does not have\n"
-              "a%b,c:d.TXD:22: Caf\u00e9: invalid-label: a label starts with a letter or "
-              "underscore and holds only letters, digits, underscores and colons\n"
-              "a%b,c:d.TXD:12: Orders: no-primary-key: has no primary key\n"
-              "a%b,c:d.TXD:27: Relation Customer->Orders: relation-missing-key: Orders has no "
-              "key K%^A\n");
+              "a%b,c:d.TXD:22: Caf\u00e9: alias-missing-file: " + kNoFile +
+                  "\na%b,c:d.TXD:22: Caf\u00e9: invalid-label: " + kInvalid +
+                  "\n"
+                  "a%b,c:d.TXD:12: Orders: no-primary-key: has no primary key\n"
+                  "a%b,c:d.TXD:27: Relation Customer->Orders: relation-missing-key: Orders has no "
+                  "key K%^A\n");
     EXPECT_EQ(hostile.Lint("--format text").out, text.out);
     const auto github = hostile.Lint("--format github");
     EXPECT_EQ(github.exitCode, 1);
-    EXPECT_EQ(github.out,
-              "::error file=a%25b%2Cc%3Ad.TXD,line=22,title=alias-missing-file::Caf\u00e9: names "
-              "file Missing, which the dictionary does not have\n"
-              "::error file=a%25b%2Cc%3Ad.TXD,line=22,title=invalid-label::Caf\u00e9: a label "
-              "starts with a letter or underscore and holds only letters, digits, underscores "
-              "and colons\n"
-              "::warning file=a%25b%2Cc%3Ad.TXD,line=12,title=no-primary-key::Orders: has no "
-              "primary key\n"
-              "::error file=a%25b%2Cc%3Ad.TXD,line=27,title=relation-missing-key::Relation "
-              "Customer->Orders: Orders has no key K%25^A\n");
+    EXPECT_EQ(
+        github.out,
+        "::error file=a%25b%2Cc%3Ad.TXD,line=22,title=alias-missing-file::Caf\u00e9: " + kNoFile +
+            "\n::error file=a%25b%2Cc%3Ad.TXD,line=22,title=invalid-label::Caf\u00e9: " + kInvalid +
+            "\n"
+            "::warning file=a%25b%2Cc%3Ad.TXD,line=12,title=no-primary-key::Orders: has no "
+            "primary key\n"
+            "::error file=a%25b%2Cc%3Ad.TXD,line=27,title=relation-missing-key::Relation "
+            "Customer->Orders: Orders has no key K%25^A\n");
 }
 
 // JSON and SARIF as Node.js parses them; the SARIF log valid by the SARIF
@@ -85,13 +88,9 @@ TEST(KestrianDocLintFormats, JsonAndSarifParseToTheFindingsAndSarifFollowsItsSch
     ASSERT_EQ(json.exitCode, 0) << json.err;
     const std::string keys = "rule,severity,object,line,message | ";
     EXPECT_EQ(json.out,
-              keys +
-                  "alias-missing-file | error | Caf\u00e9 | 22 | names file Missing, which the "
-                  "dictionary does not have\n" +
-                  keys +
-                  "invalid-label | error | Caf\u00e9 | 22 | a label starts with a letter or "
-                  "underscore and holds only letters, digits, underscores and colons\n" +
-                  keys + "no-primary-key | warning | Orders | 12 | has no primary key\n" + keys +
+              keys + "alias-missing-file | error | Caf\u00e9 | 22 | " + kNoFile + "\n" + keys +
+                  "invalid-label | error | Caf\u00e9 | 22 | " + kInvalid + "\n" + keys +
+                  "no-primary-key | warning | Orders | 12 | has no primary key\n" + keys +
                   "relation-missing-key | error | Relation Customer->Orders | 27 | Orders has no "
                   "key K%\x01\n");
 
@@ -101,17 +100,13 @@ TEST(KestrianDocLintFormats, JsonAndSarifParseToTheFindingsAndSarifFollowsItsSch
     for (const workflow::LintRule& rule : workflow::LintRules())
         rules += (rules.empty() ? "" : ",") + std::string(rule.name);
     const std::string uri = " | a%25b%2Cc%3Ad.TXD | ";
-    EXPECT_EQ(sarif.out,
-              "https://json.schemastore.org/sarif-2.1.0.json | 2.1.0 | kestrian-doc | " +
-                  std::string(rt::ProgramVersion()) + "\n" + rules + "\n" +
-                  "alias-missing-file | error" + uri +
-                  "22 | Caf\u00e9: names file Missing, which the dictionary does not have\n" +
-                  "invalid-label | error" + uri +
-                  "22 | Caf\u00e9: a label starts with a letter or underscore and holds only "
-                  "letters, digits, underscores and colons\n" +
-                  "no-primary-key | warning" + uri + "12 | Orders: has no primary key\n" +
-                  "relation-missing-key | error" + uri +
-                  "27 | Relation Customer->Orders: Orders has no key K%\x01\n");
+    EXPECT_EQ(sarif.out, "https://json.schemastore.org/sarif-2.1.0.json | 2.1.0 | kestrian-doc | " +
+                             std::string(rt::ProgramVersion()) + "\n" + rules + "\n" +
+                             "alias-missing-file | error" + uri + "22 | Caf\u00e9: " + kNoFile +
+                             "\ninvalid-label | error" + uri + "22 | Caf\u00e9: " + kInvalid +
+                             "\n" + "no-primary-key | warning" + uri +
+                             "12 | Orders: has no primary key\n" + "relation-missing-key | error" +
+                             uri + "27 | Relation Customer->Orders: Orders has no key K%\x01\n");
 }
 
 }  // namespace
