@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "dictionary/relation_index.h"
 #include "dictionary/txd_parser.h"
 #include "workflow/graph_text.h"
 #include "workflow/lint.h"
+#include "workflow/lint_report.h"
 #include "workflow/markdown_docs.h"
 #include "workflow/relation_graph.h"
 #include "workflow/structural_diff.h"
@@ -19,7 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     workflow::LintOptions options;
     options.requireDescriptions = true;
-    (void)workflow::FindingsJson(workflow::Lint(model, bytes, options));
+    const std::vector<workflow::Finding> findings = workflow::Lint(model, bytes, options);
+    (void)workflow::FindingsText("FUZZ.TXD", findings);
+    (void)workflow::FindingsJson(findings);
+    (void)workflow::FindingsSarif("FUZZ.TXD", findings);
+    (void)workflow::FindingsGithub("FUZZ.TXD", findings);
 
     // Against an empty dictionary and against the first half of the input.
     const dictionary::DictionaryModel empty;

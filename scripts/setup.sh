@@ -10,6 +10,12 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev libgte
           pkg-config git)
 bash scripts/ensure_packages.sh "${packages[@]}"
 
+# The Node.js packages of the tests (the SARIF schema and its validator), when
+# Node.js is there; the tests that need them skip without them.
+if command -v npm >/dev/null 2>&1; then
+    (cd tests/node && npm ci --no-audit --no-fund >/dev/null)
+fi
+
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@"
 cmake --build "$build_dir" -j"$(nproc)"

@@ -215,13 +215,19 @@ std::optional<LintArguments> ReadLintArguments(Args args) {
                  (rule.severity == workflow::Severity::Error ? " (error): " : " (warning): ") +
                  std::string(rule.summary);
     }
+    std::optional<std::string> format;
+    bool json = false;
     auto app = Command("lint",
                        "Finds the mistakes the import lets through, one line each: "
-                       "OBJECT: RULE: message. Exit 0 when no error, 1 when at least "
-                       "one, 2 on bad input.");
+                       "FILE.TXD:LINE: OBJECT: RULE: message, LINE being that of the object's "
+                       "declaration. Exit 0 when no error, 1 when at least one, 2 on bad input.");
     app->footer("Rules:" + rules);
     app->add_option("export", out.input, "the dictionary export (.TXD)");
-    app->add_flag("--json", out.json, "a JSON array of rule, severity, object and message");
+    app->add_option("--format", format,
+                    "text; json (an array of rule, severity, object, line and message); sarif "
+                    "(SARIF 2.1.0, for code scanning); github (workflow annotations)")
+        ->check(OneOf({"text", "json", "sarif", "github"}));
+    app->add_flag("--json", json, "the same as --format json");
     app->add_option("--disable", out.disabled, "leave a rule out (may be repeated)")
         ->option_text("RULE")
         ->expected(1)
@@ -231,6 +237,10 @@ std::optional<LintArguments> ReadLintArguments(Args args) {
                   "warn of files and fields without a description");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);
+    if (json && format && *format != "json")
+        throw UsageError{"lint: --json and --format " + *format + " ask for different formats"};
+    if (format) out.format = *format;
+    if (json) out.format = "json";
     return out;
 }
 

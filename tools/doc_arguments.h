@@ -58,7 +58,7 @@ struct DiagramArguments {
 
 struct LintArguments {
     std::string input;
-    bool json = false;
+    std::string format = "text";  // "text", "json", "sarif" or "github"
     std::vector<std::string> disabled;
     bool requireDescriptions = false;
 };

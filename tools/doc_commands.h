@@ -82,8 +82,9 @@ int RunDocs(Args args);
 // [--select LABEL [--distance N]] [-o OUT]: the relation diagram.
 int RunDiagram(Args args);
 
-// kestrian-doc lint FILE.TXD [--json] [--disable RULE]... [--require-descriptions]:
-// exit 0 when no error was found, 1 when one was, 2 on bad input.
+// kestrian-doc lint FILE.TXD [--format text|json|sarif|github] [--json]
+// [--disable RULE]... [--require-descriptions]: exit 0 when no error was
+// found, 1 when one was, 2 on bad input.
 int RunLint(Args args);
 
 // kestrian-doc diff OLD.TXD NEW.TXD [--json] [--all] [--ignore-descriptions],

@@ -46,8 +46,8 @@ constexpr std::array kCommands = {
             "        [-o OUT]                 the files and their relations as a diagram",
             RunDiagram},
     Command{"lint",
-            "lint FILE.TXD [--json] [--disable RULE]... [--require-descriptions]\n"
-            "                                 the dictionary's mistakes (exit 1 on an error)",
+            "lint FILE.TXD [--format text|json|sarif|github] [--json] [--disable RULE]...\n"
+            "        [--require-descriptions] the dictionary's mistakes (exit 1 on an error)",
             RunLint},
     Command{"diff",
             "diff OLD.TXD NEW.TXD [--json] [--all] [--ignore-descriptions]\n"

@@ -6,11 +6,9 @@
 
 #include "dictionary/field_facts.h"
 #include "dictionary/labels.h"
-#include "dictionary/model_json.h"
 #include "dictionary/scanner.h"
 #include "runtime/core/blanks.h"
 #include "runtime/core/case_fold.h"
-#include "runtime/core/windows1252.h"
 #include "workflow/lint_groups.h"
 
 namespace workflow {
@@ -77,6 +75,31 @@ std::string NearlyNamed(std::string_view kind, std::string_view named, std::stri
            ", which the dictionary has only as " + std::string(actual) + " (letter case differs)";
 }
 
+// The declaration of `row` in the export among `found`, those of its label
+// in the export's order: the only one, else the one whose place among them is
+// that of `row` among the model's rows of that label. Empty when none is.
+template <class Found, class Row, class Same>
+Found Pick(const std::vector<Found>& found, std::span<const Row> rows, const Row& row, Same same) {
+    if (found.size() <= 1) return found.empty() ? Found{} : found.front();
+    std::size_t place = 0;
+    for (const Row& other : rows) {
+        if (&other == &row) break;
+        if (same(other, row)) ++place;
+    }
+    return place < found.size() ? found[place] : Found{};
+}
+
+// Whether two rows of a list carry the same label.
+constexpr auto SameLabelOf = [](const auto& a, const auto& b) {
+    return dictionary::SameLabel(a.LABEL.view(), b.LABEL.view());
+};
+
+// What a finding names, and the line of its declaration (0 when not found).
+struct Where {
+    std::string object;
+    std::size_t line = 0;
+};
+
 // The files one side of a relation names: the file with its label (more
 // than one when the label is used twice), or those an alias names, with
 // the alias's prefix.
@@ -91,23 +114,27 @@ class Linter {
         : model_(model), options_(options), labels_(model) {}
 
     std::vector<Finding> Run(std::string_view exportText) {
+        structure_ = ScanExportStructure(exportText);
+        for (const dictionary::FileQueue& file : dictionary::Rows(model_.FILE)) {
+            fileLines_.push_back(Pick(structure_.lines.Files(file.LABEL.view()),
+                                      dictionary::Rows(model_.FILE), file, SameLabelOf));
+        }
         CheckFilesAndAliases();
         for (const dictionary::FileQueue& file : dictionary::Rows(model_.FILE)) CheckFile(file);
         for (const dictionary::RelationQueue& relation : dictionary::Rows(model_.RELATION))
             CheckRelation(relation);
-        const ExportStructure structure = ScanExportStructure(exportText);
-        for (const GroupFault& fault : structure.groups)
-            Add("unbalanced-group", fault.object, fault.message);
-        for (const LabelFault& fault : structure.labels)
-            Add("invalid-label", fault.label,
-                "line " + std::to_string(fault.line) +
-                    ": a label starts with a letter or underscore and holds only letters, "
-                    "digits, underscores and colons");
+        for (const GroupFault& fault : structure_.groups)
+            Add("unbalanced-group", {fault.object, fault.line}, fault.message);
+        for (const LabelFault& fault : structure_.labels)
+            Add("invalid-label", {fault.label, fault.line},
+                "a label starts with a letter or underscore and holds only letters, digits, "
+                "underscores and colons");
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const Finding& a, const Finding& b) {
                              if (a.object != b.object) return a.object < b.object;
                              if (a.rule != b.rule) return a.rule < b.rule;
-                             return a.message < b.message;
+                             if (a.message != b.message) return a.message < b.message;
+                             return a.line < b.line;
                          });
         return std::move(findings_);
     }
@@ -118,10 +145,29 @@ class Linter {
         return !options_.disabled.contains(rule);
     }
 
-    void Add(std::string_view rule, std::string object, std::string message) {
+    void Add(std::string_view rule, Where where, std::string message) {
         if (!Enabled(rule)) return;
         const LintRule* known = FindLintRule(rule);
-        findings_.push_back({known->name, known->severity, std::move(object), std::move(message)});
+        findings_.push_back({known->name, known->severity, std::move(where.object), where.line,
+                             std::move(message)});
+    }
+
+    const FileLines* LinesOf(const dictionary::FileQueue& file) const {
+        return fileLines_[static_cast<std::size_t>(&file - dictionary::Rows(model_.FILE).data())];
+    }
+    std::size_t LineOf(const dictionary::FileQueue& file) const {
+        const FileLines* lines = LinesOf(file);
+        return lines != nullptr ? lines->line : 0;
+    }
+    // The line of a field, memo or blob (`fields`) or of a key or index of `file`.
+    template <class Row>
+    std::size_t LineOf(const dictionary::FileQueue& file,
+                       std::vector<DeclaredLabel> FileLines::*kind,
+                       const dictionary::List<Row>& rows, const Row& row) const {
+        const FileLines* lines = LinesOf(file);
+        if (lines == nullptr) return 0;
+        return Pick(workflow::LinesOf(lines->*kind, row.LABEL.view()), dictionary::Rows(rows), row,
+                    SameLabelOf);
     }
 
     // Labels and prefixes shared among files and aliases: the language does
@@ -129,23 +175,25 @@ class Linter {
     void CheckFilesAndAliases() {
         std::unordered_map<std::string, std::string> labels;    // folded -> "file X"
         std::unordered_map<std::string, std::string> prefixes;  // folded -> "file X"
-        auto check = [&](std::string_view kind, const dictionary::Text& label,
+        auto check = [&](std::string_view kind, const Where& where,
                          const dictionary::Text& prefix) {
-            const std::string name = Label(label);
-            const std::string what = std::string(kind) + " " + name;
-            if (auto [at, added] = labels.try_emplace(dictionary::FoldedLabel(name), what); !added)
-                Add("duplicate-label", name, "the label of " + at->second + " too");
+            const std::string what = std::string(kind) + " " + where.object;
+            if (auto [at, added] = labels.try_emplace(dictionary::FoldedLabel(where.object), what);
+                !added)
+                Add("duplicate-label", where, "the label of " + at->second + " too");
             const std::string_view pre = Trimmed(prefix);
             if (pre.empty()) return;
             if (auto [at, added] = prefixes.try_emplace(dictionary::FoldedLabel(pre), what); !added)
-                Add("duplicate-prefix", name,
+                Add("duplicate-prefix", where,
                     "prefix " + std::string(pre) + " is the prefix of " + at->second + " too");
         };
         for (const dictionary::FileQueue& file : dictionary::Rows(model_.FILE))
-            check("file", file.LABEL, file.PREFIX);
+            check("file", {Label(file.LABEL), LineOf(file)}, file.PREFIX);
         for (const dictionary::AliasQueue& alias : dictionary::Rows(model_.ALIAS)) {
-            check("alias", alias.LABEL, alias.PREFIX);
-            const std::string name = Label(alias.LABEL);
+            const Where name{Label(alias.LABEL),
+                             Pick(structure_.lines.Aliases(alias.LABEL.view()),
+                                  dictionary::Rows(model_.ALIAS), alias, SameLabelOf)};
+            check("alias", name, alias.PREFIX);
             if (Trimmed(alias.FILE).empty()) {
                 Add("alias-missing-file", name, "names no file");
             } else if (labels_.File(alias.FILE.view()) == nullptr) {
@@ -167,10 +215,14 @@ class Linter {
         CheckFieldLabels(file, name);
         CheckKeys(file, name);
         if (Enabled("missing-description")) {
-            if (!HasDescription(file.TEXT)) Add("missing-description", name, "has no description");
+            if (!HasDescription(file.TEXT))
+                Add("missing-description", {name, LineOf(file)}, "has no description");
             for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
                 if (!dictionary::IsGroupEnd(field) && !HasDescription(field.TEXT))
-                    Add("missing-description", Member(name, field.LABEL), "has no description");
+                    Add("missing-description",
+                        {Member(name, field.LABEL),
+                         LineOf(file, &FileLines::fields, file.FIELD, field)},
+                        "has no description");
             }
         }
     }
@@ -191,22 +243,23 @@ class Linter {
     // that of a GROUP with a prefix of its own, for the members of that GROUP.
     void CheckFieldLabels(const dictionary::FileQueue& file, const std::string& name) {
         std::unordered_map<std::string, bool> seen;
-        auto check = [&](std::string_view scope, const dictionary::Text& label) {
-            if (Trimmed(label).empty()) return;
+        auto check = [&](std::string_view scope, const auto& rows, const auto& row) {
+            if (Trimmed(row.LABEL).empty()) return;
             std::string key = dictionary::FoldedLabel(scope);
             key += ':';
-            key += dictionary::FoldedLabel(label.view());
+            key += dictionary::FoldedLabel(row.LABEL.view());
             if (!seen.try_emplace(key, true).second)
-                Add("duplicate-label", Member(name, label),
+                Add("duplicate-label",
+                    {Member(name, row.LABEL), LineOf(file, &FileLines::fields, rows, row)},
                     "another field of " + name + " has this label");
         };
         const std::string filePrefix(Trimmed(file.PREFIX));
         for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO))
-            check(filePrefix, memo.LABEL);
+            check(filePrefix, file.MEMO, memo);
         for (const dictionary::BlobQueue& blob : dictionary::Rows(file.BLOB))
-            check(filePrefix, blob.LABEL);
+            check(filePrefix, file.BLOB, blob);
         for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
-            if (!dictionary::IsGroupEnd(field)) check(PrefixOf(file, field), field.LABEL);
+            if (!dictionary::IsGroupEnd(field)) check(PrefixOf(file, field), file.FIELD, field);
         }
     }
 
@@ -236,8 +289,8 @@ class Linter {
     void CheckKeys(const dictionary::FileQueue& file, const std::string& name) {
         std::unordered_map<std::string, bool> seen;
         bool primary = false;
-        auto check = [&](const auto& key, std::string_view kind) {
-            const std::string object = Member(name, key.LABEL);
+        auto check = [&](const auto& rows, const auto& key, std::string_view kind) {
+            const Where object{Member(name, key.LABEL), LineOf(file, &FileLines::keys, rows, key)};
             if (!seen.try_emplace(dictionary::FoldedLabel(key.LABEL.view()), true).second)
                 Add("duplicate-label", object,
                     "another key or index of " + name + " has this label");
@@ -250,20 +303,21 @@ class Linter {
             }
         };
         for (const dictionary::KeyQueue& key : dictionary::Rows(file.KEY)) {
-            check(key, "key");
+            check(file.KEY, key, "key");
             primary = primary || key.PRIMARY != 0;
         }
         for (const dictionary::IndexQueue& index : dictionary::Rows(file.INDEX))
-            check(index, "index");
+            check(file.INDEX, index, "index");
         const bool noKeys = dictionary::Rows(file.KEY).empty();
         if (!primary && !(noKeys && KeepsNoKeys(file)))
-            Add("no-primary-key", name, noKeys ? "has no key" : "has no primary key");
+            Add("no-primary-key", {name, LineOf(file)},
+                noKeys ? "has no key" : "has no primary key");
     }
 
     // The field of `file` that `reference` names; a finding when there is
     // none: in another letter case, or none at all (a key's component, or a
     // pair's field).
-    const dictionary::FieldQueue* FieldOf(const std::string& object, const std::string& what,
+    const dictionary::FieldQueue* FieldOf(const Where& object, const std::string& what,
                                           const dictionary::FileQueue& file,
                                           const std::string_view missingRule,
                                           std::string_view reference) {
@@ -287,7 +341,7 @@ class Linter {
     // A finding when `reference` is qualified by another prefix than the one
     // of `field` (or, for a field outside any GROUP of its own, than the
     // alias's the reference goes through).
-    void CheckPrefix(const std::string& object, const std::string& what,
+    void CheckPrefix(const Where& object, const std::string& what,
                      const dictionary::FileQueue& file, const dictionary::FieldQueue& field,
                      std::string_view aliasPrefix, std::string_view reference) {
         const std::string_view qualifier = dictionary::Qualifier(reference);
@@ -303,16 +357,32 @@ class Linter {
     }
 
     void CheckRelation(const dictionary::RelationQueue& relation) {
-        const std::string object =
-            "Relation " + Label(relation.LEFTFILE) + "->" + Label(relation.RIGHTFILE);
-        const Side left = SideOf(object, relation.LEFTFILE);
-        const Side right = SideOf(object, relation.RIGHTFILE);
-        CheckRelationKey(object, left, relation.LEFTKEY);
-        CheckRelationKey(object, right, relation.RIGHTKEY);
+        const RelationLines* lines =
+            Pick(structure_.lines.Relations(relation.LEFTFILE.view(), relation.RIGHTFILE.view()),
+                 dictionary::Rows(model_.RELATION), relation,
+                 [](const dictionary::RelationQueue& a, const dictionary::RelationQueue& b) {
+                     return dictionary::SameLabel(a.LEFTFILE.view(), b.LEFTFILE.view()) &&
+                            dictionary::SameLabel(a.RIGHTFILE.view(), b.RIGHTFILE.view());
+                 });
+        const RelationLines none;
+        const RelationLines& at = lines != nullptr ? *lines : none;
+        // A finding on a side or a pair names its line, else the RELATION's.
+        auto where = [&](std::size_t line) {
+            return Where{"Relation " + Label(relation.LEFTFILE) + "->" + Label(relation.RIGHTFILE),
+                         line != 0 ? line : at.line};
+        };
+        const Side left = SideOf(where(at.left.line), relation.LEFTFILE);
+        const Side right = SideOf(where(at.right.line), relation.RIGHTFILE);
+        CheckRelationKey(where(at.left.line), left, relation.LEFTKEY);
+        CheckRelationKey(where(at.right.line), right, relation.RIGHTKEY);
         std::vector<std::pair<std::string, std::string>> compared;
         auto checkPairs = [&](const dictionary::List<dictionary::FieldPairQueue>& pairs,
-                              const Side& first, const Side& second) {
-            for (const dictionary::FieldPairQueue& pair : dictionary::Rows(pairs)) {
+                              const std::vector<std::size_t>& pairLines, const Side& first,
+                              const Side& second) {
+            const auto rows = dictionary::Rows(pairs);
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const dictionary::FieldPairQueue& pair = rows[i];
+                const Where object = where(i < pairLines.size() ? pairLines[i] : 0);
                 const dictionary::FieldQueue* a = PairField(object, first, pair.LEFT);
                 const dictionary::FieldQueue* b = PairField(object, second, pair.RIGHT);
                 if (a == nullptr || b == nullptr) continue;
@@ -331,11 +401,11 @@ class Linter {
                         std::string(Trimmed(pair.RIGHT)) + " is " + typeB);
             }
         };
-        checkPairs(relation.LEFTFIELDS, left, right);
-        checkPairs(relation.RIGHTFIELDS, right, left);
+        checkPairs(relation.LEFTFIELDS, at.leftPairs, left, right);
+        checkPairs(relation.RIGHTFIELDS, at.rightPairs, right, left);
     }
 
-    Side SideOf(const std::string& object, const dictionary::Text& label) {
+    Side SideOf(const Where& object, const dictionary::Text& label) {
         Side side;
         if (Trimmed(label).empty()) {
             Add("relation-missing-file", object, "a side names no file");
@@ -359,8 +429,7 @@ class Linter {
         return side;
     }
 
-    void CheckRelationKey(const std::string& object, const Side& side,
-                          const dictionary::Text& key) {
+    void CheckRelationKey(const Where& object, const Side& side, const dictionary::Text& key) {
         if (side.files.empty() || Trimmed(key).empty()) return;
         const std::string_view label = dictionary::Unqualified(key.view());
         const dictionary::FileQueue* holder = nullptr;
@@ -391,7 +460,7 @@ class Linter {
 
     // The field a pair names on one side; null for NOLINK, for a side whose
     // file is missing, and (with a finding) for a field that is not there.
-    const dictionary::FieldQueue* PairField(const std::string& object, const Side& side,
+    const dictionary::FieldQueue* PairField(const Where& object, const Side& side,
                                             const dictionary::Text& reference) {
         if (side.files.empty() || dictionary::SameLabel(Trimmed(reference), "NOLINK"))
             return nullptr;
@@ -410,14 +479,12 @@ class Linter {
     const dictionary::DictionaryModel& model_;
     const LintOptions& options_;
     dictionary::LabelIndex labels_;
+    ExportStructure structure_;
+    std::vector<const FileLines*> fileLines_;  // by the model's file
     dictionary::Scanner scanner_;
     std::unordered_map<const dictionary::FileQueue*, std::vector<std::string>> prefixes_;
     std::vector<Finding> findings_;
 };
-
-const char* SeverityName(Severity severity) {
-    return severity == Severity::Error ? "error" : "warning";
-}
 
 }  // namespace
 
@@ -435,37 +502,6 @@ const LintRule* FindLintRule(std::string_view name) {
 std::vector<Finding> Lint(const dictionary::DictionaryModel& model, std::string_view exportText,
                           const LintOptions& options) {
     return Linter(model, options).Run(exportText);
-}
-
-std::string FindingsText(const std::vector<Finding>& findings) {
-    std::string out;
-    for (const Finding& finding : findings) {
-        out += rt::Windows1252ToUtf8(rt::ShowControlBytes(finding.object));
-        out += ": ";
-        out += finding.rule;
-        out += ": ";
-        out += rt::Windows1252ToUtf8(rt::ShowControlBytes(finding.message));
-        out += '\n';
-    }
-    return out;
-}
-
-std::string FindingsJson(const std::vector<Finding>& findings) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        const Finding& finding = findings[i];
-        out += i == 0 ? "\n  {\"rule\": " : ",\n  {\"rule\": ";
-        dictionary::AppendJsonString(out, finding.rule);
-        out += ", \"severity\": \"";
-        out += SeverityName(finding.severity);
-        out += "\", \"object\": ";
-        dictionary::AppendJsonString(out, finding.object);
-        out += ", \"message\": ";
-        dictionary::AppendJsonString(out, finding.message);
-        out += '}';
-    }
-    out += findings.empty() ? "]\n" : "\n]\n";
-    return out;
 }
 
 }  // namespace workflow

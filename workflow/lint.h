@@ -3,6 +3,7 @@
 // twice, a GROUP without its END...) found on the model and the export.
 #pragma once
 
+#include <cstddef>
 #include <set>
 #include <span>
 #include <string>
@@ -28,8 +29,9 @@ const LintRule* FindLintRule(std::string_view name);
 struct Finding {
     std::string_view rule;
     Severity severity = Severity::Error;
-    std::string object;   // "File", "File.Field", "File.Key", "Alias" or "Relation File->Related"
-    std::string message;  // UTF-8
+    std::string object;    // "File", "File.Field", "File.Key", "Alias" or "Relation File->Related"
+    std::size_t line = 0;  // of the object's declaration in the export; 0 when not found
+    std::string message;   // Windows-1252, as the labels it quotes
 };
 
 struct LintOptions {
@@ -41,10 +43,5 @@ struct LintOptions {
 // rule and message).
 std::vector<Finding> Lint(const dictionary::DictionaryModel& model, std::string_view exportText,
                           const LintOptions& options);
-
-// One line a finding: "OBJECT: RULE: message".
-std::string FindingsText(const std::vector<Finding>& findings);
-// A JSON array of objects with "rule", "severity", "object" and "message".
-std::string FindingsJson(const std::vector<Finding>& findings);
 
 }  // namespace workflow

@@ -66,6 +66,11 @@ class StructureCount {
             Close();
             inFiles_ = header == dictionary::header::kFiles;
             inAliases_ = header == dictionary::header::kAliases;
+            inRelations_ = header == dictionary::header::kRelations;
+            return;
+        }
+        if (inRelations_) {
+            RelationLine(line, number);
             return;
         }
         if (!inFiles_ && !inAliases_) return;
@@ -74,10 +79,17 @@ class StructureCount {
         std::size_t at = 0;
         const std::string_view first = labelled ? LabelToken(line, at) : NextToken(line, at);
         if (labelled && !IsValidLabel(first)) found_.labels.push_back({number, std::string(first)});
-        if (!inFiles_) return;
+        const std::string_view label = first.substr(0, first.find('('));
+        if (!inFiles_) {
+            if (labelled && NextToken(line, at) == "ALIAS") found_.lines.AddAlias(label, number);
+            return;
+        }
         if (first == "END") {
             if (open_.empty()) {
-                found_.groups.push_back({Object(number), "an END without a GROUP"});
+                found_.groups.push_back(
+                    {Object(number), file_.empty() ? number : fileLine_,
+                     file_.empty() ? "an END without a GROUP"
+                                   : "an END without a GROUP on line " + std::to_string(number)});
             } else {
                 open_.pop_back();
             }
@@ -87,14 +99,43 @@ class StructureCount {
         if (second == "FILE") {
             Close();
             file_ = std::string(first);
+            fileLine_ = number;
             groups_ = 0;
             open_.push_back(second);
-        } else if (second == "RECORD" || second == "GROUP") {
+            found_.lines.AddFile(label, number);
+            return;
+        }
+        if (second == "RECORD" || second == "GROUP") {
             if (second == "GROUP") {
                 ++groups_;
                 lastGroup_ = std::string(first);
             }
             open_.push_back(second);
+        }
+        if (!labelled || second.empty() || second == "RECORD") return;
+        if (second == "KEY" || second == "INDEX") {
+            found_.lines.AddKey(label, number);
+        } else {
+            found_.lines.AddField(label, number);
+        }
+    }
+
+    // The relations section: a RELATION, its FILE and RELATED_FILE sides and
+    // the FIELD lines of its two pair lists.
+    void RelationLine(std::string_view line, std::size_t number) {
+        std::size_t at = 0;
+        const std::string_view first = NextToken(line, at);
+        DeclarationLines& lines = found_.lines;
+        if (first == "RELATION") {
+            lines.AddRelation(number);
+        } else if (first == "FILE_TO_RELATED_KEY" || first == "RELATED_FILE_TO_KEY") {
+            lines.StartPairs(first == "FILE_TO_RELATED_KEY");
+        } else if (first == "FIELD") {
+            lines.AddPair(number);
+        } else if (const std::string_view second = NextToken(line, at); second == "FILE") {
+            lines.SetLeftSide(first, number);
+        } else if (second == "RELATED_FILE") {
+            lines.SetRightSide(first, number);
         }
     }
 
@@ -104,9 +145,10 @@ class StructureCount {
             const std::string missing = std::to_string(open_.size()) +
                                         (open_.size() == 1 ? " END is" : " ENDs are") + " missing";
             found_.groups.push_back(
-                {file_, groups_ > 0 ? "a GROUP lacks its END (last GROUP opened: " + lastGroup_ +
-                                          "): " + missing
-                                    : "the FILE or its RECORD lacks its END: " + missing});
+                {file_, fileLine_,
+                 groups_ > 0
+                     ? "a GROUP lacks its END (last GROUP opened: " + lastGroup_ + "): " + missing
+                     : "the FILE or its RECORD lacks its END: " + missing});
         }
         open_.clear();
         file_.clear();
@@ -118,7 +160,9 @@ class StructureCount {
 
     bool inFiles_ = false;
     bool inAliases_ = false;
+    bool inRelations_ = false;
     std::string file_;
+    std::size_t fileLine_ = 0;
     std::string lastGroup_;
     std::size_t groups_ = 0;
     std::vector<std::string_view> open_;

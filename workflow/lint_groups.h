@@ -2,7 +2,8 @@
 // FILE, RECORD and GROUP needs its END. The import is lenient here (an END
 // missing from a GROUP is made up by the RECORD's), so the count is made on
 // the export's text, not on the model. The same pass reads the labels of the
-// declarations as written, which the import cuts at a parenthesis.
+// declarations as written, which the import cuts at a parenthesis, and the
+// line of each declaration, which the model does not keep.
 #pragma once
 
 #include <cstddef>
@@ -10,10 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "workflow/declaration_lines.h"
+
 namespace workflow {
 
 struct GroupFault {
     std::string object;  // the file's label, or "line N" before any file
+    std::size_t line = 0;
     std::string message;
 };
 
@@ -26,6 +30,7 @@ struct LabelFault {
 struct ExportStructure {
     std::vector<GroupFault> groups;
     std::vector<LabelFault> labels;
+    DeclarationLines lines;
 };
 
 ExportStructure ScanExportStructure(std::string_view exportText);

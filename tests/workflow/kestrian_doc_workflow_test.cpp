@@ -202,9 +202,9 @@ TEST(KestrianDocLintAndDiff, SampleIsCleanAndADiffListsExactlyTheEdits) {
     // The edit broke the relation: lint says so and fails.
     const auto broken = sample.Run("lint EDITED.TXD");
     EXPECT_EQ(broken.exitCode, 1);
-    EXPECT_EQ(
-        broken.out,
-        "Relation Orders->OrderLine: relation-missing-key: Orders has no key KeyOrderNumber\n");
+    EXPECT_EQ(broken.out,
+              "EDITED.TXD:124: Relation Orders->OrderLine: relation-missing-key: Orders has no key "
+              "KeyOrderNumber\n");
     EXPECT_EQ(sample.Run("diff SAMPLE.TXD MISSING.TXD").exitCode, 2);
     // Git's side of an added file.
     const auto added = sample.Run("diff /dev/null SAMPLE.TXD");
@@ -342,6 +342,8 @@ TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
         {"diagram SAMPLE.TXD --distance 2", 2, "--distance requires --select"},
         {"diagram SAMPLE.TXD --select Nowhere", 2, "has no file or alias named Nowhere"},
         {"lint SAMPLE.TXD --disable no-such-rule", 2, "no-such-rule is not one of"},
+        {"lint SAMPLE.TXD --format xml", 2, "xml is not one of text|json|sarif|github"},
+        {"lint SAMPLE.TXD --json --format sarif", 2, "--json and --format sarif ask for"},
         {"lint", 2, "lint: the export to read is missing"},
         {"diff SAMPLE.TXD", 2, "diff: the two exports to compare are missing"},
     };

@@ -9,7 +9,7 @@ namespace {
 std::string Faults(std::string_view text) {
     std::string shown;
     for (const workflow::GroupFault& fault : workflow::UnbalancedGroups(text))
-        shown += fault.object + ": " + fault.message + "\n";
+        shown += fault.object + ":" + std::to_string(fault.line) + ": " + fault.message + "\n";
     return shown;
 }
 
@@ -27,14 +27,14 @@ TEST(UnbalancedGroups, CountsEveryOpeningAgainstItsEnd) {
          head + "[LONGDESC]\n!x\nA FILE\n!!> IDENT(1)\nR RECORD\n END\n END\n", ""},
         {"a GROUP short",
          head + "A FILE\nR RECORD\nG GROUP\nX LONG\n END\n END\nB FILE\nR RECORD\n END\n END\n",
-         "A: a GROUP lacks its END (last GROUP opened: G): 1 END is missing\n"},
+         "A:4: a GROUP lacks its END (last GROUP opened: G): 1 END is missing\n"},
         {"two short at the end", head + "A FILE\nR RECORD\nG GROUP\nH GROUP\n END\n END\n",
-         "A: a GROUP lacks its END (last GROUP opened: H): 2 ENDs are missing\n"},
+         "A:4: a GROUP lacks its END (last GROUP opened: H): 2 ENDs are missing\n"},
         {"no groups", head + "A FILE\nR RECORD\n END\n[ALIASES]\n",
-         "A: the FILE or its RECORD lacks its END: 1 END is missing\n"},
+         "A:4: the FILE or its RECORD lacks its END: 1 END is missing\n"},
         {"one END too many", head + "A FILE\nR RECORD\n END\n END\n END\n",
-         "A: an END without a GROUP\n"},
-        {"before any file", head + " END\nA FILE\n END\n", "line 4: an END without a GROUP\n"},
+         "A:4: an END without a GROUP on line 8\n"},
+        {"before any file", head + " END\nA FILE\n END\n", "line 4:4: an END without a GROUP\n"},
         {"relations' ENDs are theirs",
          head + "A FILE\n END\n[RELATIONS]\n RELATION,1:MANY\n END\n END\n", ""},
     };

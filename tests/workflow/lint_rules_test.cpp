@@ -2,6 +2,7 @@
 
 #include "tests/workflow/workflow_models.h"
 #include "workflow/lint.h"
+#include "workflow/lint_report.h"
 
 namespace {
 
@@ -197,7 +198,7 @@ TEST(LintRules, ALabelUsedTwiceGivesItsFindingAndNoneFromResolvingToTheOther) {
         auto parsed = ParseExport(Export(kCustomerFile + std::string(kOrdersFile) + second,
                                          kAliases, std::string(kRelation) + related));
         const auto findings = workflow::Lint(parsed->model, parsed->text, {});
-        ASSERT_EQ(findings.size(), 1u) << workflow::FindingsText(findings);
+        ASSERT_EQ(findings.size(), 1u) << workflow::FindingsText("TEST.TXD", findings);
         EXPECT_EQ(findings.front().rule, "duplicate-label");
     }
 }
@@ -211,12 +212,14 @@ TEST(LintRules, ASoundDictionaryIsCleanAndFindingsAreSortedDisabledAndJson) {
     auto findings = workflow::Lint(broken->model, broken->text, {});
     ASSERT_EQ(findings.size(), 2u);
     EXPECT_EQ(
-        workflow::FindingsText(findings),
-        "Customer.KeyName: key-missing-field: key component Surname names no field of Customer\n"
-        "Relation Customer->Orders: relation-missing-key: Orders has no key KeyX\n");
+        workflow::FindingsText("TEST.TXD", findings),
+        "TEST.TXD:6: Customer.KeyName: key-missing-field: key component Surname names no field of "
+        "Customer\n"
+        "TEST.TXD:27: Relation Customer->Orders: relation-missing-key: Orders has no key KeyX\n");
     EXPECT_EQ(workflow::FindingsJson({findings[1]}),
               "[\n  {\"rule\": \"relation-missing-key\", \"severity\": \"error\", \"object\": "
-              "\"Relation Customer->Orders\", \"message\": \"Orders has no key KeyX\"}\n]\n");
+              "\"Relation Customer->Orders\", \"line\": 27, \"message\": \"Orders has no key "
+              "KeyX\"}\n]\n");
 
     workflow::LintOptions options;
     options.disabled.insert("key-missing-field");
