@@ -403,6 +403,7 @@ TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
         {"lists --help", 0, "--select LABEL"},
         {"report --help", 0, "--no-title-page"},
         {"docs --help", 0, "--diagram"},
+        {"docs --help", 0, "--force"},
         {"diagram --help", 0, "--distance N"},
         {"lint --help", 0, "unbalanced-group (error)"},
         {"diff --help", 0, "--all"},
