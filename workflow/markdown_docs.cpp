@@ -182,16 +182,18 @@ class Writer {
     std::string Index() const {
         std::string out(kGeneratedMark);
         out += "\n\n";
-        // The parser ends the description with the path the export was read
-        // from, as typed: only its file name is shown, so that the page is the
-        // same wherever the export lies.
-        std::vector<std::string_view> description;
-        for (const dictionary::TextLineQueue& line : dictionary::Rows(model_.DESCRIPTION))
-            description.push_back(line.TEXT.view());
+        // The parser adds the path the export was read from, as typed, to the
+        // description (comment lines after the files' header may follow it):
+        // only its file name is shown, so that the page is the same wherever
+        // the export lies.
         std::string_view path;
-        if (!description.empty() && description.back().starts_with(kDctPath)) {
-            path = rt::TrimBlanks(description.back().substr(kDctPath.size()));
-            description.pop_back();
+        std::vector<std::string_view> description;
+        for (const dictionary::TextLineQueue& line : dictionary::Rows(model_.DESCRIPTION)) {
+            if (line.TEXT.view().starts_with(kDctPath)) {
+                path = rt::TrimBlanks(line.TEXT.view().substr(kDctPath.size()));
+            } else {
+                description.push_back(line.TEXT.view());
+            }
         }
         const std::string name = MarkdownText(path.substr(path.find_last_of("/\\") + 1));
         out += "# Dictionary " + name + "\n\n";

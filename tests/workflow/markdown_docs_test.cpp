@@ -83,6 +83,23 @@ TEST(MarkdownDocs, ADictionaryWithoutFilesSaysSoAndMermaidDiagramsAreInline) {
         EXPECT_FALSE(Holds(file.content, "## Diagram")) << file.path;
 }
 
+TEST(MarkdownDocs, TheIndexNamesTheExportByItsFileNameWhereverItWasReadFrom) {
+    // A comment after the files' header lands in the description after the path.
+    const std::string text = "[DICTIONARY]\nVERSION '1'\n[DESCRIPTION]\n!Orders\n[FILES]\n!later\n";
+    for (const char* typed : {"A.TXD", "../x/A.TXD", "/tmp/deep/A.TXD", "C:\\DATA\\A.TXD"}) {
+        dictionary::DictionaryModel model;
+        dictionary::ParseAll(model, text, typed);
+        const std::string readme =
+            workflow::MarkdownDocumentation(model, workflow::DocsDiagram::None)[0].content;
+        EXPECT_TRUE(Holds(readme,
+                          "# Dictionary A.TXD\n\n| Dictionary |  |\n|---|---|\n"
+                          "| Export | A.TXD |\n"))
+            << typed << "\n"
+            << readme;
+        EXPECT_TRUE(Holds(readme, "Orders\\\nlater\n")) << typed << "\n" << readme;
+    }
+}
+
 TEST(MarkdownDocs, PageNamesStayShortAvoidDevicesAndKeepOrdinaryLabelsAsTheyWere) {
     const std::string bars(120, '|');
     struct Case {
