@@ -160,16 +160,24 @@ std::optional<DocsArguments> ReadDocsArguments(Args args) {
     out.diagram = workflow::GraphLayoutBuiltIn() ? "svg" : "mermaid";
     auto app = Command("docs",
                        "GitHub-flavoured Markdown documentation of the dictionary: DIR/README.md "
-                       "and a page a file under DIR/files/.");
+                       "and a page a file under DIR/files/. Only files docs wrote itself (they "
+                       "carry its mark) are replaced or removed; any other file in the way stops "
+                       "the run before anything is written.");
     app->add_option("export", out.input, "the dictionary export (.TXD)");
-    app->add_option("-o", out.folder, "the documentation's folder (made when missing)")
+    app->add_option("-o", out.folder,
+                    "the documentation's folder (made when missing, with its parents)")
         ->option_text("DIR")
         ->required();
     app->add_option("--diagram", out.diagram,
                     "the diagrams: svg (drawn by Graphviz), mermaid (drawn by the Markdown "
                     "viewer) or none")
         ->check(OneOf({"svg", "mermaid", "none"}));
-    app->add_flag("--clean", out.clean, "remove the pages of files the dictionary no longer has");
+    app->add_flag("--clean", out.clean,
+                  "remove the pages of files the dictionary no longer has (only pages docs "
+                  "wrote)");
+    app->add_flag("--force", out.force,
+                  "replace files in the way that docs did not write (a link is replaced, not "
+                  "followed)");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);
     if (out.folder.empty()) throw UsageError{"docs: -o needs a folder name"};

@@ -46,6 +46,7 @@ struct DocsArguments {
     std::string folder;
     std::string diagram;  // "svg", "mermaid" or "none"
     bool clean = false;
+    bool force = false;  // replace files in the way that lack the generated mark
 };
 
 struct DiagramArguments {

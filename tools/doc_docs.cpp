@@ -1,11 +1,14 @@
 // kestrian-doc docs: Markdown documentation of the dictionary in a folder,
 // written page by page; a page whose bytes are unchanged is left alone, so
-// that its time stamp (and a build that depends on it) stays as it was.
+// that its time stamp (and a build that depends on it) stays as it was. The
+// folder may be a team's repository: only files that carry the generated
+// mark are ever replaced or removed, unless --force says otherwise.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <vector>
 
 #include "runtime/core/safe_file.h"
 #include "tools/doc_arguments.h"
@@ -17,8 +20,9 @@ namespace tools {
 
 namespace {
 
-// Makes `folder` when it is missing; false after a message when it cannot be
-// made or something else is in its place (a link to a folder is followed).
+// Makes `folder`, and its parents, when it is missing; false after a message
+// when it cannot be made or something else is in its place (a link to a
+// folder is followed).
 bool EnsureFolder(const std::string& folder) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(folder, error);
@@ -28,23 +32,14 @@ bool EnsureFolder(const std::string& folder) {
                      folder.c_str());
         return false;
     }
-    if (std::filesystem::create_directory(folder, error) || !error) return true;
+    if (std::filesystem::create_directories(folder, error) || !error) return true;
     std::fprintf(stderr, "kestrian-doc: docs: cannot make %s: %s\n", folder.c_str(),
                  error.message().c_str());
     return false;
 }
 
-// An SVG of Graphviz's with the mark of a generated file after its XML
-// declaration.
-std::string MarkedSvg(std::string svg) {
-    std::size_t at = 0;
-    if (svg.starts_with("<?xml")) at = svg.find('\n') + 1;
-    svg.insert(at, std::string(workflow::kGeneratedMark) + "\n");
-    return svg;
-}
-
 // Whether the file at `path` is a plain file this command wrote: it carries
-// the mark at its start (or on the line after an XML declaration).
+// the generated mark.
 bool WrittenByDocs(const std::filesystem::path& path) {
     std::error_code error;
     if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::regular)
@@ -52,10 +47,22 @@ bool WrittenByDocs(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     char head[256] = {};
     file.read(head, sizeof head);
-    const auto read = static_cast<std::size_t>(file.gcount());
-    const std::string_view start(head, read);
-    const std::size_t found = start.find(workflow::kGeneratedMark);
-    return found == 0 || (found != std::string_view::npos && start.starts_with("<?xml"));
+    return workflow::CarriesGeneratedMark(
+        std::string_view(head, static_cast<std::size_t>(file.gcount())));
+}
+
+// The paths of `files` where something that this command did not write
+// stands: a file without the mark, a link, a folder.
+std::vector<std::string> InTheWay(const std::string& folder,
+                                  const std::vector<workflow::DocsFile>& files) {
+    std::vector<std::string> paths;
+    for (const workflow::DocsFile& file : files) {
+        const std::string path = folder + "/" + file.path;
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) continue;
+        if (!WrittenByDocs(path)) paths.push_back(path);
+    }
+    return paths;
 }
 
 // Removes the generated pages and drawings that this run did not write.
@@ -88,25 +95,42 @@ int RunDocs(Args args) {
                                               ? workflow::DocsDiagram::Mermaid
                                               : workflow::DocsDiagram::None;
     std::vector<workflow::DocsFile> files = workflow::MarkdownDocumentation(*model, diagram);
+    workflow::GraphLayout layout;
+    for (workflow::DocsFile& file : files) {
+        if (!file.drawn) continue;
+        std::string error;
+        std::optional<std::string> svg = layout.Render(file.content, "svg", error);
+        if (!svg) {
+            std::fprintf(stderr, "kestrian-doc: docs: %s: %s\n", file.path.c_str(), error.c_str());
+            return kExitOutputFailed;
+        }
+        file.content = workflow::MarkedDrawing(std::move(*svg));
+    }
+
+    // What stands in the way is named before anything is written; --force
+    // replaces it (a link itself, not the file it leads to).
+    const std::vector<std::string> inTheWay = InTheWay(read->folder, files);
+    for (const std::string& path : inTheWay) {
+        std::error_code error;
+        if (read->force) {
+            if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)))
+                std::filesystem::remove(path, error);
+        } else {
+            std::fprintf(stderr,
+                         "kestrian-doc: docs: %s was not written by kestrian-doc docs; --force "
+                         "replaces it\n",
+                         path.c_str());
+        }
+    }
+    if (!inTheWay.empty() && !read->force) return kExitOutputFailed;
     if (!EnsureFolder(read->folder) || !EnsureFolder(read->folder + "/files"))
         return kExitOutputFailed;
 
     std::set<std::string> names;
     std::vector<rt::NewContents> changed;
-    workflow::GraphLayout layout;
-    for (workflow::DocsFile& file : files) {
+    for (const workflow::DocsFile& file : files) {
         names.insert(file.path);
         const std::string path = read->folder + "/" + file.path;
-        if (file.drawn) {
-            std::string error;
-            std::optional<std::string> svg = layout.Render(file.content, "svg", error);
-            if (!svg) {
-                std::fprintf(stderr, "kestrian-doc: docs: %s: %s\n", file.path.c_str(),
-                             error.c_str());
-                return kExitOutputFailed;
-            }
-            file.content = MarkedSvg(std::move(*svg));
-        }
         if (rt::ReadFileBytes(path) != file.content) changed.push_back({path, file.content});
     }
     std::string failed;

@@ -1,9 +1,6 @@
 #include "workflow/markdown.h"
 
-#include <unordered_map>
-
 #include "runtime/core/blanks.h"
-#include "runtime/core/case_fold.h"
 #include "runtime/core/windows1252.h"
 
 namespace workflow {
@@ -53,33 +50,6 @@ std::string MarkdownLine(std::string_view text) {
     if (digits > 0 && digits < line.size() && (line[digits] == '.' || line[digits] == ')'))
         line.insert(digits, "\\");
     return line;
-}
-
-std::vector<std::string> PageNames(const dictionary::DictionaryModel& model) {
-    constexpr char kHex[] = "0123456789abcdef";
-    std::vector<std::string> names;
-    std::unordered_map<std::string, std::size_t> used;
-    for (const dictionary::FileQueue& file : dictionary::Rows(model.FILE)) {
-        std::string name;
-        for (char c : rt::TrimBlanks(file.LABEL.view())) {
-            const char folded = rt::FoldCase(c);
-            if ((folded >= 'a' && folded <= 'z') || (folded >= '0' && folded <= '9') ||
-                folded == '-' || folded == '_') {
-                name += folded;
-            } else {
-                const auto byte = static_cast<unsigned char>(c);
-                name += '_';
-                name += kHex[byte >> 4];
-                name += kHex[byte & 15];
-            }
-        }
-        if (name.empty()) name = "file";
-        std::string unique = name;
-        for (std::size_t n = 2; used.contains(unique); ++n) unique = name + "-" + std::to_string(n);
-        used.emplace(unique, 1);
-        names.push_back(std::move(unique));
-    }
-    return names;
 }
 
 }  // namespace workflow

@@ -11,6 +11,7 @@
 #include "runtime/core/joined.h"
 #include "workflow/graph_text.h"
 #include "workflow/markdown.h"
+#include "workflow/page_names.h"
 #include "workflow/relation_graph.h"
 
 namespace workflow {
@@ -174,21 +175,23 @@ class Writer {
     std::string Index() const {
         std::string out(kGeneratedMark);
         out += "\n\n";
-        std::string path;
+        // The parser adds the path the export was read from, as typed, to the
+        // description (comment lines after the files' header may follow it):
+        // only its file name is shown, so that the page is the same wherever
+        // the export lies.
+        std::string_view path;
         std::vector<std::string_view> description;
         for (const dictionary::TextLineQueue& line : dictionary::Rows(model_.DESCRIPTION)) {
             if (line.TEXT.view().starts_with(dictionary::kDctPathLine)) {
-                path = std::string(
-                    rt::TrimBlanks(line.TEXT.view().substr(dictionary::kDctPathLine.size())));
+                path = rt::TrimBlanks(line.TEXT.view().substr(dictionary::kDctPathLine.size()));
             } else {
                 description.push_back(line.TEXT.view());
             }
         }
-        const std::size_t slash = path.find_last_of("/\\");
-        out += "# Dictionary " +
-               MarkdownText(slash == std::string::npos ? path : path.substr(slash + 1)) + "\n\n";
+        const std::string name = MarkdownText(path.substr(path.find_last_of("/\\") + 1));
+        out += "# Dictionary " + name + "\n\n";
         Table header({"Dictionary", ""});
-        header.Add({"Path", MarkdownText(path)});
+        header.Add({"Export", name});
         header.Add({"Version", HeaderValue(model_.VERSION)});
         header.Add({"Created", HeaderValue(model_.CREATED)});
         header.Add({"Modified", HeaderValue(model_.MODIFIED)});

@@ -10,7 +10,9 @@
 
 #include "tests/support/tool_run.h"
 #include "tests/workflow/workflow_models.h"
+#include "workflow/graph_layout.h"
 #include "workflow/markdown_docs.h"
+#include "workflow/page_names.h"
 
 namespace {
 
@@ -126,6 +128,86 @@ TEST(KestrianDocDocs, HostileFoldersAreReportedAndNothingOfTheUsersIsTouched) {
     if (code < 0) GTEST_SKIP() << "permissions cannot be enforced here";
     EXPECT_EQ(code, 1);
     EXPECT_TRUE(std::filesystem::is_empty(root / "ro" / "files"));
+}
+
+// A team's repository as the folder: what people wrote there stops the run
+// before anything is written, and only --force replaces it.
+TEST(KestrianDocDocs, HandWrittenFilesInTheWayStopTheRunAndForceReplacesThem) {
+    SampleFolder sample;
+    const std::filesystem::path repo = sample.folder.Path() / "repo";
+    const std::string mark(workflow::kGeneratedMark);
+    std::filesystem::create_directories(repo / "files");
+    WriteBytes(sample.folder.File("repo/README.md"), "# My project\n");
+    WriteBytes(sample.folder.File("repo/files/customer.md"), "# Our customers\n");
+    WriteBytes(sample.folder.File("outside.md"), "# Not in the repository\n");
+    std::filesystem::create_symlink(sample.folder.File("outside.md"), repo / "files" / "orders.md");
+    const auto before = FilesUnder(repo);
+
+    for (const char* options : {"", " --clean"}) {
+        const auto stopped =
+            sample.Run("docs SAMPLE.TXD -o repo --diagram none" + std::string(options));
+        EXPECT_EQ(stopped.exitCode, 1) << options;
+        for (const char* path :
+             {"repo/README.md", "repo/files/customer.md", "repo/files/orders.md"})
+            EXPECT_NE(stopped.err.find(std::string("kestrian-doc: docs: ") + path +
+                                       " was not written by kestrian-doc docs; --force replaces "
+                                       "it\n"),
+                      std::string::npos)
+                << stopped.err;
+        EXPECT_EQ(FilesUnder(repo), before) << options;
+        EXPECT_TRUE(std::filesystem::is_symlink(repo / "files" / "orders.md"));
+    }
+
+    // A stale-looking page that someone wrote survives --clean, --force or not.
+    WriteBytes(sample.folder.File("repo/files/gone.md"), "# Kept by hand\n");
+    const auto forced = sample.Run("docs SAMPLE.TXD -o repo --diagram none --force --clean");
+    EXPECT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_EQ(forced.out, "repo: 5 written, 0 unchanged, 0 removed\n");
+    EXPECT_TRUE(ReadBytes(sample.folder.File("repo/README.md")).starts_with(mark));
+    EXPECT_TRUE(ReadBytes(sample.folder.File("repo/files/customer.md")).starts_with(mark));
+    // The link itself was replaced, not the file it led to.
+    EXPECT_FALSE(std::filesystem::is_symlink(repo / "files" / "orders.md"));
+    EXPECT_EQ(ReadBytes(sample.folder.File("outside.md")), "# Not in the repository\n");
+    EXPECT_EQ(ReadBytes(sample.folder.File("repo/files/gone.md")), "# Kept by hand\n");
+    // Now every page is docs' own: no --force needed again.
+    EXPECT_EQ(sample.Run("docs SAMPLE.TXD -o repo --diagram none").exitCode, 0);
+}
+
+// Pages that check out anywhere and read the same from any machine: a deep
+// new folder is made, the export's folder is not shown, drawings name no
+// Graphviz version, and labels no file system takes still get a page.
+TEST(KestrianDocDocs, PagesArePortableWhereverTheExportLiesAndWhateverItsLabels) {
+    SampleFolder sample;
+    const bool drawn = workflow::GraphLayoutBuiltIn();
+    const std::string diagram = drawn ? " --diagram svg" : " --diagram mermaid";
+    ASSERT_EQ(sample.Run("docs SAMPLE.TXD -o new/sub/dir" + diagram).exitCode, 0);
+    std::filesystem::create_directories(sample.folder.Path() / "elsewhere");
+    const auto far =
+        RunToolIn(kTool, sample.folder,
+                  "docs '" + sample.folder.File("SAMPLE.TXD") + "' -o elsewhere" + diagram);
+    ASSERT_EQ(far.exitCode, 0) << far.err;
+    const auto near = FilesUnder(sample.folder.Path() / "new" / "sub" / "dir");
+    EXPECT_EQ(near, FilesUnder(sample.folder.Path() / "elsewhere"));
+    EXPECT_NE(near.at("README.md").find("| Export | SAMPLE.TXD |\n"), std::string::npos);
+    for (const auto& [name, text] : near)
+        EXPECT_EQ(text.find("graphviz version"), std::string::npos) << name;
+    EXPECT_EQ(near.contains("files/customer.svg"), drawn);
+
+    WriteBytes(
+        sample.folder.File("ODD.TXD"),
+        workflow_test::Replaced(
+            workflow_test::Replaced(ReadBytes(sample.folder.File("SAMPLE.TXD")),
+                                    "Customer             FILE", std::string(120, '|') + " FILE"),
+            "Product              FILE", "PRN FILE"));
+    const auto odd = sample.Run("docs ODD.TXD -o odd --diagram none");
+    ASSERT_EQ(odd.exitCode, 0) << odd.err;
+    const auto pages = FilesUnder(sample.folder.Path() / "odd");
+    EXPECT_EQ(pages.size(), 5u);
+    EXPECT_TRUE(pages.contains("files/prn-file.md"));
+    for (const auto& [name, text] : pages)
+        EXPECT_LE(std::filesystem::path(name).filename().string().size(),
+                  workflow::kMaxPageName + 3)
+            << name;
 }
 
 TEST(KestrianDocDiagram, DotHasANodePerFileAndAliasAndGraphvizDrawsIt) {
@@ -324,6 +406,7 @@ TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
         {"lists --help", 0, "--select LABEL"},
         {"report --help", 0, "--no-title-page"},
         {"docs --help", 0, "--diagram"},
+        {"docs --help", 0, "--force"},
         {"diagram --help", 0, "--distance N"},
         {"lint --help", 0, "unbalanced-group (error)"},
         {"diff --help", 0, "--ignore-descriptions"},

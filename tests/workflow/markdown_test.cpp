@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/workflow/workflow_models.h"
-
 namespace {
 
 TEST(Markdown, TextIsEscapedForTablesAndLineStarts) {
@@ -28,17 +26,6 @@ TEST(Markdown, TextIsEscapedForTablesAndLineStarts) {
         EXPECT_EQ(workflow::MarkdownText(c.in), c.text) << c.in;
         EXPECT_EQ(workflow::MarkdownLine(c.in), c.line) << c.in;
     }
-}
-
-TEST(Markdown, PageNamesAreSafeAndUniqueWhenLabelsDifferOnlyInCase) {
-    auto parsed = workflow_test::ParseExport(
-        workflow_test::Export("Customer FILE,PRE(A)\nRecord RECORD\nX LONG\n END\n END\n"
-                              "CUSTOMER FILE,PRE(B)\nRecord RECORD\nX LONG\n END\n END\n"
-                              "Caf\xE9 FILE,PRE(C)\nRecord RECORD\nX LONG\n END\n END\n"
-                              "customer FILE,PRE(D)\nRecord RECORD\nX LONG\n END\n END\n",
-                              "", ""));
-    EXPECT_EQ(workflow::PageNames(parsed->model),
-              (std::vector<std::string>{"customer", "customer-2", "caf_e9", "customer-3"}));
 }
 
 }  // namespace
