@@ -271,7 +271,9 @@ std::optional<DiffArguments> ReadDiffArguments(Args args) {
     if (!Parse(*app, args)) return std::nullopt;
     if (files.size() == 2) {
         out.before = files[0];
-        out.after = out.path = files[1];
+        out.after = files[1];
+        // A removed file is named by its old path, not by /dev/null.
+        out.path = files[1] == "/dev/null" ? files[0] : files[1];
     } else if (files.size() == 7) {
         out.path = files[0];
         out.before = files[1];

@@ -71,7 +71,8 @@ TEST(KestrianDocNoExportTest, EveryCommandRefusesAFileWithoutASectionHeader) {
     // Git's side of a deleted file stays an empty dictionary.
     const ToolRun removed = inputs.Run("diff SAMPLE.TXD /dev/null");
     EXPECT_EQ(removed.exitCode, 1) << removed.err;
-    EXPECT_TRUE(removed.out.starts_with("- Customer: FILE,")) << removed.out;
+    EXPECT_TRUE(removed.out.starts_with("diff SAMPLE.TXD\n")) << removed.out;
+    EXPECT_NE(removed.out.find("\n- Customer: FILE,"), std::string::npos) << removed.out;
 }
 
 TEST(KestrianDocNoExportTest, DocsCleanWithAFileWithoutASectionHeaderRemovesNothing) {

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "runtime/core/version.h"
-#include "tests/dictionary/tool_run.h"
+#include "tests/support/tool_run.h"
 #include "tests/workflow/workflow_models.h"
 #include "workflow/lint.h"
 
