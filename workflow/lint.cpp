@@ -60,8 +60,8 @@ bool HasDescription(const dictionary::ObjectTextRef& text) {
 
 // Drivers whose files keep no keys: a file of theirs without keys is no fault.
 bool KeepsNoKeys(const dictionary::FileQueue& file) {
-    const std::string_view driver =
-        rt::TrimBlanks(dictionary::RemoveChars(file.DRIVER.view(), "'", false));
+    const std::string unquoted = dictionary::RemoveChars(file.DRIVER.view(), "'", false);
+    const std::string_view driver = rt::TrimBlanks(unquoted);
     return rt::EqualNoCase(driver, "ascii") || rt::EqualNoCase(driver, "basic") ||
            rt::EqualNoCase(driver, "dos");
 }
