@@ -1,5 +1,7 @@
 #include "dictionary/export_load.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "dictionary/section_headers.h"
@@ -11,7 +13,12 @@ int ExportLoad::Check(bool keep) {
     read_ = {};
     kept_ = false;
     fault_ = ExportFault::None;
-    if (const int error = file_.Open(); error != 0) return error;
+    if (const int error = file_.Open(); error != 0) {
+        std::error_code ignored;
+        if (error == kAccessDenied && std::filesystem::is_directory(Path(), ignored))
+            fault_ = ExportFault::Folder;
+        return error;
+    }
     // Whether the whole export can be held is known before a byte is read;
     // without `keep` the memory is given back at once.
     ExportRead reserved = ReserveExportBuffer(file_);

@@ -12,11 +12,13 @@
 
 namespace dictionary {
 
-// Why an export was refused with kInvalidDataFile.
+// Why an export was refused with kInvalidDataFile, or that the kAccessDenied
+// of a folder named as the export came from its being a folder.
 enum class ExportFault {
     None,
     HoldsNul,         // a sparse file, a disk image, some other binary
     NoSectionHeader,  // empty, or text in which the parser would find nothing
+    Folder,           // a folder, refused with kAccessDenied
 };
 
 class ExportLoad {
@@ -31,7 +33,8 @@ class ExportLoad {
     // is refused at its first block. With `keep` the bytes are kept for
     // Read(); without, none is held and Read() reads them again.
     int Check(bool keep);
-    // Why Check() returned kInvalidDataFile.
+    // Why Check() returned kInvalidDataFile, or that its kAccessDenied is a
+    // folder's.
     ExportFault Fault() const { return fault_; }
 
     // The checked export's bytes, read now unless Check() kept them: 0, or 8

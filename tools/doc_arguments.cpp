@@ -2,8 +2,10 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
+#include "runtime/core/case_fold.h"
 #include "runtime/core/version.h"
 #include "workflow/graph_layout.h"
 #include "workflow/lint.h"
@@ -57,6 +59,43 @@ CLI::Validator OneOf(std::vector<std::string> allowed) {
             return value + " is not one of " + names;
         },
         names);
+}
+
+// A whole number from `low` to `high`, digits only; the message names the word.
+CLI::Validator WholeNumber(std::size_t low, std::size_t high) {
+    const std::string range = std::to_string(low) + " to " + std::to_string(high);
+    return CLI::Validator(
+        [low, high, range](std::string& value) -> std::string {
+            std::size_t number = 0;
+            bool digits = !value.empty();
+            for (char c : value) {
+                if (c < '0' || c > '9' || number > high) {
+                    digits = false;
+                    break;
+                }
+                number = number * 10 + static_cast<std::size_t>(c - '0');
+            }
+            if (digits && number >= low && number <= high) return {};
+            return value + " must be a whole number from " + range;
+        },
+        "N");
+}
+
+// The diagram format an output file's extension names, in any letter case;
+// null for standard output or an extension of no format.
+std::optional<std::string> FormatOfExtension(const std::string& output) {
+    struct Extension {
+        std::string_view extension;
+        std::string_view format;
+    };
+    static constexpr Extension kExtensions[] = {
+        {".svg", "svg"}, {".png", "png"}, {".dot", "dot"}, {".gv", "dot"}, {".mmd", "mermaid"},
+    };
+    const std::string extension = std::filesystem::path(output).extension().string();
+    for (const Extension& known : kExtensions) {
+        if (rt::EqualNoCase(extension, known.extension)) return std::string(known.format);
+    }
+    return std::nullopt;
 }
 
 // The command line of a command that reads one export and takes nothing else.
@@ -189,25 +228,36 @@ std::optional<DocsArguments> ReadDocsArguments(Args args) {
 std::optional<DiagramArguments> ReadDiagramArguments(Args args) {
     DiagramArguments out;
     std::optional<std::string> output;
+    std::optional<std::string> format;
     auto app = Command("diagram",
                        "The files, aliases and relations as a diagram: Graphviz DOT, SVG or "
                        "PNG, or a Mermaid flowchart.");
     app->add_option("export", out.input, "the dictionary export (.TXD)");
-    app->add_option("--format", out.format, "dot, svg, png or mermaid")
+    app->add_option("--format", format,
+                    "dot, svg, png or mermaid; without it, what OUT's extension names (.dot, "
+                    ".gv, .svg, .png, .mmd), else dot")
         ->check(OneOf({"dot", "svg", "png", "mermaid"}));
     CLI::Option* select =
         app->add_option("--select", out.select, "draw only this file or alias and its neighbours")
             ->option_text("LABEL");
-    app->add_option("--distance", out.distance, "how many relations away the neighbours lie (1)")
+    app->add_option("--distance", out.distance,
+                    "how many relations away the neighbours lie, 0 to 1000 (1)")
         ->option_text("N")
-        ->check(CLI::Range(std::size_t{0}, std::size_t{1000}))
+        ->check(WholeNumber(0, 1000))
         ->needs(select);
     app->add_option("-o", output, "the file to write (- for standard output)")->option_text("OUT");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);
     RequireName(*app, output);
-    if ((out.format == "svg" || out.format == "png") && !workflow::GraphLayoutBuiltIn())
-        throw UsageError{"diagram: --format " + out.format + ": this build has no Graphviz layout"};
+    const std::optional<std::string> named = output ? FormatOfExtension(*output) : std::nullopt;
+    if (format && named && *format != *named)
+        throw UsageError{"diagram: --format " + *format + " and -o " + *output +
+                         " ask for different formats"};
+    out.format = format.value_or(named.value_or(out.format));
+    if ((out.format == "svg" || out.format == "png") && !workflow::GraphLayoutBuiltIn()) {
+        const std::string asked = format ? "--format " + *format : "-o " + *output;
+        throw UsageError{"diagram: " + asked + ": this build has no Graphviz layout"};
+    }
     if (output) out.output = *output;
     if (out.output != "-") CheckOutputPath("diagram", out.input, out.output);
     return out;

@@ -6,6 +6,7 @@
 #include "tools/command_output.h"
 #include "tools/doc_arguments.h"
 #include "tools/doc_commands.h"
+#include "workflow/generated_mark.h"
 #include "workflow/graph_layout.h"
 #include "workflow/graph_text.h"
 #include "workflow/relation_graph.h"
@@ -46,7 +47,8 @@ int RunDiagram(Args args) {
                 std::fprintf(stderr, "kestrian-doc: diagram: %s\n", error.c_str());
                 return kExitBadInput;
             }
-            content = std::move(*drawn);
+            content = read->format == "svg" ? workflow::UnversionedDrawing(std::move(*drawn))
+                                            : std::move(*drawn);
         }
     }
     CommandOutput output("diagram");

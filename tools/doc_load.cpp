@@ -24,6 +24,9 @@ std::nullptr_t Refused(const std::string& path, int error, dictionary::ExportFau
                          "kestrian-doc: %s is not a dictionary export (no section header)\n",
                          path.c_str());
             break;
+        case dictionary::ExportFault::Folder:
+            std::fprintf(stderr, "kestrian-doc: %s is a folder\n", path.c_str());
+            break;
         case dictionary::ExportFault::None:
             std::fprintf(stderr, "kestrian-doc: cannot read %s: Error %d (%s)\n", path.c_str(),
                          error, rt::ErrorText().c_str());

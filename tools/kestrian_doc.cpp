@@ -76,6 +76,17 @@ int BadUsage(std::string_view message) {
     return kExitBadInput;
 }
 
+// A command called with the wrong words: what is wrong, then that command's
+// own usage.
+int BadCommandUsage(const Command& command, std::string_view message) {
+    std::fprintf(stderr, "kestrian-doc: %.*s\nusage: kestrian-doc %.*s\n",
+                 static_cast<int>(message.size()), message.data(),
+                 static_cast<int>(command.synopsis.size()), command.synopsis.data());
+    std::fprintf(stderr, "(kestrian-doc %.*s --help lists its options)\n",
+                 static_cast<int>(command.name.size()), command.name.data());
+    return kExitBadInput;
+}
+
 int Dispatch(Args words) {
     if (words.empty()) return BadUsage("no command given");
     if (words.front() == "-h" || words.front() == "--help" || words.front() == "help") {
@@ -92,7 +103,7 @@ int Dispatch(Args words) {
         try {
             return command.run(words.subspan(1));
         } catch (const UsageError& error) {
-            return BadUsage(error.message);
+            return BadCommandUsage(command, error.message);
         } catch (const std::bad_alloc&) {
             // Whatever step ran out of memory, the files it was writing were
             // abandoned on the way here and their temporaries are gone.

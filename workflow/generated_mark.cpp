@@ -1,5 +1,7 @@
 #include "workflow/generated_mark.h"
 
+#include <utility>
+
 namespace workflow {
 
 namespace {
@@ -21,7 +23,7 @@ bool CarriesGeneratedMark(std::string_view head) {
     return head.substr(AfterXmlDeclaration(head)).starts_with(kGeneratedMark);
 }
 
-std::string MarkedDrawing(std::string svg) {
+std::string UnversionedDrawing(std::string svg) {
     // Only a comment before the drawing itself: labels inside it are escaped.
     const std::size_t drawing = svg.find("<svg");
     const std::size_t version = svg.find(kGraphvizVersion);
@@ -33,6 +35,11 @@ std::string MarkedDrawing(std::string svg) {
             svg.erase(version, end - version);
         }
     }
+    return svg;
+}
+
+std::string MarkedDrawing(std::string svg) {
+    svg = UnversionedDrawing(std::move(svg));
     svg.insert(AfterXmlDeclaration(svg), std::string(kGeneratedMark) + "\n");
     return svg;
 }

@@ -17,9 +17,12 @@ inline constexpr std::string_view kGeneratedMark =
 // declaration.
 bool CarriesGeneratedMark(std::string_view head);
 
+// A drawing Graphviz rendered as SVG without Graphviz's comment naming its
+// version, so that every machine writes the same bytes.
+std::string UnversionedDrawing(std::string svg);
+
 // A drawing Graphviz rendered as SVG, as the documentation keeps it: the mark
-// after the XML declaration, and Graphviz's comment naming its version left
-// out, so that every machine writes the same bytes.
+// after the XML declaration, and unversioned.
 std::string MarkedDrawing(std::string svg);
 
 }  // namespace workflow

@@ -27,7 +27,11 @@ std::string QuotedText(std::string_view text) {
     return rt::Windows1252ToUtf8(out);
 }
 
-// Text inside a Mermaid label: quotes and markup as entity codes.
+// Text inside a quoted Mermaid label, as entity codes wherever it could end
+// the label or make Mermaid read it as anything but text: the quote, markup,
+// "%" (two make a directive or a comment, even inside a label), brackets,
+// ">" (an arrow), "#" and "&" (entities), the backquote (a Markdown string).
+// Control bytes are shown as "^J" and such, so a label stays one line.
 std::string MermaidText(std::string_view text) {
     std::string out;
     for (char c : rt::ShowControlBytes(text)) {
@@ -49,6 +53,18 @@ std::string MermaidText(std::string_view text) {
                 break;
             case '`':
                 out += "#96;";
+                break;
+            case '%':
+                out += "#37;";
+                break;
+            case '[':
+                out += "#91;";
+                break;
+            case ']':
+                out += "#93;";
+                break;
+            case '\t':
+                out += "#9;";
                 break;
             default:
                 out += c;

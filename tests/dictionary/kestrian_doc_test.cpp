@@ -121,12 +121,6 @@ TEST_F(KestrianDocTest, MissingExportIsReportedWithExitCode2) {
     }
 }
 
-TEST_F(KestrianDocTest, FolderAsExportIsAccessDenied) {
-    ToolRun run = RunTool(folder, "model .");
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find("Access Denied"), std::string::npos) << run.err;
-}
-
 TEST_F(KestrianDocTest, BadUsageShowsTheUsageWithExitCode2) {
     WriteBytes(folder.File("A.TXD"), "");
     for (const char* arguments :

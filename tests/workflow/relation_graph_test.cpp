@@ -79,4 +79,34 @@ TEST(RelationGraph, TextFormatsEscapeWhatTheirSyntaxReserves) {
     EXPECT_NE(mermaid.find("a0 -.- f0"), std::string::npos);
 }
 
+TEST(RelationGraph, MermaidTextStaysInsideItsQuotedLabel) {
+    struct Case {
+        std::string in;
+        std::string label;  // as each quoted label shows it
+    };
+    const Case cases[] = {
+        {"%%{init:{'theme':'dark'}}%%", "#37;#37;{init:{'theme':'dark'}}#37;#37;"},
+        {"a\"]; click f0 call x()", "a#quot;#93;; click f0 call x()"},
+        {"x\r\nstyle f0 fill:#f00\tend", "x^M^Jstyle f0 fill:#35;f00#9;end"},
+        {"A-->B ::: c", "A--#gt;B ::: c"},
+        {"A{b}|<c> \"d\" \\e #1 caf\xE9", "A{b}|#lt;c#gt; #quot;d#quot; \\e #35;1 caf\xC3\xA9"},
+        {"K%\x01 bell\x07 `md` &amp; [x]", "K#37;^A bell^G #96;md#96; #amp;amp; #91;x#93;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in);
+        workflow::RelationGraph graph;
+        graph.nodes.push_back({"f0", c.in, c.in, {c.in, c.in}, false});
+        graph.nodes.push_back({"a0", c.in, "", {}, true});
+        graph.edges.push_back({0, 1, false, false, true, c.in});
+        const std::string& l = c.label;
+        EXPECT_EQ(workflow::GraphMermaid(graph),
+                  "flowchart LR\n"
+                  "  f0[\"<b>" +
+                      l + "</b><br/>" + l + "<br/>" + l + "<br/>" + l + "\"]\n" + "  a0[\"<b>" + l +
+                      "</b>\"]:::alias\n" + "  f0 -- \"1:n " + l + "\" --> a0\n" +
+                      "  classDef alias stroke-dasharray: 5 5\n");
+        EXPECT_EQ(l.find_first_of("\"%]>\r\n\t"), std::string::npos);
+    }
+}
+
 }  // namespace
