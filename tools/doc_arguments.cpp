@@ -189,6 +189,7 @@ std::optional<DocsArguments> ReadDocsArguments(Args args) {
 std::optional<DiagramArguments> ReadDiagramArguments(Args args) {
     DiagramArguments out;
     std::optional<std::string> output;
+    std::string columns = "keys";
     auto app = Command("diagram",
                        "The files, aliases and relations as a diagram: Graphviz DOT, SVG or "
                        "PNG, or a Mermaid flowchart.");
@@ -202,10 +203,18 @@ std::optional<DiagramArguments> ReadDiagramArguments(Args args) {
         ->option_text("N")
         ->check(CLI::Range(std::size_t{0}, std::size_t{1000}))
         ->needs(select);
+    app->add_option("--columns", columns,
+                    "what a file's box shows: keys (the primary key's fields), all (every "
+                    "field with its type, at most 30, and the fields each relation links) "
+                    "or none")
+        ->check(OneOf({"keys", "all", "none"}));
     app->add_option("-o", output, "the file to write (- for standard output)")->option_text("OUT");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);
     RequireName(*app, output);
+    out.columns = columns == "all"    ? workflow::GraphColumns::All
+                  : columns == "none" ? workflow::GraphColumns::None
+                                      : workflow::GraphColumns::Keys;
     if ((out.format == "svg" || out.format == "png") && !workflow::GraphLayoutBuiltIn())
         throw UsageError{"diagram: --format " + out.format + ": this build has no Graphviz layout"};
     if (output) out.output = *output;
