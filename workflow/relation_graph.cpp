@@ -170,7 +170,8 @@ RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
                                                Label(alias.LABEL),
                                                std::string(rt::TrimBlanks(alias.PREFIX.view())),
                                                {},
-                                               true});
+                                               true,
+                                               {}});
         if (auto file = fileNodes.find(LabelKey(alias.FILE.view())); file != fileNodes.end())
             graph.edges.push_back({node, file->second, true, false, false, {}, {}});
     }

@@ -62,9 +62,9 @@ TEST(RelationGraph, TextFormatsEscapeWhatTheirSyntaxReserves) {
     auto parsed = ParseExport(
         Export("Odd FILE,PRE(O)\nK KEY(O:X),PRIMARY\nRecord RECORD\nX LONG\n END\n END\n", "", ""));
     workflow::RelationGraph graph;
-    graph.nodes.push_back({"f0", "A{b}|<c> \"d\" \\e #1 caf\xE9", "P", {"X"}, false});
-    graph.nodes.push_back({"a0", "Al", "", {}, true});
-    graph.edges.push_back({1, 0, true, false, false, {}});
+    graph.nodes.push_back({"f0", "A{b}|<c> \"d\" \\e #1 caf\xE9", "P", {"X"}, false, {}});
+    graph.nodes.push_back({"a0", "Al", "", {}, true, {}});
+    graph.edges.push_back({1, 0, true, false, false, {}, {}});
     const std::string dot = workflow::GraphDot(graph);
     EXPECT_NE(dot.find("f0 [label=\"A\\{b\\}\\|\\<c\\> \\\"d\\\" \\\\e #1 caf\xC3\xA9|P|X\\l\"];"),
               std::string::npos)
