@@ -79,175 +79,98 @@ TEST(RelationGraph, TextFormatsEscapeWhatTheirSyntaxReserves) {
     EXPECT_NE(mermaid.find("a0 -.- f0"), std::string::npos);
 }
 
-// Customer with a memo, a blob and nested groups, related to Orders by two
-// field pairs and a NOLINK one; ShipTo an alias of Customer.
-std::string ColumnsExport() {
-    const std::string customer =
-        "Customer FILE,PRE(CUS)\n"
-        "KeyCustNo KEY(CUS:CustNo),PRIMARY\n"
-        "Notes MEMO(2000)\n"
-        "Photo BLOB\n"
-        "Record RECORD\n"
-        "CustNo LONG\n"
-        "Address GROUP\n"
-        "Street STRING(30),DIM(2)\n"
-        "Where GROUP\n"
-        "Zip STRING(5)\n"
-        " END\n"
-        " END\n"
-        "Name STRING(30)\n"
-        " END\n"
-        " END\n";
-    const std::string relation =
-        " RELATION,1:MANY\n"
-        "Customer FILE(CUS:KeyCustNo)\n"
-        "Orders RELATED_FILE(ORD:KeyCust)\n"
-        " FILE_TO_RELATED_KEY\n"
-        " FIELD(CUS:CustNo,ORD:CustNo)\n"
-        " FIELD(NOLINK,ORD:OrderNo)\n"
-        " FIELD(CUS:Name,ORD:Name)\n"
-        " END\n"
-        " END\n";
-    return Export(customer + kOrdersFile, kAliases, relation);
-}
-
-TEST(RelationGraph, BoxesShowTheFieldsTheColumnsAskFor) {
-    auto parsed = ParseExport(ColumnsExport());
+// Customer (a memo, a blob, nested groups) related to Orders by two field
+// pairs and a NOLINK one; ShipTo an alias of Customer. The graph around
+// `label`, or the whole one for "".
+workflow::RelationGraph ColumnsGraph(std::string_view label, std::size_t distance) {
+    auto parsed = ParseExport(Export(
+        "Customer FILE,PRE(CUS)\nKeyCustNo KEY(CUS:CustNo),PRIMARY\nNotes MEMO(2000)\nPhoto BLOB\n"
+        "Record RECORD\nCustNo LONG\nAddress GROUP\nStreet STRING(30),DIM(2)\nWhere GROUP\n"
+        "Zip STRING(5)\n END\n END\nName STRING(30)\n END\n END\n" +
+            std::string(kOrdersFile),
+        kAliases,
+        " RELATION,1:MANY\nCustomer FILE(CUS:KeyCustNo)\nOrders RELATED_FILE(ORD:KeyCust)\n"
+        " FILE_TO_RELATED_KEY\n FIELD(CUS:CustNo,ORD:CustNo)\n FIELD(NOLINK,ORD:OrderNo)\n"
+        " FIELD(CUS:Name,ORD:Name)\n END\n END\n"));
     const dictionary::RelationIndex index(parsed->model);
     const workflow::GraphSource source(parsed->model, index);
-    const auto graph = source.Around("Customer", 1);
-    ASSERT_TRUE(graph.has_value());
-    using workflow::GraphColumns;
-    struct Case {
-        GraphColumns columns;
-        bool mermaid;
-        std::vector<std::string> present;
-        std::vector<std::string> absent;
-    };
-    const std::string customerAll =
-        "f0 [label=\"Customer|CUS|{Notes\\lPhoto\\lCustNo\\lAddress\\l\\ \\ \\ \\ Street\\l"
-        "\\ \\ \\ \\ Where\\l\\ \\ \\ \\ \\ \\ \\ \\ Zip\\lName\\l|MEMO(2000)\\lBLOB\\lLONG\\l"
-        "GROUP\\lSTRING(30),DIM(2)\\lGROUP\\lSTRING(5)\\lSTRING(30)\\l}\", style=filled, "
-        "penwidth=2, fillcolor=\"#fff0b3\"];";
-    const std::string nbsp4 = "#160;#160;#160;#160;";
-    const Case cases[] = {
-        {GraphColumns::Keys,
-         false,
-         {"f0 [label=\"Customer|CUS|CustNo\\l\", style=filled, penwidth=2",
-          "f1 [label=\"Orders|ORD|OrderNo\\l\"];", "a0 [label=\"ShipTo|SHP\", style=dashed];",
-          "label=\"KeyCustNo : KeyCust\"];"},
-         {"LONG", "CustNo = CustNo"}},
-        {GraphColumns::None,
-         false,
-         {"f0 [label=\"Customer|CUS\", style=filled, penwidth=2", "f1 [label=\"Orders|ORD\"];",
-          "label=\"KeyCustNo : KeyCust\"];"},
-         {"OrderNo\\l", "CustNo = CustNo"}},
-        {GraphColumns::All,
-         false,
-         {customerAll, "f1 [label=\"Orders|ORD|{OrderNo\\lCustNo\\l|LONG\\lLONG\\l}\"];",
-          "a0 [label=\"ShipTo|SHP\", style=dashed];",
-          "label=\"KeyCustNo : KeyCust\\nCustNo = CustNo\\nName = Name\"];"},
-         {"END", "NOLINK", "OrderNo = ", "more"}},
-        {GraphColumns::Keys,
-         true,
-         {"f0[\"<b>Customer</b><br/>CUS<br/>CustNo\"]:::selected\n",
-          "f1[\"<b>Orders</b><br/>ORD<br/>OrderNo\"]\n", "a0[\"<b>ShipTo</b><br/>SHP\"]:::alias\n",
-          "\"1:n KeyCustNo : KeyCust\" --> f1",
-          "classDef selected stroke-width:3px,fill:#fff0b3\n"},
-         {"LONG", "CustNo = CustNo"}},
-        {GraphColumns::None,
-         true,
-         {"f0[\"<b>Customer</b><br/>CUS\"]:::selected\n", "f1[\"<b>Orders</b><br/>ORD\"]\n"},
-         {"OrderNo", "CustNo = CustNo"}},
-        {GraphColumns::All,
-         true,
-         {"f0[\"<b>Customer</b><br/>CUS<br/>Notes <i>MEMO(2000)</i><br/>Photo <i>BLOB</i>"
-          "<br/>CustNo <i>LONG</i><br/>Address <i>GROUP</i><br/>" +
-              nbsp4 + "Street <i>STRING(30),DIM(2)</i><br/>" + nbsp4 + "Where <i>GROUP</i><br/>" +
-              nbsp4 + nbsp4 + "Zip <i>STRING(5)</i><br/>Name <i>STRING(30)</i>\"]:::selected\n",
-          "\"1:n KeyCustNo : KeyCust<br/>CustNo = CustNo<br/>Name = Name\" --> f1"},
-         {"END", "NOLINK", "more"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(static_cast<int>(c.columns)) +
-                     (c.mermaid ? " mermaid" : " dot"));
-        const std::string text = c.mermaid ? workflow::GraphMermaid(*graph, c.columns)
-                                           : workflow::GraphDot(*graph, c.columns);
-        for (const std::string& part : c.present)
-            EXPECT_NE(text.find(part), std::string::npos) << part << "\nin\n" << text;
-        for (const std::string& part : c.absent)
-            EXPECT_EQ(text.find(part), std::string::npos) << part << "\nin\n" << text;
-        // Only the selected file is highlighted.
-        const std::string mark = c.mermaid ? ":::selected" : "penwidth";
-        EXPECT_NE(text.find(mark), std::string::npos);
-        EXPECT_EQ(text.find(mark), text.rfind(mark));
-    }
+    if (label.empty()) return source.Whole();
+    return source.Around(label, distance).value_or(workflow::RelationGraph{});
 }
 
-TEST(RelationGraph, LongBoxesAndEdgesAreCutWithACount) {
-    struct Case {
-        std::size_t fields;
-        std::size_t pairs;
-        const char* lastField;  // the last field line drawn
-        const char* more;       // the line after it, or "" for none
-        const char* lastPair;   // the end of the edge label
+TEST(RelationGraph, BoxesShowTheFieldsTheColumnsAskForAndOnlyTheSelectedFileStandsOut) {
+    using workflow::GraphColumns;
+    const std::string in = "\\ \\ \\ \\ ";  // a GROUP level in a record
+    const std::string nb = "#160;#160;#160;#160;";
+    const struct {
+        GraphColumns columns;
+        bool mermaid;
+        std::string box;   // Customer's, the selected one
+        std::string edge;  // the end of the relation's label
+    } cases[] = {
+        {GraphColumns::Keys, false,
+         "f0 [label=\"Customer|CUS|CustNo\\l\", style=filled, penwidth=2", " : KeyCust\"];"},
+        {GraphColumns::None, false, "f0 [label=\"Customer|CUS\", style=filled", " : KeyCust\"];"},
+        {GraphColumns::All, false,
+         "f0 [label=\"Customer|CUS|{Notes\\lPhoto\\lCustNo\\lAddress\\l" + in + "Street\\l" + in +
+             "Where\\l" + in + in +
+             "Zip\\lName\\l|MEMO(2000)\\lBLOB\\lLONG\\lGROUP\\l"
+             "STRING(30),DIM(2)\\lGROUP\\lSTRING(5)\\lSTRING(30)\\l}\", style=filled",
+         " : KeyCust\\nCustNo = CustNo\\nName = Name\"];"},
+        {GraphColumns::Keys, true, "f0[\"<b>Customer</b><br/>CUS<br/>CustNo\"]:::selected\n",
+         " : KeyCust\" --> f1"},
+        {GraphColumns::None, true, "f0[\"<b>Customer</b><br/>CUS\"]:::selected\n",
+         " : KeyCust\" --> f1"},
+        {GraphColumns::All, true,
+         "f0[\"<b>Customer</b><br/>CUS<br/>Notes <i>MEMO(2000)</i><br/>Photo <i>BLOB</i><br/>"
+         "CustNo <i>LONG</i><br/>Address <i>GROUP</i><br/>" +
+             nb + "Street <i>STRING(30),DIM(2)</i><br/>" + nb + "Where <i>GROUP</i><br/>" + nb +
+             nb + "Zip <i>STRING(5)</i><br/>Name <i>STRING(30)</i>\"]:::selected\n",
+         " : KeyCust<br/>CustNo = CustNo<br/>Name = Name\" --> f1"},
     };
-    const Case cases[] = {
-        {30, 3, "F29 <i>LONG</i>\"]", "", "F2 = G2\"];"},
-        {31, 4, "F29 <i>LONG</i><br/>... and 1 more\"]", "|... and 1 more\\l\"",
-         "F2 = G2\\n\xE2\x80\xA6\"];"},
-        {45, 9, "F29 <i>LONG</i><br/>... and 15 more\"]", "|... and 15 more\\l\"",
-         "F2 = G2\\n\xE2\x80\xA6\"];"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fields);
+    const workflow::RelationGraph graph = ColumnsGraph("Customer", 1);
+    for (const auto& c : cases) {
+        const std::string text = c.mermaid ? workflow::GraphMermaid(graph, c.columns)
+                                           : workflow::GraphDot(graph, c.columns);
+        EXPECT_NE(text.find(c.box), std::string::npos) << c.box << "\nin\n" << text;
+        EXPECT_NE(text.find(c.edge), std::string::npos) << c.edge << "\nin\n" << text;
+        const std::string mark = c.mermaid ? ":::selected" : "penwidth";
+        EXPECT_EQ(text.find(mark), text.rfind(mark)) << text;
+    }
+    const workflow::RelationGraph alias = ColumnsGraph("ShipTo", 0);
+    EXPECT_NE(workflow::GraphDot(alias).find("a0 [label=\"ShipTo|SHP\", style=\"dashed,filled\""),
+              std::string::npos);
+    EXPECT_NE(workflow::GraphMermaid(alias).find("classDef selectedAlias stroke-width:3px,fill:"
+                                                 "#fff0b3,stroke-dasharray: 5 5\n"),
+              std::string::npos);
+    EXPECT_EQ(workflow::GraphMermaid(ColumnsGraph("", 0)).find("selected"), std::string::npos);
+}
+
+TEST(RelationGraph, BoxesStopAtThirtyFieldsAndEdgesAtThreePairs) {
+    for (const bool over : {false, true}) {
         std::string wide = "Wide FILE,PRE(W)\nK KEY(W:F0),PRIMARY\nRecord RECORD\n";
-        for (std::size_t i = 0; i < c.fields; ++i) wide += "F" + std::to_string(i) + " LONG\n";
-        wide += " END\n END\n";
         std::string relation =
-            " RELATION,MANY:1\nOther FILE(O:K)\nWide RELATED_FILE(W:K)\n FILE_TO_RELATED_KEY\n";
-        for (std::size_t i = 0; i < c.pairs; ++i)
+            " RELATION,MANY:1\nOther FILE(O:K)\nWide RELATED_FILE(W:K)\n"
+            " FILE_TO_RELATED_KEY\n";
+        for (int i = 0; i < (over ? 31 : 30); ++i) wide += "F" + std::to_string(i) + " LONG\n";
+        for (int i = 0; i < (over ? 4 : 3); ++i)
             relation += " FIELD(O:G" + std::to_string(i) + ",W:F" + std::to_string(i) + ")\n";
-        relation += " END\n END\n";
         auto parsed = ParseExport(
-            Export(wide + "Other FILE,PRE(O)\nK KEY(O:G0)\nRecord RECORD\nG0 LONG\n END\n END\n",
-                   "", relation));
+            Export(wide + " END\n END\nOther FILE,PRE(O)\n", "", relation + " END\n END\n"));
         const dictionary::RelationIndex index(parsed->model);
         const auto graph = workflow::GraphSource(parsed->model, index).Whole();
         const std::string mermaid = workflow::GraphMermaid(graph, workflow::GraphColumns::All);
         const std::string dot = workflow::GraphDot(graph, workflow::GraphColumns::All);
-        EXPECT_NE(mermaid.find(c.lastField), std::string::npos) << mermaid;
-        EXPECT_EQ(mermaid.find("F30 "), std::string::npos);
-        EXPECT_EQ(dot.find("F30\\l"), std::string::npos);
-        if (std::string(c.more).empty())
-            EXPECT_EQ(dot.find("more"), std::string::npos) << dot;
-        else
-            EXPECT_NE(dot.find(c.more), std::string::npos) << dot;
-        // The "many" side is Other: the pairs read Wide's field first.
-        EXPECT_NE(dot.find(std::string("F0 = G0\\nF1 = G1\\n") + c.lastPair), std::string::npos)
+        EXPECT_NE(
+            mermaid.find(over ? "F29 <i>LONG</i><br/>... and 1 more\"]" : "F29 <i>LONG</i>\"]"),
+            std::string::npos)
+            << mermaid;
+        EXPECT_EQ(dot.find("|... and 1 more\\l\"") != std::string::npos, over) << dot;
+        // Other is the "many" side: the pairs name Wide's field first.
+        EXPECT_NE(dot.find(over ? "F1 = G1\\nF2 = G2\\n\xE2\x80\xA6\"" : "F1 = G1\\nF2 = G2\""),
+                  std::string::npos)
             << dot;
     }
-}
-
-TEST(RelationGraph, ASelectedAliasKeepsItsDashesAndAWholeGraphHasNoSelection) {
-    auto parsed = ParseExport(ColumnsExport());
-    const dictionary::RelationIndex index(parsed->model);
-    const workflow::GraphSource source(parsed->model, index);
-    const auto graph = source.Around("ShipTo", 0);
-    ASSERT_TRUE(graph.has_value());
-    EXPECT_NE(workflow::GraphDot(*graph).find(
-                  "a0 [label=\"ShipTo|SHP\", style=\"dashed,filled\", penwidth=2"),
-              std::string::npos);
-    const std::string mermaid = workflow::GraphMermaid(*graph);
-    EXPECT_NE(mermaid.find("a0[\"<b>ShipTo</b><br/>SHP\"]:::selectedAlias\n"), std::string::npos);
-    EXPECT_NE(mermaid.find(
-                  "classDef selectedAlias stroke-width:3px,fill:#fff0b3,stroke-dasharray: 5 5\n"),
-              std::string::npos)
-        << mermaid;
-    EXPECT_EQ(mermaid.find(":::selected\n"), std::string::npos);
-    const workflow::RelationGraph whole = source.Whole();
-    for (const workflow::GraphNode& node : whole.nodes) EXPECT_FALSE(node.selected) << node.label;
-    EXPECT_EQ(workflow::GraphMermaid(whole).find("selected"), std::string::npos);
 }
 
 }  // namespace
