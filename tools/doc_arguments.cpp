@@ -229,6 +229,7 @@ std::optional<DiagramArguments> ReadDiagramArguments(Args args) {
     DiagramArguments out;
     std::optional<std::string> output;
     std::optional<std::string> format;
+    std::string columns = "keys";
     auto app = Command("diagram",
                        "The files, aliases and relations as a diagram: Graphviz DOT, SVG or "
                        "PNG, or a Mermaid flowchart.");
@@ -245,6 +246,11 @@ std::optional<DiagramArguments> ReadDiagramArguments(Args args) {
         ->option_text("N")
         ->check(WholeNumber(0, 1000))
         ->needs(select);
+    app->add_option("--columns", columns,
+                    "what a file's box shows: keys (the primary key's fields), all (every "
+                    "field with its type, at most 30, and the fields each relation links) "
+                    "or none")
+        ->check(OneOf({"keys", "all", "none"}));
     app->add_option("-o", output, "the file to write (- for standard output)")->option_text("OUT");
     if (!Parse(*app, args)) return std::nullopt;
     RequireInput(*app, out.input);
@@ -258,6 +264,9 @@ std::optional<DiagramArguments> ReadDiagramArguments(Args args) {
         const std::string asked = format ? "--format " + *format : "-o " + *output;
         throw UsageError{"diagram: " + asked + ": this build has no Graphviz layout"};
     }
+    out.columns = columns == "all"    ? workflow::GraphColumns::All
+                  : columns == "none" ? workflow::GraphColumns::None
+                                      : workflow::GraphColumns::Keys;
     if (output) out.output = *output;
     if (out.output != "-") CheckOutputPath("diagram", out.input, out.output);
     return out;

@@ -13,6 +13,7 @@
 #include "printing/core/print_options.h"
 #include "runtime/core/paper_sizes.h"
 #include "tools/doc_commands.h"
+#include "workflow/graph_text.h"
 
 namespace tools {
 
@@ -55,6 +56,7 @@ struct DiagramArguments {
     std::string format = "dot";  // "dot", "svg", "png" or "mermaid"
     std::optional<std::string> select;
     std::size_t distance = 1;
+    workflow::GraphColumns columns = workflow::GraphColumns::Keys;
 };
 
 struct LintArguments {

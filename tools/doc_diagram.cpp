@@ -36,9 +36,9 @@ int RunDiagram(Args args) {
     }
     std::string content;
     if (read->format == "mermaid") {
-        content = workflow::GraphMermaid(*graph);
+        content = workflow::GraphMermaid(*graph, read->columns);
     } else {
-        content = workflow::GraphDot(*graph);
+        content = workflow::GraphDot(*graph, read->columns);
         if (read->format != "dot") {
             std::string error;
             workflow::GraphLayout layout;

@@ -152,8 +152,8 @@ class Writer {
             out.push_back({"dictionary.svg", GraphDot(graphs_.Whole()), true});
             for (std::size_t i = 0; i < files.size(); ++i) {
                 if (auto graph = graphs_.Around(files[i].LABEL.view(), 1))
-                    out.push_back(
-                        {std::string(kFilesFolder) + pages_[i] + ".svg", GraphDot(*graph), true});
+                    out.push_back({std::string(kFilesFolder) + pages_[i] + ".svg",
+                                   GraphDot(*graph, GraphColumns::All), true});
             }
         }
         return out;
@@ -282,7 +282,7 @@ class Writer {
             if (diagram_ == DocsDiagram::Svg) {
                 out += "![Files one relation from " + label + "](" + pages_[position] + ".svg)\n";
             } else if (auto graph = graphs_.Around(file.LABEL.view(), 1)) {
-                out += "```mermaid\n" + GraphMermaid(*graph) + "```\n";
+                out += "```mermaid\n" + GraphMermaid(*graph, GraphColumns::All) + "```\n";
             }
         }
         TrimEnd(out);

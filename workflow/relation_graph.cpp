@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "dictionary/field_facts.h"
 #include "dictionary/labels.h"
 #include "runtime/core/blanks.h"
 
@@ -13,6 +14,10 @@ using dictionary::LabelKey;
 using dictionary::Unqualified;
 
 namespace {
+
+std::string Label(const dictionary::Text& label) {
+    return std::string(rt::TrimTrailingSpaces(label.view()));
+}
 
 std::vector<std::string> PrimaryKeyFields(const dictionary::FileQueue& file) {
     std::vector<std::string> fields;
@@ -25,8 +30,37 @@ std::vector<std::string> PrimaryKeyFields(const dictionary::FileQueue& file) {
     return fields;
 }
 
-std::string Label(const dictionary::Text& label) {
-    return std::string(rt::TrimTrailingSpaces(label.view()));
+// What a file's box lists: memos, blobs, then the fields with the depth of
+// their GROUP nesting.
+std::vector<GraphField> BoxFields(const dictionary::FileQueue& file) {
+    std::vector<GraphField> fields;
+    for (const dictionary::MemoQueue& memo : dictionary::Rows(file.MEMO))
+        fields.push_back({Label(memo.LABEL), dictionary::MemoTypeText(memo), 0});
+    for (const dictionary::BlobQueue& blob : dictionary::Rows(file.BLOB))
+        fields.push_back({Label(blob.LABEL), "BLOB", 0});
+    std::size_t depth = 0;
+    for (const dictionary::FieldQueue& field : dictionary::Rows(file.FIELD)) {
+        if (dictionary::IsGroupEnd(field)) {
+            if (depth > 0) --depth;
+            continue;
+        }
+        fields.push_back({Label(field.LABEL), dictionary::TypeTextWithDim(field), depth});
+        if (dictionary::IsGroup(field)) ++depth;
+    }
+    return fields;
+}
+
+// The fields a relation links, "one" side first; a NOLINK pair links none.
+std::vector<std::string> FieldPairs(const dictionary::RelationQueue& relation, bool leftIsOne) {
+    std::vector<std::string> pairs;
+    for (const dictionary::FieldPairQueue& pair : dictionary::Rows(relation.LEFTFIELDS)) {
+        if (dictionary::SameLabel(pair.LEFT.view(), "NOLINK")) continue;
+        const std::string_view left = Unqualified(pair.LEFT.view());
+        const std::string_view right = Unqualified(pair.RIGHT.view());
+        pairs.push_back(std::string(leftIsOne ? left : right) + " = " +
+                        std::string(leftIsOne ? right : left));
+    }
+    return pairs;
 }
 
 void SortUnique(std::vector<std::size_t>& positions) {
@@ -47,7 +81,7 @@ RelationGraph GraphSource::Whole() const {
     for (std::size_t i = 0; i < files.size(); ++i) files[i] = i;
     for (std::size_t i = 0; i < aliases.size(); ++i) aliases[i] = i;
     for (std::size_t i = 0; i < relations.size(); ++i) relations[i] = i;
-    return Build(std::move(files), std::move(aliases), std::move(relations));
+    return Build(std::move(files), std::move(aliases), std::move(relations), {});
 }
 
 std::optional<RelationGraph> GraphSource::Around(std::string_view label,
@@ -96,15 +130,16 @@ std::optional<RelationGraph> GraphSource::Around(std::string_view label,
         }
         frontier = std::move(next);
     }
-    return Build(std::move(fileChosen), std::move(aliasChosen), std::move(relationChosen));
+    return Build(std::move(fileChosen), std::move(aliasChosen), std::move(relationChosen), label);
 }
 
 // The graph of the chosen files, aliases and relations (positions in the
 // model's lists), in the model's order; a relation is drawn when both its
-// sides are.
+// sides are. The node labelled `selected` (a file before an alias) is marked.
 RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
                                  std::vector<std::size_t> aliasChosen,
-                                 std::vector<std::size_t> relationChosen) const {
+                                 std::vector<std::size_t> relationChosen,
+                                 std::string_view selected) const {
     SortUnique(fileChosen);
     SortUnique(aliasChosen);
     SortUnique(relationChosen);
@@ -124,9 +159,9 @@ RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
     };
     for (std::size_t i : fileChosen) {
         const dictionary::FileQueue& file = files[i];
-        add(LabelKey(file.LABEL.view()),
-            {"f" + std::to_string(i), Label(file.LABEL),
-             std::string(rt::TrimBlanks(file.PREFIX.view())), PrimaryKeyFields(file), false});
+        add(LabelKey(file.LABEL.view()), {"f" + std::to_string(i), Label(file.LABEL),
+                                          std::string(rt::TrimBlanks(file.PREFIX.view())),
+                                          PrimaryKeyFields(file), false, BoxFields(file)});
     }
     for (std::size_t i : aliasChosen) {
         const dictionary::AliasQueue& alias = aliases[i];
@@ -135,10 +170,13 @@ RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
                                                Label(alias.LABEL),
                                                std::string(rt::TrimBlanks(alias.PREFIX.view())),
                                                {},
-                                               true});
+                                               true,
+                                               {}});
         if (auto file = fileNodes.find(LabelKey(alias.FILE.view())); file != fileNodes.end())
-            graph.edges.push_back({node, file->second, true, false, false, {}});
+            graph.edges.push_back({node, file->second, true, false, false, {}, {}});
     }
+    if (auto node = nodes.find(LabelKey(selected)); !selected.empty() && node != nodes.end())
+        graph.nodes[node->second].selected = true;
     for (std::size_t position : relationChosen) {
         const dictionary::RelationQueue& relation = relations[position];
         auto left = nodes.find(LabelKey(relation.LEFTFILE.view()));
@@ -154,6 +192,7 @@ RelationGraph GraphSource::Build(std::vector<std::size_t> fileChosen,
         edge.toMany = true;
         edge.label = std::string(Unqualified(oneKey.view())) + " : " +
                      std::string(Unqualified(manyKey.view()));
+        edge.fieldPairs = FieldPairs(relation, leftIsOne);
         graph.edges.push_back(std::move(edge));
     }
     return graph;

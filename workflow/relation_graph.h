@@ -9,11 +9,18 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/labels.h"
 #include "dictionary/model.h"
 #include "dictionary/relation_index.h"
-#include "dictionary/labels.h"
 
 namespace workflow {
+
+// A field of a file's box: a data field, a GROUP, a memo or a blob.
+struct GraphField {
+    std::string label;
+    std::string type;       // "STRING(35),DIM(2)", "GROUP", "MEMO(2000)", "BLOB"
+    std::size_t depth = 0;  // the GROUPs around it
+};
 
 struct GraphNode {
     std::string id;     // "f3" for the fourth file, "a0" for the first alias
@@ -21,6 +28,10 @@ struct GraphNode {
     std::string prefix;
     std::vector<std::string> primaryKey;  // the primary key's fields, in order
     bool alias = false;
+    // The file's memos, blobs, then its fields in declaration order, group
+    // ends left out; none for an alias.
+    std::vector<GraphField> fields;
+    bool selected = false;  // the file or alias a neighbourhood is drawn around
 };
 
 struct GraphEdge {
@@ -30,6 +41,9 @@ struct GraphEdge {
     bool fromMany = false;   // the "many" side of a relation
     bool toMany = false;
     std::string label;  // "KeyCustNo : KeyCust", the keys of both sides
+    // The linked fields, "one" side first: "CustNo = CustNo"; NOLINK pairs
+    // left out.
+    std::vector<std::string> fieldPairs;
 };
 
 struct RelationGraph {
@@ -48,12 +62,13 @@ class GraphSource {
 
     // The file or alias `label` and what lies at most `distance` relations
     // from it (a file and its aliases count as one place), with the
-    // relations among them; null when there is no such file or alias.
+    // relations among them; null when there is no such file or alias. The
+    // node of `label` is the selected one.
     std::optional<RelationGraph> Around(std::string_view label, std::size_t distance) const;
 
   private:
     RelationGraph Build(std::vector<std::size_t> files, std::vector<std::size_t> aliases,
-                        std::vector<std::size_t> relations) const;
+                        std::vector<std::size_t> relations, std::string_view selected) const;
 
     const dictionary::DictionaryModel& model_;
     const dictionary::RelationIndex& index_;

@@ -239,9 +239,49 @@ TEST(KestrianDocDiagram, DotHasANodePerFileAndAliasAndGraphvizDrawsIt) {
     EXPECT_EQ(around.out,
               "flowchart LR\n"
               "  f1[\"<b>Orders</b><br/>ORD<br/>OrderNo\"]\n"
-              "  f2[\"<b>OrderLine</b><br/>LIN<br/>OrderNo<br/>LineNo\"]\n"
+              "  f2[\"<b>OrderLine</b><br/>LIN<br/>OrderNo<br/>LineNo\"]:::selected\n"
               "  f1 -- \"1:n KeyOrderNo : KeyLine\" --> f2\n"
-              "  classDef alias stroke-dasharray: 5 5\n");
+              "  classDef alias stroke-dasharray: 5 5\n"
+              "  classDef selected stroke-width:3px,fill:#fff0b3\n");
+}
+
+TEST(KestrianDocDiagram, ColumnsAllDrawsEveryFieldAndKeysIsTheDrawingWithoutTheOption) {
+    SampleFolder sample;
+    // The whole dictionary's drawing as it was before boxes could hold fields.
+    const std::string whole =
+        "flowchart LR\n  f0[\"<b>Customer</b><br/>CUS<br/>CustNo\"]\n"
+        "  f1[\"<b>Orders</b><br/>ORD<br/>OrderNo\"]\n"
+        "  f2[\"<b>OrderLine</b><br/>LIN<br/>OrderNo<br/>LineNo\"]\n  "
+        "f3[\"<b>Product</b><br/>PRO\"]\n"
+        "  a0[\"<b>ShipTo</b><br/>SHP\"]:::alias\n  a0 -.- f0\n"
+        "  f0 -- \"1:n KeyCustNo : KeyCust\" --> f1\n  f1 -- \"1:n KeyOrderNo : KeyLine\" --> f2\n"
+        "  classDef alias stroke-dasharray: 5 5\n";
+    EXPECT_EQ(sample.Run("diagram SAMPLE.TXD --format mermaid").out, whole);
+    EXPECT_EQ(sample.Run("diagram SAMPLE.TXD --format mermaid --columns keys").out, whole);
+    EXPECT_EQ(sample.Run("diagram SAMPLE.TXD --columns keys").out,
+              sample.Run("diagram SAMPLE.TXD").out);
+
+    const auto dot = sample.Run("diagram SAMPLE.TXD --columns all --select Customer").out;
+    EXPECT_NE(dot.find("Customer|CUS|{Notes\\lPhoto\\lCustNo\\lFirstName\\lLastName\\lAddress\\l"
+                       "\\ \\ \\ \\ Street\\l"),
+              std::string::npos)
+        << dot;
+    EXPECT_NE(dot.find("|MEMO(2000)\\lBLOB\\lLONG\\l"), std::string::npos);
+    // The relation's NOLINK pair is left out.
+    EXPECT_NE(dot.find("label=\"KeyCustNo : KeyCust\\nCustNo = CustNo\"]"), std::string::npos);
+    EXPECT_NE(sample.Run("diagram SAMPLE.TXD --format mermaid --columns none")
+                  .out.find("  f2[\"<b>OrderLine</b><br/>LIN\"]\n"),
+              std::string::npos);
+    if (workflow::GraphLayoutBuiltIn()) {
+        const auto svg = sample.Run("diagram SAMPLE.TXD --format svg --columns all");
+        EXPECT_NE(svg.out.find(">MEMO(2000)</text>"), std::string::npos) << svg.err;
+    }
+
+    // docs: every field around each file, the keys in the whole drawing.
+    ASSERT_EQ(sample.Run("docs SAMPLE.TXD -o docs --diagram mermaid").exitCode, 0);
+    const std::string page = ReadBytes(sample.folder.File("docs/files/customer.md"));
+    EXPECT_NE(page.find("<br/>CustNo <i>LONG</i>"), std::string::npos) << page;
+    EXPECT_NE(ReadBytes(sample.folder.File("docs/README.md")).find(whole), std::string::npos);
 }
 
 TEST(KestrianDocLintAndDiff, SampleIsCleanAndADiffListsExactlyTheEdits) {
@@ -409,6 +449,7 @@ TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
         {"docs --help", 0, "--diagram"},
         {"docs --help", 0, "--force"},
         {"diagram --help", 0, "--distance N"},
+        {"diagram --help", 0, "--columns"},
         {"lint --help", 0, "unbalanced-group (error)"},
         {"diff --help", 0, "--ignore-descriptions"},
         {"textconv --help", 0, "Usage: textconv"},
@@ -432,6 +473,7 @@ TEST(KestrianDocCommandLines, EveryCommandExplainsItselfAndNamesWhatIsWrong) {
         {"diagram SAMPLE.TXD --select Orders --distance 1001", 2, "1001 must be a whole number"},
         {"diagram SAMPLE.TXD --format dot -o x.PNG", 2,
          "diagram: --format dot and -o x.PNG ask for different formats"},
+        {"diagram SAMPLE.TXD --columns wrong", 2, "wrong is not one of keys|all|none"},
         {"lint SAMPLE.TXD --disable no-such-rule", 2, "no-such-rule is not one of"},
         {"lint SAMPLE.TXD --format xml", 2, "xml is not one of text|json|sarif|github"},
         {"lint SAMPLE.TXD --json --format sarif", 2, "--json and --format sarif ask for"},

@@ -62,9 +62,9 @@ TEST(RelationGraph, TextFormatsEscapeWhatTheirSyntaxReserves) {
     auto parsed = ParseExport(
         Export("Odd FILE,PRE(O)\nK KEY(O:X),PRIMARY\nRecord RECORD\nX LONG\n END\n END\n", "", ""));
     workflow::RelationGraph graph;
-    graph.nodes.push_back({"f0", "A{b}|<c> \"d\" \\e #1 caf\xE9", "P", {"X"}, false});
-    graph.nodes.push_back({"a0", "Al", "", {}, true});
-    graph.edges.push_back({1, 0, true, false, false, {}});
+    graph.nodes.push_back({"f0", "A{b}|<c> \"d\" \\e #1 caf\xE9", "P", {"X"}, false, {}});
+    graph.nodes.push_back({"a0", "Al", "", {}, true, {}});
+    graph.edges.push_back({1, 0, true, false, false, {}, {}});
     const std::string dot = workflow::GraphDot(graph);
     EXPECT_NE(dot.find("f0 [label=\"A\\{b\\}\\|\\<c\\> \\\"d\\\" \\\\e #1 caf\xC3\xA9|P|X\\l\"];"),
               std::string::npos)
@@ -106,6 +106,100 @@ TEST(RelationGraph, MermaidTextStaysInsideItsQuotedLabel) {
                       "</b>\"]:::alias\n" + "  f0 -- \"1:n " + l + "\" --> a0\n" +
                       "  classDef alias stroke-dasharray: 5 5\n");
         EXPECT_EQ(l.find_first_of("\"%]>\r\n\t"), std::string::npos);
+    }
+}
+
+// Customer (a memo, a blob, nested groups) related to Orders by two field
+// pairs and a NOLINK one; ShipTo an alias of Customer. The graph around
+// `label`, or the whole one for "".
+workflow::RelationGraph ColumnsGraph(std::string_view label, std::size_t distance) {
+    auto parsed = ParseExport(Export(
+        "Customer FILE,PRE(CUS)\nKeyCustNo KEY(CUS:CustNo),PRIMARY\nNotes MEMO(2000)\nPhoto BLOB\n"
+        "Record RECORD\nCustNo LONG\nAddress GROUP\nStreet STRING(30),DIM(2)\nWhere GROUP\n"
+        "Zip STRING(5)\n END\n END\nName STRING(30)\n END\n END\n" +
+            std::string(kOrdersFile),
+        kAliases,
+        " RELATION,1:MANY\nCustomer FILE(CUS:KeyCustNo)\nOrders RELATED_FILE(ORD:KeyCust)\n"
+        " FILE_TO_RELATED_KEY\n FIELD(CUS:CustNo,ORD:CustNo)\n FIELD(NOLINK,ORD:OrderNo)\n"
+        " FIELD(CUS:Name,ORD:Name)\n END\n END\n"));
+    const dictionary::RelationIndex index(parsed->model);
+    const workflow::GraphSource source(parsed->model, index);
+    if (label.empty()) return source.Whole();
+    return source.Around(label, distance).value_or(workflow::RelationGraph{});
+}
+
+TEST(RelationGraph, BoxesShowTheFieldsTheColumnsAskForAndOnlyTheSelectedFileStandsOut) {
+    using workflow::GraphColumns;
+    const std::string in = "\\ \\ \\ \\ ";  // a GROUP level in a record
+    const std::string nb = "#160;#160;#160;#160;";
+    const struct {
+        GraphColumns columns;
+        bool mermaid;
+        std::string box;   // Customer's, the selected one
+        std::string edge;  // the end of the relation's label
+    } cases[] = {
+        {GraphColumns::Keys, false,
+         "f0 [label=\"Customer|CUS|CustNo\\l\", style=filled, penwidth=2", " : KeyCust\"];"},
+        {GraphColumns::None, false, "f0 [label=\"Customer|CUS\", style=filled", " : KeyCust\"];"},
+        {GraphColumns::All, false,
+         "f0 [label=\"Customer|CUS|{Notes\\lPhoto\\lCustNo\\lAddress\\l" + in + "Street\\l" + in +
+             "Where\\l" + in + in +
+             "Zip\\lName\\l|MEMO(2000)\\lBLOB\\lLONG\\lGROUP\\l"
+             "STRING(30),DIM(2)\\lGROUP\\lSTRING(5)\\lSTRING(30)\\l}\", style=filled",
+         " : KeyCust\\nCustNo = CustNo\\nName = Name\"];"},
+        {GraphColumns::Keys, true, "f0[\"<b>Customer</b><br/>CUS<br/>CustNo\"]:::selected\n",
+         " : KeyCust\" --> f1"},
+        {GraphColumns::None, true, "f0[\"<b>Customer</b><br/>CUS\"]:::selected\n",
+         " : KeyCust\" --> f1"},
+        {GraphColumns::All, true,
+         "f0[\"<b>Customer</b><br/>CUS<br/>Notes <i>MEMO(2000)</i><br/>Photo <i>BLOB</i><br/>"
+         "CustNo <i>LONG</i><br/>Address <i>GROUP</i><br/>" +
+             nb + "Street <i>STRING(30),DIM(2)</i><br/>" + nb + "Where <i>GROUP</i><br/>" + nb +
+             nb + "Zip <i>STRING(5)</i><br/>Name <i>STRING(30)</i>\"]:::selected\n",
+         " : KeyCust<br/>CustNo = CustNo<br/>Name = Name\" --> f1"},
+    };
+    const workflow::RelationGraph graph = ColumnsGraph("Customer", 1);
+    for (const auto& c : cases) {
+        const std::string text = c.mermaid ? workflow::GraphMermaid(graph, c.columns)
+                                           : workflow::GraphDot(graph, c.columns);
+        EXPECT_NE(text.find(c.box), std::string::npos) << c.box << "\nin\n" << text;
+        EXPECT_NE(text.find(c.edge), std::string::npos) << c.edge << "\nin\n" << text;
+        const std::string mark = c.mermaid ? ":::selected" : "penwidth";
+        EXPECT_EQ(text.find(mark), text.rfind(mark)) << text;
+    }
+    const workflow::RelationGraph alias = ColumnsGraph("ShipTo", 0);
+    EXPECT_NE(workflow::GraphDot(alias).find("a0 [label=\"ShipTo|SHP\", style=\"dashed,filled\""),
+              std::string::npos);
+    EXPECT_NE(workflow::GraphMermaid(alias).find("classDef selectedAlias stroke-width:3px,fill:"
+                                                 "#fff0b3,stroke-dasharray: 5 5\n"),
+              std::string::npos);
+    EXPECT_EQ(workflow::GraphMermaid(ColumnsGraph("", 0)).find("selected"), std::string::npos);
+}
+
+TEST(RelationGraph, BoxesStopAtThirtyFieldsAndEdgesAtThreePairs) {
+    for (const bool over : {false, true}) {
+        std::string wide = "Wide FILE,PRE(W)\nK KEY(W:F0),PRIMARY\nRecord RECORD\n";
+        std::string relation =
+            " RELATION,MANY:1\nOther FILE(O:K)\nWide RELATED_FILE(W:K)\n"
+            " FILE_TO_RELATED_KEY\n";
+        for (int i = 0; i < (over ? 31 : 30); ++i) wide += "F" + std::to_string(i) + " LONG\n";
+        for (int i = 0; i < (over ? 4 : 3); ++i)
+            relation += " FIELD(O:G" + std::to_string(i) + ",W:F" + std::to_string(i) + ")\n";
+        auto parsed = ParseExport(
+            Export(wide + " END\n END\nOther FILE,PRE(O)\n", "", relation + " END\n END\n"));
+        const dictionary::RelationIndex index(parsed->model);
+        const auto graph = workflow::GraphSource(parsed->model, index).Whole();
+        const std::string mermaid = workflow::GraphMermaid(graph, workflow::GraphColumns::All);
+        const std::string dot = workflow::GraphDot(graph, workflow::GraphColumns::All);
+        EXPECT_NE(
+            mermaid.find(over ? "F29 <i>LONG</i><br/>... and 1 more\"]" : "F29 <i>LONG</i>\"]"),
+            std::string::npos)
+            << mermaid;
+        EXPECT_EQ(dot.find("|... and 1 more\\l\"") != std::string::npos, over) << dot;
+        // Other is the "many" side: the pairs name Wide's field first.
+        EXPECT_NE(dot.find(over ? "F1 = G1\\nF2 = G2\\n\xE2\x80\xA6\"" : "F1 = G1\\nF2 = G2\""),
+                  std::string::npos)
+            << dot;
     }
 }
 
