@@ -95,9 +95,9 @@ TEST(RelationGraph, MermaidTextStaysInsideItsQuotedLabel) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.in);
         workflow::RelationGraph graph;
-        graph.nodes.push_back({"f0", c.in, c.in, {c.in, c.in}, false});
-        graph.nodes.push_back({"a0", c.in, "", {}, true});
-        graph.edges.push_back({0, 1, false, false, true, c.in});
+        graph.nodes.push_back({"f0", c.in, c.in, {c.in, c.in}, false, {}});
+        graph.nodes.push_back({"a0", c.in, "", {}, true, {}});
+        graph.edges.push_back({0, 1, false, false, true, c.in, {}});
         const std::string& l = c.label;
         EXPECT_EQ(workflow::GraphMermaid(graph),
                   "flowchart LR\n"
