@@ -173,7 +173,11 @@ TEST(KestrianDocSurroundings, OutputsThatAreNothingTheInputOrAPipe) {
         EXPECT_EQ(ReadBytes(folder.File("SAMPLE.TXD")), sample) << c.arguments;
     }
     const std::string expected = RunTool(folder, "writeback SAMPLE.TXD").out;
-    for (const std::string output : {"/dev/stdout", "/proc/self/fd/1", "/dev/fd/1"}) {
+    // Standard output named through /proc, and through a link of the test's
+    // own: a writer that replaced the name instead of writing into it could
+    // rename over nothing but these (never over /dev/stdout, as root).
+    std::filesystem::create_symlink("/proc/self/fd/1", folder.Path() / "stdout-link");
+    for (const std::string& output : {std::string("/proc/self/fd/1"), folder.File("stdout-link")}) {
         // Through cat, standard output is a pipe.
         ToolRun run = RunTool(folder, "writeback SAMPLE.TXD -o " + output + " | cat");
         EXPECT_EQ(run.out, expected) << output << ": " << run.err;

@@ -49,7 +49,7 @@ class ScratchRepository {
     ScratchRepository() {
         Git("init -q repo");
         Git("-C repo config user.name Tester");
-        Git("-C repo config user.email tester@example.com");
+        Git("-C repo config user.email tester@localhost");
         WriteBytes(folder_.File("repo/.gitattributes"), "*.TXD diff=txd\n");
     }
 
